@@ -1,0 +1,20 @@
+#include "chip_writer.h"
+
+#include "../../common/register_catalogue.h"
+#include "banner.h"
+#include "text_format.h"
+
+std::string ChipHeaderText() {
+  std::string text;
+  AppendDashedBanner(text);
+  text += "\n";
+  text += "class Reg\n{\npublic:\n   enum\n      {\n";
+  for (const RegisterInfo& info : kRegisterCatalogue) {
+    if (!info.enumerator) continue;
+    AppendFormat(text, "       %-26s=  0x%02x   , \n", info.enumerator,
+                 static_cast<unsigned>(info.index));
+  }
+  text += "      };\n";
+  text += "};\n";
+  return text;
+}

@@ -1,0 +1,6 @@
+#include "copyright.h"
+
+const char* const kCopyrightLines[kCopyrightLineCount] = {
+    "Copyright (c) QLC56420 Configuration Tools.",
+    "All rights reserved.",
+};

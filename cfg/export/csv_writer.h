@@ -1,0 +1,10 @@
+// 56420regs.csv: the working record's register list with descriptions, two
+// registers to a line.
+#ifndef QLC_CFG_EXPORT_CSV_WRITER_H
+#define QLC_CFG_EXPORT_CSV_WRITER_H
+
+#include <string>
+
+std::string CsvListingText();
+
+#endif

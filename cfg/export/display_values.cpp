@@ -1,0 +1,33 @@
+#include "display_values.h"
+
+#include "../panel/timing.h"
+#include "../record/record.h"
+
+unsigned ColourDepthBitsOfCode(unsigned code) {
+  static const unsigned kBits[8] = {1, 2, 4, 8, 16, 16, 16, 16};
+  return kBits[code & 7];
+}
+
+unsigned GetColourDepthBits() {
+  return ColourDepthBitsOfCode(GetRegister(kRegDisplayMode));
+}
+
+void GetRotatedDisplaySize(uint32_t* width, uint32_t* height) {
+  uint32_t panelWidth = GetPanelWidth();
+  uint32_t panelHeight = GetPanelHeight();
+  bool rotated = (GetRegister(kRegSpecialEffects) & 1) != 0;
+  *width = rotated ? panelHeight : panelWidth;
+  *height = rotated ? panelWidth : panelHeight;
+}
+
+uint32_t GetLineStrideBytes() {
+  uint32_t low = GetRegister(kRegMainWinAddrOffset0);
+  uint32_t high = GetRegister(kRegMainWinAddrOffset1);
+  return (low + high * 256) * 4;
+}
+
+int RegisterListLength(const HAL_STRUCT& record) {
+  int count = 0;
+  while (count < kMaxRegCfg && record.Regs[count].Index != FINISHED_REG_CFG) ++count;
+  return count;
+}

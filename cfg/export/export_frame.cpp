@@ -1,0 +1,36 @@
+#include "export_frame.h"
+
+#include <filesystem>
+
+#include "../../common/message.h"
+#include "preview_viewer.h"
+#include "text_format.h"
+
+std::string PreviewExportPath(ExportKind kind) {
+  std::error_code error;
+  std::filesystem::path directory = std::filesystem::temp_directory_path(error);
+  return (directory / PreviewExportFileName(kind)).string();
+}
+
+bool WriteExport(ExportKind kind, const char* path) {
+  bool preview = !path || !*path;
+  std::string destination = preview ? PreviewExportPath(kind) : std::string(path);
+  switch (WriteTextFile(destination, ExportText(kind))) {
+    case TextFileResult::kOpenFailed:
+      ShowMessage(nullptr, kMsgOk | kMsgIconError, "Failed to open file %s", destination.c_str());
+      return false;
+    case TextFileResult::kWriteFailed:
+      // The file could be created but not completely written (a full disk).
+      ShowMessage(nullptr, kMsgOk | kMsgIconError, "Failed to write file %s", destination.c_str());
+      return false;
+    case TextFileResult::kWritten:
+      break;
+  }
+  if (!preview) return true;
+  std::string commandLine;
+  if (!StartPreviewViewer(destination, &commandLine)) {
+    ShowMessage(nullptr, kMsgOk | kMsgIconError, "Failed to execute \"%s\"", commandLine.c_str());
+    return false;
+  }
+  return true;
+}

@@ -1,0 +1,55 @@
+// The five kinds of export, in the order the Export dialog lists them, with
+// their file names, save-dialog filters and writers.
+#ifndef QLC_CFG_EXPORT_EXPORT_KINDS_H
+#define QLC_CFG_EXPORT_EXPORT_KINDS_H
+
+#include <string>
+
+enum ExportKind : int {
+  kExportAppcfg = 0,   // appcfg.h
+  kExportChip = 1,     // chip.h
+  kExportMode = 2,     // mode%d.h
+  kExportGeneric = 3,  // qlc56420.h
+  kExportCsv = 4,      // 56420regs.csv
+};
+enum { kExportKindCount = 5 };
+
+struct FileFilter {
+  const char* description;
+  const char* pattern;
+};
+enum { kFileFilterCount = 2 };
+
+struct ExportKindInfo {
+  const char* name;       // the kind's name on the command line
+  const char* listEntry;  // the Export dialog's list entry
+  // File names; those of the mode header take the mode number (%d).
+  const char* defaultFileName;
+  const char* previewFileName;
+  const FileFilter* filter;  // kFileFilterCount pairs for the save dialog
+  std::string (*text)();     // the file's text with "\n" line ends
+};
+
+extern const ExportKindInfo kExportKinds[kExportKindCount];
+
+// Every kind is saved with this default extension, the CSV listing too.
+extern const char kExportDefaultExtension[];
+
+// The kind of a command-line name ("appcfg", "chip", "mode", "generic",
+// "csv"); false for any other name.
+bool FindExportKind(const char* name, ExportKind* kind);
+
+// The name the save dialog proposes, "mode7.h" for mode number 7.
+std::string DefaultExportFileName(ExportKind kind);
+// The file name of a preview in the temporary directory, "MODE7.H" for mode 7.
+std::string PreviewExportFileName(ExportKind kind);
+
+// The file's text for the working record and the export options.
+std::string ExportText(ExportKind kind);
+
+// Whether the save dialog's Options button is available (mode and generic
+// headers), and whether the options show the mode number (mode header only).
+bool ExportHasOptions(ExportKind kind);
+bool ExportOptionsShowModeNumber(ExportKind kind);
+
+#endif

@@ -1,0 +1,112 @@
+#include "mode_writer.h"
+
+#include "../../common/register_catalogue.h"
+#include "../panel/timing.h"
+#include "../record/record.h"
+#include "banner.h"
+#include "display_values.h"
+#include "export_options.h"
+#include "panel_summary.h"
+#include "text_format.h"
+
+namespace {
+
+struct DepthName {
+  unsigned bits;
+  const char* name;
+};
+
+// Depth codes 5 to 7 count as 16 bits per pixel (ColourDepthBitsOfCode), so
+// every code has a name here.
+const DepthName kDepthNames[] = {
+    {1, "gpe1Bpp"}, {2, "gpe2Bpp"}, {4, "gpe4Bpp"}, {8, "gpe8Bpp"}, {16, "gpe16Bpp"},
+};
+
+const char* DepthNameOf(unsigned bits) {
+  for (const DepthName& depth : kDepthNames) {
+    if (depth.bits == bits) return depth.name;
+  }
+  return kDepthNames[4].name;
+}
+
+const char* const kRotationFlags[4] = {"", " | mfR90", " | mfR180", " | mfR270"};
+
+const char kGcpBlock[] =
+    "        {\n        /*GcpData*/\n"
+    "        0x52, 0xaa, 0x92, 0x22, 0x48, 0x88, 0x91, 0x22,\n"
+    "        0x49, 0x24, 0x92, 0x49, 0x49, 0x4a, 0x52, 0xa5,\n"
+    "        0x2a, 0x52, 0x49, 0x24, 0x48, 0x84, 0x20, 0x40,\n"
+    "        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00\n"
+    "        },\n\n";
+
+std::string FlagsText(unsigned rotation) {
+  std::string flags = "0L";
+  if (CurrentExportOptions.softwareCursor == 1) flags += " | mfSWCURSOR";
+  if (CurrentExportOptions.softwareBlitEmulation == 1) flags += " | mfSWEMUL";
+  flags += " | mfLCD";
+  flags += kRotationFlags[rotation & 3];
+  return flags;
+}
+
+}  // namespace
+
+std::string ModeHeaderText() {
+  const HAL_STRUCT& record = WorkingRecord;
+  int mode = CurrentExportOptions.modeNumber;
+  uint32_t width = 0;
+  uint32_t height = 0;
+  GetRotatedDisplaySize(&width, &height);
+  unsigned depth = GetColourDepthBits();
+  uint32_t stride = GetLineStrideBytes();
+  uint32_t virtualWidth = stride * 8 / depth;
+  unsigned rotation = GetRegister(kRegSpecialEffects) & 3;
+  int w = static_cast<int>(width);
+  int h = static_cast<int>(height);
+  int d = static_cast<int>(depth);
+  int rate = record.FrameRate;
+
+  std::string text;
+  AppendDashedBanner(text);
+  text += "\n";
+  AppendFormat(text, "\n#ifndef __MODE%d_H__", mode);
+  AppendFormat(text, "\n#define __MODE%d_H__", mode);
+  text += "\n";
+  text += "    {\n";
+  text += "        {\n";
+  AppendFormat(text, "        %d, %d, %d, %d, %d, %s,     //mode #%d: %d x %d %dBpp %dHz\n", mode,
+               w, h, d, rate, DepthNameOf(depth), mode, w, h, d, rate);
+  text += "        0x0100,        //Version 1.00\n";
+  AppendFormat(text, "        %-4d,          //VirtualWidth\n", static_cast<int>(virtualWidth));
+  AppendFormat(text, "        %-4d,          //VirtualStride\n", static_cast<int>(stride));
+  text += "        256,           //PaletteSize\n";
+  AppendFormat(text, "        0x%08xL,   //PhysicalVmemAddr\n", record.DispMemAddr);
+  text += "        0x14000L,      //PhysicalVmemSize\n";
+  AppendFormat(text, "        0x%08xL,   //PhysicalPortAddr\n", record.RegAddr);
+  text += "        0x100,         //PhysicalPortSize\n";
+  AppendFormat(text, "        %s,           //Flags\n", FlagsText(rotation).c_str());
+  AppendFormat(text, "        %-5d,         //CLKI\n", static_cast<int>(record.ClkI));
+  AppendFormat(text, "        %-5d,         //CLKI2\n", static_cast<int>(record.ClkI2));
+  AppendFormat(text, "        %-5d,         //LCDPowerOffTime in mili-second\n",
+               record.PowerOffDelay);
+  AppendFormat(text, "        %-5d,         //LCDPowerOnTime in mili-second\n",
+               record.PowerOnDelay);
+  text += "                       //DummyBytes[]\n";
+  text += "        },\n";
+  text += kGcpBlock;
+  text += "        {\n";
+  AppendFormat(text, "        // %s\n", PanelSummary().c_str());
+  text += "\n";
+  int count = RegisterListLength(record);
+  for (int i = 0; i < count; ++i) {
+    const REG_CFG& entry = record.Regs[i];
+    AppendFormat(text, "        0x%04x,0x%02x,   // %s \n", static_cast<unsigned>(entry.Index),
+                 static_cast<unsigned>(entry.Value), RegisterDescription(entry.Index));
+  }
+  text += "        0xFFFF,0x00\n";
+  text += "        }\n";
+  text += "    },\n\n";
+  AppendFormat(text, "#undef  Vantor%dBpp\n", d);
+  AppendFormat(text, "#define Vantor%dBpp\n", d);
+  AppendFormat(text, "\n#endif // __MODE%d_H__\n", mode);
+  return text;
+}

@@ -1,0 +1,11 @@
+// mode%d.h: one display mode for a Windows CE display driver, named by the
+// export options' mode number.
+#ifndef QLC_CFG_EXPORT_MODE_WRITER_H
+#define QLC_CFG_EXPORT_MODE_WRITER_H
+
+#include <string>
+
+// The whole file with "\n" line ends; uses all three export options.
+std::string ModeHeaderText();
+
+#endif

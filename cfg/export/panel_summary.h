@@ -1,0 +1,12 @@
+// The one-line description of the panel configuration that the header and
+// CSV banners print.
+#ifndef QLC_CFG_EXPORT_PANEL_SUMMARY_H
+#define QLC_CFG_EXPORT_PANEL_SUMMARY_H
+
+#include <string>
+
+// "Panel: 320x240x8bpp 70Hz Color Single STN 4-bit (PCLK=6.250MHz) " for the
+// working record; registers are read through GetRegister.
+std::string PanelSummary();
+
+#endif

@@ -1,0 +1,49 @@
+#include "text_format.h"
+
+#include <stdarg.h>
+#include <stdio.h>
+
+#include <vector>
+
+void AppendFormat(std::string& out, const char* format, ...) {
+  va_list arguments;
+  va_start(arguments, format);
+  va_list copy;
+  va_copy(copy, arguments);
+  char buffer[256];
+  int length = vsnprintf(buffer, sizeof buffer, format, arguments);
+  va_end(arguments);
+  if (length < 0) {
+    va_end(copy);
+    return;
+  }
+  if (static_cast<size_t>(length) < sizeof buffer) {
+    out.append(buffer, static_cast<size_t>(length));
+  } else {
+    std::vector<char> large(static_cast<size_t>(length) + 1);
+    vsnprintf(large.data(), large.size(), format, copy);
+    out.append(large.data(), static_cast<size_t>(length));
+  }
+  va_end(copy);
+}
+
+std::string WithCrLf(const std::string& text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+}
+
+TextFileResult WriteTextFile(const std::string& path, const std::string& text) {
+  // Binary mode with explicit CR LF: the bytes do not depend on the platform.
+  FILE* file = fopen(path.c_str(), "wb");
+  if (!file) return TextFileResult::kOpenFailed;
+  std::string bytes = WithCrLf(text);
+  bool written = fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  written = fflush(file) == 0 && written;
+  written = fclose(file) == 0 && written;
+  return written ? TextFileResult::kWritten : TextFileResult::kWriteFailed;
+}

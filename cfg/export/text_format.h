@@ -1,0 +1,24 @@
+// printf-style building of the export texts and writing them to disk.
+#ifndef QLC_CFG_EXPORT_TEXT_FORMAT_H
+#define QLC_CFG_EXPORT_TEXT_FORMAT_H
+
+#include <string>
+
+// Appends the formatted text to out; no length limit.
+void AppendFormat(std::string& out, const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 2, 3)))
+#endif
+    ;
+
+// The text with every "\n" turned into CR LF, as text mode writes it on the
+// platform the files are meant for; the files are the same bytes whichever
+// build wrote them.
+std::string WithCrLf(const std::string& text);
+
+enum class TextFileResult { kWritten, kOpenFailed, kWriteFailed };
+
+// Creates or truncates path and writes text with CR LF line ends.
+TextFileResult WriteTextFile(const std::string& path, const std::string& text);
+
+#endif

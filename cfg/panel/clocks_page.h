@@ -1,0 +1,85 @@
+// The Clocks page's fill, change and close steps as logic over the page's
+// selections and texts. The page moves values between its controls and a
+// ClocksPage; everything the steps decide happens here.
+#ifndef QLC_CFG_PANEL_CLOCKS_PAGE_H
+#define QLC_CFG_PANEL_CLOCKS_PAGE_H
+
+#include <string>
+
+#include "choice_list.h"
+
+// Resource ids of the page's controls.
+enum ClocksControlId {
+  kCtlClkiList = 1338,
+  kCtlClki2List = 1342,
+  kCtlPclkSource = 1505,
+  kCtlPclkDivide = 1493,
+  kCtlBclkSource = 1503,
+  kCtlBclkDivide = 1494,
+  kCtlMclkDivide = 1495,
+  kCtlPwmEnable = 1467,
+  kCtlPwmForceHigh = 1466,
+  kCtlPwmSource = 1507,
+  kCtlPwmDivide = 1460,
+  kCtlDutyCycle = 1464,
+  kCtlCvEnable = 1468,
+  kCtlCvForceHigh = 1469,
+  kCtlCvDivide = 1462,
+  kCtlBurstLength = 1465,
+};
+
+// Positions in the PCLK source list.
+enum { kPclkFromClki = 0, kPclkFromClki2 = 1, kPclkFromBclk = 2, kPclkFromMclk = 3 };
+
+struct ClocksPage {
+  ChoiceList clki;  // "Auto", then the table frequencies; editable
+  ChoiceList clki2;
+  ChoiceList pclkSource;   // "CLKI", "CLKI2", "BCLK", "MCLK"
+  ChoiceList pclkDivide;   // "Auto", "1:1", "2:1", "3:1", "4:1", "8:1"
+  ChoiceList bclkSource;   // "CLKI", and "CLKI2" when offered
+  ChoiceList bclkDivide;   // "1:1" ... "4:1" ("1:1" only from CLKI2)
+  ChoiceList mclkDivide;   // "1:1" ... "4:1"
+  ChoiceList pwmSource;    // "CLKI", "CLKI2"
+  ChoiceList pwmDivide;    // "1:1" ... "4096:1"
+  ChoiceList cvDivide;     // "1:1" ... "128:1"
+  ChoiceList dutyCycle;    // "0" ... "255"
+  ChoiceList burstLength;  // "1" ... "256"
+  bool pwmEnable = false;
+  bool pwmForceHigh = false;
+  bool cvEnable = false;
+  bool cvForceHigh = false;
+
+  // Read-outs, " %2.3f MHz" (the input read-outs are blank while a listed
+  // frequency is selected).
+  std::string clkiReadout;
+  std::string clki2Readout;
+  std::string pclkReadout;
+  std::string bclkReadout;
+  std::string mclkReadout;
+  std::string pwmReadout;
+  std::string cvReadout;
+  std::string cvSource;  // " CLKI" or " CLKI2"
+};
+
+// The hidden option that offers CLKI2 as the bus clock source; once on it
+// stays on until the program ends.
+extern bool Clki2BusClockOption;
+
+// Fills every list from the working record, then the read-outs.
+void OpenClocksPage(ClocksPage* page);
+void RefreshClockReadouts(ClocksPage* page);
+
+// The control changed (its new selection or text is already in page); the
+// record fields and working values follow at once.
+void ChangeClocksPage(ClocksPage* page, int control);
+
+// The Ctrl+Shift right double-click: offers and selects CLKI2 as the bus
+// clock source.
+void EnableClki2BusClock(ClocksPage* page);
+
+// Takes every entry over into the record. On a refusal the message has been
+// shown, *focusControl names the entry and nothing of the refused step or
+// the later ones is written.
+bool CloseClocksPage(ClocksPage* page, void* owner, int* focusControl);
+
+#endif

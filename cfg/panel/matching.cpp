@@ -1,0 +1,238 @@
+#include "matching.h"
+
+#include <ctype.h>
+#include <stdio.h>
+
+#include "../record/record.h"
+#include "rules.h"
+
+PanelMatchState PanelMatching;
+
+const char kCustomPanelEntry[] = "Custom Panel";
+
+void MarkPanelSettingsChanged() {
+  PanelMatching.rematchPending = PanelMatching.matchingEnabled;
+}
+
+static bool KnownPanelType(int32_t type) {
+  return type >= kPanelRecordStn && type <= kPanelRecordKVrx;
+}
+
+bool QualifyPanel(const PanelRecord& record, std::string* reason) {
+  std::string text = "**Disqualified:";
+  if (record.PixelClock() == 0) {
+    *reason = text + " No info on this panel in DEBUG.DEF.";
+    return true;
+  }
+  size_t emptyLength = text.size();
+  if (static_cast<int64_t>(record.Width()) * record.Height() / 8 > kVideoMemoryBytes)
+    text += " >80K;";
+  if (record.El() == 1) text += " EL;";
+  if (record.Double() == 1) text += " TFT 2x;";
+  if (record.Dual() == 1) text += " Dual;";
+  // A type the file does not name cannot be written into REG[10h].
+  if (!KnownPanelType(record.Type())) text += " Unknown panel type;";
+  if (text.size() == emptyLength) return false;
+  text.back() = '.';
+  *reason = text;
+  return true;
+}
+
+int DataWidthBits(unsigned type, unsigned code) {
+  static const int kTftBits[4] = {9, 12, 18, 0};
+  static const int kOtherBits[4] = {4, 8, 16, 0};
+  return (type == kPanelTft ? kTftBits : kOtherBits)[code & 3];
+}
+
+unsigned DataWidthCode(int bits) {
+  if (bits == 4 || bits == 9) return 0;
+  if (bits == 8 || bits == 12) return 1;
+  return 2;
+}
+
+PanelRecord CurrentPanelRecord() {
+  PanelRecord current;
+  unsigned type = GetPanelType();
+  current.SetType(static_cast<int32_t>(type) + 1);
+  current.SetWidth(static_cast<int32_t>(GetEffectivePanelWidth()));
+  current.SetHeight(static_cast<int32_t>(GetEffectivePanelHeight()));
+  current.SetEl(kFieldNotApplicable);
+  current.SetDouble(kFieldNotApplicable);
+  current.SetDual(kFieldNotApplicable);
+  current.SetMask(kFieldNotApplicable);
+  current.SetHorizNonDisplay(kFieldNotApplicable);
+  current.SetVertNonDisplay(kFieldNotApplicable);
+  current.SetDataWidth(DataWidthBits(type, GetDataWidthCode()));
+  current.SetDataFormat(IsFormat2() ? 1 : 0);
+  current.SetColor(IsColorPanel() ? 1 : 0);
+  current.SetPixelClock(static_cast<int32_t>(GetPixelClock()));
+  current.SetHorizTotal(static_cast<int32_t>(GetHorizTotal()));
+  current.SetHorizStart(static_cast<int32_t>(GetHorizStart()));
+  current.SetVertTotal(static_cast<int32_t>(GetVertTotal()));
+  current.SetVertStart(static_cast<int32_t>(GetVertStart()));
+  current.SetFplineStart(static_cast<int32_t>(GetFplineStart()));
+  current.SetFplineWidth(static_cast<int32_t>(GetFplineWidth()));
+  bool stn = type == kPanelStn;
+  current.SetFplinePolarity(!stn && GetFplineHigh() ? 1 : 0);
+  current.SetFpframeStart(static_cast<int32_t>(GetFpframeStart()));
+  current.SetFpframeWidth(static_cast<int32_t>(GetFpframeWidth()));
+  current.SetFpframePolarity(!stn && GetFpframeHigh() ? 1 : 0);
+  return current;
+}
+
+// A field that either side leaves open (negative) always passes.
+static bool WildEqual(int32_t a, int32_t b) {
+  return a == b || a < 0 || b < 0;
+}
+
+bool MatchesPanel(const PanelRecord& c, const PanelRecord& s) {
+  if (c.Type() != s.Type() || c.Width() != s.Width() || c.Height() != s.Height()) return false;
+  if (!WildEqual(c.El(), s.El())) return false;
+  if (c.DataWidth() != s.DataWidth()) return false;
+  if (!WildEqual(c.DataFormat(), s.DataFormat()) || !WildEqual(c.Color(), s.Color()) ||
+      !WildEqual(c.Dual(), s.Dual()))
+    return false;
+  if (c.PixelClock() != s.PixelClock()) return false;
+  if (!WildEqual(c.HorizTotal(), s.HorizTotal()) || !WildEqual(c.VertTotal(), s.VertTotal()) ||
+      !WildEqual(c.FplinePolarity(), s.FplinePolarity()) ||
+      !WildEqual(c.FpframePolarity(), s.FpframePolarity()) || !WildEqual(c.Mask(), s.Mask()) ||
+      !WildEqual(c.HorizNonDisplay(), s.HorizNonDisplay()) ||
+      !WildEqual(c.VertNonDisplay(), s.VertNonDisplay()))
+    return false;
+  if (c.Type() > kPanelRecordStn) {
+    if (!WildEqual(c.Double(), s.Double())) return false;
+    bool startMatches = c.FplineStart() == s.FplineStart() ||
+                        c.FplineStart() == s.FplineStart() - s.Width() - s.HorizStart();
+    if (!startMatches || c.FplineWidth() != s.FplineWidth() ||
+        c.FpframeStart() != s.FpframeStart() || c.FpframeWidth() != s.FpframeWidth())
+      return false;
+  }
+  return c.HorizStart() == s.HorizStart() && c.VertStart() == s.VertStart();
+}
+
+void FillPredefinedPanelList(const PanelList& list, PanelPageView& view) {
+  if (list.FromDebugFile())
+    view.SetStatusLine(false, "DEBUG.DEF: panels with ** shouldn't work with 56420.");
+  if (list.Count() == 0) return;
+  std::vector<std::string> entries;
+  for (int i = 0; i < list.Count(); ++i) {
+    const PanelRecord& record = list.At(i);
+    entries.push_back(record.Disqualified() ? "**" + record.Name() : record.Name());
+  }
+  entries.push_back(kCustomPanelEntry);
+  view.SetPredefinedPanelEntries(entries);
+}
+
+static bool CandidateMatches(const PanelList& list, int index, const PanelRecord& current) {
+  const PanelRecord& candidate = list.At(index);
+  return !candidate.Disqualified() && MatchesPanel(candidate, current);
+}
+
+int FindMatchingPanel(const PanelList& list, PanelPageView& view) {
+  if (!PanelMatching.rematchPending || list.Count() == 0) return PanelMatching.matchedIndex;
+  PanelRecord current = CurrentPanelRecord();
+  int first = PanelMatching.matchedIndex < 0 ? 0 : PanelMatching.matchedIndex;
+  int found = -1;
+  if (first < list.Count() && CandidateMatches(list, first, current)) {
+    found = first;
+  } else {
+    for (int i = 0; i < list.Count() && found < 0; ++i)
+      if (CandidateMatches(list, i, current)) found = i;
+    if (found >= 0) view.SetStatusLine(false, "Found a match!");
+  }
+  if (found < 0) {
+    PanelMatching.matchedIndex = -1;
+    view.SetStatusLine(false, "");
+    view.SelectPredefinedPanel(list.Count());
+    return -1;
+  }
+  PanelMatching.matchedIndex = found;
+  PanelMatching.rematchPending = false;
+  view.SelectPredefinedPanel(found);
+  return found;
+}
+
+// Writes the record's timings into the registers.
+static void WritePanelRegisters(const PanelRecord& c) {
+  unsigned type = static_cast<unsigned>(c.Type() - 1) & 3;
+  SetRegisterPair(kRegVdp0, static_cast<uint32_t>(c.Height() - 1) & 0x3FF);
+  SetRegister(kRegHdp, static_cast<uint32_t>((c.Width() + 7) / 8 - 1) & 0x7F);
+  unsigned large =
+      (c.Type() == kPanelRecordHrTft || c.Type() == kPanelRecordKVrx) && c.Width() == 320;
+  unsigned format2 = c.DataFormat() < 0 ? 0 : static_cast<unsigned>(c.DataFormat()) & 1;
+  unsigned color = c.Color() < 0 ? 0 : static_cast<unsigned>(c.Color()) & 1;
+  SetRegister(kRegPanelType,
+              format2 << 7 | color << 6 | DataWidthCode(c.DataWidth()) << 4 | large << 3 | type);
+  SetRegister(kRegHorizTotal, static_cast<uint32_t>(c.HorizTotal() / 8 - 1) & 0x7F);
+  SetRegisterPair(kRegHdpStartPos0, static_cast<uint32_t>(c.HorizStart()) - HorizStartOffset(type));
+  SetRegisterPair(kRegVertTotal0, static_cast<uint32_t>(c.VertTotal() - 1));
+  SetRegisterPair(kRegVdpStartPos0, static_cast<uint32_t>(c.VertStart()));
+  unsigned linePolarity = c.FplinePolarity() == 1 ? 0x80 : 0;
+  SetRegister(kRegHsyncPulseWidth,
+              linePolarity | (static_cast<uint32_t>(c.FplineWidth() - 1) & 0x7F));
+  SetRegisterPair(kRegHsyncPulseStartPos0, static_cast<uint32_t>(c.FplineStart() - 1));
+  unsigned framePolarity = c.FpframePolarity() == 1 ? 0x80 : 0;
+  SetRegister(kRegVsyncPulseWidth,
+              framePolarity | (static_cast<uint32_t>(c.FpframeWidth() - 1) & 7));
+  SetRegisterPair(kRegVsyncPulseStartPos0, static_cast<uint32_t>(c.FpframeStart()));
+  UpdateGpioForPanelType();
+}
+
+static bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i)
+    if (tolower(static_cast<unsigned char>(text[i])) !=
+        tolower(static_cast<unsigned char>(prefix[i])))
+      return false;
+  return true;
+}
+
+// Index of the first entry starting with prefix (case ignored), searched
+// from the second entry on and wrapping round to the first; -1 when none.
+static int FindEntryStartingWith(const std::vector<std::string>& texts, const std::string& prefix) {
+  size_t count = texts.size();
+  for (size_t step = 1; step <= count; ++step) {
+    size_t i = step % count;
+    if (StartsWithNoCase(texts[i], prefix)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+bool ApplyPredefinedPanel(const PanelList& list, int index, PanelPageView& view) {
+  if (index < 0 || index >= list.Count()) return false;
+  PanelMatching.matchedIndex = index;
+  PanelMatching.rematchPending = false;
+  const PanelRecord& record = list.At(index);
+  if (record.Disqualified() || !KnownPanelType(record.Type())) {
+    std::string reason = record.Reason();
+    if (!record.Disqualified()) QualifyPanel(record, &reason);
+    view.SetStatusLine(true, reason);
+    return false;
+  }
+  view.SetStatusLine(false, "");
+  PanelMatching.matchingEnabled = false;
+  WritePanelRegisters(record);
+
+  PixelClockList clocks = BuildPixelClockList();
+  char wanted[32];
+  snprintf(wanted, sizeof wanted, "%2d.%03d", record.PixelClock() / 1000,
+           record.PixelClock() % 1000);
+  int choice = FindEntryStartingWith(clocks.texts, wanted);
+  if (choice >= 0) {
+    clocks.selected = choice;
+    ApplyPixelClockEntry(clocks.texts[static_cast<size_t>(choice)].c_str());
+  } else {
+    char status[96];
+    snprintf(status, sizeof status, "Could not change pixel clock to \"%s\".", wanted);
+    view.SetStatusLine(true, status);
+  }
+  view.ShowPixelClockList(clocks);
+  if (clocks.selected >= 0)
+    ApplyPixelClockEntry(clocks.texts[static_cast<size_t>(clocks.selected)].c_str());
+
+  view.RefillWithTypeDefaults();
+  view.ShowFrameRateList(BuildFrameRateList());
+  view.SelectPredefinedPanel(index);
+  PanelMatching.matchingEnabled = true;
+  return true;
+}

@@ -1,0 +1,324 @@
+#include "rules.h"
+
+#include <algorithm>
+
+#include "../../common/message.h"
+#include "../../common/text_read.h"
+#include "../record/record.h"
+#include "panel_messages.h"
+#include "timing.h"
+
+static const EntryResult kRefused = {kEntryRefused, false, 0};
+
+static EntryResult Accepted(uint32_t value) {
+  return {kEntryAccepted, false, value};
+}
+
+// Reads an entry as an unsigned decimal within [lowest, highest].
+static bool ReadEntryInRange(const char* text, uint32_t lowest, uint32_t highest, uint32_t* value) {
+  double fraction = 0;
+  if (!ReadDialogNumber(text ? text : "", value, &fraction)) return false;
+  return *value >= lowest && *value <= highest;
+}
+
+EntryResult ApplyWidthEntry(const char* text) {
+  uint32_t width = 0;
+  if (!ReadEntryInRange(text, 8, kMaxPanelWidth, &width)) {
+    ShowPanelError(kCtlWidthList, "ERROR: Panel width!");
+    return kRefused;
+  }
+  uint32_t step = GetPanelType() == kPanelStn ? 16 : 8;
+  bool rounded = false;
+  if (width % step != 0) {
+    int answer = ShowMessage(PanelMessageOwner(), kMsgOkCancel | kMsgIconInfo,
+                             "The panel width will be rounded up to the closest allowable value");
+    if (answer != kAnswerOk) return kRefused;
+    width = (width + step - 1) / step * step;
+    rounded = true;
+  }
+  SetPanelWidth(width);
+  UpdateLineOffset();
+  CheckVideoMemory();
+  return {rounded ? kEntryCorrected : kEntryAccepted, rounded, width};
+}
+
+EntryResult ApplyHeightEntry(const char* text) {
+  uint32_t height = 0;
+  if (!ReadEntryInRange(text, 1, kMaxPanelHeight, &height)) {
+    ShowPanelError(kCtlHeightList, "ERROR: Panel height!");
+    return kRefused;
+  }
+  SetPanelHeight(height);
+  CheckVideoMemory();
+  return Accepted(height);
+}
+
+EntryResult ApplyHorizTotalEntry(const char* text) {
+  uint32_t minTotal = GetMinHorizTotal();
+  uint32_t total = 0;
+  if (!ReadEntryInRange(text, minTotal, kMaxHorizTotal, &total)) {
+    ShowPanelError(kCtlHorizTotalSpin, "ERROR: Panel Horizontal Total!");
+    return {kEntryRefused, true, minTotal};
+  }
+  SetHorizTotal(total);
+  return Accepted(total / 8 * 8);
+}
+
+// The rules of the remaining up-down entries differ only in bounds, message
+// and the field they write.
+struct SpinRule {
+  uint32_t highest;
+  int control;
+  const char* refusal;
+  void (*write)(uint32_t);
+};
+
+static EntryResult ApplySpinRule(const char* text, uint32_t lowest, const SpinRule& rule) {
+  uint32_t value = 0;
+  if (!ReadEntryInRange(text, lowest, rule.highest, &value)) {
+    ShowPanelError(rule.control, "%s", rule.refusal);
+    return kRefused;
+  }
+  rule.write(value);
+  return Accepted(value);
+}
+
+EntryResult ApplyVertTotalEntry(const char* text) {
+  static const SpinRule kRule = {kMaxVertTotal, kCtlVertTotalSpin, "ERROR: Panel Vertical Total!",
+                                 SetVertTotal};
+  return ApplySpinRule(text, 1, kRule);
+}
+
+EntryResult ApplyHorizStartEntry(const char* text) {
+  static const SpinRule kRule = {kMaxDisplayStart, kCtlHorizStartSpin,
+                                 "ERROR: Panel Horizontal Start Position!", SetHorizStart};
+  return ApplySpinRule(text, HorizStartOffset(GetPanelType()), kRule);
+}
+
+EntryResult ApplyVertStartEntry(const char* text) {
+  static const SpinRule kRule = {kMaxDisplayStart, kCtlVertStartSpin,
+                                 "ERROR: Panel Vertical Start Position!", SetVertStart};
+  return ApplySpinRule(text, 0, kRule);
+}
+
+EntryResult ApplyFplineWidthEntry(const char* text) {
+  static const SpinRule kRule = {kMaxFplineWidth, kCtlFplineWidthSpin, "ERROR: TFT FPLINE Width!",
+                                 SetFplineWidth};
+  return ApplySpinRule(text, 1, kRule);
+}
+
+EntryResult ApplyFplineStartEntry(const char* text) {
+  static const SpinRule kRule = {kMaxFplineStart, kCtlFplineStartSpin, "ERROR: TFT FPLINE Start!",
+                                 SetFplineStart};
+  return ApplySpinRule(text, 1, kRule);
+}
+
+EntryResult ApplyFpframeWidthEntry(const char* text) {
+  static const SpinRule kRule = {kMaxFpframeWidth, kCtlFpframeWidthSpin,
+                                 "ERROR: TFT FPFRAME Width!", SetFpframeWidth};
+  return ApplySpinRule(text, 1, kRule);
+}
+
+EntryResult ApplyFpframeStartEntry(const char* text) {
+  static const SpinRule kRule = {kMaxFpframeStart, kCtlFpframeStartSpin,
+                                 "ERROR: TFT FPFRAME Start!", SetFpframeStart};
+  return ApplySpinRule(text, 0, kRule);
+}
+
+EntryResult ApplyFrameRateEntry(const char* text) {
+  uint32_t lowest = 0, highest = 0, rate = 0;
+  GetFrameRateRange(&lowest, &highest);
+  if (!ReadEntryInRange(text, lowest, highest, &rate)) {
+    ShowPanelError(kCtlFrameRateList, "ERROR: Panel Frame Rate!");
+    return kRefused;
+  }
+  WorkingRecord.FrameRate = static_cast<uint16_t>(std::min<uint32_t>(rate, 0xFFFF));
+  SetHorizTotalForFrameRate(rate);
+  return Accepted(rate);
+}
+
+EntryResult ApplyPixelClockEntry(const char* text) {
+  uint32_t source = 0, divide = 0;
+  if (!FindPixelClockChoice(text ? text : "", &source, &divide)) {
+    ShowPanelError(kCtlPixelClockList, "ERROR: Panel Pixel Clock!");
+    return kRefused;
+  }
+  ApplyPixelClockChoice(source, divide);
+  return Accepted(divide ? source / divide : 0);
+}
+
+int ApplySpinEntries(const SpinEntryTexts& texts, uint32_t* horizTotalShown) {
+  int refused = 0;
+  EntryResult total = ApplyHorizTotalEntry(texts.horizTotal);
+  if (!EntryTaken(total)) {
+    ++refused;
+    if (horizTotalShown) *horizTotalShown = total.value;
+  }
+  EntryResult (*const kRules[])(const char*) = {
+      ApplyVertTotalEntry,   ApplyHorizStartEntry,   ApplyVertStartEntry,   ApplyFplineWidthEntry,
+      ApplyFplineStartEntry, ApplyFpframeWidthEntry, ApplyFpframeStartEntry};
+  const char* const kTexts[] = {texts.vertTotal,   texts.horizStart,  texts.vertStart,
+                                texts.fplineWidth, texts.fplineStart, texts.fpframeWidth,
+                                texts.fpframeStart};
+  for (size_t i = 0; i < sizeof kRules / sizeof kRules[0]; ++i)
+    if (!EntryTaken(kRules[i](kTexts[i]))) ++refused;
+  return refused;
+}
+
+uint32_t HorizTotalShownValue() {
+  uint32_t total = std::max(GetHorizTotal(), GetMinHorizTotal());
+  return std::min<uint32_t>(total, kMaxHorizTotal);
+}
+
+bool CheckPanelOnLeave(const char* heightText, const char* widthText) {
+  if (!EntryTaken(ApplyHeightEntry(heightText))) return false;
+  if (!EntryTaken(ApplyWidthEntry(widthText))) return false;
+  if (GetHorizTotal() < GetMinHorizTotal())
+    ShowPanelWarning(kCtlHorizTotalSpin, "WARNING: The Horizontal Total is too small!");
+  if (GetVertTotal() <= GetPanelHeight())
+    ShowPanelWarning(kCtlVertTotalSpin,
+                     "WARNING: Vertical Total should be at least 1 line larger than Vertical "
+                     "Display!");
+  return true;
+}
+
+void CorrectHorizTotalOnShow() {
+  uint32_t minTotal = GetMinHorizTotal();
+  // A total beyond the 7-bit field cannot be stored; 1024 is the most it holds.
+  if (GetHorizTotal() < minTotal) SetHorizTotal(std::min<uint32_t>(minTotal, kMaxHorizTotal));
+}
+
+bool ApplyFormat2Rule() {
+  unsigned panelType = GetRegister(kRegPanelType);
+  if ((panelType & 0x73) == 0x50) return true;
+  if (panelType & 0x80) SetRegister(kRegPanelType, panelType & 0x7F);
+  return false;
+}
+
+bool Apply16BitRule() {
+  if (GetPanelType() != kPanelStn || IsColorPanel()) return true;
+  if (GetDataWidthCode() == 2)
+    SetRegister(kRegPanelType, (GetRegister(kRegPanelType) & ~0x30u) | 0x10);
+  return false;
+}
+
+uint32_t HorizStartForType(uint32_t shownStart, unsigned type) {
+  uint32_t offset = HorizStartOffset(type);
+  return std::min<uint32_t>(std::max(shownStart, offset), kMaxDisplayStart);
+}
+
+void DefaultPolarities(unsigned type, bool* fplineHigh, bool* fpframeHigh) {
+  *fplineHigh = type != kPanelTft;
+  *fpframeHigh = type == kPanelStn;
+}
+
+uint32_t SelectPanelType(unsigned type, uint32_t shownHorizStart) {
+  SetPanelType(type);
+  UpdateGpioForPanelType();
+  uint32_t start = HorizStartForType(shownHorizStart, type);
+  SetHorizStart(start);
+  return start;
+}
+
+void UpdateGpioForPanelType() {
+  unsigned type = GetPanelType();
+  SetRegister(kRegGpioConfig1, (type == kPanelStn || type == kPanelTft) ? 0x80 : 0x00);
+}
+
+void SetKVrxGpioBits() {
+  if (GetPanelType() != kPanelKVrx) return;
+  SetRegister(kRegGpioConfig0, GetRegister(kRegGpioConfig0) | 0x40);
+  SetRegister(kRegGpioStatusControl0, GetRegister(kRegGpioStatusControl0) | 0x40);
+}
+
+uint32_t VideoMemoryNeeded() {
+  uint32_t offsetWords =
+      GetRegister(kRegMainWinAddrOffset1) * 256 + GetRegister(kRegMainWinAddrOffset0);
+  unsigned rotation = GetRegister(kRegSpecialEffects) & 3;
+  uint32_t lines = (rotation == 1 || rotation == 3) ? GetPanelWidth() : GetPanelHeight();
+  return offsetWords * 4 * lines;
+}
+
+bool CheckVideoMemory() {
+  uint32_t needed = VideoMemoryNeeded();
+  if (needed <= kVideoMemoryBytes) return true;
+  ShowMessage(nullptr, kMsgOk | kMsgIconError | kMsgTaskModal,
+              "Warning: Not enough installed video memory for selected options. Memory needed: "
+              "%uk, memory installed: %uk,",
+              needed / 1024, kVideoMemoryBytes / 1024);
+  return false;
+}
+
+const char kMemoryClockRuleWarning[] =
+    "Warning: One of the following rules is violated:\n\n"
+    " Rotara 0 & 180 degree:\n"
+    "  16Bpp: freq(Mclk) >= freq(Pclk)\n"
+    "  8Bpp:  freq(Mclk) >= freq(Pclk/2)\n"
+    "  4Bpp:  freq(Mclk) >= freq(Pclk/4)\n"
+    "  2Bpp:  freq(Mclk) >= freq(Pclk/8)\n"
+    "  1Bpp:  freq(Mclk) >= freq(Pclk/16)\n"
+    " Rotara 90 & 270 degree: freq(Mclk) >= freq(Pclk*1.25)\n\n"
+    "Be sure to re-config MCLK & PCLK to get correct timing and Save again!!\n";
+
+const char kDisplayPeriodRuleWarning[] =
+    "Warning: One of the following rules is violated:\n\n"
+    " Horizontal Display Period + Horizontal Display Start < Horizontal Total.\n"
+    " Vertical Display Period + Vertical Display Start < Vertical Total.\n\n"
+    "Be sure to re-config HorzDispStart and/or VertDispStart and Save again!!\n";
+
+const char kNonDisplayPeriodRuleWarning[] =
+    "Warning: the following rules is violated:\n\n"
+    "Horizontal Total - Horizontal Display Period > 8Mclks.\n\n"
+    "Be sure to increase Horzontal Total and Save again!!\n";
+
+bool MemoryClockRuleHolds() {
+  uint32_t memoryClock = GetMemoryClock();
+  uint32_t pixelClock = GetPixelClock();
+  unsigned rotation = GetRegister(kRegSpecialEffects) & 3;
+  if (rotation == 1 || rotation == 3) return memoryClock >= 1.25 * pixelClock;
+  // Codes above 16 bpp do not exist; they are held to the 16 bpp demand.
+  unsigned depthCode = std::min(GetRegister(kRegDisplayMode) & 7, 4u);
+  uint64_t needed = (static_cast<uint64_t>(pixelClock) << depthCode) / 16;
+  return memoryClock >= needed;
+}
+
+// Whole register bytes, as the rule checks read them.
+static int64_t RuleWidth() {
+  return (static_cast<int64_t>(GetRegister(kRegHdp)) + 1) * 8;
+}
+static int64_t RuleHorizTotal() {
+  return (static_cast<int64_t>(GetRegister(kRegHorizTotal)) + 1) * 8;
+}
+
+bool DisplayPeriodRuleHolds() {
+  int64_t horizStart = GetRegister(kRegHdpStartPos1) * 256 + GetRegister(kRegHdpStartPos0);
+  int64_t vertStart = GetRegister(kRegVdpStartPos1) * 256 + GetRegister(kRegVdpStartPos0);
+  bool horizontal = horizStart + RuleWidth() < RuleHorizTotal();
+  bool vertical = vertStart + GetPanelHeight() < static_cast<int64_t>(GetVertTotal());
+  return horizontal && vertical;
+}
+
+bool NonDisplayPeriodRuleHolds() {
+  uint32_t memoryClock = GetMemoryClock();
+  // Without a memory clock no non-display period is long enough.
+  if (memoryClock == 0) return false;
+  int64_t needed = (8ll * GetPixelClock()) / memoryClock;
+  return RuleHorizTotal() - RuleWidth() >= needed;
+}
+
+int WarnAboutTimingRules(void* owner) {
+  int failed = 0;
+  if (!MemoryClockRuleHolds()) {
+    ShowMessage(owner, kMsgOk | kMsgIconWarning, "%s", kMemoryClockRuleWarning);
+    ++failed;
+  }
+  if (!DisplayPeriodRuleHolds()) {
+    ShowMessage(owner, kMsgOk | kMsgIconWarning, "%s", kDisplayPeriodRuleWarning);
+    ++failed;
+  }
+  if (!NonDisplayPeriodRuleHolds()) {
+    ShowMessage(owner, kMsgOk | kMsgIconWarning, "%s", kNonDisplayPeriodRuleWarning);
+    ++failed;
+  }
+  return failed;
+}

@@ -1,0 +1,172 @@
+// The panel timing model: the arithmetic between the panel settings a user
+// thinks in and the chip's register fields. Every quantity is derived on
+// demand from the working record and the clock working values; every setter
+// writes the registers at once. Nothing here shows a message.
+#ifndef QLC_CFG_PANEL_TIMING_H
+#define QLC_CFG_PANEL_TIMING_H
+
+#include <stdint.h>
+
+#include <string>
+#include <vector>
+
+// Panel type code of REG[10h] bits 1:0.
+enum PanelTypeCode : unsigned { kPanelStn = 0, kPanelTft = 1, kPanelHrTft = 2, kPanelKVrx = 3 };
+
+// Register indices the model reads and writes.
+enum PanelRegister : unsigned {
+  kRegBusClkMemClkConfig = 0x04,
+  kRegPclkConfig = 0x05,
+  kRegPanelType = 0x10,
+  kRegHorizTotal = 0x12,
+  kRegHdp = 0x14,
+  kRegHdpStartPos0 = 0x16,
+  kRegHdpStartPos1 = 0x17,
+  kRegVertTotal0 = 0x18,
+  kRegVertTotal1 = 0x19,
+  kRegVdp0 = 0x1C,
+  kRegVdp1 = 0x1D,
+  kRegVdpStartPos0 = 0x1E,
+  kRegVdpStartPos1 = 0x1F,
+  kRegHsyncPulseWidth = 0x20,
+  kRegHsyncPulseStartPos0 = 0x22,
+  kRegHsyncPulseStartPos1 = 0x23,
+  kRegVsyncPulseWidth = 0x24,
+  kRegVsyncPulseStartPos0 = 0x26,
+  kRegVsyncPulseStartPos1 = 0x27,
+  kRegDisplayMode = 0x70,
+  kRegSpecialEffects = 0x71,
+  kRegMainWinDispStartAddr0 = 0x74,
+  kRegMainWinDispStartAddr1 = 0x75,
+  kRegMainWinDispStartAddr2 = 0x76,
+  kRegMainWinAddrOffset0 = 0x78,
+  kRegMainWinAddrOffset1 = 0x79,
+  kRegGpioConfig0 = 0xA8,
+  kRegGpioConfig1 = 0xA9,
+  kRegGpioStatusControl0 = 0xAC,
+};
+
+// Bounds of the register fields.
+enum {
+  kMaxPanelWidth = 1024,
+  kMaxPanelHeight = 1024,
+  kMaxHorizTotal = 1024,
+  kMaxVertTotal = 1024,
+  kMaxDisplayStart = 1023,
+  kMaxFplineWidth = 128,
+  kMaxFplineStart = 1024,
+  kMaxFpframeWidth = 8,
+  kMaxFpframeStart = 1023,
+  kMaxFrameRateEntries = 128,
+};
+
+// 10-bit register pairs: low register bits 7:0, high register bits 1:0.
+unsigned GetRegisterPair(unsigned lowIndex);
+void SetRegisterPair(unsigned lowIndex, uint32_t value);
+
+// REG[10h] fields.
+unsigned GetPanelType();
+void SetPanelType(unsigned type);  // other bits kept
+unsigned GetDataWidthCode();       // bits 5:4
+bool IsColorPanel();               // bit 6
+bool IsFormat2();                  // bit 7
+bool IsLargeActiveResolution();    // bit 3: 320x240 for HR-TFT and K-VRX
+
+// Width in bits of a data width code for a type: STN 4/8/16, others 9/12/18.
+unsigned DataWidthBitsOf(unsigned type, unsigned code);
+
+uint32_t GetPanelWidth();   // W = (REG[14h] + 1) * 8
+uint32_t GetPanelHeight();  // H = R + 1
+uint32_t GetHorizTotal();   // ((REG[12h] & 7Fh) + 1) * 8
+uint32_t GetVertTotal();    // R + 1
+uint32_t HorizStartOffset(unsigned type);
+uint32_t GetHorizStart();   // HDPS with the type's offset
+uint32_t GetVertStart();    // VDPS
+uint32_t GetFplineStart();  // R + 1
+uint32_t GetFplineWidth();  // bits 6:0 + 1
+bool GetFplineHigh();       // REG[20h] bit 7
+uint32_t GetFpframeStart();
+uint32_t GetFpframeWidth();  // bits 2:0 + 1
+bool GetFpframeHigh();       // REG[24h] bit 7
+
+// Effective size used by matching and the summary: HR-TFT and K-VRX take it
+// from the active-resolution bit.
+uint32_t GetEffectivePanelWidth();
+uint32_t GetEffectivePanelHeight();
+
+// Setters write the fields exactly as the table of register fields gives
+// them; they do not check ranges (that is what the entry rules are for).
+void SetPanelWidth(uint32_t width);
+void SetPanelHeight(uint32_t height);
+void SetHorizTotal(uint32_t total);
+void SetVertTotal(uint32_t total);
+void SetHorizStart(uint32_t start);  // with the current type's offset
+void SetVertStart(uint32_t start);
+void SetFplineStart(uint32_t start);
+void SetFplineWidth(uint32_t width);  // polarity kept
+void SetFplineHigh(bool high);
+void SetFpframeStart(uint32_t start);
+void SetFpframeWidth(uint32_t width);  // polarity kept
+void SetFpframeHigh(bool high);
+
+// Clock divides from REG[04h] / REG[05h].
+uint32_t GetMemoryDivide();          // 1 to 4
+uint32_t GetPixelDivide();           // 1, 2, 3, 4 or 8
+unsigned GetPixelClockSourceCode();  // REG[05h] bits 1:0
+
+// MCLK = BusClk / mdiv; PCLK = source / pdiv (kHz). A zero source gives 0.
+uint32_t GetMemoryClock();
+uint32_t GetPixelClock();
+
+// Smallest horizontal total that keeps 8 MCLK periods of non-display time:
+// W + (8 * PCLK) / MCLK, rounded up to a multiple of 8. With MCLK 0 the
+// non-display part counts as 0.
+uint32_t GetMinHorizTotal();
+
+// (PCLK * 1000) / (HT * VT) in whole hertz; 0 when the product is 0.
+uint32_t FrameRateAt(uint32_t horizTotal);
+
+struct FrameRateList {
+  std::vector<std::string> texts;  // "%d" of FR(HT) for HT = minHT, +8 ... 1024
+  int selected = -1;               // entry of the current total, -1 none
+};
+// Builds the list; when the current total is on it, stores its rate into
+// the record's FrameRate.
+FrameRateList BuildFrameRateList();
+
+// Frame rates the frame-rate entry accepts: (PCLK*1000)/(VT*1024) up to
+// (PCLK*1000)/(minHT*VT).
+void GetFrameRateRange(uint32_t* lowest, uint32_t* highest);
+
+// Smallest HT from minHT to 1024 whose frame rate equals rate; writes REG[12h]
+// and returns true, or leaves the total and returns false.
+bool SetHorizTotalForFrameRate(uint32_t rate, uint32_t* newTotal = nullptr);
+
+struct PixelClockSource {
+  uint32_t current;  // Scur
+  uint32_t fixed;    // Sfix, 0 while the source is free
+};
+PixelClockSource GetPixelClockSource();
+
+// ' 6.250   (50.000/8)': pixel clock and source in MHz with three decimals.
+std::string FormatPixelClockEntry(uint32_t source, uint32_t divide);
+// '%2d.%03d' of a frequency in kHz, e.g. ' 6.250'.
+std::string FormatFrequency(uint32_t kHz);
+
+struct PixelClockList {
+  std::vector<std::string> texts;  // sorted ascending, unique
+  int selected = -1;
+};
+PixelClockList BuildPixelClockList();
+
+// Source frequency and divide of a list text; false when the text is not one
+// of the candidates (an added current entry that is no table frequency).
+bool FindPixelClockChoice(const char* text, uint32_t* source, uint32_t* divide);
+// Writes the clock fields and REG[05h] bits 6:4 for a choice.
+void ApplyPixelClockChoice(uint32_t source, uint32_t divide);
+
+// Main window line offset in 32-bit words for the colour depth and rotation.
+uint32_t LineOffsetWords();
+void UpdateLineOffset();
+
+#endif

@@ -1,0 +1,77 @@
+#include "config_file.h"
+
+#include "../../common/message.h"
+#include "../../common/text_read.h"
+#include "appcfg_import.h"
+#include "binary_record.h"
+#include "file_messages.h"
+#include "record.h"
+#include "srecord.h"
+#include "whole_file.h"
+
+bool IsSRecordFileName(const char* path) {
+  return EndsWithNoCase(path, ".S9") || EndsWithNoCase(path, ".IDP") ||
+         EndsWithNoCase(path, ".LVB");
+}
+
+bool IsBinaryProgramFileName(const char* path) {
+  return EndsWithNoCase(path, ".exe") || EndsWithNoCase(path, ".ELF");
+}
+
+namespace {
+
+enum OpenRoute { kOpenBinary, kOpenSRecord, kOpenHeaderImport };
+
+OpenRoute RouteForOpening(const char* path, StorageForm form) {
+  switch (form) {
+    case kStorageBinary:
+      return kOpenBinary;
+    case kStorageSRecord:
+      return kOpenSRecord;
+    case kStorageByName:
+      break;
+  }
+  if (IsSRecordFileName(path)) return kOpenSRecord;
+  if (IsBinaryProgramFileName(path)) return kOpenBinary;
+  return kOpenHeaderImport;
+}
+
+bool ReadRecordFromFile(const char* path, StorageForm form) {
+  FileBuffer file;
+  if (!ReadWholeFile(path, &file)) return false;
+  HAL_STRUCT record;
+  RecordLocation location;
+  switch (RouteForOpening(path, form)) {
+    case kOpenSRecord:
+      if (!ReadSRecordHal(file.data.get(), file.length, &record)) return false;
+      break;
+    case kOpenBinary:
+      if (!ReadBinaryHal(file.data.get(), file.length, &record, &location)) return false;
+      break;
+    case kOpenHeaderImport:
+      // The header import reads its own file; reading the chosen one only
+      // proved that it can be read.
+      file.data.reset();
+      return ImportAppcfg(path);
+  }
+  LoadedRecord = record;
+  return true;
+}
+
+}  // namespace
+
+bool OpenConfigFile(const char* path, StorageForm form) {
+  if (!ReadRecordFromFile(path, form)) {
+    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_NOT_CONFIGURABLE, path);
+    return false;
+  }
+  UseLoadedRecord();
+  return true;
+}
+
+bool SaveConfigFile(const char* source, const char* target, bool preserveAddresses,
+                    StorageForm form) {
+  bool asSRecord = form == kStorageSRecord || (form == kStorageByName && IsSRecordFileName(source));
+  return asSRecord ? WriteSRecordHal(source, target, preserveAddresses)
+                   : WriteBinaryHal(source, target, preserveAddresses);
+}

@@ -1,0 +1,33 @@
+// The one platform layer of the configurable-file code: opening, positioning,
+// reading, writing and copying files. One implementation uses the Win32 file
+// calls, the other POSIX descriptors; the callers are the same on both.
+#ifndef QLC_CFG_RECORD_FILE_IO_H
+#define QLC_CFG_RECORD_FILE_IO_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+struct FileHandle {
+  intptr_t value;
+};
+
+// Opens an existing regular file read-only, in binary mode.
+bool OpenFileForReading(const char* path, FileHandle* file);
+// Opens an existing regular file for reading and writing without sharing; the
+// file is never created here.
+bool OpenExistingFileForWriting(const char* path, FileHandle* file);
+// Moves to the end of the file and gives its length.
+bool SeekFileToEnd(FileHandle file, uint64_t* length);
+// Moves to an offset from the beginning.
+bool SeekFileTo(FileHandle file, uint64_t offset);
+// Read and write as much as they can; the result is the number of bytes moved
+// (less than asked for only on an error or at the end of the file).
+size_t ReadFromFile(FileHandle file, void* buffer, size_t length);
+size_t WriteToFile(FileHandle file, const void* buffer, size_t length);
+void CloseFileHandle(FileHandle file);
+
+// Copies source over target, creating or replacing it. Copying a file onto
+// itself leaves it as it is and succeeds.
+bool CopyFileOver(const char* source, const char* target);
+
+#endif

@@ -1,0 +1,115 @@
+#include <errno.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <new>
+
+#include "file_io.h"
+
+// Each transfer stays well below what a single read or write accepts.
+static const size_t kMaxTransfer = size_t(1) << 30;
+
+static bool OpenRegularFile(const char* path, int flags, FileHandle* file) {
+  int descriptor = open(path, flags);
+  if (descriptor < 0) return false;
+  struct stat status;
+  if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+    close(descriptor);
+    return false;
+  }
+  file->value = descriptor;
+  return true;
+}
+
+bool OpenFileForReading(const char* path, FileHandle* file) {
+  return OpenRegularFile(path, O_RDONLY, file);
+}
+
+bool OpenExistingFileForWriting(const char* path, FileHandle* file) {
+  return OpenRegularFile(path, O_RDWR, file);
+}
+
+bool SeekFileToEnd(FileHandle file, uint64_t* length) {
+  off_t end = lseek(static_cast<int>(file.value), 0, SEEK_END);
+  if (end < 0) return false;
+  *length = static_cast<uint64_t>(end);
+  return true;
+}
+
+bool SeekFileTo(FileHandle file, uint64_t offset) {
+  off_t target = static_cast<off_t>(offset);
+  if (target < 0 || static_cast<uint64_t>(target) != offset) return false;
+  return lseek(static_cast<int>(file.value), target, SEEK_SET) == target;
+}
+
+size_t ReadFromFile(FileHandle file, void* buffer, size_t length) {
+  char* cursor = static_cast<char*>(buffer);
+  size_t done = 0;
+  while (done < length) {
+    size_t chunk = length - done < kMaxTransfer ? length - done : kMaxTransfer;
+    ssize_t got = read(static_cast<int>(file.value), cursor + done, chunk);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    done += static_cast<size_t>(got);
+  }
+  return done;
+}
+
+size_t WriteToFile(FileHandle file, const void* buffer, size_t length) {
+  const char* cursor = static_cast<const char*>(buffer);
+  size_t done = 0;
+  while (done < length) {
+    size_t chunk = length - done < kMaxTransfer ? length - done : kMaxTransfer;
+    ssize_t put = write(static_cast<int>(file.value), cursor + done, chunk);
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) break;
+    done += static_cast<size_t>(put);
+  }
+  return done;
+}
+
+void CloseFileHandle(FileHandle file) {
+  close(static_cast<int>(file.value));
+}
+
+bool CopyFileOver(const char* source, const char* target) {
+  FileHandle input;
+  if (!OpenFileForReading(source, &input)) return false;
+  int in = static_cast<int>(input.value);
+  struct stat sourceStatus;
+  struct stat targetStatus;
+  if (fstat(in, &sourceStatus) != 0) {
+    close(in);
+    return false;
+  }
+  // Truncating the target would destroy the source when both are one file.
+  if (stat(target, &targetStatus) == 0 && targetStatus.st_dev == sourceStatus.st_dev &&
+      targetStatus.st_ino == sourceStatus.st_ino) {
+    close(in);
+    return true;
+  }
+  int out = open(target, O_WRONLY | O_CREAT | O_TRUNC, 0666);
+  if (out < 0) {
+    close(in);
+    return false;
+  }
+  // Keep the program's permission bits, as copying a program should; the
+  // content is what matters, so a refusal here is not a failure.
+  (void)fchmod(out, sourceStatus.st_mode & 07777);
+  static const size_t kChunk = 1 << 20;
+  char* chunk = new (std::nothrow) char[kChunk];
+  bool ok = chunk != nullptr;
+  FileHandle output{out};
+  while (ok) {
+    ssize_t got = read(in, chunk, kChunk);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) ok = false;
+    if (got <= 0) break;
+    ok = WriteToFile(output, chunk, static_cast<size_t>(got)) == static_cast<size_t>(got);
+  }
+  delete[] chunk;
+  if (close(out) != 0) ok = false;
+  close(in);
+  return ok;
+}

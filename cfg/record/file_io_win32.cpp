@@ -1,0 +1,102 @@
+#include <windows.h>
+
+#include "file_io.h"
+
+// ReadFile and WriteFile take 32-bit counts; larger transfers are split.
+static const DWORD kMaxTransfer = DWORD(1) << 30;
+
+static HANDLE ToHandle(FileHandle file) {
+  return reinterpret_cast<HANDLE>(file.value);
+}
+
+static bool OpenRegularFile(const char* path, DWORD access, DWORD share, FileHandle* file) {
+  HANDLE handle =
+      CreateFileA(path, access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  if (GetFileType(handle) != FILE_TYPE_DISK) {
+    CloseHandle(handle);
+    return false;
+  }
+  file->value = reinterpret_cast<intptr_t>(handle);
+  return true;
+}
+
+bool OpenFileForReading(const char* path, FileHandle* file) {
+  return OpenRegularFile(path, GENERIC_READ, FILE_SHARE_READ, file);
+}
+
+bool OpenExistingFileForWriting(const char* path, FileHandle* file) {
+  return OpenRegularFile(path, GENERIC_READ | GENERIC_WRITE, 0, file);
+}
+
+static bool MoveFilePointer(FileHandle file, uint64_t offset, DWORD method, uint64_t* position) {
+  LONG high = static_cast<LONG>(offset >> 32);
+  SetLastError(NO_ERROR);
+  DWORD low =
+      SetFilePointer(ToHandle(file), static_cast<LONG>(offset & 0xFFFFFFFFu), &high, method);
+  if (low == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR) return false;
+  *position = (static_cast<uint64_t>(static_cast<DWORD>(high)) << 32) | low;
+  return true;
+}
+
+bool SeekFileToEnd(FileHandle file, uint64_t* length) {
+  return MoveFilePointer(file, 0, FILE_END, length);
+}
+
+bool SeekFileTo(FileHandle file, uint64_t offset) {
+  uint64_t position = 0;
+  return MoveFilePointer(file, offset, FILE_BEGIN, &position) && position == offset;
+}
+
+size_t ReadFromFile(FileHandle file, void* buffer, size_t length) {
+  char* cursor = static_cast<char*>(buffer);
+  size_t done = 0;
+  while (done < length) {
+    DWORD chunk = length - done < kMaxTransfer ? static_cast<DWORD>(length - done) : kMaxTransfer;
+    DWORD got = 0;
+    if (!ReadFile(ToHandle(file), cursor + done, chunk, &got, nullptr) || got == 0) break;
+    done += got;
+  }
+  return done;
+}
+
+size_t WriteToFile(FileHandle file, const void* buffer, size_t length) {
+  const char* cursor = static_cast<const char*>(buffer);
+  size_t done = 0;
+  while (done < length) {
+    DWORD chunk = length - done < kMaxTransfer ? static_cast<DWORD>(length - done) : kMaxTransfer;
+    DWORD put = 0;
+    if (!WriteFile(ToHandle(file), cursor + done, chunk, &put, nullptr) || put == 0) break;
+    done += put;
+  }
+  return done;
+}
+
+void CloseFileHandle(FileHandle file) {
+  CloseHandle(ToHandle(file));
+}
+
+static bool SameFile(const char* first, const char* second) {
+  HANDLE a = CreateFileA(first, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (a == INVALID_HANDLE_VALUE) return false;
+  HANDLE b = CreateFileA(second, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  bool same = false;
+  if (b != INVALID_HANDLE_VALUE) {
+    BY_HANDLE_FILE_INFORMATION infoA;
+    BY_HANDLE_FILE_INFORMATION infoB;
+    same = GetFileInformationByHandle(a, &infoA) && GetFileInformationByHandle(b, &infoB) &&
+           infoA.dwVolumeSerialNumber == infoB.dwVolumeSerialNumber &&
+           infoA.nFileIndexHigh == infoB.nFileIndexHigh &&
+           infoA.nFileIndexLow == infoB.nFileIndexLow;
+    CloseHandle(b);
+  }
+  CloseHandle(a);
+  return same;
+}
+
+bool CopyFileOver(const char* source, const char* target) {
+  if (SameFile(source, target)) return true;
+  return CopyFileA(source, target, FALSE) != 0;
+}

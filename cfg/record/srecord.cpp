@@ -1,0 +1,345 @@
+#include "srecord.h"
+
+#include <string.h>
+
+#include "../../common/message.h"
+#include "file_io.h"
+#include "file_messages.h"
+#include "record.h"
+#include "whole_file.h"
+
+namespace {
+
+// Value of every pair of characters read as one hexadecimal byte; kNotHexPair
+// set for pairs holding any other character. One lookup decodes a byte.
+enum : uint16_t { kNotHexPair = 0x100 };
+constexpr int HexDigitValue(int c) {
+  return c >= '0' && c <= '9'   ? c - '0'
+         : c >= 'A' && c <= 'F' ? c - 'A' + 10
+         : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                : -1;
+}
+struct HexPairTable {
+  uint16_t value[256 * 256];
+  constexpr HexPairTable() : value() {
+    for (int high = 0; high < 256; ++high) {
+      for (int low = 0; low < 256; ++low) {
+        int h = HexDigitValue(high);
+        int l = HexDigitValue(low);
+        value[high << 8 | low] = h < 0 || l < 0 ? uint16_t(kNotHexPair) : uint16_t(h << 4 | l);
+      }
+    }
+  }
+};
+constexpr HexPairTable kHexPairs;
+const char kUpperHex[] = "0123456789ABCDEF";
+
+// Address bytes by record type; 0 marks the types that make a file unusable.
+const unsigned kAddressBytes[10] = {2, 2, 3, 4, 0, 2, 0, 4, 3, 2};
+bool IsDataRecordType(unsigned type) {
+  return type <= 3;
+}
+
+// One pass over an S-record text: the current record and the next data byte.
+struct SRecordReader {
+  const uint8_t* text;
+  size_t length;
+  size_t cursor;
+  size_t lineStart;
+  unsigned type;
+  unsigned addressBytes;
+  uint32_t address;
+  unsigned headerSum;  // count byte plus address bytes, for a new checksum
+  // The current record's bytes behind the count: address, data, checksum.
+  uint8_t line[256];
+  unsigned dataCount;
+  unsigned dataIndex;
+  bool bigEndian;
+
+  uint8_t* Data() { return line + addressBytes; }
+  const uint8_t* Data() const { return line + addressBytes; }
+};
+
+void ResetReader(SRecordReader* reader, const uint8_t* text, size_t length) {
+  memset(reader, 0, sizeof *reader);
+  reader->text = text;
+  reader->length = length;
+}
+
+// Reads records until the next data record (S0-S3); records without data
+// (S5, S7, S8, S9) only have their checksum checked. Every character of a
+// record must be a hexadecimal digit inside the text, and the count must
+// cover at least the address and the checksum.
+bool ReadNextRecord(SRecordReader* reader) {
+  const uint8_t* const text = reader->text;
+  const size_t length = reader->length;
+  for (;;) {
+    size_t cursor = reader->cursor;
+    while (cursor < length && (text[cursor] == '\r' || text[cursor] == '\n')) ++cursor;
+    // "S", the type digit and the two count characters.
+    if (length - cursor < 4 || text[cursor] != 'S') return false;
+    reader->lineStart = cursor;
+    unsigned type = static_cast<unsigned>(text[cursor + 1] - '0');
+    if (type > 9 || kAddressBytes[type] == 0) return false;
+    unsigned addressBytes = kAddressBytes[type];
+    unsigned count = kHexPairs.value[text[cursor + 2] << 8 | text[cursor + 3]];
+    if ((count & kNotHexPair) || count < addressBytes + 1) return false;
+    cursor += 4;
+    if ((length - cursor) / 2 < count) return false;
+
+    const uint8_t* at = text + cursor;
+    unsigned sum = count;
+    unsigned bad = 0;
+    for (unsigned i = 0; i < count; ++i) {
+      unsigned byte = kHexPairs.value[at[2 * i] << 8 | at[2 * i + 1]];
+      bad |= byte;
+      sum += byte;
+      reader->line[i] = static_cast<uint8_t>(byte);
+    }
+    if (bad & kNotHexPair) return false;
+    reader->cursor = cursor + 2 * size_t(count);
+
+    uint8_t checksum = reader->line[count - 1];
+    sum -= checksum;
+    if (checksum != static_cast<uint8_t>(~sum)) {
+      ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_INVALID_CHECKSUM);
+      return false;
+    }
+    // Bytes between the address and the checksum of a record without data
+    // count in its checksum and are passed over.
+    if (IsDataRecordType(type)) {
+      reader->type = type;
+      reader->addressBytes = addressBytes;
+      reader->address = 0;
+      reader->headerSum = count;
+      for (unsigned i = 0; i < addressBytes; ++i) {
+        reader->address = reader->address << 8 | reader->line[i];
+        reader->headerSum += reader->line[i];
+      }
+      reader->dataCount = count - addressBytes - 1;
+      reader->dataIndex = 0;
+      return true;
+    }
+  }
+}
+
+bool TakeByte(SRecordReader* reader, uint8_t* byte) {
+  while (reader->dataIndex >= reader->dataCount) {
+    if (!ReadNextRecord(reader)) return false;
+  }
+  *byte = reader->Data()[reader->dataIndex++];
+  return true;
+}
+
+bool TakeU16(SRecordReader* reader, uint16_t* value) {
+  uint8_t first = 0;
+  uint8_t second = 0;
+  if (!TakeByte(reader, &first) || !TakeByte(reader, &second)) return false;
+  *value = reader->bigEndian ? static_cast<uint16_t>(first << 8 | second)
+                             : static_cast<uint16_t>(second << 8 | first);
+  return true;
+}
+
+bool TakeU32(SRecordReader* reader, uint32_t* value) {
+  uint16_t first = 0;
+  uint16_t second = 0;
+  if (!TakeU16(reader, &first) || !TakeU16(reader, &second)) return false;
+  *value = reader->bigEndian ? uint32_t(first) << 16 | second : uint32_t(second) << 16 | first;
+  return true;
+}
+
+// Moves the reader onto the byte behind Size of the first record in the data
+// stream, checking its marker and Size.
+bool LocateRecord(SRecordReader* reader) {
+  static const char kId[] = HAL_ID_STRING;
+  // The ID has no prefix that is also its suffix, so after a mismatch the
+  // search starts again at the current byte.
+  unsigned matched = 0;
+  while (matched < kHalIdLength) {
+    while (reader->dataIndex >= reader->dataCount) {
+      if (!ReadNextRecord(reader)) return false;
+    }
+    const uint8_t* data = reader->Data();
+    unsigned index = reader->dataIndex;
+    const unsigned count = reader->dataCount;
+    while (index < count && matched < kHalIdLength) {
+      if (matched == 0) {
+        // Outside a match only the ID's first character matters.
+        const void* first = memchr(data + index, kId[0], count - index);
+        if (!first) {
+          index = count;
+          break;
+        }
+        index = static_cast<unsigned>(static_cast<const uint8_t*>(first) - data) + 1;
+        matched = 1;
+        continue;
+      }
+      uint8_t byte = data[index++];
+      if (byte == static_cast<uint8_t>(kId[matched])) {
+        ++matched;
+      } else {
+        matched = byte == static_cast<uint8_t>(kId[0]) ? 1 : 0;
+      }
+    }
+    reader->dataIndex = index;
+  }
+  uint8_t skipped;
+  for (int i = kHalIdLength; i < 16; ++i) {
+    if (!TakeByte(reader, &skipped)) return false;
+  }
+  uint8_t b0 = 0;
+  uint8_t b1 = 0;
+  if (!TakeByte(reader, &b0) || !TakeByte(reader, &b1)) return false;
+  unsigned marker = b0 + 256u * b1;
+  if (marker != kDetectEndianLittle && marker != kDetectEndianSwapped) {
+    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_INVALID_ENDIAN, marker);
+    return false;
+  }
+  reader->bigEndian = marker == kDetectEndianSwapped;
+  uint16_t size = 0;
+  if (!TakeU16(reader, &size)) return false;
+  if (size != kHalStructSize) {
+    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_WRONG_VERSION, static_cast<int>(size),
+                static_cast<int>(kHalStructSize));
+    return false;
+  }
+  return true;
+}
+
+// Rewrites the current record's data and checksum characters from its line
+// buffer; the rest of the line is left as it stands.
+bool ReemitRecord(const SRecordReader& reader, uint8_t* text) {
+  if (reader.text[reader.lineStart] != 'S') return false;
+  unsigned type = static_cast<unsigned>(reader.text[reader.lineStart + 1] - '0');
+  if (!IsDataRecordType(type)) return false;
+  uint8_t* at = text + reader.lineStart + 4 + 2 * reader.addressBytes;
+  unsigned sum = reader.headerSum;
+  for (unsigned i = 0; i < reader.dataCount; ++i) {
+    uint8_t byte = reader.Data()[i];
+    sum += byte;
+    *at++ = static_cast<uint8_t>(kUpperHex[byte >> 4]);
+    *at++ = static_cast<uint8_t>(kUpperHex[byte & 0xF]);
+  }
+  uint8_t checksum = static_cast<uint8_t>(~sum);
+  at[0] = static_cast<uint8_t>(kUpperHex[checksum >> 4]);
+  at[1] = static_cast<uint8_t>(kUpperHex[checksum & 0xF]);
+  return true;
+}
+
+bool PutByte(SRecordReader* reader, uint8_t* text, uint8_t byte) {
+  while (reader->dataIndex >= reader->dataCount) {
+    if (!ReemitRecord(*reader, text) || !ReadNextRecord(reader)) return false;
+  }
+  reader->Data()[reader->dataIndex++] = byte;
+  return true;
+}
+
+bool PutU16(SRecordReader* reader, uint8_t* text, uint16_t value) {
+  uint8_t low = static_cast<uint8_t>(value & 0xFF);
+  uint8_t high = static_cast<uint8_t>(value >> 8);
+  return reader->bigEndian ? PutByte(reader, text, high) && PutByte(reader, text, low)
+                           : PutByte(reader, text, low) && PutByte(reader, text, high);
+}
+
+bool PutU32(SRecordReader* reader, uint8_t* text, uint32_t value) {
+  uint16_t low = static_cast<uint16_t>(value & 0xFFFF);
+  uint16_t high = static_cast<uint16_t>(value >> 16);
+  return reader->bigEndian ? PutU16(reader, text, high) && PutU16(reader, text, low)
+                           : PutU16(reader, text, low) && PutU16(reader, text, high);
+}
+
+}  // namespace
+
+bool ReadSRecordHal(const uint8_t* text, size_t length, HAL_STRUCT* record) {
+  SRecordReader reader;
+  ResetReader(&reader, text, length);
+  if (!LocateRecord(&reader)) return false;
+  HAL_STRUCT read;
+  memset(&read, 0, sizeof read);
+  bool ok = TakeU32(&reader, &read.Flags);
+  for (REG_CFG& entry : read.Regs) {
+    ok = ok && TakeU16(&reader, &entry.Index) && TakeU16(&reader, &entry.Value);
+  }
+  for (uint8_t& byte : read.GcpData) ok = ok && TakeByte(&reader, &byte);
+  ok = ok && TakeU32(&reader, &read.ClkI) && TakeU32(&reader, &read.ClkI2) &&
+       TakeU32(&reader, &read.BusClk) && TakeU32(&reader, &read.RegAddr) &&
+       TakeU32(&reader, &read.DispMemAddr) && TakeU16(&reader, &read.FrameRate) &&
+       TakeU16(&reader, &read.PowerOffDelay) && TakeU16(&reader, &read.PowerOnDelay);
+  for (uint16_t& word : read.Reserved) ok = ok && TakeU16(&reader, &word);
+  if (!ok) return false;
+  memcpy(read.IdString, HAL_ID_STRING, kHalIdLength);
+  read.DetectEndian = kDetectEndianLittle;
+  read.Size = kHalStructSize;
+  *record = read;
+  return true;
+}
+
+namespace {
+
+// Patches a text that a full read has just accepted: every S-record touched
+// here has been checked, so the patch cannot stop half-way.
+bool PatchCheckedText(uint8_t* text, size_t length, const HAL_STRUCT& values) {
+  SRecordReader reader;
+  ResetReader(&reader, text, length);
+  if (!LocateRecord(&reader)) return false;
+  bool ok = PutU32(&reader, text, values.Flags);
+  for (const REG_CFG& entry : values.Regs) {
+    ok = ok && PutU16(&reader, text, entry.Index) && PutU16(&reader, text, entry.Value);
+  }
+  for (uint8_t byte : values.GcpData) ok = ok && PutByte(&reader, text, byte);
+  ok = ok && PutU32(&reader, text, values.ClkI) && PutU32(&reader, text, values.ClkI2) &&
+       PutU32(&reader, text, values.BusClk) && PutU32(&reader, text, values.RegAddr) &&
+       PutU32(&reader, text, values.DispMemAddr) && PutU16(&reader, text, values.FrameRate) &&
+       PutU16(&reader, text, values.PowerOffDelay) && PutU16(&reader, text, values.PowerOnDelay);
+  return ok && ReemitRecord(reader, text);
+}
+
+}  // namespace
+
+bool PatchSRecordHal(uint8_t* text, size_t length, const HAL_STRUCT& values) {
+  HAL_STRUCT check;
+  return ReadSRecordHal(text, length, &check) && PatchCheckedText(text, length, values);
+}
+
+bool WriteSRecordHal(const char* source, const char* target, bool preserveAddresses) {
+  if (target && *target) {
+    if (!CopyFileOver(source, target)) {
+      ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_COPY_FAILED, target);
+      return false;
+    }
+  } else {
+    target = source;
+  }
+
+  FileBuffer file;
+  if (!ReadWholeFile(source, &file)) return false;
+  HAL_STRUCT record;
+  if (!ReadSRecordHal(file.data.get(), file.length, &record)) return false;
+  LoadedRecord = record;
+
+  HAL_STRUCT values = WorkingRecord;
+  if (preserveAddresses) {
+    values.RegAddr = LoadedRecord.RegAddr;
+    values.DispMemAddr = LoadedRecord.DispMemAddr;
+  }
+  if (!PatchCheckedText(file.data.get(), file.length, values)) return false;
+
+  FileHandle output;
+  if (!OpenExistingFileForWriting(target, &output)) {
+    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_OPEN_FAILED, target);
+    return false;
+  }
+  bool ok = false;
+  if (!SeekFileTo(output, 0)) {
+    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_SET_POINTER_FAILED, target);
+  } else {
+    size_t written = WriteToFile(output, file.data.get(), file.length);
+    ok = written == file.length;
+    if (!ok) {
+      ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_SHORT_WRITE, static_cast<int>(written),
+                  static_cast<int>(file.length));
+    }
+  }
+  CloseFileHandle(output);
+  return ok;
+}

@@ -1,0 +1,35 @@
+// The record inside Motorola S-record text (".S9", ".IDP", ".LVB"): its bytes
+// are spread over the data fields of consecutive records, two hexadecimal
+// characters per byte. The data stream is the data of all S0-S3 records in
+// file order; the addresses are checked but do not place the bytes.
+#ifndef QLC_CFG_RECORD_SRECORD_H
+#define QLC_CFG_RECORD_SRECORD_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#include "../../common/hal_struct.h"
+
+// Reads the first record found in the data stream into record (little-endian
+// order; IdString, DetectEndian and Size set to their own values). Fails on
+// any damaged S-record up to the record's last byte, a wrong checksum
+// ("ERROR: Invalid checksum!"), a wrong marker ("Invalid Endian %x"), a wrong
+// Size ("Incorrect HAL_STRUCT version! [%d %d]") or a record cut short. record
+// is only written on success.
+bool ReadSRecordHal(const uint8_t* text, size_t length, HAL_STRUCT* record);
+
+// Puts values into the record found in text, in the record's own byte order,
+// rewriting the data and checksum characters of the S-records that hold it
+// (in upper case) and nothing else. IdString, the marker, Size and Reserved
+// keep the file's bytes. text is unchanged when this fails.
+bool PatchSRecordHal(uint8_t* text, size_t length, const HAL_STRUCT& values);
+
+// Writes the working record into the S-record file. With a target (non-null,
+// non-empty) the source is first copied to the target and the copy is
+// patched. The loaded record is refreshed from the file first;
+// preserveAddresses keeps the file's own RegAddr and DispMemAddr. The whole
+// text is patched in memory before the target is opened, so a damaged source
+// leaves the target as it was.
+bool WriteSRecordHal(const char* source, const char* target, bool preserveAddresses);
+
+#endif

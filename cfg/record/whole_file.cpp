@@ -1,0 +1,44 @@
+#include "whole_file.h"
+
+#include <new>
+
+#include "../../common/message.h"
+#include "file_io.h"
+#include "file_messages.h"
+
+bool ReadWholeFile(const char* path, FileBuffer* buffer) {
+  buffer->data.reset();
+  buffer->length = 0;
+  FileHandle file;
+  if (!OpenFileForReading(path, &file)) {
+    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_OPEN_FAILED, path);
+    return false;
+  }
+  uint64_t length = 0;
+  if (!SeekFileToEnd(file, &length)) {
+    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_SEEK_END_FAILED, path);
+    CloseFileHandle(file);
+    return false;
+  }
+  if (length > SIZE_MAX - 1) {
+    CloseFileHandle(file);
+    return false;
+  }
+  size_t size = static_cast<size_t>(length);
+  // One spare byte so that an empty file still has a buffer of its own.
+  std::unique_ptr<uint8_t[]> data(new (std::nothrow) uint8_t[size + 1]);
+  if (!data) {
+    CloseFileHandle(file);
+    return false;
+  }
+  size_t got = SeekFileTo(file, 0) ? ReadFromFile(file, data.get(), size) : 0;
+  CloseFileHandle(file);
+  if (got != size) {
+    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_SHORT_READ, static_cast<int>(got),
+                static_cast<int>(size));
+    return false;
+  }
+  buffer->data = std::move(data);
+  buffer->length = size;
+  return true;
+}

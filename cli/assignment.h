@@ -1,0 +1,49 @@
+// One NAME=VALUE word of `qlccfg set`, understood without touching the record:
+// a register (by REG_ symbol or by index), a record field, or a panel
+// setting that goes through the entry rules.
+#ifndef QLC_CLI_ASSIGNMENT_H
+#define QLC_CLI_ASSIGNMENT_H
+
+#include <stdint.h>
+
+#include <string>
+
+enum class AssignTarget { kRegister, kField, kPanel };
+
+enum class RecordField {
+  kClkI,
+  kClkI2,
+  kBusClk,
+  kRegAddr,
+  kDispMemAddr,
+  kPowerOffDelay,
+  kPowerOnDelay,
+  kFlags,
+};
+
+struct Assignment {
+  AssignTarget target = AssignTarget::kRegister;
+  unsigned registerIndex = 0;
+  RecordField field = RecordField::kClkI;
+  const char* setting = nullptr;  // a name of kPanelSettingNames
+  std::string name;               // as typed
+  std::string valueText;          // as typed
+  bool hasNumber = false;         // valueText read as a number
+  uint32_t number = 0;
+};
+
+// Decimal, or hexadecimal with a leading 0x or a trailing h ("0x1F", "1Fh").
+// Fails on anything else, on an empty text and on values beyond 32 bits.
+bool ParseNumberValue(const std::string& text, uint32_t* value);
+
+// Flags as a number or as flag names joined by '|' ("fFIXED_CLKI|fFIXED_CLKI2").
+bool ParseFlagsValue(const std::string& text, uint32_t* value);
+
+// Splits and classifies one assignment. Register and field values must be
+// numbers (flags may be names); panel settings keep their text for the rules.
+bool ParseAssignment(const std::string& text, Assignment* assignment, std::string* error);
+
+// The name of a field as the command line and the output use it.
+const char* RecordFieldName(RecordField field);
+
+#endif

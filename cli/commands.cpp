@@ -1,0 +1,252 @@
+#include "commands.h"
+
+#include <stdio.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "assignment.h"
+#include "cfg/export/export_frame.h"
+#include "cfg/export/export_kinds.h"
+#include "cfg/export/export_options.h"
+#include "cfg/export/panel_summary.h"
+#include "cfg/export/text_format.h"
+#include "cfg/panel/matching.h"
+#include "cfg/panel/paneldef.h"
+#include "cfg/panel/rules.h"
+#include "cfg/record/appcfg_import.h"
+#include "cfg/record/file_messages.h"
+#include "cfg/record/record.h"
+#include "cli_messages.h"
+#include "common/message.h"
+#include "help_text.h"
+#include "record_file.h"
+#include "record_view.h"
+#include "set_command.h"
+#include "standard_output.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string g_defaultPanelFolder = ".";
+
+int Outcome(bool succeeded) {
+  return succeeded ? kExitSuccess : kExitFailure;
+}
+
+int RunShow(const Command& command) {
+  if (!OpenRecordFile(command.file, command.format)) return kExitFailure;
+  std::string summary = PanelSummary();
+  std::string text = command.json ? FormatRecordJson(WorkingRecord, summary)
+                                  : FormatRecordText(WorkingRecord, summary);
+  return Outcome(WriteStandardOutput(text));
+}
+
+int RunSet(const Command& command) {
+  std::vector<Assignment> assignments;
+  for (const std::string& word : command.assignments) {
+    Assignment assignment;
+    std::string error;
+    if (!ParseAssignment(word, &assignment, &error)) {
+      fprintf(stderr, "qlccfg: %s\n", error.c_str());
+      return kExitUsage;
+    }
+    assignments.push_back(assignment);
+  }
+  if (!OpenRecordFile(command.file, command.format)) return kExitFailure;
+  // A refused assignment leaves the file as it was.
+  if (!ApplyAssignments(assignments)) return kExitFailure;
+  return Outcome(SaveRecordFile(command.file, command.output, command.format, false));
+}
+
+// The panel list of --def FILE: the definition file is read under the name
+// it carries (DEBUG.DEF keeps rejected panels, any other name reads as
+// PANELS.DEF), from a private folder so that no other file beside it counts.
+class DefinitionFolder {
+ public:
+  explicit DefinitionFolder(const std::string& file) {
+    std::error_code error;
+    fs::path base = fs::temp_directory_path(error);
+    for (int attempt = 0; attempt < 1000 && !error; ++attempt) {
+      fs::path candidate = base / ("qlccfg-def-" + std::to_string(attempt));
+      if (fs::create_directory(candidate, error)) {
+        folder_ = candidate.string();
+        break;
+      }
+    }
+    if (folder_.empty()) return;
+    std::string name = fs::path(file).filename().string();
+    for (char& c : name) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    const char* readAs = name == "DEBUG.DEF" ? "DEBUG.DEF" : "PANELS.DEF";
+    copied_ = fs::copy_file(file, fs::path(folder_) / readAs, error);
+  }
+  ~DefinitionFolder() {
+    std::error_code error;
+    if (!folder_.empty()) fs::remove_all(folder_, error);
+  }
+  bool Ready() const { return copied_; }
+  const std::string& Path() const { return folder_; }
+
+ private:
+  std::string folder_;
+  bool copied_ = false;
+};
+
+bool LoadPanels(const Command& command, PanelList* list) {
+  if (command.definitionFile.empty()) {
+    list->LoadPanelList(g_defaultPanelFolder);
+  } else {
+    DefinitionFolder folder(command.definitionFile);
+    if (!folder.Ready()) {
+      ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_OPEN_FAILED, command.definitionFile.c_str());
+      return false;
+    }
+    list->LoadPanelList(folder.Path());
+  }
+  return true;
+}
+
+std::string DefinitionName(const Command& command) {
+  return command.definitionFile.empty() ? "DEBUG.DEF or PANELS.DEF in " + g_defaultPanelFolder
+                                        : command.definitionFile;
+}
+
+int RunPanels(const Command& command) {
+  PanelList list(QualifyPanel);
+  if (!LoadPanels(command, &list)) return kExitFailure;
+  if (list.Count() == 0) {
+    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_NO_PANELS, DefinitionName(command).c_str());
+    return kExitFailure;
+  }
+  std::string text;
+  for (int i = 0; i < list.Count(); ++i) {
+    const PanelRecord& panel = list.At(i);
+    AppendFormat(text, "%2d  %s%s", i + 1, panel.Disqualified() ? "**" : "", panel.Name().c_str());
+    if (panel.Disqualified()) AppendFormat(text, "  %s", panel.Reason().c_str());
+    text += "\n";
+  }
+  return Outcome(WriteStandardOutput(text));
+}
+
+// What the Panel page would show while a panel is applied: the red status
+// texts are what the user must know, so they are printed.
+class ConsolePanelView : public PanelPageView {
+ public:
+  void SetStatusLine(bool red, const std::string& text) override {
+    if (red && !text.empty()) fprintf(stderr, "%s\n", text.c_str());
+  }
+  void RefillWithTypeDefaults() override {
+    // Refilling the page sets the type-dependent controls, which write the
+    // GPIO configuration of the panel type.
+    UpdateGpioForPanelType();
+  }
+};
+
+// The panel named on the command line: its name as listed (with or without
+// the "**" of a rejected panel), or its number in `qlccfg panels`.
+int FindPanel(const PanelList& list, const std::string& name) {
+  for (int i = 0; i < list.Count(); ++i)
+    if (list.At(i).Name() == name || "**" + list.At(i).Name() == name) return i;
+  uint32_t number = 0;
+  if (ParseNumberValue(name, &number) && number >= 1 &&
+      number <= static_cast<uint32_t>(list.Count()))
+    return static_cast<int>(number) - 1;
+  return -1;
+}
+
+int RunApplyPanel(const Command& command) {
+  PanelList list(QualifyPanel);
+  if (!LoadPanels(command, &list)) return kExitFailure;
+  if (list.Count() == 0) {
+    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_NO_PANELS, DefinitionName(command).c_str());
+    return kExitFailure;
+  }
+  int index = FindPanel(list, command.panelName);
+  if (index < 0) {
+    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_PANEL_NOT_FOUND, command.panelName.c_str());
+    return kExitFailure;
+  }
+  if (!OpenRecordFile(command.file, command.format)) return kExitFailure;
+  ConsolePanelView view;
+  if (!ApplyPredefinedPanel(list, index, view)) return kExitFailure;
+  return Outcome(SaveRecordFile(command.file, command.output, command.format, false));
+}
+
+int RunCheck(const Command& command) {
+  if (!OpenRecordFile(command.file, command.format)) return kExitFailure;
+  int failed = WarnAboutTimingRules();
+  if (!CheckVideoMemory()) ++failed;
+  return Outcome(failed == 0);
+}
+
+int RunExport(const Command& command) {
+  if (!OpenRecordFile(command.file, command.format)) return kExitFailure;
+  CurrentExportOptions.softwareCursor = command.softwareCursor ? 1 : 0;
+  CurrentExportOptions.softwareBlitEmulation = command.softwareBlit ? 1 : 0;
+  SetExportModeNumber(static_cast<int>(command.modeNumber));
+  if (command.hasOutput && command.output == "-") {
+    // The same bytes the file would get.
+    if (WriteStandardOutputBytes(WithCrLf(ExportText(command.exportKind)))) return kExitSuccess;
+    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_STDOUT_FAILED);
+    return kExitFailure;
+  }
+  std::string path = command.hasOutput ? command.output : DefaultExportFileName(command.exportKind);
+  return Outcome(WriteExport(command.exportKind, path.c_str()));
+}
+
+int RunImport(const Command& command) {
+  if (!OpenRecordFile(command.file, command.format)) return kExitFailure;
+  if (!ImportAppcfg(command.header.c_str())) {
+    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_NOT_CONFIGURABLE, command.header.c_str());
+    return kExitFailure;
+  }
+  return Outcome(SaveRecordFile(command.file, command.output, command.format, false));
+}
+
+int RunConfigure(const Command& command) {
+  if (!OpenRecordFile(command.file, command.format)) return kExitFailure;
+  // As from the menu: the timing rules warn first and never stop the command.
+  WarnAboutTimingRules();
+  bool allWritten = true;
+  for (const std::string& target : command.targets) {
+    if (!SaveRecordFile(target, std::string(), command.format, command.preserveAddresses)) {
+      ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_NOT_CONFIGURABLE, target.c_str());
+      allWritten = false;
+    }
+  }
+  return Outcome(allWritten);
+}
+
+}  // namespace
+
+void SetDefaultPanelFolder(const std::string& folder) {
+  g_defaultPanelFolder = folder;
+}
+
+int RunCommandLine(const Command& command) {
+  switch (command.kind) {
+    case CommandKind::kHelp:
+      return Outcome(WriteStandardOutput(HelpText(command.helpTopic)));
+    case CommandKind::kVersion:
+      return Outcome(WriteStandardOutput(kVersionText));
+    case CommandKind::kShow:
+      return RunShow(command);
+    case CommandKind::kSet:
+      return RunSet(command);
+    case CommandKind::kPanels:
+      return RunPanels(command);
+    case CommandKind::kApplyPanel:
+      return RunApplyPanel(command);
+    case CommandKind::kCheck:
+      return RunCheck(command);
+    case CommandKind::kExport:
+      return RunExport(command);
+    case CommandKind::kImport:
+      return RunImport(command);
+    case CommandKind::kConfigure:
+      return RunConfigure(command);
+  }
+  return kExitUsage;
+}

@@ -1,0 +1,26 @@
+// Which storage form a configurable file has. Names the configuration tools
+// know decide as they do; for any other name the first bytes decide, so that a
+// program file without extension can be configured too.
+#ifndef QLC_CLI_FILE_FORMAT_H
+#define QLC_CLI_FILE_FORMAT_H
+
+#include <stddef.h>
+
+#include <string>
+
+#include "command_line.h"
+
+// S-record text: the first character is "S" and the second a digit.
+bool LooksLikeSRecord(const char* bytes, size_t length);
+
+// The form by name: ".S9", ".IDP", ".LVB" are S-record, ".exe" and ".ELF"
+// binary (compared without regard to case); kAuto for other names.
+FileFormat FileFormatByName(const std::string& path);
+
+// The form to use: requested when it is not kAuto, else by name, else by
+// the file's first bytes (S-record text, or binary for everything else:
+// ELF and PE images and raw record images alike).
+FileFormat ChooseFileFormat(const std::string& path, FileFormat requested, const char* firstBytes,
+                            size_t length);
+
+#endif

@@ -1,0 +1,109 @@
+#include "help_text.h"
+
+const char kVersionText[] = "qlccfg 1.0 - QLC56420 configuration on the command line\n";
+
+namespace {
+
+const char kOverview[] =
+    "Usage: qlccfg COMMAND [ARGUMENTS] [OPTIONS]\n"
+    "\n"
+    "Reads and writes the HAL_STRUCT configuration record of QLC56420 programs\n"
+    "(Windows executables, ELF images, Motorola S-record files).\n"
+    "\n"
+    "Commands:\n"
+    "  show FILE [--json]                    print the record\n"
+    "  set FILE NAME=VALUE... [-o OUT]       change registers, fields, panel settings\n"
+    "  panels [--def FILE]                   list the predefined panels\n"
+    "  apply-panel FILE NAME [--def FILE] [-o OUT]\n"
+    "                                        apply a predefined panel and save\n"
+    "  check FILE                            check the timing rules and video memory\n"
+    "  export KIND FILE [-o OUT] [--mode N] [--sw-cursor] [--sw-blit]\n"
+    "                                        write appcfg, chip, mode, generic or csv\n"
+    "  import FILE HEADER [-o OUT]           take an appcfg.h's values and save\n"
+    "  configure SOURCE TARGET... [--preserve-addresses]\n"
+    "                                        write SOURCE's record into every TARGET\n"
+    "\n"
+    "Options of every command that reads a file:\n"
+    "  --format binary|srec   the file's form; by default \".S9\", \".IDP\", \".LVB\" are\n"
+    "                         S-record and \".exe\", \".ELF\" binary; other names are\n"
+    "                         S-record when the text starts with \"S\" and a digit,\n"
+    "                         else binary\n"
+    "\n"
+    "  qlccfg COMMAND --help  help on one command\n"
+    "  qlccfg --version       the program's version\n"
+    "\n"
+    "Exit codes: 0 success, 1 a failure reported on standard error, 2 a usage error.\n";
+
+struct CommandHelp {
+  const char* topic;
+  const char* text;
+};
+
+const CommandHelp kCommandHelp[] = {
+    {"show",
+     "Usage: qlccfg show FILE [--json] [--format binary|srec]\n"
+     "\n"
+     "Prints the record of a configurable file: the panel summary line, the flags,\n"
+     "ClkI, ClkI2, BusClk (kHz), RegAddr, DispMemAddr, FrameRate, PowerOffDelay,\n"
+     "PowerOnDelay and the register list in list order.\n"
+     "  --json   the same as one JSON object\n"},
+    {"set",
+     "Usage: qlccfg set FILE NAME=VALUE... [-o OUT] [--format binary|srec]\n"
+     "\n"
+     "Changes the record and saves it into FILE, or into a copy OUT of FILE.\n"
+     "Values are decimal, or hexadecimal with 0x or a trailing h.\n"
+     "  REG_SYMBOL=V, 14h=V, 0x14=V   a register of the record's list (0 to 255)\n"
+     "  ClkI, ClkI2, BusClk (kHz), RegAddr, DispMemAddr, PowerOffDelay,\n"
+     "  PowerOnDelay (ms), Flags (a number or names joined by |)\n"
+     "  Width, Height, HorizTotal, VertTotal, HorizStart, VertStart, FplineStart,\n"
+     "  FplineWidth, FpframeStart, FpframeWidth, FrameRate (Hz),\n"
+     "  PixelClock (a pixel clock entry such as \"6.250   (50.000/8)\"),\n"
+     "  Rotation (0, 90, 180, 270), Bpp (1, 2, 4, 8, 16)\n"
+     "                                go through the panel entry rules\n"
+     "Assignments are applied in order; when one is refused nothing is written.\n"},
+    {"panels",
+     "Usage: qlccfg panels [--def FILE]\n"
+     "\n"
+     "Lists the predefined panels of DEBUG.DEF or PANELS.DEF beside the program,\n"
+     "or of FILE; rejected panels are marked with their reason.\n"},
+    {"apply-panel",
+     "Usage: qlccfg apply-panel FILE NAME [--def FILE] [-o OUT] [--format binary|srec]\n"
+     "\n"
+     "Applies the predefined panel NAME (or its number in `qlccfg panels`) as\n"
+     "choosing it on the Panel page does, then saves into FILE or a copy OUT.\n"},
+    {"check",
+     "Usage: qlccfg check FILE [--format binary|srec]\n"
+     "\n"
+     "Checks the memory-clock rule, the display-period rule, the non-display rule\n"
+     "and the video memory; prints each failure and exits with 1 when any fails.\n"},
+    {"export",
+     "Usage: qlccfg export KIND FILE [-o OUT] [--mode N] [--sw-cursor] [--sw-blit]\n"
+     "                    [--format binary|srec]\n"
+     "\n"
+     "Writes FILE's configuration as appcfg.h (appcfg), chip.h (chip), mode%d.h\n"
+     "(mode), qlc56420.h (generic) or 56420regs.csv (csv). Without -o the file\n"
+     "gets that name in the current folder; -o - writes to standard output.\n"
+     "  --mode N      mode number 0 to 1000 (mode)\n"
+     "  --sw-cursor   software cursor (mode, generic)\n"
+     "  --sw-blit     software blit emulation (mode, generic)\n"},
+    {"import",
+     "Usage: qlccfg import FILE HEADER [-o OUT] [--format binary|srec]\n"
+     "\n"
+     "Takes the flags, register values, clocks, addresses and power delays of the\n"
+     "appcfg.h HEADER into FILE's record and saves it into FILE or a copy OUT.\n"},
+    {"configure",
+     "Usage: qlccfg configure SOURCE TARGET... [--preserve-addresses]\n"
+     "                       [--format binary|srec]\n"
+     "\n"
+     "Writes SOURCE's record into every TARGET. A failing target is reported and\n"
+     "the others are still written; the exit code is 1 when any failed.\n"
+     "  --preserve-addresses   every TARGET keeps its own RegAddr and DispMemAddr\n"},
+};
+
+}  // namespace
+
+std::string HelpText(const std::string& topic) {
+  for (const CommandHelp& help : kCommandHelp)
+    if (topic == help.topic) return help.text;
+  return kOverview;
+}

@@ -1,0 +1,42 @@
+#include "record_file.h"
+
+#include <fstream>
+
+#include "cfg/panel/clocks.h"
+#include "cfg/record/config_file.h"
+#include "file_format.h"
+
+namespace {
+
+StorageForm StorageFormOf(const std::string& path, FileFormat format) {
+  char firstBytes[2] = {0, 0};
+  size_t length = 0;
+  if (format == FileFormat::kAuto && FileFormatByName(path) == FileFormat::kAuto) {
+    std::ifstream in(path, std::ios::binary);
+    in.read(firstBytes, sizeof firstBytes);
+    length = static_cast<size_t>(in.gcount());
+  }
+  // A file that cannot be read is left to the reader, which reports it.
+  switch (ChooseFileFormat(path, format, firstBytes, length)) {
+    case FileFormat::kSRecord:
+      return kStorageSRecord;
+    case FileFormat::kBinary:
+      return kStorageBinary;
+    default:
+      return kStorageByName;
+  }
+}
+
+}  // namespace
+
+bool OpenRecordFile(const std::string& path, FileFormat format) {
+  if (!OpenConfigFile(path.c_str(), StorageFormOf(path, format))) return false;
+  TakeClockWorkingValuesFromRecord();
+  return true;
+}
+
+bool SaveRecordFile(const std::string& path, const std::string& target, FileFormat format,
+                    bool preserveAddresses) {
+  return SaveConfigFile(path.c_str(), target.empty() ? nullptr : target.c_str(), preserveAddresses,
+                        StorageFormOf(path, format));
+}

@@ -1,0 +1,20 @@
+// Opening and saving the configurable file a command names, with the storage
+// form given on the command line or found from the name and the content.
+#ifndef QLC_CLI_RECORD_FILE_H
+#define QLC_CLI_RECORD_FILE_H
+
+#include <string>
+
+#include "command_line.h"
+
+// Reads the file's record into the loaded and the working record and takes
+// the clock working values from it, as opening a file in the GUI does.
+// Failures have been reported.
+bool OpenRecordFile(const std::string& path, FileFormat format);
+
+// Writes the working record into path, or into a copy of path at target
+// when target is not empty (Save As).
+bool SaveRecordFile(const std::string& path, const std::string& target, FileFormat format,
+                    bool preserveAddresses);
+
+#endif

@@ -1,0 +1,147 @@
+#include "record_view.h"
+
+#include <stdarg.h>
+#include <stdio.h>
+
+#include "cfg/record/appcfg_import.h"
+#include "common/register_catalogue.h"
+
+namespace {
+
+std::string Printf(const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+
+std::string Printf(const char* format, ...) {
+  char text[512];
+  va_list arguments;
+  va_start(arguments, format);
+  vsnprintf(text, sizeof text, format, arguments);
+  va_end(arguments);
+  return text;
+}
+
+std::string UnpaddedSymbol(unsigned index) {
+  std::string symbol = RegisterSymbol(index);
+  size_t end = symbol.find_last_not_of(' ');
+  return end == std::string::npos ? std::string() : symbol.substr(0, end + 1);
+}
+
+std::string Join(const std::vector<std::string>& words, const char* separator) {
+  std::string text;
+  for (size_t i = 0; i < words.size(); ++i) {
+    if (i) text += separator;
+    text += words[i];
+  }
+  return text;
+}
+
+}  // namespace
+
+std::vector<std::string> FlagNamesOf(uint32_t flags) {
+  std::vector<std::string> names;
+  for (unsigned bit = 0; bit < 32; ++bit) {
+    uint32_t mask = 1u << bit;
+    if (!(flags & mask)) continue;
+    const char* name = nullptr;
+    for (const FlagName& flag : kFlagNames)
+      if (flag.bit == mask) name = flag.name;
+    names.push_back(name ? std::string(name) : Printf("0x%X", static_cast<unsigned>(mask)));
+  }
+  return names;
+}
+
+std::string JsonQuote(const std::string& text) {
+  std::string quoted = "\"";
+  for (char c : text) {
+    unsigned char byte = static_cast<unsigned char>(c);
+    switch (c) {
+      case '"':
+        quoted += "\\\"";
+        break;
+      case '\\':
+        quoted += "\\\\";
+        break;
+      case '\n':
+        quoted += "\\n";
+        break;
+      case '\r':
+        quoted += "\\r";
+        break;
+      case '\t':
+        quoted += "\\t";
+        break;
+      default:
+        // Control characters and bytes beyond ASCII (the record's texts are
+        // ASCII; anything else is shown as the byte it is).
+        if (byte < 0x20 || byte >= 0x7F)
+          quoted += Printf("\\u%04x", byte);
+        else
+          quoted += c;
+    }
+  }
+  return quoted + "\"";
+}
+
+std::vector<REG_CFG> ListedRegisters(const HAL_STRUCT& record) {
+  std::vector<REG_CFG> registers;
+  for (const REG_CFG& entry : record.Regs) {
+    if (entry.Index == FINISHED_REG_CFG) break;
+    registers.push_back(entry);
+  }
+  return registers;
+}
+
+std::string FormatRecordText(const HAL_STRUCT& record, const std::string& panelSummary) {
+  std::vector<std::string> flags = FlagNamesOf(record.Flags);
+  std::string text = panelSummary + "\n";
+  text += "Flags:         " + (flags.empty() ? std::string("0") : Join(flags, " | ")) + "\n";
+  text += Printf("ClkI:          %u kHz\n", static_cast<unsigned>(record.ClkI));
+  text += Printf("ClkI2:         %u kHz\n", static_cast<unsigned>(record.ClkI2));
+  text += Printf("BusClk:        %u kHz\n", static_cast<unsigned>(record.BusClk));
+  text += Printf("RegAddr:       0x%08X\n", static_cast<unsigned>(record.RegAddr));
+  text += Printf("DispMemAddr:   0x%08X\n", static_cast<unsigned>(record.DispMemAddr));
+  text += Printf("FrameRate:     %u Hz\n", static_cast<unsigned>(record.FrameRate));
+  text += Printf("PowerOffDelay: %u ms\n", static_cast<unsigned>(record.PowerOffDelay));
+  text += Printf("PowerOnDelay:  %u ms\n", static_cast<unsigned>(record.PowerOnDelay));
+  std::vector<REG_CFG> registers = ListedRegisters(record);
+  text += Printf("Registers:     %u\n", static_cast<unsigned>(registers.size()));
+  for (const REG_CFG& entry : registers) {
+    text += Printf("  REG[%02Xh] = %02Xh  %s %s\n", static_cast<unsigned>(entry.Index),
+                   static_cast<unsigned>(entry.Value & 0xFF), RegisterSymbol(entry.Index),
+                   RegisterDescription(entry.Index));
+  }
+  return text;
+}
+
+std::string FormatRecordJson(const HAL_STRUCT& record, const std::string& panelSummary) {
+  std::vector<std::string> quotedFlags;
+  for (const std::string& name : FlagNamesOf(record.Flags)) quotedFlags.push_back(JsonQuote(name));
+  std::string json = "{\n";
+  json += "  \"Panel\": " + JsonQuote(panelSummary) + ",\n";
+  json += "  \"Flags\": [" + Join(quotedFlags, ", ") + "],\n";
+  json += Printf("  \"FlagBits\": %u,\n", static_cast<unsigned>(record.Flags));
+  json += Printf("  \"ClkI\": %u,\n", static_cast<unsigned>(record.ClkI));
+  json += Printf("  \"ClkI2\": %u,\n", static_cast<unsigned>(record.ClkI2));
+  json += Printf("  \"BusClk\": %u,\n", static_cast<unsigned>(record.BusClk));
+  json += Printf("  \"RegAddr\": %u,\n", static_cast<unsigned>(record.RegAddr));
+  json += Printf("  \"DispMemAddr\": %u,\n", static_cast<unsigned>(record.DispMemAddr));
+  json += Printf("  \"FrameRate\": %u,\n", static_cast<unsigned>(record.FrameRate));
+  json += Printf("  \"PowerOffDelay\": %u,\n", static_cast<unsigned>(record.PowerOffDelay));
+  json += Printf("  \"PowerOnDelay\": %u,\n", static_cast<unsigned>(record.PowerOnDelay));
+  json += "  \"registers\": [";
+  std::vector<REG_CFG> registers = ListedRegisters(record);
+  for (size_t i = 0; i < registers.size(); ++i) {
+    const REG_CFG& entry = registers[i];
+    json += i ? ",\n    " : "\n    ";
+    json +=
+        Printf("{\"index\": %u, \"value\": %u, \"symbol\": ", static_cast<unsigned>(entry.Index),
+               static_cast<unsigned>(entry.Value & 0xFF));
+    json += JsonQuote(UnpaddedSymbol(entry.Index)) +
+            ", \"description\": " + JsonQuote(RegisterDescription(entry.Index)) + "}";
+  }
+  json += registers.empty() ? "]\n" : "\n  ]\n";
+  return json + "}\n";
+}

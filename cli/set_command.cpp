@@ -1,0 +1,129 @@
+#include "set_command.h"
+
+#include <string>
+
+#include "cfg/panel/clocks.h"
+#include "cfg/panel/settings.h"
+#include "cfg/panel/timing.h"
+#include "cfg/record/record.h"
+#include "cfg/record/tracking.h"
+#include "cli_messages.h"
+#include "common/message.h"
+
+namespace {
+
+const unsigned kErrorBox = kMsgOk | kMsgIconError;
+
+bool EqualsPixelClock(const char* setting) {
+  return std::string(setting) == "PixelClock";
+}
+
+std::string Trimmed(const std::string& text) {
+  size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return std::string();
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool ApplyRegister(const Assignment& assignment) {
+  if (assignment.number > 0xFF) {
+    ShowMessage(nullptr, kErrorBox, MSG_INVALID_REGISTER_VALUE);
+    return false;
+  }
+  if (FindRegisterPosition(WorkingRecord, assignment.registerIndex) < 0) {
+    // Reports "Invalid register requested" and changes nothing.
+    SetRegister(assignment.registerIndex, assignment.number);
+    return false;
+  }
+  // As a hand edit on the Registers page: marked, then the snapshot renewed
+  // when the page is left, so later recalculations of it are reported.
+  MarkRegisterModified(assignment.registerIndex);
+  SetRegister(assignment.registerIndex, assignment.number);
+  TakeRegisterSnapshot();
+  return true;
+}
+
+bool ApplyClockField(uint32_t* field, const Assignment& assignment) {
+  if (assignment.number == 0) {
+    ShowMessage(nullptr, kErrorBox, MSG_ZERO_CLOCK, RecordFieldName(assignment.field));
+    return false;
+  }
+  *field = assignment.number;
+  TakeClockWorkingValuesFromRecord();
+  return true;
+}
+
+bool ApplyDelayField(uint16_t* field, const Assignment& assignment, const char* refusal) {
+  if (assignment.number > 0xFFFF) {
+    ShowMessage(nullptr, kErrorBox, "%s", refusal);
+    return false;
+  }
+  *field = static_cast<uint16_t>(assignment.number);
+  return true;
+}
+
+bool ApplyField(const Assignment& assignment) {
+  switch (assignment.field) {
+    case RecordField::kClkI:
+      return ApplyClockField(&WorkingRecord.ClkI, assignment);
+    case RecordField::kClkI2:
+      return ApplyClockField(&WorkingRecord.ClkI2, assignment);
+    case RecordField::kBusClk:
+      return ApplyClockField(&WorkingRecord.BusClk, assignment);
+    case RecordField::kRegAddr:
+      WorkingRecord.RegAddr = assignment.number;
+      return true;
+    case RecordField::kDispMemAddr:
+      WorkingRecord.DispMemAddr = assignment.number;
+      return true;
+    case RecordField::kPowerOffDelay:
+      return ApplyDelayField(&WorkingRecord.PowerOffDelay, assignment, MSG_POWER_DISCONNECT_TIME);
+    case RecordField::kPowerOnDelay:
+      return ApplyDelayField(&WorkingRecord.PowerOnDelay, assignment, MSG_POWER_CONNECT_TIME);
+    case RecordField::kFlags:
+      WorkingRecord.Flags = assignment.number;
+      TakeClockWorkingValuesFromRecord();
+      return true;
+  }
+  return false;
+}
+
+// Panel and Preference settings go through the pages' rules; a number
+// typed in hexadecimal reaches them as the decimal the pages would read.
+bool ApplyPanelEntry(const Assignment& assignment) {
+  std::string value;
+  if (EqualsPixelClock(assignment.setting))
+    value = PixelClockEntryFor(assignment.valueText);
+  else
+    value = assignment.hasNumber ? std::to_string(assignment.number) : assignment.valueText;
+  return ApplyPanelSetting(assignment.setting, value.c_str()) == kSettingAccepted;
+}
+
+}  // namespace
+
+std::string PixelClockEntryFor(const std::string& typed) {
+  std::string wanted = Trimmed(typed);
+  for (const std::string& entry : BuildPixelClockList().texts)
+    if (Trimmed(entry) == wanted) return entry;
+  return typed;
+}
+
+bool ApplyAssignment(const Assignment& assignment) {
+  switch (assignment.target) {
+    case AssignTarget::kRegister:
+      return ApplyRegister(assignment);
+    case AssignTarget::kField:
+      return ApplyField(assignment);
+    case AssignTarget::kPanel:
+      if (!ApplyPanelEntry(assignment)) return false;
+      // The pages report hand-set registers their settings recalculated.
+      ReportRecalculatedRegisters();
+      return true;
+  }
+  return false;
+}
+
+bool ApplyAssignments(const std::vector<Assignment>& assignments) {
+  for (const Assignment& assignment : assignments)
+    if (!ApplyAssignment(assignment)) return false;
+  return true;
+}

@@ -1,0 +1,51 @@
+#include "export_test_support.h"
+
+#include "cfg/export/export_options.h"
+#include "cfg/record/record.h"
+
+void SetRegisterList(HAL_STRUCT* record, const std::vector<REG_CFG>& entries) {
+  for (REG_CFG& entry : record->Regs) entry = REG_CFG{0, 0};
+  for (size_t i = 0; i < entries.size() && i < kMaxRegCfg; ++i) record->Regs[i] = entries[i];
+  if (entries.size() < kMaxRegCfg) record->Regs[entries.size()] = REG_CFG{FINISHED_REG_CFG, 0};
+}
+
+void UseSmallRecord() {
+  ResetRecords();
+  ResetExportOptions();
+  SetRegisterList(&WorkingRecord, {{0x04, 0x00},
+                                   {0x05, 0x43},
+                                   {0x10, 0x40},
+                                   {0x14, 0x27},
+                                   {0x1C, 0xEF},
+                                   {0x1D, 0x00},
+                                   {0x70, 0x03},
+                                   {0x71, 0x00},
+                                   {0x78, 0x50},
+                                   {0x79, 0x00}});
+}
+
+std::string FindCompiler(bool cplusplus) {
+  const char* const candidates[2][2] = {{"gcc", "cc"}, {"g++", "c++"}};
+  // Run it rather than look it up: under Wine a Linux compiler can be found
+  // on PATH yet not be started.
+  for (const char* name : candidates[cplusplus ? 1 : 0]) {
+    int status = -1;
+    CommandOutput(std::string(name) + " --version 2>&1", &status);
+    if (status == 0) return name;
+  }
+  return "";
+}
+
+bool CompileAndRun(const std::string& compiler, const TempDir& dir, const std::string& name,
+                   const std::string& source, std::string* output, std::string* diagnostics) {
+  std::string sourcePath = dir.File(name);
+  std::string programPath = dir.File("program.exe");
+  if (!WriteFileBytes(sourcePath, source)) return false;
+  int status = 0;
+  *diagnostics = CommandOutput(compiler + " -Wall -I\"" + dir.Path() + "\" -o \"" + programPath +
+                                   "\" \"" + sourcePath + "\" 2>&1",
+                               &status);
+  if (status != 0) return false;
+  *output = CommandOutput("\"" + programPath + "\"", &status);
+  return status == 0;
+}

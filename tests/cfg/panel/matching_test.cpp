@@ -1,0 +1,310 @@
+// Qualification, comparison, the search for a matching panel and applying a
+// chosen panel, including every panel of the shipped PANELS.DEF.
+#include "cfg/panel/matching.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+#include <utility>
+
+#include "cfg/panel/clocks.h"
+#include "cfg/panel/rules.h"
+#include "panel_fixture.h"
+#include "tests/support/temp_dir.h"
+
+using Texts = std::vector<std::string>;
+
+// Records what the matching asks the page to show.
+struct RecordingView : PanelPageView {
+  void SetStatusLine(bool red, const std::string& text) override {
+    statuses.push_back({red, text});
+  }
+  void SetPredefinedPanelEntries(const std::vector<std::string>& list) override { entries = list; }
+  void SelectPredefinedPanel(int index) override { selected = index; }
+  void ShowPixelClockList(const PixelClockList& list) override { clocks = list; }
+  void ShowFrameRateList(const FrameRateList& list) override { rates = list; }
+  void RefillWithTypeDefaults() override { ++refills; }
+
+  std::vector<std::pair<bool, std::string>> statuses;
+  std::vector<std::string> entries;
+  int selected = -2;
+  int refills = 0;
+  PixelClockList clocks;
+  FrameRateList rates;
+};
+
+class MatchingTest : public PanelTest {
+ protected:
+  // A list read from text written as PANELS.DEF (or DEBUG.DEF).
+  PanelList Load(const std::string& text, bool debug = false,
+                 PanelQualifier qualifier = QualifyPanel) {
+    WriteFileBytes(dir_.File(debug ? "DEBUG.DEF" : "PANELS.DEF"), text);
+    return PanelList(qualifier, dir_.Path());
+  }
+  TempDir dir_;
+  RecordingView view_;
+};
+
+static const char kTft640[] =
+    "PANEL \"TFT 640x480\" TFT 640 480 F 18 F n T F 25175 800 144 525 35 1 96 L 0 2 L F 160 45\n";
+static const char kDefaultStn[] =
+    "PANEL \"STN 320x240\" STN 320 240 F 4 F 1 T F 6250 352 22 251 0 1 8 L 0 1 L F 32 11\n";
+
+static PanelRecord Candidate(int32_t type, int32_t width, int32_t height) {
+  PanelRecord r;
+  r.SetType(type);
+  r.SetWidth(width);
+  r.SetHeight(height);
+  r.SetPixelClock(6250);
+  return r;
+}
+
+TEST_F(MatchingTest, QualificationReasons) {
+  std::string reason;
+  EXPECT_FALSE(QualifyPanel(Candidate(kPanelRecordTft, 640, 480), &reason));
+  EXPECT_TRUE(QualifyPanel(Candidate(kPanelRecordTft, 1024, 768), &reason));
+  EXPECT_EQ(reason, "**Disqualified: >80K.");
+  PanelRecord noClock = Candidate(kPanelRecordTft, 1024, 768);
+  noClock.SetPixelClock(0);
+  noClock.SetEl(1);
+  EXPECT_TRUE(QualifyPanel(noClock, &reason));
+  EXPECT_EQ(reason, "**Disqualified: No info on this panel in DEBUG.DEF.");
+  PanelRecord flags = Candidate(kPanelRecordTft, 640, 480);
+  flags.SetEl(1);
+  flags.SetDouble(1);
+  flags.SetDual(1);
+  EXPECT_TRUE(QualifyPanel(flags, &reason));
+  EXPECT_EQ(reason, "**Disqualified: EL; TFT 2x; Dual.");
+  flags.SetWidth(1024);
+  flags.SetHeight(768);
+  flags.SetDouble(0);
+  flags.SetDual(0);
+  EXPECT_TRUE(QualifyPanel(flags, &reason));
+  EXPECT_EQ(reason, "**Disqualified: >80K; EL.");
+  EXPECT_TRUE(QualifyPanel(Candidate(kFieldUnknown, 640, 480), &reason));
+  EXPECT_EQ(reason, "**Disqualified: Unknown panel type.");
+}
+
+TEST_F(MatchingTest, NegativeFieldsAreWild) {
+  PanelRecord current = CurrentPanelRecord();
+  PanelRecord c = current;
+  c.SetHorizTotal(-1);
+  c.SetHorizTotal(-1);
+  EXPECT_TRUE(MatchesPanel(c, current));
+  c.SetHorizTotal(400);
+  current.SetHorizTotal(408);
+  EXPECT_FALSE(MatchesPanel(c, current));
+  c.SetHorizTotal(kFieldNotApplicable);
+  c.SetPixelClock(6251);
+  EXPECT_FALSE(MatchesPanel(c, current));  // the pixel clock is never wild
+}
+
+TEST_F(MatchingTest, StnIgnoresPulsesButNotHighPolarity) {
+  PanelRecord current = CurrentPanelRecord();
+  PanelRecord c = current;
+  c.SetFplineStart(99);
+  c.SetFplineWidth(99);
+  c.SetFpframeStart(99);
+  c.SetFpframeWidth(7);
+  EXPECT_TRUE(MatchesPanel(c, current));
+  c.SetFplinePolarity(0);
+  EXPECT_TRUE(MatchesPanel(c, current));
+  c.SetFplinePolarity(1);  // the registers say high, the current STN says 0
+  EXPECT_EQ(current.FplinePolarity(), 0);
+  EXPECT_FALSE(MatchesPanel(c, current));
+}
+
+TEST_F(MatchingTest, TftNeedsEqualPulses) {
+  SetPanelType(kPanelTft);
+  PanelRecord current = CurrentPanelRecord();
+  EXPECT_EQ(current.DataWidth(), 9);
+  PanelRecord c = current;
+  EXPECT_TRUE(MatchesPanel(c, current));
+  c.SetFplineStart(current.FplineStart() - current.Width() - current.HorizStart());
+  EXPECT_TRUE(MatchesPanel(c, current));
+  c.SetFplineStart(current.FplineStart() + 1);
+  EXPECT_FALSE(MatchesPanel(c, current));
+  c = current;
+  c.SetFpframeWidth(current.FpframeWidth() + 1);
+  EXPECT_FALSE(MatchesPanel(c, current));
+}
+
+TEST_F(MatchingTest, HrTftComparesDataWidthAsSixteen) {
+  SetRegister(kRegPanelType, 0x62);  // HR-TFT, colour, code 2, 160x160
+  PanelRecord current = CurrentPanelRecord();
+  EXPECT_EQ(current.Type(), kPanelRecordHrTft);
+  EXPECT_EQ(current.Width(), 160);
+  EXPECT_EQ(current.Height(), 160);
+  EXPECT_EQ(current.DataWidth(), 16);
+  PanelRecord c = current;
+  c.SetDataWidth(18);
+  EXPECT_FALSE(MatchesPanel(c, current));
+  c.SetDataWidth(16);
+  EXPECT_TRUE(MatchesPanel(c, current));
+}
+
+TEST_F(MatchingTest, ApplyWritesEveryRegisterOfThePanel) {
+  PanelList list = Load(kTft640);
+  ASSERT_TRUE(ApplyPredefinedPanel(list, 0, view_));
+  const std::pair<unsigned, unsigned> expected[] = {
+      {0x1C, 0xDF}, {0x1D, 0x01}, {0x14, 0x4F}, {0x10, 0x61}, {0x12, 0x63},
+      {0x16, 0x8B}, {0x17, 0x00}, {0x18, 0x0C}, {0x19, 0x02}, {0x1E, 0x23},
+      {0x1F, 0x00}, {0x20, 0x5F}, {0x22, 0x00}, {0x23, 0x00}, {0x24, 0x01},
+      {0x26, 0x00}, {0x27, 0x00}, {0xA9, 0x80}, {0x05, 0x03}};
+  for (const auto& reg : expected) EXPECT_EQ(Reg(reg.first), reg.second) << std::hex << reg.first;
+  EXPECT_EQ(WorkingRecord.ClkI2, 25175u);
+  EXPECT_EQ(GetPixelClock(), 25175u);
+  EXPECT_EQ(view_.statuses, (std::vector<std::pair<bool, std::string>>{{false, ""}}));
+  EXPECT_EQ(view_.refills, 1);
+  EXPECT_EQ(view_.selected, 0);
+  EXPECT_EQ(view_.clocks.texts[static_cast<size_t>(view_.clocks.selected)], "25.175   (25.175/1)");
+  EXPECT_EQ(WorkingRecord.FrameRate, 59);
+  EXPECT_EQ(PanelMatching.matchedIndex, 0);
+  EXPECT_TRUE(PanelMatching.matchingEnabled);
+  EXPECT_FALSE(PanelMatching.rematchPending);
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(MatchingTest, ApplyWritesTenBitTotalsAndFieldEdges) {
+  PanelList list = Load(
+      "PANEL \"a\" HR-TFT 320 240 F 16 F n T F 6250 400 20 256 2 1 2 H 0 8 L F 0 0\n"
+      "PANEL \"b\" HR-TFT 160 160 F 16 F n T F 6250 400 20 1024 2 1 2 H 0 8 H F 0 0\n");
+  ApplyPredefinedPanel(list, 0, view_);
+  EXPECT_EQ(Reg(kRegVertTotal0), 0xFFu);
+  EXPECT_EQ(Reg(kRegVertTotal1), 0x00u);
+  EXPECT_EQ(Reg(kRegVsyncPulseWidth), 0x07u);
+  EXPECT_EQ(Reg(kRegPanelType), 0x6Au);  // 320x240 bit set
+  EXPECT_EQ(Reg(kRegGpioConfig1), 0x00u);
+  ApplyPredefinedPanel(list, 1, view_);
+  EXPECT_EQ(Reg(kRegVertTotal0), 0xFFu);
+  EXPECT_EQ(Reg(kRegVertTotal1), 0x03u);
+  EXPECT_EQ(Reg(kRegVsyncPulseWidth), 0x87u);
+  EXPECT_EQ(Reg(kRegPanelType), 0x62u);
+}
+
+TEST_F(MatchingTest, PixelClockThatCannotBeHadLeavesThePreviousOne) {
+  FixedClkI2 = 50000;  // CLKI2 fixed: only 50 MHz divides are offered
+  PanelList list = Load(kTft640);
+  ASSERT_TRUE(ApplyPredefinedPanel(list, 0, view_));
+  ASSERT_EQ(view_.statuses.size(), 2u);
+  EXPECT_EQ(view_.statuses[1],
+            std::make_pair(true, std::string("Could not change pixel clock to \"25.175\".")));
+  EXPECT_EQ(GetPixelClock(), 6250u);
+  EXPECT_EQ(Reg(kRegHdp), 0x4Fu);  // the rest of the panel is applied
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(MatchingTest, CurrentClockOffTheTableIsReportedWhenReapplied) {
+  WorkingRecord.ClkI = 12000;
+  SetRegister(kRegPclkConfig, 0x02);
+  PanelList list =
+      Load("PANEL \"odd\" TFT 640 480 F 18 F n T F 12345 800 144 525 35 1 96 L 0 2 L F 160 45\n");
+  ApplyPredefinedPanel(list, 0, view_);
+  EXPECT_EQ(view_.statuses.back(),
+            std::make_pair(true, std::string("Could not change pixel clock to \"12.345\".")));
+  EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel Pixel Clock!"));
+  EXPECT_EQ(WorkingRecord.ClkI, 12000u);
+}
+
+TEST_F(MatchingTest, CustomPanelAndRejectedPanelsChangeNothing) {
+  PanelList list = Load(std::string(kTft640) +
+                            "PANEL \"xga\" TFT 1024 768 F 18 F n T F 65000 1344 296 806 35 1 "
+                            "136 L 0 6 L F 320 38\n",
+                        true);
+  ASSERT_EQ(list.Count(), 2);
+  HAL_STRUCT before = WorkingRecord;
+  EXPECT_FALSE(ApplyPredefinedPanel(list, 2, view_));  // "Custom Panel"
+  EXPECT_TRUE(view_.statuses.empty());
+  EXPECT_FALSE(ApplyPredefinedPanel(list, 1, view_));
+  EXPECT_EQ(view_.statuses,
+            (std::vector<std::pair<bool, std::string>>{{true, "**Disqualified: >80K."}}));
+  EXPECT_EQ(memcmp(&before, &WorkingRecord, sizeof before), 0);
+  EXPECT_EQ(PanelMatching.matchedIndex, 1);
+}
+
+TEST_F(MatchingTest, UnknownTypeIsNeverApplied) {
+  PanelList list =
+      Load("PANEL \"odd\" TFTX 640 480 F 18 F n T F 25175 800 144 525 35 1 96 L 0 2 L F 160 45\n",
+           false, nullptr);
+  ASSERT_EQ(list.Count(), 1);
+  HAL_STRUCT before = WorkingRecord;
+  EXPECT_FALSE(ApplyPredefinedPanel(list, 0, view_));
+  EXPECT_EQ(
+      view_.statuses,
+      (std::vector<std::pair<bool, std::string>>{{true, "**Disqualified: Unknown panel type."}}));
+  EXPECT_EQ(memcmp(&before, &WorkingRecord, sizeof before), 0);
+}
+
+TEST_F(MatchingTest, FillMarksRejectedPanelsAndEndsWithCustom) {
+  PanelList list = Load(std::string(kTft640) +
+                            "PANEL \"el\" STN 640 480 T 8 F 1 F F 25000 704 22 490 0 1 16 L 0 1 "
+                            "L F 64 10\n",
+                        true);
+  FillPredefinedPanelList(list, view_);
+  EXPECT_EQ(view_.entries, (Texts{"TFT 640x480", "**el", "Custom Panel"}));
+  EXPECT_EQ(view_.statuses, (std::vector<std::pair<bool, std::string>>{
+                                {false, "DEBUG.DEF: panels with ** shouldn't work with 56420."}}));
+  PanelList empty;
+  RecordingView emptyView;
+  FillPredefinedPanelList(empty, emptyView);
+  EXPECT_TRUE(emptyView.entries.empty());
+  EXPECT_TRUE(emptyView.statuses.empty());
+}
+
+TEST_F(MatchingTest, FirstSearchOfAOneRecordListTriesRecordZero) {
+  PanelList list = Load(kDefaultStn);
+  EXPECT_EQ(FindMatchingPanel(list, view_), 1);  // nothing pending: no search
+  MarkPanelSettingsChanged();
+  EXPECT_EQ(FindMatchingPanel(list, view_), 0);
+  EXPECT_EQ(view_.statuses, (std::vector<std::pair<bool, std::string>>{{false, "Found a match!"}}));
+  EXPECT_EQ(view_.selected, 0);
+  EXPECT_FALSE(PanelMatching.rematchPending);
+  // The remembered panel matching again leaves the status line alone.
+  MarkPanelSettingsChanged();
+  EXPECT_EQ(FindMatchingPanel(list, view_), 0);
+  EXPECT_EQ(view_.statuses.size(), 1u);
+}
+
+TEST_F(MatchingTest, NoMatchSelectsCustomPanelAndKeepsSearching) {
+  PanelList list = Load(kTft640);
+  MarkPanelSettingsChanged();
+  EXPECT_EQ(FindMatchingPanel(list, view_), -1);
+  EXPECT_EQ(view_.selected, 1);
+  EXPECT_EQ(view_.statuses, (std::vector<std::pair<bool, std::string>>{{false, ""}}));
+  EXPECT_EQ(PanelMatching.matchedIndex, -1);
+  EXPECT_TRUE(PanelMatching.rematchPending);
+}
+
+TEST_F(MatchingTest, NothingAskedForASearchWhileAPanelIsApplied) {
+  PanelMatching.matchingEnabled = false;
+  MarkPanelSettingsChanged();
+  EXPECT_FALSE(PanelMatching.rematchPending);
+}
+
+// Every shipped panel, applied to the default record, passes the three timing
+// rules, and the settings it leaves match it again.
+TEST_F(MatchingTest, EveryShippedPanelAppliesCleanly) {
+  const char* binary = getenv("QLC_BINARY_DIR");
+  ASSERT_NE(binary, nullptr);
+  PanelList list(QualifyPanel, std::string(binary) + "/bin");
+  ASSERT_GE(list.Count(), 8);
+  for (int i = 0; i < list.Count(); ++i) {
+    SetUp();
+    RecordingView view;
+    const PanelRecord& panel = list.At(i);
+    ASSERT_TRUE(ApplyPredefinedPanel(list, i, view)) << panel.Name();
+    EXPECT_EQ(view.statuses, (std::vector<std::pair<bool, std::string>>{{false, ""}}))
+        << panel.Name();
+    EXPECT_EQ(GetPixelClock(), static_cast<uint32_t>(panel.PixelClock())) << panel.Name();
+    EXPECT_TRUE(MemoryClockRuleHolds()) << panel.Name();
+    EXPECT_TRUE(DisplayPeriodRuleHolds()) << panel.Name();
+    EXPECT_TRUE(NonDisplayPeriodRuleHolds()) << panel.Name();
+    EXPECT_GE(GetHorizTotal(), GetMinHorizTotal()) << panel.Name();
+    EXPECT_GT(GetVertTotal(), GetPanelHeight()) << panel.Name();
+    EXPECT_GE(view.rates.selected, 0) << panel.Name();
+    PanelMatching.matchedIndex = -1;
+    MarkPanelSettingsChanged();
+    EXPECT_EQ(FindMatchingPanel(list, view), i) << panel.Name();
+    EXPECT_TRUE(Messages().empty()) << panel.Name();
+  }
+}

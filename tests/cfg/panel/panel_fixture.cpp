@@ -1,0 +1,32 @@
+#include "panel_fixture.h"
+
+#include "cfg/panel/clocks.h"
+#include "cfg/panel/clocks_page.h"
+#include "cfg/panel/matching.h"
+#include "cfg/panel/panel_messages.h"
+
+void PanelTest::SetUp() {
+  ResetRecords();
+  FixedClkI = 0;
+  FixedClkI2 = 0;
+  FixedBusClk = WorkingRecord.BusClk;
+  Clki2BusClockOption = false;
+  PanelMatching = PanelMatchState();
+  SetPanelMessageOwner(nullptr);
+  TakePanelFocusRequests();
+}
+
+void PanelTest::TearDown() {
+  TakePanelFocusRequests();
+}
+
+std::vector<int> PanelTest::FocusedControls() {
+  std::vector<int> controls;
+  for (const PanelFocusRequest& request : TakePanelFocusRequests())
+    controls.push_back(request.control);
+  return controls;
+}
+
+unsigned Reg(unsigned index) {
+  return GetRegister(index);
+}

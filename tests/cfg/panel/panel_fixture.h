@@ -1,0 +1,30 @@
+// Every panel test starts from the default record, "Auto" input clocks and a
+// fresh matching state, with messages recorded.
+#ifndef QLC_TESTS_CFG_PANEL_PANEL_FIXTURE_H
+#define QLC_TESTS_CFG_PANEL_PANEL_FIXTURE_H
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cfg/record/record.h"
+#include "tests/support/message_recorder.h"
+
+class PanelTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Texts of the recorded messages, and the focus requests made.
+  std::vector<std::string> Messages() const { return recorder_.Texts(); }
+  std::vector<int> FocusedControls();
+  void ClearMessages() { recorder_.Clear(); }
+
+  MessageRecorder recorder_;
+};
+
+// The register values of the working record, indexed by register.
+unsigned Reg(unsigned index);
+
+#endif

@@ -1,0 +1,266 @@
+// The entry rules, their bounds and messages, the rules of leaving the page,
+// the silent corrections, the video-memory check and the three timing rules.
+#include "cfg/panel/rules.h"
+
+#include "cfg/panel/panel_messages.h"
+#include "cfg/panel/timing.h"
+#include "common/message.h"
+#include "panel_fixture.h"
+
+using RulesTest = PanelTest;
+using Texts = std::vector<std::string>;
+
+static void MakeTft() {
+  SetPanelType(kPanelTft);
+}
+
+TEST_F(RulesTest, OffStepWidthAsksAndRoundsUpOnOk) {
+  recorder_.Answer(kAnswerOk);
+  EntryResult result = ApplyWidthEntry("250");
+  EXPECT_EQ(result.outcome, kEntryCorrected);
+  EXPECT_TRUE(result.showValue);
+  EXPECT_EQ(result.value, 256u);
+  EXPECT_EQ(GetPanelWidth(), 256u);
+  ASSERT_EQ(recorder_.Messages().size(), 1u);
+  EXPECT_EQ(recorder_.Messages()[0].text,
+            "The panel width will be rounded up to the closest allowable value");
+  EXPECT_EQ(recorder_.Messages()[0].style, unsigned(kMsgOkCancel | kMsgIconInfo));
+}
+
+TEST_F(RulesTest, CancelledRoundingRefusesSilentlyAndKeepsPageOpen) {
+  recorder_.Answer(kAnswerCancel);
+  EXPECT_EQ(ApplyWidthEntry("250").outcome, kEntryRefused);
+  EXPECT_EQ(Reg(kRegHdp), 0x27u);
+  recorder_.Answer(kAnswerCancel);
+  EXPECT_FALSE(CheckPanelOnLeave("240", "250"));
+  EXPECT_EQ(Messages(),
+            Texts(2, "The panel width will be rounded up to the closest allowable value"));
+}
+
+TEST_F(RulesTest, WidthBoundsOnTft) {
+  MakeTft();
+  EXPECT_EQ(ApplyWidthEntry("1020").value, 1024u);
+  EXPECT_EQ(Reg(kRegHdp), 0x7Fu);
+  ClearMessages();
+  for (const char* text : {"1025", "7", "320.5", "", "abc"}) {
+    EXPECT_EQ(ApplyWidthEntry(text).outcome, kEntryRefused) << text;
+  }
+  EXPECT_EQ(Messages(), Texts(5, "ERROR: Panel width!"));
+  EXPECT_EQ(FocusedControls(), std::vector<int>(5, kCtlWidthList));
+  EXPECT_EQ(Reg(kRegHdp), 0x7Fu);
+}
+
+TEST_F(RulesTest, AcceptedWidthUpdatesLineOffsetAndChecksMemory) {
+  SetRegister(kRegDisplayMode, 0x04);  // 16 bpp
+  EXPECT_EQ(ApplyWidthEntry("320").outcome, kEntryAccepted);
+  EXPECT_EQ(Reg(kRegMainWinAddrOffset0), 160u);
+  EXPECT_EQ(Messages(), Texts(1,
+                              "Warning: Not enough installed video memory for selected "
+                              "options. Memory needed: 150k, memory installed: 80k,"));
+  EXPECT_EQ(recorder_.Messages()[0].style, unsigned(kMsgIconError | kMsgTaskModal));
+}
+
+TEST_F(RulesTest, VideoMemoryFitsAt8Bpp) {
+  EXPECT_EQ(VideoMemoryNeeded(), 76800u);
+  EXPECT_TRUE(CheckVideoMemory());
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(RulesTest, HeightBounds) {
+  EXPECT_TRUE(EntryTaken(ApplyHeightEntry("1024")));
+  EXPECT_EQ(Reg(kRegVdp0), 0xFFu);
+  EXPECT_EQ(Reg(kRegVdp1), 0x03u);
+  EXPECT_FALSE(EntryTaken(ApplyHeightEntry("0")));
+  EXPECT_FALSE(EntryTaken(ApplyHeightEntry("1025")));
+  EXPECT_EQ(GetPanelHeight(), 1024u);
+  EXPECT_EQ(Messages(), (Texts{"Warning: Not enough installed video memory for selected options. "
+                               "Memory needed: 320k, memory installed: 80k,",
+                               "ERROR: Panel height!", "ERROR: Panel height!"}));
+}
+
+TEST_F(RulesTest, HorizontalTotalFromMinimumTo1024) {
+  EntryResult refused = ApplyHorizTotalEntry("320");
+  EXPECT_EQ(refused.outcome, kEntryRefused);
+  EXPECT_TRUE(refused.showValue);
+  EXPECT_EQ(refused.value, 328u);
+  EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel Horizontal Total!"));
+  EXPECT_EQ(FocusedControls(), std::vector<int>(1, kCtlHorizTotalSpin));
+  EXPECT_EQ(Reg(kRegHorizTotal), 0x2Bu);
+  EXPECT_TRUE(EntryTaken(ApplyHorizTotalEntry("1024")));
+  EXPECT_EQ(Reg(kRegHorizTotal), 0x7Fu);
+  EXPECT_TRUE(EntryTaken(ApplyHorizTotalEntry("1020")));
+  EXPECT_EQ(Reg(kRegHorizTotal), 0x7Eu);
+}
+
+TEST_F(RulesTest, DisplayStartsAndPulsesHaveTheirFieldBounds) {
+  struct Case {
+    EntryResult (*rule)(const char*);
+    const char* low;
+    const char* high;
+    const char* beyond;
+    const char* message;
+  };
+  const Case cases[] = {
+      {ApplyVertTotalEntry, "1", "1024", "1025", "ERROR: Panel Vertical Total!"},
+      {ApplyHorizStartEntry, "22", "1023", "21", "ERROR: Panel Horizontal Start Position!"},
+      {ApplyVertStartEntry, "0", "1023", "1024", "ERROR: Panel Vertical Start Position!"},
+      {ApplyFplineWidthEntry, "1", "128", "129", "ERROR: TFT FPLINE Width!"},
+      {ApplyFplineStartEntry, "1", "1024", "0", "ERROR: TFT FPLINE Start!"},
+      {ApplyFpframeWidthEntry, "1", "8", "9", "ERROR: TFT FPFRAME Width!"},
+      {ApplyFpframeStartEntry, "0", "1023", "1024", "ERROR: TFT FPFRAME Start!"},
+  };
+  for (const Case& c : cases) {
+    ClearMessages();
+    EXPECT_TRUE(EntryTaken(c.rule(c.low))) << c.message;
+    EXPECT_TRUE(EntryTaken(c.rule(c.high))) << c.message;
+    EXPECT_FALSE(EntryTaken(c.rule(c.beyond))) << c.message;
+    EXPECT_EQ(Messages(), Texts(1, c.message));
+  }
+  EXPECT_EQ(GetVertTotal(), 1024u);
+  EXPECT_EQ(GetHorizStart(), 1023u);
+  EXPECT_EQ(GetFpframeStart(), 1023u);
+  EXPECT_EQ(GetFplineStart(), 1024u);
+}
+
+TEST_F(RulesTest, PulseWidthsKeepTheirPolarity) {
+  EXPECT_TRUE(EntryTaken(ApplyFplineWidthEntry("128")));
+  EXPECT_EQ(Reg(kRegHsyncPulseWidth), 0xFFu);  // polarity bit 7 stays set
+  EXPECT_TRUE(EntryTaken(ApplyFpframeWidthEntry("8")));
+  EXPECT_EQ(Reg(kRegVsyncPulseWidth), 0x87u);
+  EXPECT_FALSE(EntryTaken(ApplyFpframeWidthEntry("0")));
+  EXPECT_EQ(Reg(kRegVsyncPulseWidth), 0x87u);
+}
+
+TEST_F(RulesTest, TftHorizontalStartStartsAtFive) {
+  MakeTft();
+  EXPECT_FALSE(EntryTaken(ApplyHorizStartEntry("4")));
+  EXPECT_TRUE(EntryTaken(ApplyHorizStartEntry("5")));
+  EXPECT_EQ(Reg(kRegHdpStartPos0), 0x00u);
+  EXPECT_EQ(HorizStartForType(10, kPanelStn), 22u);
+  EXPECT_EQ(HorizStartForType(2000, kPanelTft), 1023u);
+}
+
+TEST_F(RulesTest, TypeChangeMovesTheHorizontalStartIntoRange) {
+  EXPECT_EQ(SelectPanelType(kPanelTft, 22), 22u);
+  EXPECT_EQ(Reg(kRegHdpStartPos0), 0x11u);
+  EXPECT_EQ(Reg(kRegGpioConfig1), 0x80u);
+  EXPECT_EQ(Reg(kRegHsyncPulseWidth), 0x87u);  // polarities stay until the page is left
+  EXPECT_EQ(SelectPanelType(kPanelStn, 10), 22u);
+  EXPECT_EQ(Reg(kRegHdpStartPos0), 0x00u);
+  EXPECT_EQ(SelectPanelType(kPanelKVrx, 10), 10u);
+  EXPECT_EQ(Reg(kRegGpioConfig1), 0x00u);
+  SetKVrxGpioBits();
+  EXPECT_EQ(Reg(kRegGpioConfig0), 0x40u);
+  EXPECT_EQ(Reg(kRegGpioStatusControl0), 0x40u);
+}
+
+TEST_F(RulesTest, FrameRateRangeIs24To75ForDefaultRecord) {
+  EXPECT_TRUE(EntryTaken(ApplyFrameRateEntry("24")));
+  EXPECT_EQ(WorkingRecord.FrameRate, 24);
+  EXPECT_TRUE(EntryTaken(ApplyFrameRateEntry("75")));
+  EXPECT_EQ(GetHorizTotal(), 328u);
+  EXPECT_FALSE(EntryTaken(ApplyFrameRateEntry("76")));
+  EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel Frame Rate!"));
+  EXPECT_EQ(WorkingRecord.FrameRate, 75);
+}
+
+TEST_F(RulesTest, PixelClockNotAmongCandidatesIsRefused) {
+  WorkingRecord.ClkI = 12000;
+  SetRegister(kRegPclkConfig, 0x02);
+  EXPECT_FALSE(EntryTaken(ApplyPixelClockEntry("12.000   (12.000/1)")));
+  EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel Pixel Clock!"));
+  EXPECT_EQ(FocusedControls(), std::vector<int>(1, kCtlPixelClockList));
+  EXPECT_TRUE(EntryTaken(ApplyPixelClockEntry("25.175   (25.175/1)")));
+  EXPECT_EQ(WorkingRecord.ClkI, 25175u);
+}
+
+TEST_F(RulesTest, SpinEntriesAllRunAfterARefusal) {
+  SpinEntryTexts texts = {"320", "0", "22", "0", "8", "1", "1", "0"};
+  uint32_t shown = 0;
+  EXPECT_EQ(ApplySpinEntries(texts, &shown), 2);
+  EXPECT_EQ(shown, 328u);
+  EXPECT_EQ(Messages(), (Texts{"ERROR: Panel Horizontal Total!", "ERROR: Panel Vertical Total!"}));
+}
+
+TEST_F(RulesTest, LeavingWarnsButLeaves) {
+  SetVertTotal(240);
+  SetRegister(kRegHorizTotal, 0x20);
+  EXPECT_TRUE(CheckPanelOnLeave("240", "320"));
+  EXPECT_EQ(Messages(),
+            (Texts{"WARNING: The Horizontal Total is too small!",
+                   "WARNING: Vertical Total should be at least 1 line larger than Vertical "
+                   "Display!"}));
+  EXPECT_EQ(recorder_.Messages()[0].style, unsigned(kMsgIconWarning | kMsgTaskModal));
+  EXPECT_EQ(FocusedControls(), (std::vector<int>{kCtlHorizTotalSpin, kCtlVertTotalSpin}));
+}
+
+TEST_F(RulesTest, LeavingWithEmptyHeightStays) {
+  EXPECT_FALSE(CheckPanelOnLeave("", "320"));
+  EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel height!"));
+  std::vector<PanelFocusRequest> requests = TakePanelFocusRequests();
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_EQ(requests[0].control, kCtlHeightList);
+  EXPECT_TRUE(requests[0].selectAllText);
+}
+
+TEST_F(RulesTest, SilentCorrections) {
+  SetRegister(kRegHorizTotal, 0x10);
+  CorrectHorizTotalOnShow();
+  EXPECT_EQ(GetHorizTotal(), 328u);
+  SetRegister(kRegPanelType, 0xD0);  // colour STN, 8-bit, format 2
+  EXPECT_TRUE(ApplyFormat2Rule());
+  EXPECT_EQ(Reg(kRegPanelType), 0xD0u);
+  SetRegister(kRegPanelType, 0x90);  // mono STN 8-bit: no format 2
+  EXPECT_FALSE(ApplyFormat2Rule());
+  EXPECT_EQ(Reg(kRegPanelType), 0x10u);
+  SetRegister(kRegPanelType, 0xC0);  // colour STN 4-bit
+  EXPECT_FALSE(ApplyFormat2Rule());
+  EXPECT_EQ(Reg(kRegPanelType), 0x40u);
+  SetRegister(kRegPanelType, 0x20);  // mono STN 16-bit becomes 8-bit
+  EXPECT_FALSE(Apply16BitRule());
+  EXPECT_EQ(Reg(kRegPanelType), 0x10u);
+  SetRegister(kRegPanelType, 0x60);
+  EXPECT_TRUE(Apply16BitRule());
+  EXPECT_EQ(Reg(kRegPanelType), 0x60u);
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(RulesTest, MemoryClockRuleDependsOnRotationAndDepth) {
+  SetRegister(kRegPclkConfig, 0x03);  // PCLK = CLKI2 = 50000
+  WorkingRecord.BusClk = 50000;
+  SetRegister(kRegDisplayMode, 0x04);
+  EXPECT_TRUE(MemoryClockRuleHolds());  // 0 degrees, 16 bpp: MCLK >= PCLK
+  SetRegister(kRegSpecialEffects, 0x01);
+  EXPECT_FALSE(MemoryClockRuleHolds());  // 90 degrees: MCLK >= 1.25 PCLK
+  WorkingRecord.BusClk = 62500;
+  EXPECT_TRUE(MemoryClockRuleHolds());
+  SetRegister(kRegSpecialEffects, 0x00);
+  WorkingRecord.BusClk = 12500;
+  SetRegister(kRegDisplayMode, 0x02);
+  EXPECT_TRUE(MemoryClockRuleHolds());  // 4 bpp: MCLK >= PCLK / 4
+  WorkingRecord.BusClk = 12499;
+  EXPECT_FALSE(MemoryClockRuleHolds());
+}
+
+TEST_F(RulesTest, TimingRulesWarnInOrder) {
+  EXPECT_EQ(WarnAboutTimingRules(), 0);
+  SetRegister(kRegPclkConfig, 0x03);
+  WorkingRecord.BusClk = 20000;       // MCLK 20000 < PCLK 50000 / 2
+  SetRegister(kRegHdpStartPos0, 40);  // 40 + 320 > 352
+  SetRegister(kRegHorizTotal, 0x28);  // HT 328, 8 < 8 * 50000 / 20000 = 20
+  EXPECT_EQ(WarnAboutTimingRules(), 3);
+  EXPECT_EQ(Messages(), (Texts{kMemoryClockRuleWarning, kDisplayPeriodRuleWarning,
+                               kNonDisplayPeriodRuleWarning}));
+  EXPECT_EQ(recorder_.Messages()[0].style, unsigned(kMsgIconWarning));
+  EXPECT_EQ(std::string(kNonDisplayPeriodRuleWarning),
+            "Warning: the following rules is violated:\n\nHorizontal Total - Horizontal Display "
+            "Period > 8Mclks.\n\nBe sure to increase Horzontal Total and Save again!!\n");
+}
+
+TEST_F(RulesTest, ZeroBusClockFailsTheRulesInsteadOfDividingByZero) {
+  WorkingRecord.BusClk = 0;
+  EXPECT_FALSE(NonDisplayPeriodRuleHolds());
+  EXPECT_FALSE(MemoryClockRuleHolds());
+  EXPECT_EQ(GetMinHorizTotal(), 320u);
+  EXPECT_TRUE(EntryTaken(ApplyHorizTotalEntry("320")));
+}

@@ -1,0 +1,197 @@
+// The timing model: quantities, frame-rate and pixel-clock lists, applying a
+// pixel clock, the line offset, and records whose clocks are zero.
+#include "cfg/panel/timing.h"
+
+#include <algorithm>
+
+#include "cfg/panel/clocks.h"
+#include "panel_fixture.h"
+
+using TimingTest = PanelTest;
+
+TEST_F(TimingTest, DefaultRecordGivesDocumentedQuantities) {
+  EXPECT_EQ(GetPixelClock(), 6250u);
+  EXPECT_EQ(GetMemoryClock(), 50000u);
+  EXPECT_EQ(GetPanelWidth(), 320u);
+  EXPECT_EQ(GetPanelHeight(), 240u);
+  EXPECT_EQ(GetHorizTotal(), 352u);
+  EXPECT_EQ(GetVertTotal(), 251u);
+  EXPECT_EQ(GetHorizStart(), 22u);
+  EXPECT_EQ(GetMinHorizTotal(), 328u);
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(TimingTest, MinimumTotalAlreadyOnStepIsNotRaised) {
+  SetRegister(kRegPclkConfig, 0x00);  // PCLK = MCLK / 1, so X = 8
+  EXPECT_EQ(GetPixelClock(), 50000u);
+  EXPECT_EQ(GetMinHorizTotal(), 328u);
+}
+
+TEST_F(TimingTest, FrameRateListRunsFrom75To24AndSelectsCurrentTotal) {
+  WorkingRecord.FrameRate = 0;
+  FrameRateList list = BuildFrameRateList();
+  ASSERT_EQ(list.texts.size(), 88u);
+  EXPECT_EQ(list.texts.front(), "75");
+  EXPECT_EQ(list.texts.back(), "24");
+  EXPECT_EQ(list.texts[list.texts.size() - 2], "24");
+  EXPECT_EQ(list.selected, 3);
+  EXPECT_EQ(list.texts[3], "70");
+  EXPECT_EQ(WorkingRecord.FrameRate, 70);
+}
+
+TEST_F(TimingTest, FrameRateListWithTotalOffTheListSelectsNothing) {
+  SetRegister(kRegHorizTotal, 0x20);  // 264 < minHT
+  WorkingRecord.FrameRate = 55;
+  FrameRateList list = BuildFrameRateList();
+  EXPECT_EQ(list.selected, -1);
+  EXPECT_EQ(WorkingRecord.FrameRate, 55);
+}
+
+TEST_F(TimingTest, FrameRateChoiceTakesSmallestTotalGivingIt) {
+  uint32_t lowest = 0, highest = 0;
+  GetFrameRateRange(&lowest, &highest);
+  EXPECT_EQ(lowest, 24u);
+  EXPECT_EQ(highest, 75u);
+  uint32_t total = 0;
+  EXPECT_TRUE(SetHorizTotalForFrameRate(74, &total));
+  EXPECT_EQ(total, 336u);
+  EXPECT_EQ(Reg(kRegHorizTotal), 0x29u);
+  EXPECT_TRUE(SetHorizTotalForFrameRate(70, &total));
+  EXPECT_EQ(total, 352u);
+  EXPECT_FALSE(SetHorizTotalForFrameRate(76));
+  EXPECT_EQ(Reg(kRegHorizTotal), 0x2Bu);
+}
+
+TEST_F(TimingTest, PixelClockEntriesShowMegahertzWithThreeDecimals) {
+  EXPECT_EQ(FormatPixelClockEntry(50000, 8), " 6.250   (50.000/8)");
+  EXPECT_EQ(FormatPixelClockEntry(100000, 1), "100.000   (100.000/1)");
+  EXPECT_EQ(FormatPixelClockEntry(14318, 3), " 4.772   (14.318/3)");
+}
+
+TEST_F(TimingTest, FreeSourceListHas120SortedTableEntries) {
+  PixelClockList list = BuildPixelClockList();
+  ASSERT_EQ(list.texts.size(), 120u);
+  EXPECT_TRUE(std::is_sorted(list.texts.begin(), list.texts.end()));
+  ASSERT_GE(list.selected, 0);
+  EXPECT_EQ(list.texts[static_cast<size_t>(list.selected)], " 6.250   (50.000/8)");
+  EXPECT_EQ(list.texts.front(), " 0.750   ( 6.000/8)");
+}
+
+TEST_F(TimingTest, FixedDivideOffersOnlyTheCurrentDivide) {
+  WorkingRecord.Flags |= fFIXED_DIVPCLK;
+  PixelClockList list = BuildPixelClockList();
+  ASSERT_EQ(list.texts.size(), 24u);
+  for (const std::string& text : list.texts) EXPECT_NE(text.find("/8)"), std::string::npos);
+}
+
+TEST_F(TimingTest, FixedSourceOffersOneEntryPerDivide) {
+  FixedClkI2 = 50000;
+  PixelClockList list = BuildPixelClockList();
+  std::vector<std::string> expected = {" 6.250   (50.000/8)", "12.500   (50.000/4)",
+                                       "16.666   (50.000/3)", "25.000   (50.000/2)",
+                                       "50.000   (50.000/1)"};
+  EXPECT_EQ(list.texts, expected);
+  EXPECT_EQ(list.selected, 0);
+}
+
+TEST_F(TimingTest, CurrentClockOffTheTableIsListedButNotFound) {
+  WorkingRecord.ClkI = 12000;
+  SetRegister(kRegPclkConfig, 0x02);  // CLKI, divide 1
+  PixelClockList list = BuildPixelClockList();
+  ASSERT_EQ(list.texts.size(), 121u);
+  EXPECT_EQ(list.texts[static_cast<size_t>(list.selected)], "12.000   (12.000/1)");
+  uint32_t source = 0, divide = 0;
+  EXPECT_FALSE(FindPixelClockChoice("12.000   (12.000/1)", &source, &divide));
+  EXPECT_TRUE(FindPixelClockChoice(" 4.772   (14.318/3)", &source, &divide));
+  EXPECT_EQ(source, 14318u);
+  EXPECT_EQ(divide, 3u);
+}
+
+TEST_F(TimingTest, BusClockChoiceKeepsTheBusDivide) {
+  SetRegister(kRegPclkConfig, 0x41);  // BCLK, divide 8
+  WorkingRecord.ClkI = 50000;
+  WorkingRecord.BusClk = 25000;
+  uint32_t source = 0, divide = 0;
+  ASSERT_TRUE(FindPixelClockChoice("20.000   (20.000/1)", &source, &divide));
+  ApplyPixelClockChoice(source, divide);
+  EXPECT_EQ(WorkingRecord.BusClk, 20000u);
+  EXPECT_EQ(WorkingRecord.ClkI, 40000u);
+  EXPECT_EQ(Reg(kRegPclkConfig), 0x01u);
+}
+
+TEST_F(TimingTest, MemoryClockSourceStoresSourceTimesMemoryDivide) {
+  SetRegister(kRegBusClkMemClkConfig, 0x20);  // mdiv 3, bus from CLKI
+  SetRegister(kRegPclkConfig, 0x00);          // MCLK, divide 1
+  FixedClkI = 50000;
+  FixedBusClk = 50000;
+  PixelClockList list = BuildPixelClockList();
+  ASSERT_EQ(list.texts.size(), 5u);
+  EXPECT_EQ(list.texts[static_cast<size_t>(list.selected)], "16.666   (16.666/1)");
+  uint32_t source = 0, divide = 0;
+  ASSERT_TRUE(FindPixelClockChoice(" 8.333   (16.666/2)", &source, &divide));
+  ApplyPixelClockChoice(source, divide);
+  EXPECT_EQ(WorkingRecord.BusClk, 49998u);
+  EXPECT_EQ(WorkingRecord.ClkI, 49998u);
+  EXPECT_EQ(Reg(kRegPclkConfig) & 0x70, 0x10u);
+}
+
+TEST_F(TimingTest, BusClockFromClki2FollowsTheChoice) {
+  SetRegister(kRegBusClkMemClkConfig, 0x01);
+  SetRegister(kRegPclkConfig, 0x41);
+  ApplyPixelClockChoice(40000, 8);
+  EXPECT_EQ(WorkingRecord.ClkI2, 40000u);
+  EXPECT_EQ(WorkingRecord.BusClk, 40000u);
+  EXPECT_EQ(WorkingRecord.ClkI, 50000u);
+  EXPECT_EQ(Reg(kRegPclkConfig), 0x41u);
+}
+
+TEST_F(TimingTest, LineOffsetRoundsUpBelow8BppAndTruncatesFrom8) {
+  SetRegister(kRegSpecialEffects, 0x01);  // 90 degrees: the line is H long
+  SetPanelHeight(100);
+  SetRegister(kRegDisplayMode, 0x00);
+  UpdateLineOffset();
+  EXPECT_EQ(Reg(kRegMainWinAddrOffset0), 4u);
+  SetRegister(kRegDisplayMode, 0x03);
+  UpdateLineOffset();
+  EXPECT_EQ(Reg(kRegMainWinAddrOffset0), 25u);
+  SetRegister(kRegSpecialEffects, 0x00);
+  SetPanelWidth(1024);
+  SetRegister(kRegDisplayMode, 0x04);
+  UpdateLineOffset();
+  EXPECT_EQ(Reg(kRegMainWinAddrOffset0), 0x00u);
+  EXPECT_EQ(Reg(kRegMainWinAddrOffset1), 0x02u);
+}
+
+TEST_F(TimingTest, ZeroClocksGiveZeroQuantitiesWithoutCrashing) {
+  WorkingRecord.ClkI = 0;
+  WorkingRecord.ClkI2 = 0;
+  WorkingRecord.BusClk = 0;
+  FixedBusClk = 0;
+  EXPECT_EQ(GetMemoryClock(), 0u);
+  EXPECT_EQ(GetPixelClock(), 0u);
+  EXPECT_EQ(GetMinHorizTotal(), 320u);
+  EXPECT_EQ(FrameRateAt(352), 0u);
+  FrameRateList rates = BuildFrameRateList();
+  EXPECT_EQ(rates.texts.front(), "0");
+  EXPECT_FALSE(BuildPixelClockList().texts.empty());
+  SetRegister(kRegPclkConfig, 0x41);  // BCLK: the bus divide of a 0 bus clock
+  ApplyPixelClockChoice(20000, 1);
+  EXPECT_EQ(WorkingRecord.BusClk, 20000u);
+  EXPECT_EQ(WorkingRecord.ClkI, 20000u);
+}
+
+TEST_F(TimingTest, WorkingValuesAreTakenFromTheRecord) {
+  FixedClkI = 1234;
+  FixedClkI2 = 5678;
+  WorkingRecord.Flags = fVALID_LCD | fFIXED_CLKI2;
+  WorkingRecord.ClkI2 = 25175;
+  WorkingRecord.BusClk = 33000;
+  TakeClockWorkingValuesFromRecord();
+  EXPECT_EQ(FixedClkI, 0u);
+  EXPECT_EQ(FixedClkI2, 25175u);
+  EXPECT_EQ(FixedBusClk, 33000u);
+  WorkingRecord.Flags = fFIXED_CLKI;
+  TakeClockWorkingValuesFromRecord();
+  EXPECT_EQ(FixedClkI, 50000u);
+  EXPECT_EQ(FixedClkI2, 0u);
+}

@@ -1,0 +1,307 @@
+#include "cfg/record/srecord.h"
+
+#include <gtest/gtest.h>
+#include <string.h>
+
+#include <memory>
+
+#include "cfg/record/record.h"
+#include "common/message.h"
+#include "record_files.h"
+#include "tests/support/message_recorder.h"
+
+namespace {
+
+// Text in a heap block of exactly its own size, so that the sanitizer build
+// catches any read or write past its end.
+struct ExactBuffer {
+  explicit ExactBuffer(const std::string& text)
+      : size(text.size()), bytes(new uint8_t[text.size() ? text.size() : 1]) {
+    memcpy(bytes.get(), text.data(), text.size());
+  }
+  std::string Text() const { return std::string(reinterpret_cast<char*>(bytes.get()), size); }
+  size_t size;
+  std::unique_ptr<uint8_t[]> bytes;
+};
+
+bool Read(const std::string& text, HAL_STRUCT* record) {
+  ExactBuffer buffer(text);
+  return ReadSRecordHal(buffer.bytes.get(), buffer.size, record);
+}
+
+bool Patch(std::string* text, const HAL_STRUCT& values) {
+  ExactBuffer buffer(*text);
+  bool ok = PatchSRecordHal(buffer.bytes.get(), buffer.size, values);
+  *text = buffer.Text();
+  return ok;
+}
+
+bool SameRecord(const HAL_STRUCT& a, const HAL_STRUCT& b) {
+  return memcmp(&a, &b, 488) == 0;
+}
+
+// The sample record with every patched field changed.
+HAL_STRUCT ChangedRecord() {
+  HAL_STRUCT record = SampleRecord();
+  record.Flags = 0x11;
+  record.Regs[1].Value = 0x00FF;
+  record.GcpData[31] = 0x77;
+  record.ClkI = 0x01020304;
+  record.RegAddr = 0xCAFE0000;
+  record.PowerOnDelay = 0xBEEF;
+  return record;
+}
+
+// What a patch puts into the file: the changed values, with the file's own
+// ID, marker, Size and Reserved words.
+HAL_STRUCT PatchedImageOf(const HAL_STRUCT& file, const HAL_STRUCT& values) {
+  HAL_STRUCT expected = values;
+  memcpy(expected.IdString, file.IdString, 16);
+  memcpy(expected.Reserved, file.Reserved, sizeof expected.Reserved);
+  return expected;
+}
+
+// Only data and checksum characters differ, line by line.
+void ExpectOnlyDataCharactersChanged(const std::string& before, const std::string& after) {
+  ASSERT_EQ(before.size(), after.size());
+  std::vector<std::string> a = SplitLines(before);
+  std::vector<std::string> b = SplitLines(after);
+  ASSERT_EQ(a.size(), b.size());
+  for (size_t i = 0; i < a.size(); ++i) {
+    int type = a[i][1] - '0';
+    size_t fixed = 4 + 2 * size_t(type == 2 ? 3 : type == 3 ? 4 : 2);
+    EXPECT_EQ(a[i].substr(0, fixed), b[i].substr(0, fixed)) << "line " << i;
+  }
+  // Line ends stay where they were.
+  for (size_t i = 0; i < before.size(); ++i) {
+    if (before[i] == '\r' || before[i] == '\n') {
+      EXPECT_EQ(before[i], after[i]);
+    }
+  }
+}
+
+// The "HDR" of the S0 line that MakeSRecordText writes first is part of the
+// data stream.
+const size_t kHeaderBytes = 3;
+
+// Record bytes behind 7 bytes of other data, followed by 20 more.
+std::string StreamAround(const std::string& image) {
+  return std::string("\x01\x02\x03\x04\x05\x06\x07", 7) + image + std::string(20, '\x5A');
+}
+
+class SRecordTest : public ::testing::Test {
+ protected:
+  // Reads the sample record from text (behind the S0 bytes and 7 more),
+  // patches it with the changed record and checks the outcome: only data and
+  // checksum characters differ, every checksum is right, and the stream holds
+  // the patched record in the given byte order. Returns the patched text.
+  std::string ReadAndPatch(const std::string& text, bool bigEndian) {
+    HAL_STRUCT read;
+    EXPECT_TRUE(Read(text, &read));
+    EXPECT_TRUE(SameRecord(read, SampleRecord()));
+    std::string patched = text;
+    EXPECT_TRUE(Patch(&patched, ChangedRecord()));
+    ExpectOnlyDataCharactersChanged(text, patched);
+    EXPECT_TRUE(AllChecksumsCorrect(patched));
+    std::string stream = DataStream(patched);
+    EXPECT_EQ(stream.substr(0, kHeaderBytes + 7), DataStream(text).substr(0, kHeaderBytes + 7));
+    EXPECT_EQ(stream.substr(kHeaderBytes + 7, 488),
+              RecordImage(PatchedImageOf(SampleRecord(), ChangedRecord()), bigEndian));
+    EXPECT_EQ(stream.substr(kHeaderBytes + 7 + 488),
+              DataStream(text).substr(kHeaderBytes + 7 + 488));
+    EXPECT_TRUE(messages.Messages().empty());
+    return patched;
+  }
+  MessageRecorder messages;
+};
+
+}  // namespace
+
+// --- Reading and rewriting sound text ---
+
+TEST_F(SRecordTest, RecordStartingMidLineAcrossS1LinesIsReadAndPatchedInPlace) {
+  std::string text = MakeSRecordText(StreamAround(RecordImage(SampleRecord(), false)));
+  std::string patched = ReadAndPatch(text, false);
+  // The header line and the lines behind the record are untouched.
+  EXPECT_EQ(SplitLines(text).front(), SplitLines(patched).front());
+  EXPECT_EQ(SplitLines(text).back(), SplitLines(patched).back());
+}
+
+TEST_F(SRecordTest, LowerCaseTextIsReadAndOnlyRewrittenLinesComeOutUpperCase) {
+  SRecordLayout layout;
+  layout.lowerCase = true;
+  std::string text = MakeSRecordText(
+      StreamAround(RecordImage(SampleRecord(), false)) + std::string(64, 'z'), layout);
+  std::vector<std::string> a = SplitLines(text);
+  std::vector<std::string> b = SplitLines(ReadAndPatch(text, false));
+  int rewritten = 0;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (a[i] == b[i]) continue;
+    ++rewritten;
+    EXPECT_TRUE(IsUpperCaseLine(b[i].substr(8))) << b[i];
+  }
+  // The patched bytes 20..481 lie at stream offsets 30..491: data lines 2..31.
+  EXPECT_EQ(rewritten, 30);
+  EXPECT_FALSE(IsUpperCaseLine(b.back()));
+  EXPECT_FALSE(IsUpperCaseLine(b[b.size() - 2]));
+}
+
+TEST_F(SRecordTest, S2AndS3RecordsAreReadAndRewrittenLikeS1) {
+  for (int type : {2, 3}) {
+    SCOPED_TRACE(type);
+    SRecordLayout layout;
+    layout.type = type;
+    layout.bytesPerLine = 32;
+    layout.address = 0x00FF0000;
+    ReadAndPatch(MakeSRecordText(StreamAround(RecordImage(SampleRecord(), false)), layout), false);
+  }
+}
+
+TEST_F(SRecordTest, BigEndianRecordIsReadAndWrittenBackInItsOwnOrder) {
+  std::string text = MakeSRecordText(StreamAround(RecordImage(SampleRecord(), true)));
+  std::string image = DataStream(ReadAndPatch(text, true)).substr(kHeaderBytes + 7, 488);
+  EXPECT_EQ(image.substr(16, 2), "\x12\x34");
+}
+
+TEST_F(SRecordTest, StreamFollowsFileOrderWhateverTheAddressesSay) {
+  std::string stream = StreamAround(RecordImage(SampleRecord(), false));
+  std::string text;
+  uint32_t address = 0xF000;
+  for (size_t at = 0; at < stream.size(); at += 24, address -= 0x100) {
+    text += SRecordLine(1, address, stream.substr(at, 24), false) + "\n";
+  }
+  HAL_STRUCT read;
+  ASSERT_TRUE(Read(text, &read));
+  EXPECT_TRUE(SameRecord(read, SampleRecord()));
+}
+
+TEST_F(SRecordTest, RecordsWithoutDataAndEmptyDataRecordsArePassedOver) {
+  std::string image = RecordImage(SampleRecord(), false);
+  std::string text = SRecordLine(1, 0, image.substr(0, 100), false) + "\r\n" +
+                     SRecordLine(5, 1, "", false) + "\r\n" + SRecordLine(1, 100, "", false) +
+                     "\r\n" + SRecordLine(7, 0, "", false) + "\r\n" + SRecordLine(8, 0, "", false) +
+                     "\r\n" + SRecordLine(9, 0, "", false) + "\r\n" +
+                     SRecordLine(3, 100, image.substr(100, 250), false) + "\r\n" +
+                     SRecordLine(2, 350, image.substr(350), false) + "\r\n";
+  HAL_STRUCT read;
+  ASSERT_TRUE(Read(text, &read));
+  EXPECT_TRUE(SameRecord(read, SampleRecord()));
+  std::string patched = text;
+  ASSERT_TRUE(Patch(&patched, ChangedRecord()));
+  EXPECT_TRUE(AllChecksumsCorrect(patched));
+  EXPECT_EQ(DataStream(patched),
+            RecordImage(PatchedImageOf(SampleRecord(), ChangedRecord()), false));
+}
+
+TEST_F(SRecordTest, IdSplitByARepeatedFirstCharacterIsStillFound) {
+  std::string stream = "5642 HAL" + std::string("55") + RecordImage(SampleRecord(), false);
+  HAL_STRUCT read;
+  ASSERT_TRUE(Read(MakeSRecordText(stream), &read));
+  EXPECT_TRUE(SameRecord(read, SampleRecord()));
+}
+
+// --- Reported failures ---
+
+TEST_F(SRecordTest, TextWithoutIdFailsWithoutMessage) {
+  HAL_STRUCT read;
+  EXPECT_FALSE(Read(MakeSRecordText(std::string(2000, 'A')), &read));
+  EXPECT_FALSE(Read("", &read));
+  EXPECT_TRUE(messages.Messages().empty());
+}
+
+TEST_F(SRecordTest, WrongChecksumUpToTheRecordsLastByteIsReported) {
+  std::string text = MakeSRecordText(StreamAround(RecordImage(SampleRecord(), false)));
+  std::vector<std::string> lines = SplitLines(text);
+  // Line 0 is the S0 line; data line k holds stream bytes 3 + 16 (k - 1) on,
+  // so the record's last byte (stream 497) is in line 31.
+  for (size_t damaged : {size_t(0), size_t(1), size_t(31)}) {
+    messages.Clear();
+    std::vector<std::string> copy = lines;
+    char& last = copy[damaged].back();
+    last = last == '0' ? '1' : '0';
+    std::string broken;
+    for (const std::string& line : copy) broken += line + "\r\n";
+    HAL_STRUCT read = kDefaultHalStruct;
+    EXPECT_FALSE(Read(broken, &read)) << damaged;
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"ERROR: Invalid checksum!"}) << damaged;
+    EXPECT_EQ(messages.Messages()[0].style & kMsgIconMask, unsigned(kMsgIconError));
+    EXPECT_TRUE(SameRecord(read, kDefaultHalStruct));  // nothing taken over
+    std::string patched = broken;
+    EXPECT_FALSE(Patch(&patched, ChangedRecord()));
+    EXPECT_EQ(patched, broken);
+  }
+  // Behind the record nothing is read.
+  std::vector<std::string> copy = lines;
+  copy[32].back() = copy[32].back() == '0' ? '1' : '0';
+  std::string tail;
+  for (const std::string& line : copy) tail += line + "\n";
+  messages.Clear();
+  HAL_STRUCT read;
+  EXPECT_TRUE(Read(tail, &read));
+  EXPECT_TRUE(messages.Messages().empty());
+}
+
+TEST_F(SRecordTest, UnknownMarkerIsReportedInLowerCaseHex) {
+  std::string image = RecordImage(SampleRecord(), false);
+  image[16] = '\xAB';
+  image[17] = '\xCD';
+  HAL_STRUCT read;
+  EXPECT_FALSE(Read(MakeSRecordText(image), &read));
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Invalid Endian cdab"});
+}
+
+TEST_F(SRecordTest, WrongSizeIsReportedAndNoLaterRecordIsTried) {
+  HAL_STRUCT old = SampleRecord();
+  old.Size = 400;
+  std::string stream = RecordImage(old, true) + RecordImage(SampleRecord(), false);
+  HAL_STRUCT read;
+  EXPECT_FALSE(Read(MakeSRecordText(stream), &read));
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Incorrect HAL_STRUCT version! [400 488]"});
+}
+
+// --- Damaged text: a plain failure, no message, no access outside the text ---
+
+TEST_F(SRecordTest, DamagedTextFailsWithoutReadingPastTheBuffer) {
+  std::string image = RecordImage(SampleRecord(), false);
+  std::string good = MakeSRecordText(image);
+  std::string firstLine = SRecordLine(1, 0, image.substr(0, 16), false);
+  std::string rest = good.substr(good.find('\n', good.find(firstLine)) + 1);
+  std::string header = good.substr(0, good.find(firstLine));
+  struct Case {
+    const char* what;
+    std::string text;
+  } cases[] = {
+      {"non-hex digit in the checksum",
+       header + firstLine.substr(0, firstLine.size() - 2) + "G0\r\n" + rest},
+      {"non-hex digit, checksum still right",
+       [&] {
+         std::string line = firstLine;
+         line[10] = 'g';  // 'g' would read as a value if only the checksum judged it
+         return header + line + "\r\n" + rest;
+       }()},
+      {"count beyond the line's end", header + "S1FF0000" + firstLine.substr(8) + "\r\n" + rest},
+      {"count zero", header + "S100" + "\r\n" + rest},
+      {"count smaller than address plus checksum", header + "S1020000FD\r\n" + rest},
+      {"line of two characters", header + "S1\r\n" + rest},
+      {"line of two characters at the end", header + firstLine + "\r\nS1"},
+      {"odd number of digits", header + firstLine.substr(0, firstLine.size() - 1) + "\r\n" + rest},
+      {"record broken off at the end", good.substr(0, good.size() / 2)},
+      {"text ends after the type digit", "S"},
+      {"type 4", header + "S4" + firstLine.substr(2) + "\r\n" + rest},
+      {"type 6", header + "S6" + firstLine.substr(2) + "\r\n" + rest},
+      {"type not a digit", header + "SX" + firstLine.substr(2) + "\r\n" + rest},
+      {"line not starting with S", header + "X" + firstLine.substr(1) + "\r\n" + rest},
+      {"record cut short in the stream", MakeSRecordText(image.substr(0, 300))},
+      {"huge count at the very end", header + "S1FF"},
+  };
+  for (const Case& c : cases) {
+    messages.Clear();
+    HAL_STRUCT read = kDefaultHalStruct;
+    EXPECT_FALSE(Read(c.text, &read)) << c.what;
+    EXPECT_TRUE(messages.Messages().empty()) << c.what;
+    EXPECT_TRUE(SameRecord(read, kDefaultHalStruct)) << c.what;
+    std::string patched = c.text;
+    EXPECT_FALSE(Patch(&patched, ChangedRecord())) << c.what;
+    EXPECT_EQ(patched, c.text) << c.what;
+  }
+}

@@ -1,0 +1,493 @@
+// The built qlccfg run as a build script runs it, on the built 56420BMP, on
+// ELF and S-record files made by the cross compiler, objcopy and srec_cat.
+#include <gtest/gtest.h>
+#include <string.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cfg/record/record.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+// The Windows build runs under Wine, whose command interpreter wants
+// drive paths; the Linux tools are not there.
+#ifdef _WIN32
+const bool kLinuxTools = false;
+std::string NativePath(std::string path) {
+  if (!path.empty() && path[0] == '/') path = "Z:" + path;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+#else
+const bool kLinuxTools = true;
+std::string NativePath(const std::string& path) {
+  return path;
+}
+#endif
+
+std::string Quote(const std::string& text) {
+  return "\"" + text + "\"";
+}
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  // Runs qlccfg with the words (quoted each) from the test's folder.
+  Result Qlccfg(const std::vector<std::string>& words) {
+    std::string line = Quote(NativePath(QLCCFG_PATH));
+    for (const std::string& word : words) line += " " + Quote(word);
+    return Shell(line);
+  }
+  Result Shell(const std::string& line) {
+    std::string errors = dir_.File("stderr.txt");
+    Result result;
+#ifdef _WIN32
+    std::string command = "cd /d " + Quote(dir_.Path()) + " && " + line + " 2>" + Quote(errors);
+    // cmd.exe takes the outer quotes off a line that starts with one.
+    command = "\"" + command + "\"";
+#else
+    std::string command = "cd " + Quote(dir_.Path()) + " && " + line + " 2>" + Quote(errors);
+#endif
+    result.out = CommandOutput(command, &result.status);
+    result.err = ReadFileBytes(errors);
+    for (size_t at; (at = result.err.find("\r\n")) != std::string::npos;) result.err.erase(at, 1);
+    return result;
+  }
+  std::string File(const std::string& name) {
+    return dir_.File(name);
+  }
+
+  // A raw program image: the default record between other bytes.
+  std::string MakeImage(const std::string& name) {
+    std::string bytes(1000, '\x5A');
+    bytes.append(reinterpret_cast<const char*>(&kDefaultHalStruct), sizeof(HAL_STRUCT));
+    bytes.append(777, '\0');
+    EXPECT_TRUE(WriteFileBytes(File(name), bytes));
+    return File(name);
+  }
+
+  // A program built for the host (or, with the m68k compiler, for a
+  // big-endian target) that carries the default record.
+  bool Compile(const std::string& compiler, const std::string& output) {
+    std::string source = File("prog.c");
+    WriteFileBytes(source,
+                   "#include \"common/default_record.h\"\n"
+                   "HAL_STRUCT HalInfo = QLC_DEFAULT_HAL_STRUCT;\n"
+                   "int main(void) { return HalInfo.Size == 488 ? 0 : 1; }\n");
+    std::string root = getenv("QLC_SOURCE_DIR") ? getenv("QLC_SOURCE_DIR") : ".";
+    return RunCommand(compiler + " -O1 -I" + Quote(root) + " -o " + Quote(File(output)) + " " +
+                      Quote(source)) == 0;
+  }
+
+  // The record of a file as `show --json` gives it, one field at a time
+  // through python's JSON parser.
+  std::string JsonField(const std::string& file, const std::string& expression) {
+    Result shown = Qlccfg({"show", file, "--json"});
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    WriteFileBytes(File("shown.json"), shown.out);
+    Result value =
+        Shell("python3 -c " +
+              Quote("import json; d = json.load(open('shown.json')); print(" + expression + ")"));
+    EXPECT_EQ(value.status, 0) << value.err;
+    return value.out;
+  }
+
+  TempDir dir_;
+};
+
+#define REQUIRE_LINUX_TOOLS(...)                                                  \
+  do {                                                                            \
+    if (!kLinuxTools) GTEST_SKIP() << "Linux tools are not available under Wine"; \
+    for (const char* tool : {__VA_ARGS__})                                        \
+      if (!HaveProgram(tool)) GTEST_SKIP() << tool << " is not installed";        \
+  } while (0)
+
+// Register value as show prints it: "  REG[14h] = 1Fh  ...".
+std::string RegisterLine(const std::string& shown, const char* index) {
+  size_t at = shown.find(std::string("  REG[") + index + "h] = ");
+  return at == std::string::npos ? std::string() : shown.substr(at + 2, 14);
+}
+
+// ---------------------------------------------------------------------------
+// Usage, help and exit codes
+
+TEST_F(ProgramTest, HelpVersionAndUsageErrorsUseExitCodesZeroAndTwo) {
+  Result help = Qlccfg({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.out.rfind("Usage: qlccfg COMMAND [ARGUMENTS] [OPTIONS]", 0), 0u);
+  Result setHelp = Qlccfg({"set", "--help"});
+  EXPECT_EQ(setHelp.status, 0);
+  EXPECT_EQ(setHelp.out.rfind("Usage: qlccfg set FILE NAME=VALUE...", 0), 0u);
+  Result version = Qlccfg({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out.rfind("qlccfg ", 0), 0u);
+
+  Result none = Shell(Quote(NativePath(QLCCFG_PATH)));
+  EXPECT_EQ(none.status, 2);
+  EXPECT_EQ(none.err, "qlccfg: no command given\nTry 'qlccfg --help'.\n");
+  Result bad = Qlccfg({"set", MakeImage("a.bin"), "Nonsense=1"});
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_EQ(bad.err, "qlccfg: unknown register, field or panel setting 'Nonsense'\n");
+}
+
+TEST_F(ProgramTest, AFileWithoutARecordIsReportedAsNotConfigurable) {
+  WriteFileBytes(File("empty.exe"), std::string(487, '\0'));
+  Result shown = Qlccfg({"show", "empty.exe"});
+  EXPECT_EQ(shown.status, 1);
+  EXPECT_EQ(shown.err, "ERROR: File \"empty.exe\" is not configurable!\n");
+}
+
+// ---------------------------------------------------------------------------
+// show and set on binary images
+
+TEST_F(ProgramTest, ShowPrintsTheBuiltDemonstrationProgramsDefaultRecord) {
+#ifndef QLC_BMP_PATH
+  GTEST_SKIP() << "56420BMP is not part of this build";
+#else
+  std::string bmp = File("bmp.exe");
+  ASSERT_TRUE(WriteFileBytes(bmp, ReadFileBytes(QLC_BMP_PATH)));
+  Result shown = Qlccfg({"show", bmp});
+  ASSERT_EQ(shown.status, 0) << shown.err;
+  EXPECT_EQ(shown.out.substr(0, shown.out.find("Registers:")),
+            "Panel: 320x240x8bpp 70Hz Color Single STN 4-bit (PCLK=6.250MHz) \n"
+            "Flags:         fVALID_LCD\n"
+            "ClkI:          50000 kHz\n"
+            "ClkI2:         50000 kHz\n"
+            "BusClk:        50000 kHz\n"
+            "RegAddr:       0x00000000\n"
+            "DispMemAddr:   0x00000000\n"
+            "FrameRate:     70 Hz\n"
+            "PowerOffDelay: 1200 ms\n"
+            "PowerOnDelay:  50 ms\n");
+  EXPECT_EQ(RegisterLine(shown.out, "05"), "REG[05h] = 43h");
+  EXPECT_EQ(shown.err, "");
+#endif
+}
+
+TEST_F(ProgramTest, ShowJsonParsesAndCarriesTheRecordsFields) {
+  REQUIRE_LINUX_TOOLS("python3");
+  std::string image = MakeImage("image.bin");
+  EXPECT_EQ(JsonField(image, "d['ClkI'], d['FrameRate'], d['Flags'], len(d['registers'])"),
+            "50000 70 ['fVALID_LCD'] 54\n");
+  EXPECT_EQ(JsonField(image, "d['registers'][5]"),
+            "{'index': 20, 'value': 39, 'symbol': 'REG_HDP', 'description': "
+            "'Horizontal Display Period Register'}\n");
+}
+
+TEST_F(ProgramTest, SetChangesRegistersFieldsAndPanelEntriesAndNothingElse) {
+  std::string image = MakeImage("image.bin");
+  std::string before = ReadFileBytes(image);
+  Result set = Qlccfg({"set", image, "REG_MOD_RATE=0x12", "0x71=1", "ClkI=14318",
+                       "PowerOnDelay=65535", "RegAddr=0F80000h", "FrameRate=74"});
+  ASSERT_EQ(set.status, 0) << set.err;
+  EXPECT_EQ(set.err, "");
+  std::string after = ReadFileBytes(image);
+  ASSERT_EQ(after.size(), before.size());
+  for (size_t i = 0; i < after.size(); ++i) {
+    bool inRecord = i >= 1000 && i < 1000 + sizeof(HAL_STRUCT);
+    if (!inRecord) {
+      ASSERT_EQ(after[i], before[i]) << i;
+    }
+  }
+
+  Result shown = Qlccfg({"show", image});
+  EXPECT_EQ(RegisterLine(shown.out, "11"), "REG[11h] = 12h");
+  EXPECT_EQ(RegisterLine(shown.out, "71"), "REG[71h] = 01h");
+  // Frame rate 74 is reached with the total 336 (REG[12h] = 29h).
+  EXPECT_EQ(RegisterLine(shown.out, "12"), "REG[12h] = 29h");
+  EXPECT_NE(shown.out.find("FrameRate:     74 Hz\n"), std::string::npos);
+  EXPECT_NE(shown.out.find("ClkI:          14318 kHz\n"), std::string::npos);
+  EXPECT_NE(shown.out.find("RegAddr:       0x00F80000\n"), std::string::npos);
+  EXPECT_NE(shown.out.find("PowerOnDelay:  65535 ms\n"), std::string::npos);
+}
+
+TEST_F(ProgramTest, ARefusedValueLeavesTheFileByteForByteUnchanged) {
+  std::string image = MakeImage("image.bin");
+  std::string before = ReadFileBytes(image);
+  struct Case {
+    const char* assignment;
+    const char* message;
+  } cases[] = {
+      {"Width=1025", "ERROR: Panel width!\n"},
+      {"Width=320.5", "ERROR: Panel width!\n"},
+      {"Height=0", "ERROR: Panel height!\n"},
+      {"HorizTotal=320", "ERROR: Panel Horizontal Total!\n"},
+      {"FrameRate=76", "ERROR: Panel Frame Rate!\n"},
+      {"FplineWidth=129", "ERROR: TFT FPLINE Width!\n"},
+      {"FpframeWidth=9", "ERROR: TFT FPFRAME Width!\n"},
+      {"PixelClock=7.000   (7.000/1)", "ERROR: Panel Pixel Clock!\n"},
+      {"REG_HDP=256", "ERROR:Invalid value entered!\n"},
+      {"REG_REVISION_CODE=1", "Invalid register requested: 0h\n"},
+      {"PowerOffDelay=65536", "ERROR: Panel Power Disconnect Time!\n"},
+      {"BusClk=0", "ERROR: BusClk must be above 0 kHz!\n"},
+  };
+  for (const Case& c : cases) {
+    // An accepted assignment before the refused one is not written either.
+    Result set = Qlccfg({"set", image, "REG_MOD_RATE=5", c.assignment, "-o", "copy.bin"});
+    EXPECT_EQ(set.status, 1) << c.assignment;
+    EXPECT_EQ(set.err, c.message) << c.assignment;
+    EXPECT_EQ(ReadFileBytes(image), before) << c.assignment;
+    EXPECT_FALSE(FileExists(File("copy.bin"))) << c.assignment;
+  }
+}
+
+TEST_F(ProgramTest, SetWithOutputWritesACopyAndLeavesTheSource) {
+  std::string image = MakeImage("image.bin");
+  std::string before = ReadFileBytes(image);
+  // 250 is rounded up to the STN step after the rule's question.
+  Result set =
+      Qlccfg({"set", image, "Width=250", "PixelClock=12.500   (50.000/4)", "-o", "copy.bin"});
+  ASSERT_EQ(set.status, 0) << set.err;
+  EXPECT_EQ(set.err, "The panel width will be rounded up to the closest allowable value\n");
+  EXPECT_EQ(ReadFileBytes(image), before);
+  Result shown = Qlccfg({"show", "copy.bin"});
+  EXPECT_EQ(shown.out.substr(0, shown.out.find('\n')),
+            "Panel: 256x240x8bpp 141Hz Color Single STN 4-bit (PCLK=12.500MHz) ");
+  EXPECT_EQ(RegisterLine(shown.out, "05"), "REG[05h] = 33h");
+}
+
+TEST_F(ProgramTest, AHandSetRegisterThatARuleRecalculatesIsReported) {
+  std::string image = MakeImage("image.bin");
+  Result set = Qlccfg({"set", image, "REG_HDP=0x1F", "Width=320"});
+  ASSERT_EQ(set.status, 0) << set.err;
+  EXPECT_EQ(set.err, "The following manually modified registers were recalculated:\n14h \n");
+}
+
+// ---------------------------------------------------------------------------
+// Files made by real tools
+
+TEST_F(ProgramTest, HostElfWithoutExtensionIsPatchedInPlace) {
+  REQUIRE_LINUX_TOOLS("gcc");
+  ASSERT_TRUE(Compile("gcc", "prog"));
+  Result set = Qlccfg({"set", "prog", "REG_HDP=0x1F", "ClkI=25000"});
+  ASSERT_EQ(set.status, 0) << set.err;
+  EXPECT_EQ(RunCommand(Quote(File("prog"))), 0) << "the program still runs";
+  Result shown = Qlccfg({"show", "prog"});
+  EXPECT_EQ(RegisterLine(shown.out, "14"), "REG[14h] = 1Fh");
+  EXPECT_NE(shown.out.find("ClkI:          25000 kHz\n"), std::string::npos);
+}
+
+// The bytes objdump -s prints for one section, in address order.
+std::string ObjdumpSectionBytes(const std::string& dump) {
+  std::string bytes;
+  std::istringstream lines(dump);
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (line.size() < 2 || line[0] != ' ') continue;
+    std::istringstream words(line.substr(0, 45));
+    std::string address, group;
+    words >> address;
+    while (words >> group) {
+      for (size_t i = 0; i + 1 < group.size(); i += 2)
+        bytes += static_cast<char>(std::stoi(group.substr(i, 2), nullptr, 16));
+    }
+  }
+  return bytes;
+}
+
+uint32_t BigEndian32(const std::string& bytes, size_t at) {
+  const unsigned char* b = reinterpret_cast<const unsigned char*>(bytes.data() + at);
+  return (uint32_t{b[0]} << 24) | (uint32_t{b[1]} << 16) | (uint32_t{b[2]} << 8) | b[3];
+}
+
+TEST_F(ProgramTest, BigEndianElfShowsItsNewValuesInTheCrossObjdump) {
+  REQUIRE_LINUX_TOOLS("m68k-linux-gnu-gcc", "m68k-linux-gnu-objdump");
+  ASSERT_TRUE(Compile("m68k-linux-gnu-gcc", "prog68k.ELF"));
+  Result set = Qlccfg({"set", "prog68k.ELF", "ClkI=14318", "DispMemAddr=0xF00000", "14h=1Fh"});
+  ASSERT_EQ(set.status, 0) << set.err;
+  std::string data = ObjdumpSectionBytes(
+      CommandOutput("m68k-linux-gnu-objdump -s -j .data " + Quote(File("prog68k.ELF"))));
+  size_t record = data.find("5642 HAL EXE");
+  ASSERT_NE(record, std::string::npos);
+  EXPECT_EQ(data.substr(record + 16, 4), std::string("\x12\x34\x01\xE8", 4));
+  EXPECT_EQ(BigEndian32(data, record + 456), 14318u);
+  EXPECT_EQ(BigEndian32(data, record + 472), 0xF00000u);
+  // REG[14h] is the sixth entry: index 0014h, value 001Fh.
+  EXPECT_EQ(BigEndian32(data, record + 24 + 5 * 4), 0x0014001Fu);
+  EXPECT_EQ(BigEndian32(data, record + 460), 50000u) << "ClkI2 kept";
+}
+
+TEST_F(ProgramTest, ObjcopySRecordWithoutExtensionStaysValidAfterPatching) {
+  REQUIRE_LINUX_TOOLS("m68k-linux-gnu-gcc", "m68k-linux-gnu-objcopy", "srec_info");
+  ASSERT_TRUE(Compile("m68k-linux-gnu-gcc", "prog68k"));
+  ASSERT_EQ(RunCommand("m68k-linux-gnu-objcopy -O srec " + Quote(File("prog68k")) + " " +
+                       Quote(File("prog68k_srec"))),
+            0);
+  std::string before = ReadFileBytes(File("prog68k_srec"));
+  Result set = Qlccfg({"set", "prog68k_srec", "BusClk=40000", "REG_PANEL_TYPE=0x41"});
+  ASSERT_EQ(set.status, 0) << set.err;
+  std::string after = ReadFileBytes(File("prog68k_srec"));
+  EXPECT_EQ(after.size(), before.size()) << "every byte keeps its two characters";
+  EXPECT_NE(after, before);
+  EXPECT_EQ(RunCommand("srec_info " + Quote(File("prog68k_srec")) + " >/dev/null 2>&1"), 0);
+  Result shown = Qlccfg({"show", "prog68k_srec"});
+  EXPECT_NE(shown.out.find("BusClk:        40000 kHz\n"), std::string::npos);
+  EXPECT_EQ(RegisterLine(shown.out, "10"), "REG[10h] = 41h");
+}
+
+TEST_F(ProgramTest, SrecCatFileIsReadWithForcedFormatAndWrittenAsACopy) {
+  REQUIRE_LINUX_TOOLS("srec_cat", "srec_info");
+  MakeImage("image.bin");
+  // S2 records (3-byte addresses) at an address beyond 64 KB.
+  ASSERT_EQ(RunCommand("srec_cat " + Quote(File("image.bin")) + " -binary -offset 0x20000 -o " +
+                       Quote(File("image.txt")) + " -motorola -line-length 46"),
+            0);
+  std::string before = ReadFileBytes(File("image.txt"));
+  Result set = Qlccfg({"set", "image.txt", "--format", "srec", "REG_HDP=0x13", "-o", "out.txt"});
+  ASSERT_EQ(set.status, 0) << set.err;
+  EXPECT_EQ(ReadFileBytes(File("image.txt")), before);
+  EXPECT_EQ(RunCommand("srec_info " + Quote(File("out.txt")) + " >/dev/null 2>&1"), 0);
+  Result shown = Qlccfg({"show", "out.txt", "--format", "srec"});
+  EXPECT_EQ(RegisterLine(shown.out, "14"), "REG[14h] = 13h");
+  // Back to binary: the image holds the new value and nothing else changed.
+  ASSERT_EQ(RunCommand("srec_cat " + Quote(File("out.txt")) + " -motorola -offset -0x20000 -o " +
+                       Quote(File("back.bin")) + " -binary"),
+            0);
+  std::string image = ReadFileBytes(File("image.bin"));
+  std::string back = ReadFileBytes(File("back.bin"));
+  ASSERT_EQ(back.size(), image.size());
+  size_t valueAt = 1000 + 24 + 5 * 4 + 2;  // REG[14h]'s Value, little-endian
+  EXPECT_EQ(static_cast<unsigned char>(back[valueAt]), 0x13);
+  back[valueAt] = image[valueAt];
+  EXPECT_EQ(back, image);
+}
+
+// ---------------------------------------------------------------------------
+// check, export, import, configure, panels
+
+TEST_F(ProgramTest, CheckPrintsEachFailedRuleAndExitsWithOne) {
+  std::string image = MakeImage("image.bin");
+  Result passed = Qlccfg({"check", image});
+  EXPECT_EQ(passed.status, 0);
+  EXPECT_EQ(passed.err, "");
+  ASSERT_EQ(Qlccfg({"set", image, "HorizStart=1000", "Bpp=16"}).status, 0);
+  Result failed = Qlccfg({"check", image});
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_EQ(failed.err,
+            "Warning: One of the following rules is violated:\n\n Horizontal Display Period + "
+            "Horizontal Display Start < Horizontal Total.\n Vertical Display Period + Vertical "
+            "Display Start < Vertical Total.\n\nBe sure to re-config HorzDispStart and/or "
+            "VertDispStart and Save again!!\n\n"
+            "Warning: Not enough installed video memory for selected options. Memory needed: "
+            "150k, memory installed: 80k,\n");
+}
+
+TEST_F(ProgramTest, ExportToStandardOutputGivesTheFilesBytes) {
+  std::string image = MakeImage("image.bin");
+  for (const char* kind : {"appcfg", "chip", "generic", "csv"}) {
+    ASSERT_EQ(Qlccfg({"export", kind, image, "-o", "out.h"}).status, 0) << kind;
+    // Redirected by the shell, so that the bytes arrive as the program wrote them.
+    Result piped = Shell(Quote(NativePath(QLCCFG_PATH)) + " export " + kind + " " + Quote(image) +
+                         " -o - >piped.h");
+    EXPECT_EQ(piped.status, 0) << kind;
+    EXPECT_EQ(ReadFileBytes(File("piped.h")), ReadFileBytes(File("out.h"))) << kind;
+  }
+}
+
+TEST_F(ProgramTest, ExportWithoutOutputUsesTheDefaultNameInTheCurrentFolder) {
+  std::string image = MakeImage("image.bin");
+  ASSERT_EQ(Qlccfg({"export", "mode", image, "--mode", "7", "--sw-cursor"}).status, 0);
+  std::string header = ReadFileBytes(File("mode7.h"));
+  EXPECT_NE(header.find("mfSWCURSOR"), std::string::npos);
+  ASSERT_EQ(Qlccfg({"export", "csv", image}).status, 0);
+  EXPECT_NE(ReadFileBytes(File("56420regs.csv")).find("\r\n"), std::string::npos);
+}
+
+TEST_F(ProgramTest, ImportTakesAnEditedHeaderBackIntoTheFile) {
+  std::string image = MakeImage("image.bin");
+  ASSERT_EQ(Qlccfg({"export", "appcfg", image, "-o", "appcfg.h"}).status, 0);
+  std::string header = ReadFileBytes(File("appcfg.h"));
+  size_t line = header.find("{REG_HDP ");
+  ASSERT_NE(line, std::string::npos);
+  size_t value = header.find("0x27", line);
+  ASSERT_NE(value, std::string::npos);
+  header.replace(value, 4, "0x1f");
+  WriteFileBytes(File("appcfg.h"), header);
+
+  Result imported = Qlccfg({"import", image, "appcfg.h", "-o", "imported.bin"});
+  ASSERT_EQ(imported.status, 0) << imported.err;
+  Result original = Qlccfg({"show", image});
+  Result shown = Qlccfg({"show", "imported.bin"});
+  EXPECT_EQ(RegisterLine(shown.out, "14"), "REG[14h] = 1Fh");
+  std::string expected = original.out;
+  expected.replace(expected.find("REG[14h] = 27h"), 14, "REG[14h] = 1Fh");
+  // Only the register and the summary line's width change.
+  EXPECT_EQ(shown.out.substr(shown.out.find('\n')), expected.substr(expected.find('\n')));
+
+  WriteFileBytes(File("broken.h"), "nothing here\n");
+  Result broken = Qlccfg({"import", image, "broken.h"});
+  EXPECT_EQ(broken.status, 1);
+  EXPECT_EQ(broken.err,
+            "Wrong file format in broken.h\nERROR: File \"broken.h\" is not configurable!\n");
+}
+
+TEST_F(ProgramTest, ConfigureWritesEveryTargetAndReportsTheFailingOnes) {
+  std::string source = MakeImage("source.bin");
+  ASSERT_EQ(Qlccfg({"set", source, "REG_MOD_RATE=7", "RegAddr=0x1000"}).status, 0);
+  MakeImage("first.bin");
+  WriteFileBytes(File("notes.txt"), "no record here\n");
+  MakeImage("second.bin");
+  ASSERT_EQ(Qlccfg({"set", "second.bin", "RegAddr=0x2000"}).status, 0);
+
+  Result configured = Qlccfg(
+      {"configure", "source.bin", "first.bin", "notes.txt", "second.bin", "--preserve-addresses"});
+  EXPECT_EQ(configured.status, 1);
+  EXPECT_EQ(configured.err,
+            "ERROR: file notes.txt: HAL INFO not found !\n"
+            "ERROR: File \"notes.txt\" is not configurable!\n");
+  Result second = Qlccfg({"show", "second.bin"});
+  EXPECT_EQ(RegisterLine(second.out, "11"), "REG[11h] = 07h");
+  EXPECT_NE(second.out.find("RegAddr:       0x00002000\n"), std::string::npos);
+  EXPECT_EQ(RegisterLine(Qlccfg({"show", "first.bin"}).out, "11"), "REG[11h] = 07h");
+}
+
+const char kDefinitions[] =
+    "VERSION 2\n"
+    "; a comment line\n"
+    "PANEL \"Test TFT 320x240\" TFT 320 240 F 18 F n T F 6250 400 20 260 10 1 8 L 0 2 L F 0 0\n"
+    "PANEL \"Big TFT\" TFT 1024 768 F 18 F n T F 65000 1344 296 806 35 1 136 L 0 6 L F 0 0\n";
+
+TEST_F(ProgramTest, PanelsListsTheDefinitionFileAndMarksRejectedOnesOfDebugDef) {
+  WriteFileBytes(File("PANELS.DEF"), kDefinitions);
+  WriteFileBytes(File("DEBUG.DEF"), kDefinitions);
+  Result panels = Qlccfg({"panels", "--def", "PANELS.DEF"});
+  EXPECT_EQ(panels.status, 0);
+  EXPECT_EQ(panels.out, " 1  Test TFT 320x240\n");
+  Result debug = Qlccfg({"panels", "--def", "DEBUG.DEF"});
+  EXPECT_EQ(debug.out, " 1  Test TFT 320x240\n 2  **Big TFT  **Disqualified: >80K.\n");
+  Result missing = Qlccfg({"panels", "--def", "NONE.DEF"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.err, "ERROR: open failed on input file NONE.DEF\n");
+}
+
+TEST_F(ProgramTest, ApplyPanelWritesThePanelAsThePanelPageDoes) {
+  std::string image = MakeImage("image.bin");
+  WriteFileBytes(File("DEBUG.DEF"), kDefinitions);
+  Result applied = Qlccfg({"apply-panel", image, "Test TFT 320x240", "--def", "DEBUG.DEF"});
+  ASSERT_EQ(applied.status, 0) << applied.err;
+  Result shown = Qlccfg({"show", image});
+  EXPECT_EQ(shown.out.substr(0, shown.out.find('\n')),
+            "Panel: 320x240x8bpp 60Hz Color TFT 18-bit (PCLK=6.250MHz) ");
+  EXPECT_EQ(RegisterLine(shown.out, "12"), "REG[12h] = 31h");  // total 400
+  EXPECT_EQ(RegisterLine(shown.out, "A9"), "REG[A9h] = 80h");  // TFT GPIO
+
+  std::string before = ReadFileBytes(image);
+  Result rejected = Qlccfg({"apply-panel", image, "2", "--def", "DEBUG.DEF"});
+  EXPECT_EQ(rejected.status, 1);
+  EXPECT_EQ(rejected.err, "**Disqualified: >80K.\n");
+  Result unknown = Qlccfg({"apply-panel", image, "Other", "--def", "DEBUG.DEF"});
+  EXPECT_EQ(unknown.status, 1);
+  EXPECT_EQ(unknown.err, "ERROR: No predefined panel \"Other\"!\n");
+  EXPECT_EQ(ReadFileBytes(image), before);
+}
+
+}  // namespace
