@@ -14,6 +14,7 @@
 #include "bmp/console_keys.h"
 #include "bmp/embedded_record.h"
 #include "bmp/motion.h"
+#include "common/copyright.h"
 #include "hal/hal.h"
 
 namespace {
@@ -48,7 +49,9 @@ void PrintBanner(const HAL_STRUCT* record) {
   const char *version, *suffix1, *suffix2;
   hxVersion(&version, &suffix1, &suffix2);
   printf(kBannerFormat, BMP_PROGRAM_VERSION, version, suffix1, suffix2);
-  fputs(kCopyrightLines, stdout);
+  fputs(kProgramDescription, stdout);
+  for (const char* line : kCopyrightLines) printf("%s\n", line);
+  fputs("\n", stdout);
   fputs("Register Start Addr:       ", stdout);
   PrintAddress(record->RegAddr);
   fputs("Display Memory Start Addr: ", stdout);

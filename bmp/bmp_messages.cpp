@@ -27,10 +27,7 @@ const char kSurfaceTable[] =
     "    2    | MAIN WINDOW      SUB-WINDOW\n";
 
 const char kBannerFormat[] = "\n56420BMP.EXE Version %s  [HAL %s%s%s]\n";
-const char kCopyrightLines[] =
-    "Bitmap demonstration for the QLC56420 LCD controller.\n"
-    "Copyright (c) QLC56420 tool chain. All rights reserved.\n"
-    "\n";
+const char kProgramDescription[] = "Bitmap demonstration for the QLC56420 LCD controller.\n";
 
 const char* const kModeNames[kRotationCount] = {"landscape", "Rotara 90", "Rotara 180",
                                                 "Rotara 270"};

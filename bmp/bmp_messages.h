@@ -9,7 +9,7 @@ enum { kUsageLineCount = 15, kRotationCount = 4 };
 extern const char* const kUsageLines[kUsageLineCount];
 extern const char kSurfaceTable[];
 extern const char kBannerFormat[];
-extern const char kCopyrightLines[];
+extern const char kProgramDescription[];
 // Mode names by rotation: for error messages and for the mode report.
 extern const char* const kModeNames[kRotationCount];
 extern const char* const kModeReportNames[kRotationCount];

@@ -61,49 +61,17 @@ int RunSet(const Command& command) {
   return Outcome(SaveRecordFile(command.file, command.output, command.format, false));
 }
 
-// The panel list of --def FILE: the definition file is read under the name
-// it carries (DEBUG.DEF keeps rejected panels, any other name reads as
-// PANELS.DEF), from a private folder so that no other file beside it counts.
-class DefinitionFolder {
- public:
-  explicit DefinitionFolder(const std::string& file) {
-    std::error_code error;
-    fs::path base = fs::temp_directory_path(error);
-    for (int attempt = 0; attempt < 1000 && !error; ++attempt) {
-      fs::path candidate = base / ("qlccfg-def-" + std::to_string(attempt));
-      if (fs::create_directory(candidate, error)) {
-        folder_ = candidate.string();
-        break;
-      }
-    }
-    if (folder_.empty()) return;
-    std::string name = fs::path(file).filename().string();
-    for (char& c : name) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-    const char* readAs = name == "DEBUG.DEF" ? "DEBUG.DEF" : "PANELS.DEF";
-    copied_ = fs::copy_file(file, fs::path(folder_) / readAs, error);
-  }
-  ~DefinitionFolder() {
-    std::error_code error;
-    if (!folder_.empty()) fs::remove_all(folder_, error);
-  }
-  bool Ready() const { return copied_; }
-  const std::string& Path() const { return folder_; }
-
- private:
-  std::string folder_;
-  bool copied_ = false;
-};
-
 bool LoadPanels(const Command& command, PanelList* list) {
   if (command.definitionFile.empty()) {
     list->LoadPanelList(g_defaultPanelFolder);
   } else {
-    DefinitionFolder folder(command.definitionFile);
-    if (!folder.Ready()) {
+    // A file named DEBUG.DEF keeps its rejected panels, as it does beside the program.
+    std::string name = fs::path(command.definitionFile).filename().string();
+    for (char& c : name) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    if (!list->LoadPanelFile(command.definitionFile, name == "DEBUG.DEF")) {
       ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_OPEN_FAILED, command.definitionFile.c_str());
       return false;
     }
-    list->LoadPanelList(folder.Path());
   }
   return true;
 }

@@ -1,6 +1,6 @@
 #include "banner.h"
 
-#include "copyright.h"
+#include "../../common/copyright.h"
 
 const char kDashedCommentLine[] =
     "//----------------------------------------------------------------------------";

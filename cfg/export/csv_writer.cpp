@@ -2,7 +2,7 @@
 
 #include "../../common/register_catalogue.h"
 #include "../record/record.h"
-#include "copyright.h"
+#include "../../common/copyright.h"
 #include "display_values.h"
 #include "panel_summary.h"
 #include "text_format.h"

@@ -4,7 +4,7 @@
 #include "../panel/timing.h"
 #include "../record/record.h"
 #include "banner.h"
-#include "copyright.h"
+#include "../../common/copyright.h"
 #include "display_values.h"
 #include "export_options.h"
 #include "panel_summary.h"

@@ -43,6 +43,17 @@ void PanelList::LoadPanelList(const std::string& folder) {
   if (!read) Discard();
 }
 
+bool PanelList::LoadPanelFile(const std::string& path, bool asDebugFile) {
+  if (loaded_) return true;
+  FILE* file = fopen(path.c_str(), "r");
+  if (!file) return false;
+  fromDebugFile_ = asDebugFile;
+  bool read = ReadFile(file);
+  fclose(file);
+  if (!read) Discard();
+  return true;
+}
+
 void PanelList::Discard() {
   loaded_ = false;
   records_.clear();

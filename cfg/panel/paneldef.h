@@ -119,6 +119,9 @@ class PanelList {
   // file is reported ("Invalid PANELS.DEF", "Error reading panel DEF file")
   // and leaves the list empty.
   void LoadPanelList(const std::string& folder);
+  // Reads one named definition file, as DEBUG.DEF (rejected panels kept and
+  // marked) or as PANELS.DEF. False when the file cannot be opened.
+  bool LoadPanelFile(const std::string& path, bool asDebugFile);
 
   int Count() const { return static_cast<int>(records_.size()); }
   const PanelRecord& At(int index) const;

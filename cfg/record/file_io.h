@@ -26,6 +26,12 @@ size_t ReadFromFile(FileHandle file, void* buffer, size_t length);
 size_t WriteToFile(FileHandle file, const void* buffer, size_t length);
 void CloseFileHandle(FileHandle file);
 
+// A private, writable view of the first length bytes of an open file: changes
+// to it never reach the file. Null where the platform keeps no such view (the
+// caller then reads the file into memory). Release it with UnmapFileCopy.
+uint8_t* MapFileCopy(FileHandle file, size_t length);
+void UnmapFileCopy(uint8_t* view, size_t length);
+
 // Copies source over target, creating or replacing it. Copying a file onto
 // itself leaves it as it is and succeeds.
 bool CopyFileOver(const char* source, const char* target);

@@ -1,5 +1,6 @@
 #include <errno.h>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -71,6 +72,21 @@ size_t WriteToFile(FileHandle file, const void* buffer, size_t length) {
 
 void CloseFileHandle(FileHandle file) {
   close(static_cast<int>(file.value));
+}
+
+uint8_t* MapFileCopy(FileHandle file, size_t length) {
+  if (length == 0) return nullptr;
+  // Pages are shared with the page cache until written; prefaulting a private
+  // writable view would copy every page, so the kernel maps them on demand.
+  void* view =
+      mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE, static_cast<int>(file.value), 0);
+  if (view == MAP_FAILED) return nullptr;
+  madvise(view, length, MADV_SEQUENTIAL);
+  return static_cast<uint8_t*>(view);
+}
+
+void UnmapFileCopy(uint8_t* view, size_t length) {
+  if (view) munmap(view, length);
 }
 
 bool CopyFileOver(const char* source, const char* target) {

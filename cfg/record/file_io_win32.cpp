@@ -100,3 +100,11 @@ bool CopyFileOver(const char* source, const char* target) {
   if (SameFile(source, target)) return true;
   return CopyFileA(source, target, FALSE) != 0;
 }
+
+// A mapped view would keep the file open and so block the unshared open that
+// saving into the same file needs: the file is read into memory instead.
+uint8_t* MapFileCopy(FileHandle, size_t) {
+  return nullptr;
+}
+
+void UnmapFileCopy(uint8_t*, size_t) {}

@@ -10,28 +10,58 @@
 
 namespace {
 
-// Value of every pair of characters read as one hexadecimal byte; kNotHexPair
-// set for pairs holding any other character. One lookup decodes a byte.
-enum : uint16_t { kNotHexPair = 0x100 };
-constexpr int HexDigitValue(int c) {
-  return c >= '0' && c <= '9'   ? c - '0'
-         : c >= 'A' && c <= 'F' ? c - 'A' + 10
-         : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                                : -1;
-}
-struct HexPairTable {
-  uint16_t value[256 * 256];
-  constexpr HexPairTable() : value() {
-    for (int high = 0; high < 256; ++high) {
-      for (int low = 0; low < 256; ++low) {
-        int h = HexDigitValue(high);
-        int l = HexDigitValue(low);
-        value[high << 8 | low] = h < 0 || l < 0 ? uint16_t(kNotHexPair) : uint16_t(h << 4 | l);
-      }
+// Value of every character read as a hexadecimal digit; kNotHexDigit for any
+// other character. Two lookups in a table that stays in the first-level cache
+// decode a byte.
+enum : uint8_t { kNotHexDigit = 0x10 };
+struct HexDigitTable {
+  uint8_t value[256];
+  constexpr HexDigitTable() : value() {
+    for (int c = 0; c < 256; ++c) {
+      value[c] = c >= '0' && c <= '9'   ? uint8_t(c - '0')
+                 : c >= 'A' && c <= 'F' ? uint8_t(c - 'A' + 10)
+                 : c >= 'a' && c <= 'f' ? uint8_t(c - 'a' + 10)
+                                        : uint8_t(kNotHexDigit);
     }
   }
 };
-constexpr HexPairTable kHexPairs;
+constexpr HexDigitTable kHexDigits;
+
+// The byte written by two characters, or a value with kNotHexPair set.
+enum : unsigned { kNotHexPair = 0x100 };
+inline unsigned HexPair(uint8_t high, uint8_t low) {
+  unsigned h = kHexDigits.value[high];
+  unsigned l = kHexDigits.value[low];
+  return (h << 4 | l) | ((h | l) & kNotHexDigit) << 4;
+}
+// Eight hexadecimal characters decoded at once into four bytes, whose sum is
+// added to sum. False when any of the characters is not a hexadecimal digit.
+inline bool DecodeFourBytes(const uint8_t* characters, uint8_t* bytes, unsigned* sum) {
+  const uint64_t kOnes = 0x0101010101010101ull;
+  uint64_t x;
+  memcpy(&x, characters, 8);
+  // Every character below 0x80 and holding bit 5 or 6: no byte carries into
+  // the next one below, and control characters 0x10-0x19 cannot pass as digits.
+  if (x & (0x80 * kOnes)) return false;
+  if ((((x & (0x60 * kOnes)) + 0x7F * kOnes) & (0x80 * kOnes)) != 0x80 * kOnes) return false;
+  // Letters folded to lower case; digits keep their codes.
+  uint64_t y = x | (0x20 * kOnes);
+  uint64_t digit = (y + (0x80 - 0x30) * kOnes) & ~(y + (0x7F - 0x39) * kOnes);
+  uint64_t letter = (y + (0x80 - 0x61) * kOnes) & ~(y + (0x7F - 0x66) * kOnes);
+  if (((digit | letter) & (0x80 * kOnes)) != 0x80 * kOnes) return false;
+  // Digit values: the low four bits, plus 9 for letters (bit 6 set).
+  uint64_t nibbles = (x & (0x0F * kOnes)) + ((x >> 6) & kOnes) * 9;
+  // Pairs of nibbles into 16-bit lanes holding one byte each, then packed.
+  uint64_t lanes =
+      ((nibbles & 0x00FF00FF00FF00FFull) << 4) | ((nibbles >> 8) & 0x00FF00FF00FF00FFull);
+  *sum += static_cast<unsigned>((lanes * 0x0001000100010001ull) >> 48);
+  uint64_t packed = (lanes | (lanes >> 8)) & 0x0000FFFF0000FFFFull;
+  packed = (packed | (packed >> 16)) & 0xFFFFFFFFull;
+  uint32_t four = static_cast<uint32_t>(packed);
+  memcpy(bytes, &four, 4);
+  return true;
+}
+
 const char kUpperHex[] = "0123456789ABCDEF";
 
 // Address bytes by record type; 0 marks the types that make a file unusable.
@@ -82,7 +112,7 @@ bool ReadNextRecord(SRecordReader* reader) {
     unsigned type = static_cast<unsigned>(text[cursor + 1] - '0');
     if (type > 9 || kAddressBytes[type] == 0) return false;
     unsigned addressBytes = kAddressBytes[type];
-    unsigned count = kHexPairs.value[text[cursor + 2] << 8 | text[cursor + 3]];
+    unsigned count = HexPair(text[cursor + 2], text[cursor + 3]);
     if ((count & kNotHexPair) || count < addressBytes + 1) return false;
     cursor += 4;
     if ((length - cursor) / 2 < count) return false;
@@ -90,8 +120,12 @@ bool ReadNextRecord(SRecordReader* reader) {
     const uint8_t* at = text + cursor;
     unsigned sum = count;
     unsigned bad = 0;
-    for (unsigned i = 0; i < count; ++i) {
-      unsigned byte = kHexPairs.value[at[2 * i] << 8 | at[2 * i + 1]];
+    unsigned i = 0;
+    for (; i + 4 <= count; i += 4) {
+      if (!DecodeFourBytes(at + 2 * i, reader->line + i, &sum)) return false;
+    }
+    for (; i < count; ++i) {
+      unsigned byte = HexPair(at[2 * i], at[2 * i + 1]);
       bad |= byte;
       sum += byte;
       reader->line[i] = static_cast<uint8_t>(byte);

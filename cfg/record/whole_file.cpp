@@ -6,6 +6,13 @@
 #include "file_io.h"
 #include "file_messages.h"
 
+void FileBufferRelease::operator()(uint8_t* data) const {
+  if (mappedLength)
+    UnmapFileCopy(data, mappedLength);
+  else
+    delete[] data;
+}
+
 bool ReadWholeFile(const char* path, FileBuffer* buffer) {
   buffer->data.reset();
   buffer->length = 0;
@@ -25,8 +32,14 @@ bool ReadWholeFile(const char* path, FileBuffer* buffer) {
     return false;
   }
   size_t size = static_cast<size_t>(length);
+  if (uint8_t* view = MapFileCopy(file, size)) {
+    CloseFileHandle(file);
+    buffer->data = std::unique_ptr<uint8_t[], FileBufferRelease>(view, FileBufferRelease{size});
+    buffer->length = size;
+    return true;
+  }
   // One spare byte so that an empty file still has a buffer of its own.
-  std::unique_ptr<uint8_t[]> data(new (std::nothrow) uint8_t[size + 1]);
+  std::unique_ptr<uint8_t[], FileBufferRelease> data(new (std::nothrow) uint8_t[size + 1]);
   if (!data) {
     CloseFileHandle(file);
     return false;

@@ -7,8 +7,15 @@
 
 #include <memory>
 
+// Releases what ReadWholeFile handed out: a mapped private view of the file
+// or an allocated copy.
+struct FileBufferRelease {
+  size_t mappedLength = 0;
+  void operator()(uint8_t* data) const;
+};
+
 struct FileBuffer {
-  std::unique_ptr<uint8_t[]> data;
+  std::unique_ptr<uint8_t[], FileBufferRelease> data;
   size_t length = 0;
 };
 

@@ -13,7 +13,8 @@ namespace {
 const char kBanner[] =
     "\n56420BMP.EXE Version 1.02  [HAL 1.06]\n"
     "Bitmap demonstration for the QLC56420 LCD controller.\n"
-    "Copyright (c) QLC56420 tool chain. All rights reserved.\n"
+    "Copyright (c) QLC56420 Configuration Tools.\n"
+    "All rights reserved.\n"
     "\n"
     "Register Start Addr:       Configured by system\n"
     "Display Memory Start Addr: Configured by system\n";

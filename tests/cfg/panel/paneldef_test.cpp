@@ -156,6 +156,24 @@ TEST_F(PanelDefTest, RejectedPanelsAreMarkedOnlyFromDebugFile) {
   EXPECT_EQ(debug.At(1).Reason(), "**Disqualified: >80K.");
 }
 
+TEST_F(PanelDefTest, NamedFileReadsAsEitherKindAndAMissingOneFails) {
+  const std::string text =
+      PanelLine("good") + PanelLine("xga",
+                                    "TFT 1024 768 F 18 F n T F 65000 1344 296 806 35 "
+                                    "1 136 L 0 6 L F 320 38");
+  TempDir dir;
+  WriteFileBytes(dir.File("my-panels.txt"), text);
+  PanelList asPanels(QualifyPanel), asDebug(QualifyPanel), missing(QualifyPanel);
+  ASSERT_TRUE(asPanels.LoadPanelFile(dir.File("my-panels.txt"), false));
+  EXPECT_EQ(asPanels.Count(), 1);
+  ASSERT_TRUE(asDebug.LoadPanelFile(dir.File("my-panels.txt"), true));
+  ASSERT_EQ(asDebug.Count(), 2);
+  EXPECT_TRUE(asDebug.FromDebugFile());
+  EXPECT_TRUE(asDebug.At(1).Disqualified());
+  EXPECT_FALSE(missing.LoadPanelFile(dir.File("none.def"), false));
+  EXPECT_EQ(missing.Count(), 0);
+}
+
 TEST_F(PanelDefTest, ShortPanelLineIsDroppedAndTheRestKept) {
   TempDir dir;
   std::string text = PanelLine("before") + "PANEL \"short\" TFT 640 480\n" + PanelLine("after") +

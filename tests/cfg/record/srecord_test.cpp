@@ -1,6 +1,7 @@
 #include "cfg/record/srecord.h"
 
 #include <gtest/gtest.h>
+#include <ctype.h>
 #include <string.h>
 
 #include <memory>
@@ -303,5 +304,32 @@ TEST_F(SRecordTest, DamagedTextFailsWithoutReadingPastTheBuffer) {
     std::string patched = c.text;
     EXPECT_FALSE(Patch(&patched, ChangedRecord())) << c.what;
     EXPECT_EQ(patched, c.text) << c.what;
+  }
+}
+
+// Data characters are decoded eight at a time: every non-hex character, at
+// every position of such a block, must still be refused, and either case of
+// the same digit must still be read.
+TEST_F(SRecordTest, EveryNonHexCharacterAtEveryDataPositionIsRefused) {
+  std::string image = RecordImage(SampleRecord(), false);
+  std::string good = MakeSRecordText(image);
+  std::string firstLine = SRecordLine(1, 0, image.substr(0, 16), false);
+  size_t lineStart = good.find(firstLine);
+  ASSERT_NE(lineStart, std::string::npos);
+  HAL_STRUCT read;
+  for (size_t position = 8; position < 8 + 32; ++position) {
+    for (int c = 0; c < 256; ++c) {
+      std::string text = good;
+      char original = text[lineStart + position];
+      text[lineStart + position] = static_cast<char>(c);
+      bool sameDigit = tolower(c) == tolower(original) && isxdigit(c);
+      messages.Clear();
+      EXPECT_EQ(Read(text, &read), sameDigit) << "position " << position << " character " << c;
+      // Another hex digit is a sound character with a wrong checksum; nothing
+      // else reaches the checksum.
+      std::vector<std::string> expected;
+      if (isxdigit(c) && !sameDigit) expected.push_back("ERROR: Invalid checksum!");
+      EXPECT_EQ(messages.Texts(), expected) << "position " << position << " character " << c;
+    }
   }
 }

@@ -1,6 +1,6 @@
 // The maker's notice printed into the banner of every generated file.
-#ifndef QLC_CFG_EXPORT_COPYRIGHT_H
-#define QLC_CFG_EXPORT_COPYRIGHT_H
+#ifndef QLC_COMMON_COPYRIGHT_H
+#define QLC_COMMON_COPYRIGHT_H
 
 enum { kCopyrightLineCount = 2 };
 extern const char* const kCopyrightLines[kCopyrightLineCount];
