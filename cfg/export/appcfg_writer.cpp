@@ -1,9 +1,9 @@
 #include "appcfg_writer.h"
 
+#include "../../common/copyright.h"
 #include "../../common/register_catalogue.h"
 #include "../record/appcfg_import.h"
 #include "../record/record.h"
-#include "../../common/copyright.h"
 #include "display_values.h"
 #include "panel_summary.h"
 #include "text_format.h"

@@ -1,8 +1,8 @@
 #include "csv_writer.h"
 
+#include "../../common/copyright.h"
 #include "../../common/register_catalogue.h"
 #include "../record/record.h"
-#include "../../common/copyright.h"
 #include "display_values.h"
 #include "panel_summary.h"
 #include "text_format.h"

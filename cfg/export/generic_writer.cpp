@@ -1,10 +1,10 @@
 #include "generic_writer.h"
 
+#include "../../common/copyright.h"
 #include "../../common/register_catalogue.h"
 #include "../panel/timing.h"
 #include "../record/record.h"
 #include "banner.h"
-#include "../../common/copyright.h"
 #include "display_values.h"
 #include "export_options.h"
 #include "panel_summary.h"

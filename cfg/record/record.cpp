@@ -12,7 +12,9 @@ void ResetRecords() {
   WorkingRecord = kDefaultHalStruct;
 }
 
-void UseLoadedRecord() { WorkingRecord = LoadedRecord; }
+void UseLoadedRecord() {
+  WorkingRecord = LoadedRecord;
+}
 
 int FindRegisterPosition(const HAL_STRUCT& record, unsigned index) {
   int found = -1;
@@ -45,13 +47,17 @@ static void StoreRegister(HAL_STRUCT& record, unsigned index, unsigned value) {
   record.Regs[position].Value = static_cast<uint16_t>(value & 0xFF);
 }
 
-void SetRegister(unsigned index, unsigned value) { StoreRegister(WorkingRecord, index, value); }
+void SetRegister(unsigned index, unsigned value) {
+  StoreRegister(WorkingRecord, index, value);
+}
 
 void SetLoadedRegister(unsigned index, unsigned value) {
   StoreRegister(LoadedRecord, index, value);
 }
 
-static uint16_t Swap16(uint16_t v) { return static_cast<uint16_t>((v >> 8) | (v << 8)); }
+static uint16_t Swap16(uint16_t v) {
+  return static_cast<uint16_t>((v >> 8) | (v << 8));
+}
 
 static uint32_t Swap32(uint32_t v) {
   return (v >> 24) | ((v >> 8) & 0xFF00u) | ((v << 8) & 0xFF0000u) | (v << 24);

@@ -97,10 +97,15 @@ UserRect SubWindowOf(const std::string& board, int rotation, int width, int heig
 
 class PanelPicture : public ::testing::Test {
  protected:
-  void SetUp() override {
-    program = dir.File("panel.exe");
-    ASSERT_TRUE(MakeConfiguredProgram(
-        program, [](HAL_STRUCT& r) { SetPanelSize(r, kPanelWidth, kPanelHeight); }));
+  void SetUp() override { UsePanel(kPanelWidth, kPanelHeight); }
+
+  // The program configured for a width x height panel.
+  void UsePanel(uint32_t width, uint32_t height) {
+    panelWidth = width;
+    panelHeight = height;
+    program = dir.File("panel-" + std::to_string(width) + "x" + std::to_string(height) + ".exe");
+    ASSERT_TRUE(
+        MakeConfiguredProgram(program, [=](HAL_STRUCT& r) { SetPanelSize(r, width, height); }));
   }
 
   std::string Write(const std::string& name, const TestPicture& picture,
@@ -121,8 +126,8 @@ class PanelPicture : public ::testing::Test {
     int status = RunBmpProgram(program, arguments, board, &output);
     ASSERT_EQ(0, status) << what << "\n" << output;
     PanelImage panel = RenderBoard(board);
-    ASSERT_EQ(static_cast<int>(kPanelWidth), panel.width) << what;
-    ASSERT_EQ(static_cast<int>(kPanelHeight), panel.height) << what;
+    ASSERT_EQ(static_cast<int>(panelWidth), panel.width) << what;
+    ASSERT_EQ(static_cast<int>(panelHeight), panel.height) << what;
     int width = (rotation & 1) ? panel.height : panel.width;
     int height = (rotation & 1) ? panel.width : panel.height;
     UserRect window = sub ? SubWindowOf(board, rotation, width, height) : UserRect();
@@ -155,6 +160,7 @@ class PanelPicture : public ::testing::Test {
 
   TempDir dir;
   std::string program;
+  uint32_t panelWidth = 0, panelHeight = 0;
   int runs = 0;
 };
 

@@ -14,7 +14,8 @@ TEST(RegisterCatalogue, DescriptionsAreExactAndUnknownIndexesGiveQuestionMarks) 
 
 TEST(RegisterCatalogue, SymbolsArePaddedToThirtyCharacters) {
   EXPECT_EQ(std::string(RegisterSymbol(0x14)), "REG_HDP" + std::string(23, ' '));
-  for (const RegisterInfo& row : kRegisterCatalogue) EXPECT_EQ(strlen(row.symbol), 30u) << row.symbol;
+  for (const RegisterInfo& row : kRegisterCatalogue)
+    EXPECT_EQ(strlen(row.symbol), 30u) << row.symbol;
 }
 
 TEST(RegisterCatalogue, RowsAscendAndEnumeratorsAreSixtyTwo) {

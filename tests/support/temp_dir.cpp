@@ -36,7 +36,9 @@ TempDir::~TempDir() {
   fs::remove_all(path_, error);
 }
 
-std::string TempDir::File(const std::string& name) const { return (fs::path(path_) / name).string(); }
+std::string TempDir::File(const std::string& name) const {
+  return (fs::path(path_) / name).string();
+}
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);

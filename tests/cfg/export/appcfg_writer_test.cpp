@@ -129,9 +129,9 @@ TEST_F(AppcfgWriterTest, FullListWithoutTerminatorWritesExactly100Lines) {
   std::vector<REG_CFG> entries(kMaxRegCfg, REG_CFG{0xA4, 0x11});
   SetRegisterList(&WorkingRecord, entries);
   std::string text = AppcfgHeaderText();
-  EXPECT_EQ(CountOccurrences(text,
-                             "        {REG_SCRATCH_PAD0              ,0x11},   /* Reg   a4h */\n"),
-            100);
+  EXPECT_EQ(
+      CountOccurrences(text, "        {REG_SCRATCH_PAD0              ,0x11},   /* Reg   a4h */\n"),
+      100);
   EXPECT_EQ(text.find("FINISHED_REG_CFG"), std::string::npos);
 }
 

@@ -14,7 +14,9 @@ class RecordTest : public ::testing::Test {
   MessageRecorder messages;
 };
 
-const uint8_t* Bytes(const HAL_STRUCT& r) { return reinterpret_cast<const uint8_t*>(&r); }
+const uint8_t* Bytes(const HAL_STRUCT& r) {
+  return reinterpret_cast<const uint8_t*>(&r);
+}
 }  // namespace
 
 TEST_F(RecordTest, DefaultRecordHasTheDocumentedLayoutAndValues) {
@@ -28,8 +30,8 @@ TEST_F(RecordTest, DefaultRecordHasTheDocumentedLayoutAndValues) {
   while (kDefaultHalStruct.Regs[count].Index != FINISHED_REG_CFG) ++count;
   EXPECT_EQ(count, 54);
   for (int i = count + 1; i < kMaxRegCfg; ++i) EXPECT_EQ(kDefaultHalStruct.Regs[i].Index, 0);
-  EXPECT_EQ(b[24 + 4 * 53], 0xB3);     // last register entry
-  EXPECT_EQ(b[424], 0x52);             // GcpData
+  EXPECT_EQ(b[24 + 4 * 53], 0xB3);  // last register entry
+  EXPECT_EQ(b[424], 0x52);          // GcpData
   EXPECT_EQ(b[424 + 23], 0x40);
   EXPECT_EQ(b[456] | b[457] << 8 | b[458] << 16, 50000);  // ClkI
   EXPECT_EQ(b[476], 70);
@@ -83,10 +85,10 @@ TEST_F(RecordTest, SwappingTwiceRestoresAndSwapsEveryWideField) {
   EXPECT_EQ(b[16], 0x12);
   EXPECT_EQ(b[17], 0x34);
   EXPECT_EQ(b[24], 0x00);
-  EXPECT_EQ(b[25], 0x04);                            // Index 0004h big-endian
-  EXPECT_EQ(memcmp(b, "5642 HAL EXE", 12), 0);       // bytes never change
-  EXPECT_EQ(record.Reserved[0], 0x0102);             // left as it is
-  EXPECT_EQ(record.ClkI, 0x50C30000u);               // 50000 = 0x0000C350
+  EXPECT_EQ(b[25], 0x04);                       // Index 0004h big-endian
+  EXPECT_EQ(memcmp(b, "5642 HAL EXE", 12), 0);  // bytes never change
+  EXPECT_EQ(record.Reserved[0], 0x0102);        // left as it is
+  EXPECT_EQ(record.ClkI, 0x50C30000u);          // 50000 = 0x0000C350
   SwapRecord(&record);
   HAL_STRUCT expected = kDefaultHalStruct;
   expected.Reserved[0] = 0x0102;

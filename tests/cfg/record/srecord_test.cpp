@@ -1,7 +1,7 @@
 #include "cfg/record/srecord.h"
 
-#include <gtest/gtest.h>
 #include <ctype.h>
+#include <gtest/gtest.h>
 #include <string.h>
 
 #include <memory>
