@@ -21,7 +21,9 @@ TEST(RegisterCatalogue, SymbolsArePaddedToThirtyCharacters) {
 TEST(RegisterCatalogue, RowsAscendAndEnumeratorsAreSixtyTwo) {
   int enumerators = 0, inDefault = 0;
   for (int i = 0; i < kRegisterCount; ++i) {
-    if (i > 0) EXPECT_LT(kRegisterCatalogue[i - 1].index, kRegisterCatalogue[i].index);
+    if (i > 0) {
+      EXPECT_LT(kRegisterCatalogue[i - 1].index, kRegisterCatalogue[i].index);
+    }
     enumerators += kRegisterCatalogue[i].enumerator != nullptr;
     inDefault += kRegisterCatalogue[i].inDefaultList;
   }
