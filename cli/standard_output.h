@@ -10,4 +10,7 @@ bool WriteStandardOutput(const std::string& text);
 // Bytes written unchanged.
 bool WriteStandardOutputBytes(const std::string& bytes);
 
+// Writes data through stdout and flushes it; false when not all of it went out.
+bool WriteAllToStandardOutput(const std::string& data);
+
 #endif

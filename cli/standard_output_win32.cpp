@@ -4,19 +4,11 @@
 
 #include "standard_output.h"
 
-static bool WriteAll(const std::string& data) {
-  size_t written = fwrite(data.data(), 1, data.size(), stdout);
-  return fflush(stdout) == 0 && written == data.size();
-}
-
-bool WriteStandardOutput(const std::string& text) {
-  return WriteAll(text);
-}
-
+// Binary mode for the write, so that "\n" does not become CR LF a second time.
 bool WriteStandardOutputBytes(const std::string& bytes) {
   fflush(stdout);
   int previous = _setmode(_fileno(stdout), _O_BINARY);
-  bool written = WriteAll(bytes);
+  bool written = WriteAllToStandardOutput(bytes);
   if (previous != -1) _setmode(_fileno(stdout), previous);
   return written;
 }

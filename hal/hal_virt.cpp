@@ -225,12 +225,11 @@ void hxGetSubWindowSize(uint32_t* width, uint32_t* height) {
   uint32_t ux2 = static_cast<uint32_t>(x2), uy2 = static_cast<uint32_t>(y2);
   uint32_t w = ux1 > ux2 ? 0 : ux2 - ux1 + 1;
   uint32_t h = uy1 > uy2 ? 0 : uy2 - uy1 + 1;
+  // Only the extent along display-memory lines is counted in words; turned
+  // by 90 or 270 degrees that is still the width (already whole words then),
+  // while the height runs along the panel's lines in single pixels.
   uint32_t p = PixelsPerWord(hxGetColorDepth());
-  if (hxGetRotation() & 1) {
-    h = (h + p - 1) / p * p;
-  } else {
-    w = (w + p - 1) / p * p;
-  }
+  w = (w + p - 1) / p * p;
   *width = w;
   *height = h;
 }
@@ -381,6 +380,9 @@ int hxAllocSurfaces(unsigned mask) {
 int hxSetupSubSurface(uint32_t width, uint32_t height) {
   unsigned d = hxGetColorDepth();
   width = hxAlignWidth(width, d, &gSub);
+  // The sub-window spans whole words along its lines in every rotation, so
+  // its view starts on a word edge and its lines keep no hidden pad.
+  gSub.pad = 0;
   ReleaseBuffer(&gSub);
   if (!TakeBuffer(&gSub, height * width * 2 * d / 16)) return kHalNoMemory;
   gSub.width = width;

@@ -35,7 +35,7 @@ unsigned hxGetRotation();
 int hxSetRotation(unsigned r);
 
 void hxGetDisplaySize(uint32_t* width, uint32_t* height);
-// Sub-window size, rounded up to whole words along the chip's lines.
+// Sub-window size; the width (along display-memory lines) in whole words.
 void hxGetSubWindowSize(uint32_t* width, uint32_t* height);
 // End exclusive; negative values become 0.
 void hxSetSubWindow(int x1, int y1, int x2, int y2);

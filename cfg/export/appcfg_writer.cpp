@@ -15,15 +15,6 @@ const char kBoxEdge[] =
 const char kBoxBlank[] =
     "/*                                                                            */\n";
 
-// The GCP block is fixed text: the default record's K-VRX table.
-const char kGcpBlock[] =
-    "    {\n    /*GcpData*/\n"
-    "    0x52, 0xaa, 0x92, 0x22, 0x48, 0x88, 0x91, 0x22,\n"
-    "    0x49, 0x24, 0x92, 0x49, 0x49, 0x4a, 0x52, 0xa5,\n"
-    "    0x2a, 0x52, 0x49, 0x24, 0x48, 0x84, 0x20, 0x40,\n"
-    "    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00\n"
-    "    },\n\n";
-
 void AppendBoxed(std::string& text, const char* content) {
   AppendFormat(text, "/*  %-74s*/\n", content);
 }
@@ -82,7 +73,7 @@ std::string AppcfgHeaderText() {
   text += "    sizeof(HAL_STRUCT), /* Size */\n";
   AppendFlagsLine(text, record.Flags);
   AppendRegisterList(text, record);
-  text += kGcpBlock;
+  AppendGcpBlock(text, "    ");
   AppendFormat(text, "    %5d,             /* ClkI (kHz)      */\n", static_cast<int>(record.ClkI));
   AppendFormat(text, "    %5d,             /* ClkI2 (kHz)     */\n",
                static_cast<int>(record.ClkI2));

@@ -31,14 +31,6 @@ const char* DepthNameOf(unsigned bits) {
 
 const char* const kRotationFlags[4] = {"", " | mfR90", " | mfR180", " | mfR270"};
 
-const char kGcpBlock[] =
-    "        {\n        /*GcpData*/\n"
-    "        0x52, 0xaa, 0x92, 0x22, 0x48, 0x88, 0x91, 0x22,\n"
-    "        0x49, 0x24, 0x92, 0x49, 0x49, 0x4a, 0x52, 0xa5,\n"
-    "        0x2a, 0x52, 0x49, 0x24, 0x48, 0x84, 0x20, 0x40,\n"
-    "        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00\n"
-    "        },\n\n";
-
 std::string FlagsText(unsigned rotation) {
   std::string flags = "0L";
   if (CurrentExportOptions.softwareCursor == 1) flags += " | mfSWCURSOR";
@@ -92,7 +84,7 @@ std::string ModeHeaderText() {
                record.PowerOnDelay);
   text += "                       //DummyBytes[]\n";
   text += "        },\n";
-  text += kGcpBlock;
+  AppendGcpBlock(text, "        ");
   text += "        {\n";
   AppendFormat(text, "        // %s\n", PanelSummary().c_str());
   text += "\n";

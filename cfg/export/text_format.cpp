@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "../record/record.h"
+
 void AppendFormat(std::string& out, const char* format, ...) {
   va_list arguments;
   va_start(arguments, format);
@@ -46,4 +48,16 @@ TextFileResult WriteTextFile(const std::string& path, const std::string& text) {
   written = fflush(file) == 0 && written;
   written = fclose(file) == 0 && written;
   return written ? TextFileResult::kWritten : TextFileResult::kWriteFailed;
+}
+
+void AppendGcpBlock(std::string& out, const char* indent) {
+  AppendFormat(out, "%s{\n%s/*GcpData*/\n", indent, indent);
+  const uint8_t* bytes = kDefaultHalStruct.GcpData;
+  const int count = sizeof kDefaultHalStruct.GcpData;
+  for (int i = 0; i < count; ++i) {
+    if (i % 8 == 0) out += indent;
+    AppendFormat(out, "0x%02x", bytes[i]);
+    out += i == count - 1 ? "\n" : i % 8 == 7 ? ",\n" : ", ";
+  }
+  AppendFormat(out, "%s},\n\n", indent);
 }

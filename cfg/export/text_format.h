@@ -16,6 +16,10 @@ void AppendFormat(std::string& out, const char* format, ...)
 // build wrote them.
 std::string WithCrLf(const std::string& text);
 
+// The K-VRX GCP initialiser block, indented by indent: always the default
+// record's table, eight bytes a line.
+void AppendGcpBlock(std::string& out, const char* indent);
+
 enum class TextFileResult { kWritten, kOpenFailed, kWriteFailed };
 
 // Creates or truncates path and writes text with CR LF line ends.

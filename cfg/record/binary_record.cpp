@@ -6,6 +6,7 @@
 #include "file_io.h"
 #include "file_messages.h"
 #include "record.h"
+#include "save_target.h"
 #include "whole_file.h"
 
 static unsigned LittleEndianU16(const uint8_t* bytes) {
@@ -52,14 +53,7 @@ bool ReadBinaryHal(const uint8_t* buffer, size_t length, HAL_STRUCT* record,
 }
 
 bool WriteBinaryHal(const char* source, const char* target, bool preserveAddresses) {
-  if (target && *target) {
-    if (!CopyFileOver(source, target)) {
-      ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_COPY_FAILED, target);
-      return false;
-    }
-  } else {
-    target = source;
-  }
+  if (!PrepareSaveTarget(source, &target)) return false;
 
   RecordLocation location;
   {
@@ -75,29 +69,7 @@ bool WriteBinaryHal(const char* source, const char* target, bool preserveAddress
 
   // The bytes to write are made ready before the target is opened; the
   // working record itself stays as it is.
-  HAL_STRUCT image = WorkingRecord;
-  if (preserveAddresses) {
-    image.RegAddr = LoadedRecord.RegAddr;
-    image.DispMemAddr = LoadedRecord.DispMemAddr;
-  }
+  HAL_STRUCT image = RecordToSave(preserveAddresses);
   if (location.bigEndian) SwapRecord(&image);
-
-  FileHandle file;
-  if (!OpenExistingFileForWriting(target, &file)) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_OPEN_FAILED, target);
-    return false;
-  }
-  if (!SeekFileTo(file, location.offset)) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_SET_POINTER_FAILED, target);
-    CloseFileHandle(file);
-    return false;
-  }
-  size_t written = WriteToFile(file, &image, kHalStructSize);
-  bool ok = written == kHalStructSize;
-  if (!ok) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_SHORT_WRITE, static_cast<int>(written),
-                static_cast<int>(kHalStructSize));
-  }
-  CloseFileHandle(file);
-  return ok;
+  return WriteIntoTarget(target, location.offset, &image, kHalStructSize);
 }

@@ -6,6 +6,7 @@
 #include "file_io.h"
 #include "file_messages.h"
 #include "record.h"
+#include "save_target.h"
 #include "whole_file.h"
 
 namespace {
@@ -336,14 +337,7 @@ bool PatchSRecordHal(uint8_t* text, size_t length, const HAL_STRUCT& values) {
 }
 
 bool WriteSRecordHal(const char* source, const char* target, bool preserveAddresses) {
-  if (target && *target) {
-    if (!CopyFileOver(source, target)) {
-      ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_COPY_FAILED, target);
-      return false;
-    }
-  } else {
-    target = source;
-  }
+  if (!PrepareSaveTarget(source, &target)) return false;
 
   FileBuffer file;
   if (!ReadWholeFile(source, &file)) return false;
@@ -351,29 +345,8 @@ bool WriteSRecordHal(const char* source, const char* target, bool preserveAddres
   if (!ReadSRecordHal(file.data.get(), file.length, &record)) return false;
   LoadedRecord = record;
 
-  HAL_STRUCT values = WorkingRecord;
-  if (preserveAddresses) {
-    values.RegAddr = LoadedRecord.RegAddr;
-    values.DispMemAddr = LoadedRecord.DispMemAddr;
-  }
-  if (!PatchCheckedText(file.data.get(), file.length, values)) return false;
-
-  FileHandle output;
-  if (!OpenExistingFileForWriting(target, &output)) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_OPEN_FAILED, target);
+  // The whole text is patched in memory before the target is opened.
+  if (!PatchCheckedText(file.data.get(), file.length, RecordToSave(preserveAddresses)))
     return false;
-  }
-  bool ok = false;
-  if (!SeekFileTo(output, 0)) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_SET_POINTER_FAILED, target);
-  } else {
-    size_t written = WriteToFile(output, file.data.get(), file.length);
-    ok = written == file.length;
-    if (!ok) {
-      ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_SHORT_WRITE, static_cast<int>(written),
-                  static_cast<int>(file.length));
-    }
-  }
-  CloseFileHandle(output);
-  return ok;
+  return WriteIntoTarget(target, 0, file.data.get(), file.length);
 }

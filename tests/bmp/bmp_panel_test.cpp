@@ -219,6 +219,47 @@ TEST_F(PanelPicture, OneFileInBothWindowsWithTheSubWindowInTheMiddle) {
           "ds=2 one file rotation " + std::to_string(rotation));
 }
 
+// At 90 and 270 degrees the sub-window's height runs along the panel's lines,
+// counted in pixels: a sub image of 20 lines at 1 and 2 bits per pixel (not
+// a whole number of 32 or 16 pixels) shows from its first line.
+TEST_F(PanelPicture, SubImageHeightsOfPartWordsAtQuarterTurns) {
+  const int kShortHeight = 20;
+  for (const Format& format : {Plain("1-bit", 1), Plain("2-bit", 2), Plain("8-bit", 8)}) {
+    TestPicture main = MakeTestPicture(kMainWidth, kMainHeight, format.depth, 16);
+    TestPicture sub = MakeTestPicture(kSubWidth, kShortHeight, format.depth, 17);
+    sub.palette = main.palette;
+    std::string first = Write("main.bmp", main, format.layout);
+    std::string second = Write("sub.bmp", sub, format.layout);
+    for (int rotation : {1, 3})
+      Check(first + " " + second + kRotationOptions[rotation], rotation, main, &sub,
+            std::string(format.name) + " 20-line sub image rotation " + std::to_string(rotation));
+  }
+}
+
+// A panel of 114 lines: at 90 degrees the lines in memory are lengthened to
+// whole words at every depth below 16 bits, and the pictures still show
+// whole, in the main window, shared with the sub-window and in a sub-window
+// of their own.
+TEST_F(PanelPicture, PaddedLinesAtNinetyDegreesShowTheWholePicture) {
+  UsePanel(kPanelWidth, 114);
+  for (const Format& format : kFormats) {
+    TestPicture main = MakeTestPicture(kMainWidth, kMainHeight, format.depth, 18);
+    TestPicture sub = MakeTestPicture(kSubWidth, kSubHeight, format.depth, 19);
+    sub.palette = main.palette;
+    std::string first = Write("main.bmp", main, format.layout);
+    std::string second = Write("sub.bmp", sub, format.layout);
+    for (int rotation : {1, 3}) {
+      std::string name = std::string(format.name) + " rotation " + std::to_string(rotation);
+      Check(first + " ds=0" + kRotationOptions[rotation], rotation, main, nullptr, name + " ds=0");
+      Check(first + " ds=1" + kRotationOptions[rotation], rotation, main, nullptr, name + " ds=1");
+      Check(first + " " + second + kRotationOptions[rotation], rotation, main, &sub,
+            name + " ds=2");
+      Check(first + " ds=2" + kRotationOptions[rotation], rotation, main, &main,
+            name + " ds=2 one file");
+    }
+  }
+}
+
 // Files the reader did not write itself: ImageMagick's, with its larger
 // information headers, run-length 8-bit data and 5-6-5 bit fields.
 TEST_F(PanelPicture, FilesMadeByImageMagick) {

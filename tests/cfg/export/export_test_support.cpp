@@ -1,5 +1,7 @@
 #include "export_test_support.h"
 
+#include <stdio.h>
+
 #include "cfg/export/export_options.h"
 #include "cfg/record/record.h"
 
@@ -48,4 +50,14 @@ bool CompileAndRun(const std::string& compiler, const TempDir& dir, const std::s
   if (status != 0) return false;
   *output = CommandOutput("\"" + programPath + "\"", &status);
   return status == 0;
+}
+
+std::string RegisterPairsText(const HAL_STRUCT& record) {
+  std::string text;
+  for (int i = 0; i < kMaxRegCfg && record.Regs[i].Index != FINISHED_REG_CFG; ++i) {
+    char entry[16];
+    snprintf(entry, sizeof entry, "%x:%x ", record.Regs[i].Index, record.Regs[i].Value);
+    text += entry;
+  }
+  return text;
 }

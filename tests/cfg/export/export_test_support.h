@@ -18,6 +18,10 @@ void UseSmallRecord();
 // marker when there is room.
 void SetRegisterList(HAL_STRUCT* record, const std::vector<REG_CFG>& entries);
 
+// "index:value " in lower-case hex for each entry up to the end marker, as
+// the compiled test programs print the register lists they were given.
+std::string RegisterPairsText(const HAL_STRUCT& record);
+
 // A C or C++ compiler on PATH, or "" when the machine has none.
 std::string FindCompiler(bool cplusplus);
 

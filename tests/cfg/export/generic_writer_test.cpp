@@ -188,11 +188,6 @@ TEST_F(GenericWriterTest, CompiledHeaderHoldsTheRegisterList) {
   ASSERT_TRUE(CompileAndRun(compiler, dir, "program.c", source, &output, &diagnostics))
       << diagnostics;
   std::string expected = "5 10 20 30|7 1 2 3|320 240 6250 81920|";
-  for (int i = 0; WorkingRecord.Regs[i].Index != FINISHED_REG_CFG; ++i) {
-    char entry[16];
-    snprintf(entry, sizeof entry, "%x:%x ", WorkingRecord.Regs[i].Index,
-             WorkingRecord.Regs[i].Value);
-    expected += entry;
-  }
+  expected += RegisterPairsText(WorkingRecord);
   EXPECT_EQ(output, expected);
 }

@@ -215,11 +215,6 @@ TEST_F(ModeWriterTest, CompiledInsideAModeTableInitialiser) {
   ASSERT_TRUE(CompileAndRun(compiler, dir, "program.c", source, &output, &diagnostics))
       << diagnostics;
   std::string expected = "1 3 240 320 3 320 3 50000 81920 1200 50 40|";
-  for (int i = 0; WorkingRecord.Regs[i].Index != FINISHED_REG_CFG; ++i) {
-    char entry[16];
-    snprintf(entry, sizeof entry, "%x:%x ", WorkingRecord.Regs[i].Index,
-             WorkingRecord.Regs[i].Value);
-    expected += entry;
-  }
+  expected += RegisterPairsText(WorkingRecord);
   EXPECT_EQ(output, expected);
 }
