@@ -28,49 +28,50 @@ void Print(const char* name, double seconds, size_t bytes) {
   printf("%s %.6f %.1f\n", name, seconds, seconds > 0 ? bytes / seconds / 1e6 : 0.0);
 }
 
-int BenchBinary(const char* path) {
+// Reads path once to fill the page cache, then again, and times step over
+// the bytes read. Prints the time of read and step as totalName and of the
+// step alone as stepName; false when the file is not read or step fails.
+template <typename Step>
+bool TimeFileStep(const char* path, const char* totalName, const char* stepName, Step step) {
   FileBuffer warm;
-  if (!ReadWholeFile(path, &warm)) return 1;  // fills the page cache
+  if (!ReadWholeFile(path, &warm)) return false;
   warm.data.reset();
 
   Clock::time_point start = Clock::now();
   FileBuffer file;
-  if (!ReadWholeFile(path, &file)) return 1;
-  Clock::time_point searchStart = Clock::now();
-  RecordLocation found;
-  bool ok = FindBinaryRecord(file.data.get(), file.length, &found);
-  double search = SecondsSince(searchStart);
+  if (!ReadWholeFile(path, &file)) return false;
+  Clock::time_point stepStart = Clock::now();
+  bool ok = step(file);
+  double stepSeconds = SecondsSince(stepStart);
   double total = SecondsSince(start);
-  if (!ok) {
-    fprintf(stderr, "no record in %s\n", path);
-    return 1;
-  }
+  if (!ok) return false;
+  Print(totalName, total, file.length);
+  Print(stepName, stepSeconds, file.length);
+  return true;
+}
+
+int BenchBinary(const char* path) {
+  RecordLocation found;
+  bool ok = TimeFileStep(path, "binary_read_and_search", "binary_search_only",
+                         [&](const FileBuffer& file) {
+                           if (FindBinaryRecord(file.data.get(), file.length, &found)) return true;
+                           fprintf(stderr, "no record in %s\n", path);
+                           return false;
+                         });
+  if (!ok) return 1;
   printf("record_offset %zu\n", found.offset);
-  Print("binary_read_and_search", total, file.length);
-  Print("binary_search_only", search, file.length);
   return 0;
 }
 
 int BenchSRecord(const char* path) {
-  FileBuffer warm;
-  if (!ReadWholeFile(path, &warm)) return 1;
-  warm.data.reset();
-
-  Clock::time_point start = Clock::now();
-  FileBuffer file;
-  if (!ReadWholeFile(path, &file)) return 1;
-  Clock::time_point readStart = Clock::now();
   HAL_STRUCT record;
-  bool ok = ReadSRecordHal(file.data.get(), file.length, &record);
-  double decode = SecondsSince(readStart);
-  double total = SecondsSince(start);
-  if (!ok) {
-    fprintf(stderr, "no record read from %s\n", path);
-    return 1;
-  }
-  Print("srecord_read_and_decode", total, file.length);
-  Print("srecord_decode_only", decode, file.length);
-  return 0;
+  bool ok = TimeFileStep(path, "srecord_read_and_decode", "srecord_decode_only",
+                         [&](const FileBuffer& file) {
+                           if (ReadSRecordHal(file.data.get(), file.length, &record)) return true;
+                           fprintf(stderr, "no record read from %s\n", path);
+                           return false;
+                         });
+  return ok ? 0 : 1;
 }
 
 }  // namespace

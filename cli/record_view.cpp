@@ -38,6 +38,31 @@ std::string Join(const std::vector<std::string>& words, const char* separator) {
   return text;
 }
 
+// The record's single-value fields in the order both views list them. The
+// text view shows the value in hexadecimal (addresses) or with its unit.
+struct ValueField {
+  const char* name;
+  bool hex;
+  const char* unit;
+  unsigned (*value)(const HAL_STRUCT& record);
+};
+
+const ValueField kValueFields[] = {
+    {"ClkI", false, " kHz", [](const HAL_STRUCT& r) { return unsigned(r.ClkI); }},
+    {"ClkI2", false, " kHz", [](const HAL_STRUCT& r) { return unsigned(r.ClkI2); }},
+    {"BusClk", false, " kHz", [](const HAL_STRUCT& r) { return unsigned(r.BusClk); }},
+    {"RegAddr", true, "", [](const HAL_STRUCT& r) { return unsigned(r.RegAddr); }},
+    {"DispMemAddr", true, "", [](const HAL_STRUCT& r) { return unsigned(r.DispMemAddr); }},
+    {"FrameRate", false, " Hz", [](const HAL_STRUCT& r) { return unsigned(r.FrameRate); }},
+    {"PowerOffDelay", false, " ms", [](const HAL_STRUCT& r) { return unsigned(r.PowerOffDelay); }},
+    {"PowerOnDelay", false, " ms", [](const HAL_STRUCT& r) { return unsigned(r.PowerOnDelay); }},
+};
+
+// "Name:" padded so that the values of the text view line up.
+std::string TextLabel(const char* name) {
+  return Printf("%-15s", (std::string(name) + ":").c_str());
+}
+
 }  // namespace
 
 std::vector<std::string> FlagNamesOf(uint32_t flags) {
@@ -97,17 +122,14 @@ std::vector<REG_CFG> ListedRegisters(const HAL_STRUCT& record) {
 std::string FormatRecordText(const HAL_STRUCT& record, const std::string& panelSummary) {
   std::vector<std::string> flags = FlagNamesOf(record.Flags);
   std::string text = panelSummary + "\n";
-  text += "Flags:         " + (flags.empty() ? std::string("0") : Join(flags, " | ")) + "\n";
-  text += Printf("ClkI:          %u kHz\n", static_cast<unsigned>(record.ClkI));
-  text += Printf("ClkI2:         %u kHz\n", static_cast<unsigned>(record.ClkI2));
-  text += Printf("BusClk:        %u kHz\n", static_cast<unsigned>(record.BusClk));
-  text += Printf("RegAddr:       0x%08X\n", static_cast<unsigned>(record.RegAddr));
-  text += Printf("DispMemAddr:   0x%08X\n", static_cast<unsigned>(record.DispMemAddr));
-  text += Printf("FrameRate:     %u Hz\n", static_cast<unsigned>(record.FrameRate));
-  text += Printf("PowerOffDelay: %u ms\n", static_cast<unsigned>(record.PowerOffDelay));
-  text += Printf("PowerOnDelay:  %u ms\n", static_cast<unsigned>(record.PowerOnDelay));
+  text += TextLabel("Flags") + (flags.empty() ? std::string("0") : Join(flags, " | ")) + "\n";
+  for (const ValueField& field : kValueFields) {
+    unsigned value = field.value(record);
+    text += TextLabel(field.name) +
+            (field.hex ? Printf("0x%08X", value) : Printf("%u%s", value, field.unit)) + "\n";
+  }
   std::vector<REG_CFG> registers = ListedRegisters(record);
-  text += Printf("Registers:     %u\n", static_cast<unsigned>(registers.size()));
+  text += TextLabel("Registers") + Printf("%u\n", static_cast<unsigned>(registers.size()));
   for (const REG_CFG& entry : registers) {
     text += Printf("  REG[%02Xh] = %02Xh  %s %s\n", static_cast<unsigned>(entry.Index),
                    static_cast<unsigned>(entry.Value & 0xFF), RegisterSymbol(entry.Index),
@@ -123,14 +145,9 @@ std::string FormatRecordJson(const HAL_STRUCT& record, const std::string& panelS
   json += "  \"Panel\": " + JsonQuote(panelSummary) + ",\n";
   json += "  \"Flags\": [" + Join(quotedFlags, ", ") + "],\n";
   json += Printf("  \"FlagBits\": %u,\n", static_cast<unsigned>(record.Flags));
-  json += Printf("  \"ClkI\": %u,\n", static_cast<unsigned>(record.ClkI));
-  json += Printf("  \"ClkI2\": %u,\n", static_cast<unsigned>(record.ClkI2));
-  json += Printf("  \"BusClk\": %u,\n", static_cast<unsigned>(record.BusClk));
-  json += Printf("  \"RegAddr\": %u,\n", static_cast<unsigned>(record.RegAddr));
-  json += Printf("  \"DispMemAddr\": %u,\n", static_cast<unsigned>(record.DispMemAddr));
-  json += Printf("  \"FrameRate\": %u,\n", static_cast<unsigned>(record.FrameRate));
-  json += Printf("  \"PowerOffDelay\": %u,\n", static_cast<unsigned>(record.PowerOffDelay));
-  json += Printf("  \"PowerOnDelay\": %u,\n", static_cast<unsigned>(record.PowerOnDelay));
+  for (const ValueField& field : kValueFields) {
+    json += Printf("  \"%s\": %u,\n", field.name, field.value(record));
+  }
   json += "  \"registers\": [";
   std::vector<REG_CFG> registers = ListedRegisters(record);
   for (size_t i = 0; i < registers.size(); ++i) {

@@ -115,7 +115,11 @@ uint32_t hxAlignWidth(uint32_t width, unsigned d, HX_SURFACE* surface) {
   surface->pad = 0;
   if (width % perWord == 0) return width;
   uint32_t aligned = (width / perWord + 1) * perWord;
-  if (hxGetRotation() == 1) surface->pad = aligned - width;
+  // At 90 and 180 degrees the scan runs backwards from the last pixel of a
+  // word, so the added pixels go before the line's first pixel, where the
+  // scan never reaches.
+  unsigned rotation = hxGetRotation();
+  if (rotation == 1 || rotation == 2) surface->pad = aligned - width;
   return aligned;
 }
 
@@ -289,6 +293,28 @@ void hxSetViewOrigin(uint32_t x, uint32_t y, int wait, HX_SURFACE* surface) {
   hxRegWrite32(sub ? REG_SUB_WIN_DISP_START_ADDR0 : REG_MAIN_WIN_DISP_START_ADDR0, address);
 }
 
+namespace {
+
+// Selects the main surface and gives it a new buffer for the whole display
+// at depth d, lines widened to whole words (*width: the widened line). The
+// sub-window loses its buffer and is switched off.
+bool RenewMainBuffer(unsigned d, uint32_t* width) {
+  hxSelectMainSurface();
+  uint32_t w, h;
+  hxGetDisplaySize(&w, &h);
+  w = hxAlignWidth(w, d, &gMain);
+
+  ReleaseBuffer(&gMain);
+  ReleaseBuffer(&gSub);
+  if (!TakeBuffer(&gMain, MainBufferBytes(w, h, d))) return false;
+
+  SetRegisterBits(REG_SPECIAL_EFFECTS, kSubWindowEnable, 0);
+  *width = w;
+  return true;
+}
+
+}  // namespace
+
 int hxSetColorDepth(unsigned d) {
   uint8_t code;
   switch (d) {
@@ -310,18 +336,10 @@ int hxSetColorDepth(unsigned d) {
     default:
       return 1;
   }
-  hxSelectMainSurface();
-  uint32_t w, h;
-  hxGetDisplaySize(&w, &h);
-  w = hxAlignWidth(w, d, &gMain);
-
-  ReleaseBuffer(&gMain);
-  ReleaseBuffer(&gSub);
-  if (!TakeBuffer(&gMain, MainBufferBytes(w, h, d))) return kHalNoMemory;
-
-  SetRegisterBits(REG_SPECIAL_EFFECTS, kSubWindowEnable, 0);
+  uint32_t w;
+  if (!RenewMainBuffer(d, &w)) return kHalNoMemory;
   SetRegisterBits(REG_DISPLAY_MODE, 0x07, code);
-  hxRegWrite16(REG_MAIN_WIN_ADDR_OFFSET0, static_cast<uint16_t>(w / (16 / d) / 2));
+  hxRegWrite16(REG_MAIN_WIN_ADDR_OFFSET0, static_cast<uint16_t>(w / PixelsPerWord(d)));
   hxSetViewOrigin(0, 0, 0, &gMain);
   SetRegisterBits(REG_SPECIAL_EFFECTS, 0xC0, 0);
   hxLoadDefaultLut(d);
@@ -332,17 +350,9 @@ int hxSetRotation(unsigned r) {
   if (r > 3) r = 0;
   SetRegisterBits(REG_SPECIAL_EFFECTS, 0x03, static_cast<uint8_t>(r));
 
-  hxSelectMainSurface();
   unsigned d = hxGetColorDepth();
-  uint32_t w, h;
-  hxGetDisplaySize(&w, &h);
-  w = hxAlignWidth(w, d, &gMain);
-
-  ReleaseBuffer(&gMain);
-  ReleaseBuffer(&gSub);
-  if (!TakeBuffer(&gMain, MainBufferBytes(w, h, d))) return kHalNoMemory;
-
-  SetRegisterBits(REG_SPECIAL_EFFECTS, kSubWindowEnable, 0);
+  uint32_t w;
+  if (!RenewMainBuffer(d, &w)) return kHalNoMemory;
   hxRegWrite16(REG_MAIN_WIN_ADDR_OFFSET0, static_cast<uint16_t>(w / PixelsPerWord(d)));
   hxSetViewOrigin(0, 0, 1, gCurrent);
   return gCurrent->buffer ? kHalOk : kHalNoMemory;

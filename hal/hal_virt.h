@@ -10,7 +10,7 @@ enum { kSurfaceMain = 1, kSurfaceSub = 2 };
 
 struct HX_SURFACE {
   uint32_t kind;    // kSurfaceMain or kSurfaceSub
-  uint32_t pad;     // pixels added to whole words, kept only in 90-degree rotation
+  uint32_t pad;     // pixels added to whole words before each line, at 90 and 180 degrees
   uint32_t width;   // line length in pixels
   uint32_t height;  // lines
   uint8_t* buffer;  // in display memory, null when none

@@ -44,30 +44,34 @@ bool SeekFileTo(FileHandle file, uint64_t offset) {
   return lseek(static_cast<int>(file.value), target, SEEK_SET) == target;
 }
 
-size_t ReadFromFile(FileHandle file, void* buffer, size_t length) {
-  char* cursor = static_cast<char*>(buffer);
+// Moves length bytes in chunks of at most kMaxTransfer: transfer moves the
+// chunk at offset done and returns what read or write returned. An
+// interrupted call is repeated; it stops at the first failed or empty one.
+template <typename Transfer>
+static size_t TransferInChunks(size_t length, Transfer transfer) {
   size_t done = 0;
   while (done < length) {
     size_t chunk = length - done < kMaxTransfer ? length - done : kMaxTransfer;
-    ssize_t got = read(static_cast<int>(file.value), cursor + done, chunk);
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) break;
-    done += static_cast<size_t>(got);
+    ssize_t moved = transfer(done, chunk);
+    if (moved < 0 && errno == EINTR) continue;
+    if (moved <= 0) break;
+    done += static_cast<size_t>(moved);
   }
   return done;
 }
 
+size_t ReadFromFile(FileHandle file, void* buffer, size_t length) {
+  char* cursor = static_cast<char*>(buffer);
+  int descriptor = static_cast<int>(file.value);
+  return TransferInChunks(
+      length, [&](size_t done, size_t chunk) { return read(descriptor, cursor + done, chunk); });
+}
+
 size_t WriteToFile(FileHandle file, const void* buffer, size_t length) {
   const char* cursor = static_cast<const char*>(buffer);
-  size_t done = 0;
-  while (done < length) {
-    size_t chunk = length - done < kMaxTransfer ? length - done : kMaxTransfer;
-    ssize_t put = write(static_cast<int>(file.value), cursor + done, chunk);
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) break;
-    done += static_cast<size_t>(put);
-  }
-  return done;
+  int descriptor = static_cast<int>(file.value);
+  return TransferInChunks(
+      length, [&](size_t done, size_t chunk) { return write(descriptor, cursor + done, chunk); });
 }
 
 void CloseFileHandle(FileHandle file) {

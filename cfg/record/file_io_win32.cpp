@@ -48,28 +48,33 @@ bool SeekFileTo(FileHandle file, uint64_t offset) {
   return MoveFilePointer(file, offset, FILE_BEGIN, &position) && position == offset;
 }
 
-size_t ReadFromFile(FileHandle file, void* buffer, size_t length) {
-  char* cursor = static_cast<char*>(buffer);
+// Moves length bytes in chunks of at most kMaxTransfer: transfer moves the
+// chunk at offset done and gives the count it moved. Stops at the first
+// failed or empty transfer.
+template <typename Transfer>
+static size_t TransferInChunks(size_t length, Transfer transfer) {
   size_t done = 0;
   while (done < length) {
     DWORD chunk = length - done < kMaxTransfer ? static_cast<DWORD>(length - done) : kMaxTransfer;
-    DWORD got = 0;
-    if (!ReadFile(ToHandle(file), cursor + done, chunk, &got, nullptr) || got == 0) break;
-    done += got;
+    DWORD moved = 0;
+    if (!transfer(done, chunk, &moved) || moved == 0) break;
+    done += moved;
   }
   return done;
 }
 
+size_t ReadFromFile(FileHandle file, void* buffer, size_t length) {
+  char* cursor = static_cast<char*>(buffer);
+  return TransferInChunks(length, [&](size_t done, DWORD chunk, DWORD* got) {
+    return ReadFile(ToHandle(file), cursor + done, chunk, got, nullptr) != 0;
+  });
+}
+
 size_t WriteToFile(FileHandle file, const void* buffer, size_t length) {
   const char* cursor = static_cast<const char*>(buffer);
-  size_t done = 0;
-  while (done < length) {
-    DWORD chunk = length - done < kMaxTransfer ? static_cast<DWORD>(length - done) : kMaxTransfer;
-    DWORD put = 0;
-    if (!WriteFile(ToHandle(file), cursor + done, chunk, &put, nullptr) || put == 0) break;
-    done += put;
-  }
-  return done;
+  return TransferInChunks(length, [&](size_t done, DWORD chunk, DWORD* put) {
+    return WriteFile(ToHandle(file), cursor + done, chunk, put, nullptr) != 0;
+  });
 }
 
 void CloseFileHandle(FileHandle file) {

@@ -236,19 +236,21 @@ TEST_F(PanelPicture, SubImageHeightsOfPartWordsAtQuarterTurns) {
   }
 }
 
-// A panel of 114 lines: at 90 degrees the lines in memory are lengthened to
-// whole words at every depth below 16 bits, and the pictures still show
-// whole, in the main window, shared with the sub-window and in a sub-window
-// of their own.
-TEST_F(PanelPicture, PaddedLinesAtNinetyDegreesShowTheWholePicture) {
-  UsePanel(kPanelWidth, 114);
+// A 200 x 114 panel: its lines (200 pixels at 1 and 2 bits per pixel; 114,
+// turned, at every depth below 16 bits) are lengthened to whole words in
+// memory, and the pictures still show whole in every rotation, in the main
+// window, shared with the sub-window and in a sub-window of their own (the
+// whole display, so also lengthened).
+TEST_F(PanelPicture, PaddedLinesShowTheWholePictureInEveryRotation) {
+  UsePanel(200, 114);
   for (const Format& format : kFormats) {
-    TestPicture main = MakeTestPicture(kMainWidth, kMainHeight, format.depth, 18);
+    if (format.depth > 8) continue;  // whole words already, and two 16-bit displays do not fit
+    TestPicture main = MakeTestPicture(kMainWidth + 16, kMainHeight, format.depth, 18);
     TestPicture sub = MakeTestPicture(kSubWidth, kSubHeight, format.depth, 19);
     sub.palette = main.palette;
     std::string first = Write("main.bmp", main, format.layout);
     std::string second = Write("sub.bmp", sub, format.layout);
-    for (int rotation : {1, 3}) {
+    for (int rotation = 0; rotation < 4; ++rotation) {
       std::string name = std::string(format.name) + " rotation " + std::to_string(rotation);
       Check(first + " ds=0" + kRotationOptions[rotation], rotation, main, nullptr, name + " ds=0");
       Check(first + " ds=1" + kRotationOptions[rotation], rotation, main, nullptr, name + " ds=1");

@@ -5,6 +5,7 @@
 
 #include "cfg/record/config_file.h"
 #include "cfg/record/record.h"
+#include "tests/support/environment.h"
 #include "tests/support/temp_dir.h"
 
 std::string HostPath(const std::string& path) {
@@ -31,14 +32,10 @@ std::string BuiltBmpProgram() {
 
 int RunBmpProgram(const std::string& program, const std::string& arguments,
                   const std::string& boardFolder, std::string* output) {
+  SetVariable("QLC56420_VIRTUAL_BOARD", boardFolder.empty() ? nullptr : boardFolder.c_str());
 #ifdef _WIN32
-  _putenv_s("QLC56420_VIRTUAL_BOARD", boardFolder.c_str());  // empty removes it
   std::string command = program + " " + arguments + " <NUL";
 #else
-  if (boardFolder.empty())
-    unsetenv("QLC56420_VIRTUAL_BOARD");
-  else
-    setenv("QLC56420_VIRTUAL_BOARD", boardFolder.c_str(), 1);
   std::string command = "'" + program + "' " + arguments + " </dev/null";
 #endif
   int status = -1;

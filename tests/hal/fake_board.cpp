@@ -138,3 +138,10 @@ void SetPanel(uint32_t width, uint32_t height) {
   fake_board::registers[REG_VDP0] = static_cast<uint8_t>((height - 1) & 0xFF);
   fake_board::registers[REG_VDP0 + 1] = static_cast<uint8_t>((height - 1) >> 8);
 }
+
+void OpenedBoardTest::SetUp() {
+  fake_board::Install();
+  record_ = RecordWith({});
+  ASSERT_EQ(OpenOnFakeBoard(&record_), kHalOk);
+  fake_board::writes.clear();
+}

@@ -3,6 +3,7 @@
 #ifndef QLC_TESTS_HAL_FAKE_BOARD_H
 #define QLC_TESTS_HAL_FAKE_BOARD_H
 
+#include <gtest/gtest.h>
 #include <stdint.h>
 
 #include <string>
@@ -56,5 +57,14 @@ int OpenOnFakeBoard(HAL_STRUCT* record, std::string* trace = nullptr);
 
 // Sets the panel registers: width (multiple of 8) and height.
 void SetPanel(uint32_t width, uint32_t height);
+
+// Each test starts with the HAL open on the fake board over a record with
+// an empty register list, the writes of opening forgotten.
+class OpenedBoardTest : public testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override { fake_board::Uninstall(); }
+  HAL_STRUCT record_;
+};
 
 #endif

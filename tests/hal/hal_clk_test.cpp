@@ -7,18 +7,7 @@
 
 namespace {
 
-class ClockTest : public testing::Test {
- protected:
-  void SetUp() override {
-    fake_board::Install();
-    record_ = RecordWith({});
-    std::string trace;
-    ASSERT_EQ(OpenOnFakeBoard(&record_, &trace), kHalOk);
-    fake_board::writes.clear();
-  }
-  void TearDown() override { fake_board::Uninstall(); }
-  HAL_STRUCT record_;
-};
+using ClockTest = OpenedBoardTest;
 
 // What a receiver sees in the REG[ACh] writes of one synthesizer word.
 struct SynthFrame {

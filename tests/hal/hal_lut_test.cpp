@@ -21,18 +21,7 @@ Rgb Entry(unsigned d, bool colour, unsigned index) {
   return {t[index * 3], t[index * 3 + 1], t[index * 3 + 2]};
 }
 
-class LutTest : public testing::Test {
- protected:
-  void SetUp() override {
-    fake_board::Install();
-    record_ = RecordWith({});
-    std::string trace;
-    ASSERT_EQ(OpenOnFakeBoard(&record_, &trace), kHalOk);
-    fake_board::writes.clear();
-  }
-  void TearDown() override { fake_board::Uninstall(); }
-  HAL_STRUCT record_;
-};
+using LutTest = OpenedBoardTest;
 
 }  // namespace
 

@@ -14,17 +14,14 @@ std::string Hex(const void* address) {
   return text;
 }
 
-class VmemTest : public testing::Test {
+class VmemTest : public OpenedBoardTest {
  protected:
   void SetUp() override {
-    fake_board::Install();
-    record_ = RecordWith({});
-    std::string trace;
-    ASSERT_EQ(OpenOnFakeBoard(&record_, &trace), kHalOk);
+    OpenedBoardTest::SetUp();
+    if (HasFatalFailure()) return;
     _hxVmemInit(kDisplayMemorySize);
     Trace();
   }
-  void TearDown() override { fake_board::Uninstall(); }
   // What the allocator traced since the last call.
   std::string Trace() {
     std::string text = fake_board::trace;
@@ -36,7 +33,6 @@ class VmemTest : public testing::Test {
     int count = hxVmemBlocks(blocks, 16);
     return std::vector<VmemBlock>(blocks, blocks + (count < 16 ? count : 16));
   }
-  HAL_STRUCT record_;
 };
 
 }  // namespace

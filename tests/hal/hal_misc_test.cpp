@@ -6,17 +6,8 @@
 
 namespace {
 
-class PowerTest : public testing::Test {
+class PowerTest : public OpenedBoardTest {
  protected:
-  void SetUp() override {
-    fake_board::Install();
-    record_ = RecordWith({});
-    std::string trace;
-    ASSERT_EQ(OpenOnFakeBoard(&record_, &trace), kHalOk);
-    fake_board::writes.clear();
-  }
-  void TearDown() override { fake_board::Uninstall(); }
-
   // Frames one wait of ms sat through, starting outside the period.
   int FramesWaited(uint32_t ms) {
     fake_board::registers[REG_POWER_SAVE_CONFIG] &= 0x7F;
@@ -24,7 +15,6 @@ class PowerTest : public testing::Test {
     EXPECT_EQ(hxWaitFrames(ms), 0);
     return fake_board::framesSeen;
   }
-  HAL_STRUCT record_;
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "hal/hal.h"
 #include "tests/hal/fake_board.h"
+#include "tests/support/environment.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -15,18 +16,6 @@ std::string AllocLine(uint32_t size, const void* address) {
   snprintf(line, sizeof line, "hxVmemAlloc(%08" PRIX32 ") > %08llX\n", size,
            static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(address)));
   return line;
-}
-
-void SetVariable(const char* name, const char* value) {
-#ifdef _WIN32
-  _putenv_s(name, value ? value : "");
-#else
-  if (value) {
-    setenv(name, value, 1);
-  } else {
-    unsetenv(name);
-  }
-#endif
 }
 
 class HalOpen : public testing::Test {

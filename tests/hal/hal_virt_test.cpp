@@ -6,18 +6,15 @@
 
 namespace {
 
-class SurfaceTest : public testing::Test {
+class SurfaceTest : public OpenedBoardTest {
  protected:
   void SetUp() override {
-    fake_board::Install();
-    record_ = RecordWith({});
-    std::string trace;
-    ASSERT_EQ(OpenOnFakeBoard(&record_, &trace), kHalOk);
+    OpenedBoardTest::SetUp();
+    if (HasFatalFailure()) return;
     SetPanel(320, 240);
     fake_board::writes.clear();
     fake_board::trace.clear();
   }
-  void TearDown() override { fake_board::Uninstall(); }
   void SetMode(unsigned depthCode, unsigned rotation) {
     fake_board::registers[REG_DISPLAY_MODE] = static_cast<uint8_t>(depthCode);
     fake_board::registers[REG_SPECIAL_EFFECTS] = static_cast<uint8_t>(rotation);
@@ -30,7 +27,6 @@ class SurfaceTest : public testing::Test {
     hxGetSubWindow(&x1, &y1, &x2, &y2);
     return {x1, y1, x2, y2};
   }
-  HAL_STRUCT record_;
 };
 
 }  // namespace
@@ -87,8 +83,8 @@ TEST_F(SurfaceTest, NegativeCoordinatesClampToZero) {
   EXPECT_EQ((std::vector<int>{x1, y1, x2, y2}), (std::vector<int>{0, 0, 16, 10}));
 }
 
-// A start beyond the end gives 0 in that direction; the other direction
-// is rounded to whole words along the chip's lines.
+// A start beyond the end gives 0 in that direction; the width is rounded
+// to whole words, the height never.
 TEST_F(SurfaceTest, SubWindowSizeIsZeroWhenStartPassesEnd) {
   SetMode(3, 0);
   hxRegWrite32(0x84, 10);
@@ -100,12 +96,17 @@ TEST_F(SurfaceTest, SubWindowSizeIsZeroWhenStartPassesEnd) {
   EXPECT_EQ(w, 0u);
   EXPECT_EQ(h, 10u);
   SetMode(3, 1);
-  // In 90 degrees the rotated x runs in whole words (x 0..11), and the
-  // height, along the chip's lines, is rounded up to a word: 7 -> 8.
-  hxSetSubWindow(0, 0, 10, 7);
-  hxGetSubWindowSize(&w, &h);
-  EXPECT_EQ(w, 12u);
-  EXPECT_EQ(h, 8u);
+  // In 90 and 270 degrees the rotated x runs in whole words (x 0..11 at 90,
+  // words counted from the far edge; x 0..7 at 270); the height runs along
+  // the panel's lines and stays in lines: 7, not 8.
+  const uint32_t kWidths[4] = {0, 12, 0, 8};
+  for (unsigned rotation : {1u, 3u}) {
+    SetMode(3, rotation);
+    hxSetSubWindow(0, 0, 10, 7);
+    hxGetSubWindowSize(&w, &h);
+    EXPECT_EQ(w, kWidths[rotation]) << "rotation " << rotation;
+    EXPECT_EQ(h, 7u) << "rotation " << rotation;
+  }
 }
 
 // 320 pixels at 8 bits: REG[78h] = 80 words and a 320x240-byte main buffer;
@@ -139,17 +140,18 @@ TEST_F(SurfaceTest, DepthTooLargeForMemoryGivesEleven) {
   EXPECT_EQ(fake_board::trace, "hxVmemAlloc(00025800) FAILED\n");
 }
 
-// 321 pixels at 1 bit align to 352; only 90 degrees keeps the pad of 31.
-TEST_F(SurfaceTest, AlignWidthPadsOnlyInNinetyDegrees) {
-  HX_SURFACE surface = {};
-  SetMode(0, 0);
-  EXPECT_EQ(hxAlignWidth(321, 1, &surface), 352u);
-  EXPECT_EQ(surface.pad, 0u);
-  SetMode(0, 1);
-  EXPECT_EQ(hxAlignWidth(321, 1, &surface), 352u);
-  EXPECT_EQ(surface.pad, 31u);
-  EXPECT_EQ(hxAlignWidth(320, 1, &surface), 320u);
-  EXPECT_EQ(surface.pad, 0u);
+// 321 pixels at 1 bit align to 352; 90 and 180 degrees, which scan
+// backwards from the end of a word, keep the pad of 31 before the line.
+TEST_F(SurfaceTest, AlignWidthPadsWhereTheScanRunsBackwards) {
+  const uint32_t kPads[4] = {0, 31, 31, 0};
+  for (unsigned r = 0; r < 4; ++r) {
+    HX_SURFACE surface = {};
+    SetMode(0, r);
+    EXPECT_EQ(hxAlignWidth(321, 1, &surface), 352u);
+    EXPECT_EQ(surface.pad, kPads[r]) << "rotation " << r;
+    EXPECT_EQ(hxAlignWidth(320, 1, &surface), 320u);
+    EXPECT_EQ(surface.pad, 0u);
+  }
 }
 
 // Start address per rotation, for a surface at offset 4096 in a 320x240
@@ -191,6 +193,17 @@ TEST_F(SurfaceTest, PadShiftsTheStartAddress) {
   EXPECT_EQ(hxRegRead32(REG_MAIN_WIN_DISP_START_ADDR0), 321u / 8 / 4 - 1);
 }
 
+// At 180 degrees the pad takes the start to the last word of the last line:
+// a 200 x 10 panel at 1 bit has lines of 224 pixels, 7 words.
+TEST_F(SurfaceTest, PadTakesTheUpsideDownStartToTheLastWord) {
+  SetPanel(200, 10);
+  SetMode(0, 2);
+  ASSERT_EQ(hxSetColorDepth(1), kHalOk);
+  EXPECT_EQ(hxMainSurface()->pad, 24u);
+  EXPECT_EQ(hxRegRead16(REG_MAIN_WIN_ADDR_OFFSET0), 7);
+  EXPECT_EQ(hxRegRead32(REG_MAIN_WIN_DISP_START_ADDR0), hxMainSurface()->offset / 4 + 10 * 7 - 1);
+}
+
 // Rotation sizes the main buffer for the new orientation, switches the
 // sub-window off and starts at the view origin after a frame edge.
 TEST_F(SurfaceTest, RotationReallocatesAndWaitsForTheFrame) {
@@ -222,6 +235,22 @@ TEST_F(SurfaceTest, SubSurfaceGetsItsOwnBufferAndOffset) {
   EXPECT_EQ(sub->offset, 38912u);  // 38 KB, after the main block
   EXPECT_EQ(hxRegRead16(REG_SUB_WIN_ADDR_OFFSET0), 13);
   EXPECT_EQ(hxRegRead32(REG_SUB_WIN_DISP_START_ADDR0), 38912u / 4);
+}
+
+// At 90 degrees the sub-window surface keeps no pad: its window is whole
+// words wide, so its pixels start at the beginning of each line and the
+// view starts at the last word of the window's width.
+TEST_F(SurfaceTest, SubSurfaceAtNinetyDegreesKeepsNoPad) {
+  SetMode(0, 1);
+  ASSERT_EQ(hxSetColorDepth(1), kHalOk);  // 240 x 320 / 8 = 9600 bytes
+  hxSetSubWindow(0, 0, 64, 40);           // two words along the lines
+  EXPECT_EQ(hxSetupSubSurface(50, 40), kHalOk);
+  HX_SURFACE* sub = hxSubSurface();
+  EXPECT_EQ(sub->pad, 0u);
+  EXPECT_EQ(sub->width, 64u);
+  EXPECT_EQ(sub->height, 40u);
+  EXPECT_EQ(hxRegRead16(REG_SUB_WIN_ADDR_OFFSET0), 2);
+  EXPECT_EQ(hxRegRead32(REG_SUB_WIN_DISP_START_ADDR0), sub->offset / 4 + 64 / 32 - 1);
 }
 
 // Sharing: the sub-window shows the main window's memory and line offset.

@@ -5,21 +5,10 @@
 #include "common/default_record.h"
 #include "hal/hal.h"
 #include "sim/virtual_board.h"
+#include "tests/support/environment.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
-
-void SetBoardFolder(const char* folder) {
-#ifdef _WIN32
-  _putenv_s(QLC_VIRTUAL_BOARD_VARIABLE, folder ? folder : "");
-#else
-  if (folder) {
-    setenv(QLC_VIRTUAL_BOARD_VARIABLE, folder, 1);
-  } else {
-    unsetenv(QLC_VIRTUAL_BOARD_VARIABLE);
-  }
-#endif
-}
 
 void IgnoreTrace(const char*) {}
 
@@ -27,12 +16,12 @@ class VirtualBoardTest : public testing::Test {
  protected:
   void SetUp() override {
     hxUseBoard(nullptr);
-    SetBoardFolder(dir_.Path().c_str());
+    SetVariable(QLC_VIRTUAL_BOARD_VARIABLE, dir_.Path().c_str());
     hxSetTraceSink(IgnoreTrace);
   }
   void TearDown() override {
     hxUnmapBoard();
-    SetBoardFolder(nullptr);
+    SetVariable(QLC_VIRTUAL_BOARD_VARIABLE, nullptr);
     hxSetTraceSink(nullptr);
   }
   TempDir dir_;

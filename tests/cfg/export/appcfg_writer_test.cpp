@@ -11,7 +11,6 @@
 #include "cfg/record/record.h"
 #include "common/register_catalogue.h"
 #include "export_test_support.h"
-#include "tests/support/message_recorder.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -76,12 +75,9 @@ const char kChangedSmallRecordHeader[] =
     "    };";
 
 void ChangeFields(HAL_STRUCT* record) {
+  ChangeClocksAndAddresses(record);
   record->Flags = 0x17;
-  record->ClkI = 6000;
-  record->ClkI2 = 14318;
   record->BusClk = 50000;
-  record->RegAddr = 0x00A0C000;
-  record->DispMemAddr = 0x00800000;
   record->Reserved[0] = 1;
   record->Reserved[1] = 2;
   record->Reserved[2] = 3;
@@ -96,17 +92,10 @@ int CountOccurrences(const std::string& text, const std::string& piece) {
 }
 
 std::string FlagsLine(const std::string& text) {
-  size_t end = text.find("    /* Flags */\n");
-  size_t start = text.rfind('\n', end) + 1;
-  return text.substr(start, end - start);
+  return TextBeforeOnItsLine(text, "    /* Flags */\n");
 }
 
-class AppcfgWriterTest : public ::testing::Test {
- protected:
-  void SetUp() override { UseSmallRecord(); }
-  void TearDown() override { ResetRecords(); }
-  MessageRecorder messages;
-};
+using AppcfgWriterTest = SmallRecordTest;
 
 }  // namespace
 
@@ -168,8 +157,6 @@ TEST_F(AppcfgWriterTest, CompiledHeaderHoldsTheRecordBytes) {
   WorkingRecord.FrameRate = 75;
   WorkingRecord.PowerOffDelay = 65535;
   WorkingRecord.Regs[5].Value = 0x2F;
-  TempDir dir;
-  ASSERT_TRUE(WriteExport(kExportAppcfg, dir.File("appcfg.h").c_str()));
 
   std::string source =
       "#include <stdio.h>\n#include <stdint.h>\n"
@@ -202,9 +189,8 @@ TEST_F(AppcfgWriterTest, CompiledHeaderHoldsTheRecordBytes) {
       "  return 0;\n"
       "}\n";
   std::string output;
-  std::string diagnostics;
-  ASSERT_TRUE(CompileAndRun(compiler, dir, "program.c", source, &output, &diagnostics))
-      << diagnostics;
+  ASSERT_TRUE(
+      RunProgramWithExport(compiler, kExportAppcfg, "appcfg.h", "program.c", source, &output));
   std::string expected;
   const unsigned char* bytes = reinterpret_cast<const unsigned char*>(&WorkingRecord);
   for (size_t i = 0; i < sizeof(HAL_STRUCT); ++i) {

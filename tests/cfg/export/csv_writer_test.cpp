@@ -6,7 +6,6 @@
 
 #include "cfg/record/record.h"
 #include "export_test_support.h"
-#include "tests/support/message_recorder.h"
 
 namespace {
 
@@ -28,12 +27,7 @@ const char kCsvListing[] =
     "Register                            \n"
     "0078h, 50h, Main Window Address Offset Register 0               ,\n";
 
-class CsvWriterTest : public ::testing::Test {
- protected:
-  void SetUp() override { UseSmallRecord(); }
-  void TearDown() override { ResetRecords(); }
-  MessageRecorder messages;
-};
+using CsvWriterTest = SmallRecordTest;
 
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include "cfg/export/text_format.h"
 #include "cfg/record/record.h"
 #include "common/message.h"
+#include "tests/support/environment.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_dir.h"
 
@@ -129,24 +130,6 @@ TEST_F(ExportFrameTest, IncompleteWriteIsReported) {
 // taken from TMPDIR and PATH, which these tests point at their own folders.
 class PreviewTest : public ExportFrameTest {
  protected:
-  void SetUp() override {
-    ExportFrameTest::SetUp();
-    savedPath_ = getenv("PATH") ? getenv("PATH") : "";
-    const char* tmp = getenv("TMPDIR");
-    hadTmp_ = tmp != nullptr;
-    if (tmp) savedTmp_ = tmp;
-    setenv("TMPDIR", dir.Path().c_str(), 1);
-    setenv("PATH", bin.Path().c_str(), 1);
-  }
-  void TearDown() override {
-    setenv("PATH", savedPath_.c_str(), 1);
-    if (hadTmp_) {
-      setenv("TMPDIR", savedTmp_.c_str(), 1);
-    } else {
-      unsetenv("TMPDIR");
-    }
-    ExportFrameTest::TearDown();
-  }
   void InstallViewer(const std::string& script) {
     std::string path = bin.File("xdg-open");
     ASSERT_TRUE(WriteFileBytes(path, "#!/bin/sh\n" + script));
@@ -155,9 +138,8 @@ class PreviewTest : public ExportFrameTest {
   TempDir bin;
 
  private:
-  std::string savedPath_;
-  std::string savedTmp_;
-  bool hadTmp_ = false;
+  ScopedVariable temporary_{"TMPDIR", dir.Path()};
+  ScopedVariable path_{"PATH", bin.Path()};
 };
 
 TEST_F(PreviewTest, ModePreviewGoesToTheTemporaryDirectoryAndItsPathIsPrinted) {

@@ -2,13 +2,40 @@
 
 #include <stdio.h>
 
+#include "cfg/export/export_frame.h"
 #include "cfg/export/export_options.h"
 #include "cfg/record/record.h"
+#include "tests/support/temp_dir.h"
 
 void SetRegisterList(HAL_STRUCT* record, const std::vector<REG_CFG>& entries) {
   for (REG_CFG& entry : record->Regs) entry = REG_CFG{0, 0};
   for (size_t i = 0; i < entries.size() && i < kMaxRegCfg; ++i) record->Regs[i] = entries[i];
   if (entries.size() < kMaxRegCfg) record->Regs[entries.size()] = REG_CFG{FINISHED_REG_CFG, 0};
+}
+
+void SmallRecordTest::TearDown() {
+  ResetRecords();
+  ResetExportOptions();
+}
+
+void ChangeClocksAndAddresses(HAL_STRUCT* record) {
+  record->ClkI = 6000;
+  record->ClkI2 = 14318;
+  record->RegAddr = 0x00A0C000;
+  record->DispMemAddr = 0x00800000;
+}
+
+void ChooseBothExportOptions() {
+  CurrentExportOptions.softwareCursor = 1;
+  CurrentExportOptions.softwareBlitEmulation = 1;
+}
+
+std::string TextBeforeOnItsLine(const std::string& text, const std::string& marker) {
+  size_t end = text.find(marker);
+  if (end == std::string::npos) return "(absent)";
+  size_t start = text.rfind('\n', end);
+  start = start == std::string::npos ? 0 : start + 1;
+  return text.substr(start, end - start);
 }
 
 void UseSmallRecord() {
@@ -38,18 +65,27 @@ std::string FindCompiler(bool cplusplus) {
   return "";
 }
 
-bool CompileAndRun(const std::string& compiler, const TempDir& dir, const std::string& name,
-                   const std::string& source, std::string* output, std::string* diagnostics) {
-  std::string sourcePath = dir.File(name);
+::testing::AssertionResult RunProgramWithExport(const std::string& compiler, ExportKind kind,
+                                                const std::string& header,
+                                                const std::string& sourceName,
+                                                const std::string& source, std::string* output) {
+  TempDir dir;
+  if (!WriteExport(kind, dir.File(header).c_str())) {
+    return ::testing::AssertionFailure() << "the export was not written";
+  }
+  std::string sourcePath = dir.File(sourceName);
   std::string programPath = dir.File("program.exe");
-  if (!WriteFileBytes(sourcePath, source)) return false;
+  if (!WriteFileBytes(sourcePath, source)) {
+    return ::testing::AssertionFailure() << "the program source was not written";
+  }
   int status = 0;
-  *diagnostics = CommandOutput(compiler + " -Wall -I\"" + dir.Path() + "\" -o \"" + programPath +
-                                   "\" \"" + sourcePath + "\" 2>&1",
-                               &status);
-  if (status != 0) return false;
+  std::string diagnostics = CommandOutput(compiler + " -Wall -I\"" + dir.Path() + "\" -o \"" +
+                                              programPath + "\" \"" + sourcePath + "\" 2>&1",
+                                          &status);
+  if (status != 0) return ::testing::AssertionFailure() << diagnostics;
   *output = CommandOutput("\"" + programPath + "\"", &status);
-  return status == 0;
+  if (status != 0) return ::testing::AssertionFailure() << "the program failed: " << *output;
+  return ::testing::AssertionSuccess();
 }
 
 std::string RegisterPairsText(const HAL_STRUCT& record) {

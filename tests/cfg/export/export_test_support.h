@@ -3,16 +3,38 @@
 #ifndef QLC_TESTS_CFG_EXPORT_EXPORT_TEST_SUPPORT_H
 #define QLC_TESTS_CFG_EXPORT_EXPORT_TEST_SUPPORT_H
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
+#include "cfg/export/export_kinds.h"
 #include "common/hal_struct.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/message_recorder.h"
 
 // The working record with a short list of the registers the banners, sizes
 // and clocks are made of (04 05 10 14 1C 1D 70 71 78 79, default values),
 // and the export options cleared.
 void UseSmallRecord();
+
+// Starts each test on the small record and leaves the default record and
+// options behind; messages records what the writers report.
+class SmallRecordTest : public ::testing::Test {
+ protected:
+  void SetUp() override { UseSmallRecord(); }
+  void TearDown() override;
+  MessageRecorder messages;
+};
+
+// The clocks and addresses the whole-file expectations are written for:
+// ClkI 6000, ClkI2 14318, registers at 00A0C000h, memory at 00800000h.
+void ChangeClocksAndAddresses(HAL_STRUCT* record);
+
+// Software cursor and software blit emulation both chosen.
+void ChooseBothExportOptions();
+
+// The text from the start of marker's line up to marker, or "(absent)".
+std::string TextBeforeOnItsLine(const std::string& text, const std::string& marker);
 
 // The record's list made of these index/value pairs, followed by the end
 // marker when there is room.
@@ -25,10 +47,13 @@ std::string RegisterPairsText(const HAL_STRUCT& record);
 // A C or C++ compiler on PATH, or "" when the machine has none.
 std::string FindCompiler(bool cplusplus);
 
-// Writes source as dir/name, compiles it with the compiler (include path
-// dir), runs the program and returns its standard output. diagnostics gets
-// the compiler's messages; false when compiling or running failed.
-bool CompileAndRun(const std::string& compiler, const TempDir& dir, const std::string& name,
-                   const std::string& source, std::string* output, std::string* diagnostics);
+// Writes the working record's export of kind as header in a fresh folder,
+// compiles source there as sourceName (include path that folder), runs the
+// program and gives its standard output. A failure carries the compiler's
+// messages.
+::testing::AssertionResult RunProgramWithExport(const std::string& compiler, ExportKind kind,
+                                                const std::string& header,
+                                                const std::string& sourceName,
+                                                const std::string& source, std::string* output);
 
 #endif

@@ -4,12 +4,9 @@
 
 #include <string>
 
-#include "cfg/export/export_frame.h"
 #include "cfg/export/export_options.h"
 #include "cfg/record/record.h"
 #include "export_test_support.h"
-#include "tests/support/message_recorder.h"
-#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -87,14 +84,8 @@ const char kGenericHeader[] =
     "};\n"
     "\n";
 
-class GenericWriterTest : public ::testing::Test {
+class GenericWriterTest : public SmallRecordTest {
  protected:
-  void SetUp() override { UseSmallRecord(); }
-  void TearDown() override {
-    ResetRecords();
-    ResetExportOptions();
-  }
-
   // The value of a "#define NAME value" line.
   std::string Define(const std::string& name) {
     std::string text = GenericHeaderText();
@@ -104,17 +95,13 @@ class GenericWriterTest : public ::testing::Test {
     size_t start = text.find_first_not_of(' ', at + key.size());
     return text.substr(start, text.find('\n', start) - start);
   }
-  MessageRecorder messages;
 };
 
 }  // namespace
 
 TEST_F(GenericWriterTest, WholeFileWithBothOptions) {
-  WorkingRecord.ClkI2 = 14318;
-  WorkingRecord.RegAddr = 0x00A0C000;
-  WorkingRecord.DispMemAddr = 0x00800000;
-  CurrentExportOptions.softwareCursor = 1;
-  CurrentExportOptions.softwareBlitEmulation = 1;
+  ChangeClocksAndAddresses(&WorkingRecord);
+  ChooseBothExportOptions();
   EXPECT_EQ(GenericHeaderText(), kGenericHeader);
   EXPECT_TRUE(messages.Messages().empty());
 }
@@ -163,8 +150,6 @@ TEST_F(GenericWriterTest, CompiledHeaderHoldsTheRegisterList) {
   if (compiler.empty()) GTEST_SKIP() << "no C compiler on PATH";
   ResetRecords();
   SetRegister(0x12, 0x3C);
-  TempDir dir;
-  ASSERT_TRUE(WriteExport(kExportGeneric, dir.File("qlc56420.h").c_str()));
   std::string source =
       "#include <stdio.h>\n"
       "#include \"qlc56420.h\"\n"
@@ -184,9 +169,8 @@ TEST_F(GenericWriterTest, CompiledHeaderHoldsTheRegisterList) {
       "  return 0;\n"
       "}\n";
   std::string output;
-  std::string diagnostics;
-  ASSERT_TRUE(CompileAndRun(compiler, dir, "program.c", source, &output, &diagnostics))
-      << diagnostics;
+  ASSERT_TRUE(
+      RunProgramWithExport(compiler, kExportGeneric, "qlc56420.h", "program.c", source, &output));
   std::string expected = "5 10 20 30|7 1 2 3|320 240 6250 81920|";
   expected += RegisterPairsText(WorkingRecord);
   EXPECT_EQ(output, expected);

@@ -4,13 +4,10 @@
 
 #include <string>
 
-#include "cfg/export/export_frame.h"
 #include "cfg/export/export_kinds.h"
 #include "cfg/export/export_options.h"
 #include "cfg/record/record.h"
 #include "export_test_support.h"
-#include "tests/support/message_recorder.h"
-#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -76,34 +73,19 @@ const char kModeHeader[] =
     "\n"
     "#endif // __MODE7_H__\n";
 
-class ModeWriterTest : public ::testing::Test {
+class ModeWriterTest : public SmallRecordTest {
  protected:
-  void SetUp() override { UseSmallRecord(); }
-  void TearDown() override {
-    ResetRecords();
-    ResetExportOptions();
-  }
-
   // The mode line, "0, 320, 240, 8, 70, gpe8Bpp," and so on.
   std::string Line(const std::string& comment) {
-    std::string text = ModeHeaderText();
-    size_t end = text.find(comment);
-    if (end == std::string::npos) return "(absent)";
-    size_t start = text.rfind('\n', end) + 1;
-    return text.substr(start, end - start);
+    return TextBeforeOnItsLine(ModeHeaderText(), comment);
   }
-  MessageRecorder messages;
 };
 
 }  // namespace
 
 TEST_F(ModeWriterTest, WholeFileForMode7WithBothOptions) {
-  WorkingRecord.ClkI = 6000;
-  WorkingRecord.ClkI2 = 14318;
-  WorkingRecord.RegAddr = 0x00A0C000;
-  WorkingRecord.DispMemAddr = 0x00800000;
-  CurrentExportOptions.softwareCursor = 1;
-  CurrentExportOptions.softwareBlitEmulation = 1;
+  ChangeClocksAndAddresses(&WorkingRecord);
+  ChooseBothExportOptions();
   SetExportModeNumber(7);
   EXPECT_EQ(ModeHeaderText(), kModeHeader);
   EXPECT_TRUE(messages.Messages().empty());
@@ -176,8 +158,6 @@ TEST_F(ModeWriterTest, CompiledInsideAModeTableInitialiser) {
   ResetRecords();
   SetExportModeNumber(3);
   SetRegister(0x71, 0x01);
-  TempDir dir;
-  ASSERT_TRUE(WriteExport(kExportMode, dir.File("mode3.h").c_str()));
   std::string source =
       "#include <stdio.h>\n"
       "enum { gpe1Bpp, gpe2Bpp, gpe4Bpp, gpe8Bpp, gpe16Bpp };\n"
@@ -211,9 +191,7 @@ TEST_F(ModeWriterTest, CompiledInsideAModeTableInitialiser) {
       "  return 0;\n"
       "}\n";
   std::string output;
-  std::string diagnostics;
-  ASSERT_TRUE(CompileAndRun(compiler, dir, "program.c", source, &output, &diagnostics))
-      << diagnostics;
+  ASSERT_TRUE(RunProgramWithExport(compiler, kExportMode, "mode3.h", "program.c", source, &output));
   std::string expected = "1 3 240 320 3 320 3 50000 81920 1200 50 40|";
   expected += RegisterPairsText(WorkingRecord);
   EXPECT_EQ(output, expected);

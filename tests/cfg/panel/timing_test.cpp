@@ -9,7 +9,7 @@
 
 using TimingTest = PanelTest;
 
-TEST_F(TimingTest, DefaultRecordGivesDocumentedQuantities) {
+TEST_F(TimingTest, DefaultRecordGivesItsKnownQuantities) {
   EXPECT_EQ(GetPixelClock(), 6250u);
   EXPECT_EQ(GetMemoryClock(), 50000u);
   EXPECT_EQ(GetPanelWidth(), 320u);

@@ -9,6 +9,7 @@
 
 #include "cfg/record/record.h"
 #include "common/message.h"
+#include "tests/support/environment.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_dir.h"
 
@@ -64,36 +65,12 @@ std::string WithCrLf(const std::string& text) {
   return out;
 }
 
-// Points the temporary directory at a test's folder and back again.
-class TemporaryDirectoryOverride {
- public:
-  explicit TemporaryDirectoryOverride(const std::string& path) {
-    const char* previous = getenv(kVariable);
-    hadPrevious_ = previous != nullptr;
-    if (previous) previous_ = previous;
-    Set(path.c_str());
-  }
-  ~TemporaryDirectoryOverride() { Set(hadPrevious_ ? previous_.c_str() : nullptr); }
-
- private:
+// Where the library looks for the temporary directory.
 #ifdef _WIN32
-  static constexpr const char* kVariable = "TMP";
-  static void Set(const char* value) {
-    _putenv_s(kVariable, value ? value : "");
-  }
+const char kTemporaryDirectoryVariable[] = "TMP";
 #else
-  static constexpr const char* kVariable = "TMPDIR";
-  static void Set(const char* value) {
-    if (value) {
-      setenv(kVariable, value, 1);
-    } else {
-      unsetenv(kVariable);
-    }
-  }
+const char kTemporaryDirectoryVariable[] = "TMPDIR";
 #endif
-  std::string previous_;
-  bool hadPrevious_ = false;
-};
 
 class AppcfgImportTest : public ::testing::Test {
  protected:
@@ -112,6 +89,20 @@ class AppcfgImportTest : public ::testing::Test {
 
   TempDir dir;
   MessageRecorder messages;
+};
+
+// A copy of the header with REG[14h] = 33h waits as appcfg.h in the
+// temporary directory.
+class TemporaryAppcfgTest : public AppcfgImportTest {
+ protected:
+  void SetUp() override {
+    AppcfgImportTest::SetUp();
+    ASSERT_TRUE(
+        WriteFileBytes(temporaryFolder.File("appcfg.h"), Replaced(kHeader, "0x1d}", "0x33}")));
+  }
+
+  TempDir temporaryFolder;
+  ScopedVariable temporary{kTemporaryDirectoryVariable, temporaryFolder.Path()};
 };
 
 }  // namespace
@@ -153,18 +144,12 @@ TEST_F(AppcfgImportTest, KeepsFieldsTheHeaderDoesNotCarryAndTheListLayout) {
   EXPECT_EQ(memcmp(&expected, &LoadedRecord, sizeof(HAL_STRUCT)), 0);
 }
 
-TEST_F(AppcfgImportTest, ReadsTheChosenFileNotTheTemporaryDirectoryCopy) {
-  TempDir other;
-  TemporaryDirectoryOverride temporary(other.Path());
-  ASSERT_TRUE(WriteFileBytes(other.File("appcfg.h"), Replaced(kHeader, "0x1d}", "0x33}")));
+TEST_F(TemporaryAppcfgTest, ReadsTheChosenFileNotTheTemporaryDirectoryCopy) {
   ASSERT_TRUE(Import(kHeader));
   EXPECT_EQ(Loaded(0x14), 0x1Du);
 }
 
-TEST_F(AppcfgImportTest, NoPathReadsAppcfgInTheTemporaryDirectory) {
-  TempDir other;
-  TemporaryDirectoryOverride temporary(other.Path());
-  ASSERT_TRUE(WriteFileBytes(other.File("appcfg.h"), Replaced(kHeader, "0x1d}", "0x33}")));
+TEST_F(TemporaryAppcfgTest, NoPathReadsAppcfgInTheTemporaryDirectory) {
   ASSERT_TRUE(ImportAppcfg(nullptr));
   EXPECT_EQ(Loaded(0x14), 0x33u);
 }

@@ -19,7 +19,7 @@ const uint8_t* Bytes(const HAL_STRUCT& r) {
 }
 }  // namespace
 
-TEST_F(RecordTest, DefaultRecordHasTheDocumentedLayoutAndValues) {
+TEST_F(RecordTest, DefaultRecordHasTheFixedLayoutAndValues) {
   const uint8_t* b = Bytes(kDefaultHalStruct);
   EXPECT_EQ(memcmp(b, "5642 HAL EXE\0\0\0\0", 16), 0);
   EXPECT_EQ(b[16], 0x34);
