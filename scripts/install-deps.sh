@@ -5,7 +5,7 @@ packages=(
   cmake g++ make googletest libgtest-dev libbenchmark-dev clang-format
   g++-mingw-w64-x86-64-posix wine wine64 xvfb
   srecord libstb-dev imagemagick python3
-  gcc-m68k-linux-gnu binutils-m68k-linux-gnu
+  gcc-m68k-linux-gnu binutils-m68k-linux-gnu libc6-dev-m68k-cross
 )
 missing=()
 for p in "${packages[@]}"; do
