@@ -2,6 +2,10 @@
 
 #include <string.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "../../common/message.h"
 #include "file_io.h"
 #include "file_messages.h"
@@ -63,6 +67,30 @@ inline bool DecodeFourBytes(const uint8_t* characters, uint8_t* bytes, unsigned*
   return true;
 }
 
+#if defined(__SSE2__)
+// Sixteen characters into eight bytes with the processor's vector unit; same
+// contract as DecodeFourBytes.
+inline bool DecodeEightBytes(const uint8_t* characters, uint8_t* bytes, unsigned* sum) {
+  __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(characters));
+  // Signed compares: characters from 0x80 up are negative and fail both ranges.
+  __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(c, _mm_set1_epi8('0' - 1)),
+                                _mm_cmplt_epi8(c, _mm_set1_epi8('9' + 1)));
+  __m128i folded = _mm_or_si128(c, _mm_set1_epi8(0x20));
+  __m128i letter = _mm_and_si128(_mm_cmpgt_epi8(folded, _mm_set1_epi8('a' - 1)),
+                                 _mm_cmplt_epi8(folded, _mm_set1_epi8('f' + 1)));
+  if (_mm_movemask_epi8(_mm_or_si128(digit, letter)) != 0xFFFF) return false;
+  __m128i nibbles =
+      _mm_add_epi8(_mm_and_si128(c, _mm_set1_epi8(0x0F)), _mm_and_si128(letter, _mm_set1_epi8(9)));
+  // 16-bit lanes hold a character pair, the first (high nibble) in the low byte.
+  __m128i values = _mm_or_si128(_mm_slli_epi16(_mm_and_si128(nibbles, _mm_set1_epi16(0x00FF)), 4),
+                                _mm_srli_epi16(nibbles, 8));
+  __m128i packed = _mm_packus_epi16(values, values);
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(bytes), packed);
+  *sum += static_cast<unsigned>(_mm_cvtsi128_si32(_mm_sad_epu8(packed, _mm_setzero_si128())));
+  return true;
+}
+#endif
+
 const char kUpperHex[] = "0123456789ABCDEF";
 
 // Address bytes by record type; 0 marks the types that make a file unusable.
@@ -122,6 +150,11 @@ bool ReadNextRecord(SRecordReader* reader) {
     unsigned sum = count;
     unsigned bad = 0;
     unsigned i = 0;
+#if defined(__SSE2__)
+    for (; i + 8 <= count; i += 8) {
+      if (!DecodeEightBytes(at + 2 * i, reader->line + i, &sum)) return false;
+    }
+#endif
     for (; i + 4 <= count; i += 4) {
       if (!DecodeFourBytes(at + 2 * i, reader->line + i, &sum)) return false;
     }
@@ -199,13 +232,11 @@ bool LocateRecord(SRecordReader* reader) {
     const unsigned count = reader->dataCount;
     while (index < count && matched < kHalIdLength) {
       if (matched == 0) {
-        // Outside a match only the ID's first character matters.
-        const void* first = memchr(data + index, kId[0], count - index);
-        if (!first) {
-          index = count;
-          break;
-        }
-        index = static_cast<unsigned>(static_cast<const uint8_t*>(first) - data) + 1;
+        // Outside a match only the ID's first character matters. A record
+        // holds at most 252 bytes: a plain loop beats a library call here.
+        while (index < count && data[index] != static_cast<uint8_t>(kId[0])) ++index;
+        if (index == count) break;
+        ++index;
         matched = 1;
         continue;
       }

@@ -317,7 +317,8 @@ TEST_F(SRecordTest, EveryNonHexCharacterAtEveryDataPositionIsRefused) {
   size_t lineStart = good.find(firstLine);
   ASSERT_NE(lineStart, std::string::npos);
   HAL_STRUCT read;
-  for (size_t position = 8; position < 8 + 32; ++position) {
+  // Every character behind the count: address, data and checksum.
+  for (size_t position = 4; position < firstLine.size(); ++position) {
     for (int c = 0; c < 256; ++c) {
       std::string text = good;
       char original = text[lineStart + position];
