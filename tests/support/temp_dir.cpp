@@ -58,9 +58,18 @@ bool FileExists(const std::string& path) {
   return fs::exists(path, error);
 }
 
+#ifdef _WIN32
+// Under load Wine's command interpreter now and then fails to find a program
+// file that was just written: status 9009, "not recognized", and nothing ran.
+const int kCommandNotFound = 9009;
+const int kRetriesWhenNotFound = 3;
+#endif
+
 int RunCommand(const std::string& command) {
   int status = system(command.c_str());
 #ifdef _WIN32
+  for (int retry = 0; retry < kRetriesWhenNotFound && status == kCommandNotFound; ++retry)
+    status = system(command.c_str());
   return status;
 #else
   if (status == -1) return -1;
@@ -68,7 +77,20 @@ int RunCommand(const std::string& command) {
 #endif
 }
 
+static std::string CommandOutputOnce(const std::string& command, int* status);
+
 std::string CommandOutput(const std::string& command, int* status) {
+  int result = -1;
+  std::string output = CommandOutputOnce(command, &result);
+#ifdef _WIN32
+  for (int retry = 0; retry < kRetriesWhenNotFound && result == kCommandNotFound; ++retry)
+    output = CommandOutputOnce(command, &result);
+#endif
+  if (status) *status = result;
+  return output;
+}
+
+static std::string CommandOutputOnce(const std::string& command, int* status) {
   std::string output;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) {
