@@ -53,7 +53,7 @@ void AppendRegisterList(std::string& text, const HAL_STRUCT& record) {
   for (int i = 0; i < count; ++i) {
     const REG_CFG& entry = record.Regs[i];
     AppendFormat(text, "        {%s,0x%02x},   /* Reg %4xh */\n", RegisterSymbol(entry.Index),
-                 static_cast<unsigned>(entry.Value), static_cast<unsigned>(entry.Index));
+                 RegisterEntryValue(entry), static_cast<unsigned>(entry.Index));
   }
   // A full list has no room for the end marker: a 101st initialiser would not compile.
   if (count < kMaxRegCfg) text += "        {FINISHED_REG_CFG,              0x00}\n";

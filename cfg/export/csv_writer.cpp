@@ -21,7 +21,7 @@ std::string CsvListingText() {
   for (int i = 0; i < count; ++i) {
     const REG_CFG& entry = record.Regs[i];
     AppendFormat(text, "%04Xh, %02Xh, %-51s ", static_cast<unsigned>(entry.Index),
-                 static_cast<unsigned>(entry.Value), RegisterDescription(entry.Index));
+                 RegisterEntryValue(entry), RegisterDescription(entry.Index));
     text += (i % 2 == 1) ? "\n" : ",";
   }
   text += "\n";

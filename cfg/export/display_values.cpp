@@ -31,3 +31,7 @@ int RegisterListLength(const HAL_STRUCT& record) {
   while (count < kMaxRegCfg && record.Regs[count].Index != FINISHED_REG_CFG) ++count;
   return count;
 }
+
+unsigned RegisterEntryValue(const REG_CFG& entry) {
+  return entry.Value & 0xFFu;
+}

@@ -23,4 +23,8 @@ uint32_t GetLineStrideBytes();
 // Number of register-list entries before the end marker, at most 100.
 int RegisterListLength(const HAL_STRUCT& record);
 
+// The register value an entry carries: the low byte of its Value. A record
+// compiled elsewhere may hold a high byte, which the chip never receives.
+unsigned RegisterEntryValue(const REG_CFG& entry);
+
 #endif

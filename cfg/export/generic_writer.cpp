@@ -92,7 +92,7 @@ std::string GenericHeaderText() {
   for (int i = 0; i < count; ++i) {
     const REG_CFG& entry = record.Regs[i];
     AppendFormat(text, "\n    {0x%02X,0x%02X},   // %s", static_cast<unsigned>(entry.Index),
-                 static_cast<unsigned>(entry.Value), RegisterDescription(entry.Index));
+                 RegisterEntryValue(entry), RegisterDescription(entry.Index));
   }
   text += "\n};\n\n";
   return text;

@@ -92,7 +92,7 @@ std::string ModeHeaderText() {
   for (int i = 0; i < count; ++i) {
     const REG_CFG& entry = record.Regs[i];
     AppendFormat(text, "        0x%04x,0x%02x,   // %s \n", static_cast<unsigned>(entry.Index),
-                 static_cast<unsigned>(entry.Value), RegisterDescription(entry.Index));
+                 RegisterEntryValue(entry), RegisterDescription(entry.Index));
   }
   text += "        0xFFFF,0x00\n";
   text += "        }\n";

@@ -58,3 +58,8 @@ TEST_F(CsvWriterTest, EntryPadsTheDescriptionTo51Characters) {
   ASSERT_GE(text.size(), tail.size());
   EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
 }
+
+TEST_F(CsvWriterTest, RegisterValueIsTheLowByteOfTheEntry) {
+  SetRegisterList(&WorkingRecord, {{0x70, 0x1234}});
+  EXPECT_NE(CsvListingText().find("\n0070h, 34h, Display Mode Register"), std::string::npos);
+}

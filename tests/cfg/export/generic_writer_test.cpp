@@ -175,3 +175,9 @@ TEST_F(GenericWriterTest, CompiledHeaderHoldsTheRegisterList) {
   expected += RegisterPairsText(WorkingRecord);
   EXPECT_EQ(output, expected);
 }
+
+TEST_F(GenericWriterTest, RegisterValueIsTheLowByteOfTheEntry) {
+  SetRegisterList(&WorkingRecord, {{0x70, 0x1234}});
+  EXPECT_NE(GenericHeaderText().find("\n    {0x70,0x34},   // Display Mode Register"),
+            std::string::npos);
+}

@@ -196,3 +196,9 @@ TEST_F(ModeWriterTest, CompiledInsideAModeTableInitialiser) {
   expected += RegisterPairsText(WorkingRecord);
   EXPECT_EQ(output, expected);
 }
+
+TEST_F(ModeWriterTest, RegisterValueIsTheLowByteOfTheEntry) {
+  SetRegisterList(&WorkingRecord, {{0x70, 0x1234}});
+  EXPECT_NE(ModeHeaderText().find("        0x0070,0x34,   // Display Mode Register \n"),
+            std::string::npos);
+}
