@@ -82,9 +82,12 @@ enum class RegisterLine { kValue, kFinished, kMalformed };
 
 // One line of the register list, "{REG_SYMBOL   ,0xVV},  /* ... */". The
 // symbol ends at a blank or a comma; the value is the two hexadecimal digits
-// after the first "0x" from the symbol on (more digits are not read).
+// after the first "0x" from the symbol on (more digits are not read). The
+// list ends at the end marker's line or at the brace that closes the list: a
+// full list of 100 entries is exported without an end marker.
 RegisterLine ParseRegisterLine(const char* line, std::string* symbol, unsigned* value) {
   const char* p = SkipBlanks(line);
+  if (*p == '}') return RegisterLine::kFinished;
   if (*p) ++p;  // the opening brace
   p = SkipBlanks(p);
   const char* wordEnd = p;
@@ -206,7 +209,10 @@ bool ImportAppcfg(const char* chosenPath) {
     std::error_code error;
     path = (std::filesystem::temp_directory_path(error) / "appcfg.h").string();
   }
-  FILE* file = fopen(path.c_str(), "r");
+  // A folder (or anything else that is not a plain file) cannot be a header;
+  // it is refused before opening, where some systems would accept it.
+  std::error_code error;
+  FILE* file = std::filesystem::is_regular_file(path, error) ? fopen(path.c_str(), "r") : nullptr;
   if (!file) {
     ShowMessage(nullptr, kMsgOk | kMsgIconError, "Failed to open file %s", path.c_str());
     return false;

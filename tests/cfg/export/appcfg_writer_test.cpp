@@ -225,3 +225,39 @@ TEST_F(AppcfgWriterTest, ExportThenImportGivesTheRecordBack) {
   EXPECT_EQ(WorkingRecord.BusClk, original.BusClk);
   EXPECT_EQ(memcmp(&WorkingRecord, &original, sizeof(HAL_STRUCT)), 0);
 }
+
+// A Value with a high byte (a record compiled elsewhere) is written as the
+// register value the chip gets, its low byte: "0x1234" would import as 12h.
+TEST_F(AppcfgWriterTest, RegisterValueIsTheLowByteOfTheEntry) {
+  SetRegisterList(&WorkingRecord, {{0x70, 0x1234}});
+  EXPECT_NE(
+      AppcfgHeaderText().find("        {REG_DISPLAY_MODE              ,0x34},   /* Reg   70h */\n"),
+      std::string::npos);
+}
+
+// A full list has no end-marker line; the brace that closes the list ends it
+// on import, and the value lines behind it are still read.
+TEST_F(AppcfgWriterTest, FullListWithoutTerminatorImportsBack) {
+  ResetRecords();
+  // 100 entries over the default record's 54 registers: each register twice,
+  // with the same value both times.
+  std::vector<REG_CFG> entries;
+  for (int i = 0; i < kMaxRegCfg; ++i) {
+    int k = i % 54;
+    entries.push_back(REG_CFG{kDefaultHalStruct.Regs[k].Index, static_cast<uint16_t>(k * 3 + 1)});
+  }
+  SetRegisterList(&WorkingRecord, entries);
+  WorkingRecord.ClkI2 = 14318;
+  TempDir dir;
+  std::string path = dir.File("appcfg.h");
+  ASSERT_TRUE(WriteExport(kExportAppcfg, path.c_str()));
+  LoadedRecord = WorkingRecord;
+  for (REG_CFG& entry : LoadedRecord.Regs) entry.Value = 0;
+  LoadedRecord.ClkI2 = 0;
+  ASSERT_TRUE(ImportAppcfg(path.c_str()));
+  EXPECT_TRUE(messages.Messages().empty());
+  for (int k = 0; k < 54; ++k) {
+    EXPECT_EQ(GetRegister(kDefaultHalStruct.Regs[k].Index), unsigned(k * 3 + 1)) << k;
+  }
+  EXPECT_EQ(WorkingRecord.ClkI2, 14318u);
+}

@@ -247,4 +247,18 @@ TEST_F(AppcfgImportTest, UnreadableFileIsReported) {
   std::string path = dir.File("missing.h");
   EXPECT_FALSE(ImportAppcfg(path.c_str()));
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Failed to open file " + path});
+  // A folder cannot be opened as a header either, on every system.
+  messages.Clear();
+  EXPECT_FALSE(ImportAppcfg(dir.Path().c_str()));
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Failed to open file " + dir.Path()});
+}
+
+// The export leaves the end-marker line out of a full list; the brace that
+// closes the list then ends it, and the value lines behind it are read.
+TEST_F(AppcfgImportTest, ClosingBraceEndsAListWithoutEndMarker) {
+  std::string header = Replaced(kHeader, "        {FINISHED_REG_CFG,              0x00}\n", "");
+  ASSERT_TRUE(Import(header));
+  EXPECT_TRUE(messages.Messages().empty());
+  EXPECT_EQ(Loaded(0x70), 0x04u);
+  EXPECT_EQ(LoadedRecord.ClkI2, 14318u);
 }
