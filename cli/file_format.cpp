@@ -2,8 +2,16 @@
 
 #include "common/text_read.h"
 
+size_t LeadingLineEnds(const char* bytes, size_t length) {
+  size_t count = 0;
+  while (count < length && (bytes[count] == '\r' || bytes[count] == '\n')) ++count;
+  return count;
+}
+
 bool LooksLikeSRecord(const char* bytes, size_t length) {
-  return length >= 2 && bytes[0] == 'S' && bytes[1] >= '0' && bytes[1] <= '9';
+  size_t start = LeadingLineEnds(bytes, length);
+  return length - start >= 2 && bytes[start] == 'S' && bytes[start + 1] >= '0' &&
+         bytes[start + 1] <= '9';
 }
 
 FileFormat FileFormatByName(const std::string& path) {

@@ -10,7 +10,11 @@
 
 #include "command_line.h"
 
-// S-record text: the first character is "S" and the second a digit.
+// Number of CR and LF characters the bytes begin with.
+size_t LeadingLineEnds(const char* bytes, size_t length);
+
+// S-record text: after any CR and LF characters (which the S-record reader
+// skips too) come "S" and a digit.
 bool LooksLikeSRecord(const char* bytes, size_t length);
 
 // The form by name: ".S9", ".IDP", ".LVB" are S-record, ".exe" and ".ELF"

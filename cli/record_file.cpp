@@ -8,13 +8,25 @@
 
 namespace {
 
+// The first two characters of the file behind any leading line ends (fewer
+// at the end of the file).
+size_t ReadFirstCharacters(const std::string& path, char (&characters)[2]) {
+  std::ifstream in(path, std::ios::binary);
+  size_t length = 0;
+  char block[4096];
+  while (length < sizeof characters && in.read(block, sizeof block).gcount() > 0) {
+    size_t got = static_cast<size_t>(in.gcount());
+    size_t at = length == 0 ? LeadingLineEnds(block, got) : 0;
+    while (at < got && length < sizeof characters) characters[length++] = block[at++];
+  }
+  return length;
+}
+
 StorageForm StorageFormOf(const std::string& path, FileFormat format) {
   char firstBytes[2] = {0, 0};
   size_t length = 0;
   if (format == FileFormat::kAuto && FileFormatByName(path) == FileFormat::kAuto) {
-    std::ifstream in(path, std::ios::binary);
-    in.read(firstBytes, sizeof firstBytes);
-    length = static_cast<size_t>(in.gcount());
+    length = ReadFirstCharacters(path, firstBytes);
   }
   // A file that cannot be read is left to the reader, which reports it.
   switch (ChooseFileFormat(path, format, firstBytes, length)) {

@@ -181,4 +181,14 @@ TEST(FileFormat, KnownNamesDecideThenTheFirstBytes) {
       << "--format wins over the name";
 }
 
+// The S-record reader skips line ends before a record; so does the detection.
+TEST(FileFormat, LeadingLineEndsAreSkippedAsTheReaderSkipsThem) {
+  EXPECT_TRUE(LooksLikeSRecord("\r\n\nS0", 5));
+  EXPECT_TRUE(LooksLikeSRecord("\nS1", 3));
+  EXPECT_FALSE(LooksLikeSRecord("\r\nS", 3));
+  EXPECT_FALSE(LooksLikeSRecord(" S0", 3));
+  EXPECT_FALSE(LooksLikeSRecord("\n\n", 2));
+  EXPECT_EQ(LeadingLineEnds("\r\n\r\nS", 5), 4u);
+}
+
 }  // namespace

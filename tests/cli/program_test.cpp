@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <string.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -448,6 +449,45 @@ TEST_F(ProgramTest, ConfigureWritesEveryTargetAndReportsTheFailingOnes) {
   EXPECT_EQ(RegisterLine(second.out, "11"), "REG[11h] = 07h");
   EXPECT_NE(second.out.find("RegAddr:       0x00002000\n"), std::string::npos);
   EXPECT_EQ(RegisterLine(Qlccfg({"show", "first.bin"}).out, "11"), "REG[11h] = 07h");
+}
+
+// Installed programs and checkouts are often read-only: the copy -o makes
+// must take the record, and a second run over that copy must work too.
+TEST_F(ProgramTest, OutputCopyOfAReadOnlyProgramIsWritableAndTakesTheRecordEveryTime) {
+  namespace fs = std::filesystem;
+  std::string image = MakeImage("image.bin");
+  fs::permissions(image, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  for (const char* value : {"REG_MOD_RATE=5", "REG_MOD_RATE=6"}) {
+    Result set = Qlccfg({"set", image, value, "-o", "copy.bin"});
+    ASSERT_EQ(set.status, 0) << set.err;
+    EXPECT_NE(fs::status(File("copy.bin")).permissions() & fs::perms::owner_write, fs::perms::none);
+  }
+  EXPECT_EQ(RegisterLine(Qlccfg({"show", "copy.bin"}).out, "11"), "REG[11h] = 06h");
+  fs::permissions(image, fs::perms::owner_write, fs::perm_options::add);
+}
+
+TEST_F(ProgramTest, SRecordFileWithoutExtensionMayBeginWithLineEnds) {
+  REQUIRE_LINUX_TOOLS("objcopy");
+  MakeImage("image.bin");
+  ASSERT_EQ(RunCommand("objcopy -I binary -O srec " + Quote(File("image.bin")) + " " +
+                       Quote(File("image.srec"))),
+            0);
+  // More line ends than one block of the detection reads.
+  WriteFileBytes(File("image_srec"), std::string(5000, '\n') + ReadFileBytes(File("image.srec")));
+  Result set = Qlccfg({"set", "image_srec", "REG_MOD_RATE=9"});
+  ASSERT_EQ(set.status, 0) << set.err;
+  EXPECT_EQ(RegisterLine(Qlccfg({"show", "image_srec"}).out, "11"), "REG[11h] = 09h");
+  EXPECT_EQ(ReadFileBytes(File("image_srec")).substr(0, 5001), std::string(5000, '\n') + "S");
+}
+
+TEST_F(ProgramTest, AFolderGivenAsTheHeaderCannotBeOpened) {
+  std::string image = MakeImage("image.bin");
+  std::filesystem::create_directory(File("headers"));
+  Result imported = Qlccfg({"import", image, "headers"});
+  EXPECT_EQ(imported.status, 1);
+  EXPECT_EQ(imported.err,
+            "Failed to open file headers\nERROR: File \"headers\" is not configurable!\n");
 }
 
 const char kDefinitions[] =
