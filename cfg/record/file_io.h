@@ -1,5 +1,5 @@
 // The one platform layer of the configurable-file code: opening, positioning,
-// reading, writing and copying files. One implementation uses the Win32 file
+// reading and writing files. One implementation uses the Win32 file
 // calls, the other POSIX descriptors; the callers are the same on both.
 #ifndef QLC_CFG_RECORD_FILE_IO_H
 #define QLC_CFG_RECORD_FILE_IO_H
@@ -31,9 +31,5 @@ void CloseFileHandle(FileHandle file);
 // caller then reads the file into memory). Release it with UnmapFileCopy.
 uint8_t* MapFileCopy(FileHandle file, size_t length);
 void UnmapFileCopy(uint8_t* view, size_t length);
-
-// Copies source over target, creating or replacing it. Copying a file onto
-// itself leaves it as it is and succeeds.
-bool CopyFileOver(const char* source, const char* target);
 
 #endif

@@ -4,8 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <new>
-
 #include "file_io.h"
 
 // Each transfer stays well below what a single read or write accepts.
@@ -91,45 +89,4 @@ uint8_t* MapFileCopy(FileHandle file, size_t length) {
 
 void UnmapFileCopy(uint8_t* view, size_t length) {
   if (view) munmap(view, length);
-}
-
-bool CopyFileOver(const char* source, const char* target) {
-  FileHandle input;
-  if (!OpenFileForReading(source, &input)) return false;
-  int in = static_cast<int>(input.value);
-  struct stat sourceStatus;
-  struct stat targetStatus;
-  if (fstat(in, &sourceStatus) != 0) {
-    close(in);
-    return false;
-  }
-  // Truncating the target would destroy the source when both are one file.
-  if (stat(target, &targetStatus) == 0 && targetStatus.st_dev == sourceStatus.st_dev &&
-      targetStatus.st_ino == sourceStatus.st_ino) {
-    close(in);
-    return true;
-  }
-  int out = open(target, O_WRONLY | O_CREAT | O_TRUNC, 0666);
-  if (out < 0) {
-    close(in);
-    return false;
-  }
-  // Keep the program's permission bits, as copying a program should; the
-  // content is what matters, so a refusal here is not a failure.
-  (void)fchmod(out, sourceStatus.st_mode & 07777);
-  static const size_t kChunk = 1 << 20;
-  char* chunk = new (std::nothrow) char[kChunk];
-  bool ok = chunk != nullptr;
-  FileHandle output{out};
-  while (ok) {
-    ssize_t got = read(in, chunk, kChunk);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) ok = false;
-    if (got <= 0) break;
-    ok = WriteToFile(output, chunk, static_cast<size_t>(got)) == static_cast<size_t>(got);
-  }
-  delete[] chunk;
-  if (close(out) != 0) ok = false;
-  close(in);
-  return ok;
 }

@@ -81,31 +81,6 @@ void CloseFileHandle(FileHandle file) {
   CloseHandle(ToHandle(file));
 }
 
-static bool SameFile(const char* first, const char* second) {
-  HANDLE a = CreateFileA(first, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (a == INVALID_HANDLE_VALUE) return false;
-  HANDLE b = CreateFileA(second, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  bool same = false;
-  if (b != INVALID_HANDLE_VALUE) {
-    BY_HANDLE_FILE_INFORMATION infoA;
-    BY_HANDLE_FILE_INFORMATION infoB;
-    same = GetFileInformationByHandle(a, &infoA) && GetFileInformationByHandle(b, &infoB) &&
-           infoA.dwVolumeSerialNumber == infoB.dwVolumeSerialNumber &&
-           infoA.nFileIndexHigh == infoB.nFileIndexHigh &&
-           infoA.nFileIndexLow == infoB.nFileIndexLow;
-    CloseHandle(b);
-  }
-  CloseHandle(a);
-  return same;
-}
-
-bool CopyFileOver(const char* source, const char* target) {
-  if (SameFile(source, target)) return true;
-  return CopyFileA(source, target, FALSE) != 0;
-}
-
 // A mapped view would keep the file open and so block the unshared open that
 // saving into the same file needs: the file is read into memory instead.
 uint8_t* MapFileCopy(FileHandle, size_t) {

@@ -272,46 +272,71 @@ bool LocateRecord(SRecordReader* reader) {
   return true;
 }
 
+// A patch in progress: the reader stands on the record's bytes in text, and
+// changed covers every character that has been given a new value so far.
+struct SRecordPatch {
+  SRecordReader reader;
+  uint8_t* text;
+  TextSpan changed;
+};
+
+void StoreCharacter(SRecordPatch* patch, size_t at, uint8_t character) {
+  if (patch->text[at] == character) return;
+  patch->text[at] = character;
+  TextSpan& changed = patch->changed;
+  if (changed.begin == changed.end) {
+    changed.begin = at;
+    changed.end = at + 1;
+  } else {
+    if (at < changed.begin) changed.begin = at;
+    if (at + 1 > changed.end) changed.end = at + 1;
+  }
+}
+
+void StoreHexByte(SRecordPatch* patch, size_t at, uint8_t byte) {
+  StoreCharacter(patch, at, static_cast<uint8_t>(kUpperHex[byte >> 4]));
+  StoreCharacter(patch, at + 1, static_cast<uint8_t>(kUpperHex[byte & 0xF]));
+}
+
 // Rewrites the current record's data and checksum characters from its line
 // buffer; the rest of the line is left as it stands.
-bool ReemitRecord(const SRecordReader& reader, uint8_t* text) {
+bool ReemitRecord(SRecordPatch* patch) {
+  const SRecordReader& reader = patch->reader;
   if (reader.text[reader.lineStart] != 'S') return false;
   unsigned type = static_cast<unsigned>(reader.text[reader.lineStart + 1] - '0');
   if (!IsDataRecordType(type)) return false;
-  uint8_t* at = text + reader.lineStart + 4 + 2 * reader.addressBytes;
+  size_t at = reader.lineStart + 4 + 2 * size_t(reader.addressBytes);
   unsigned sum = reader.headerSum;
-  for (unsigned i = 0; i < reader.dataCount; ++i) {
+  for (unsigned i = 0; i < reader.dataCount; ++i, at += 2) {
     uint8_t byte = reader.Data()[i];
     sum += byte;
-    *at++ = static_cast<uint8_t>(kUpperHex[byte >> 4]);
-    *at++ = static_cast<uint8_t>(kUpperHex[byte & 0xF]);
+    StoreHexByte(patch, at, byte);
   }
-  uint8_t checksum = static_cast<uint8_t>(~sum);
-  at[0] = static_cast<uint8_t>(kUpperHex[checksum >> 4]);
-  at[1] = static_cast<uint8_t>(kUpperHex[checksum & 0xF]);
+  StoreHexByte(patch, at, static_cast<uint8_t>(~sum));
   return true;
 }
 
-bool PutByte(SRecordReader* reader, uint8_t* text, uint8_t byte) {
+bool PutByte(SRecordPatch* patch, uint8_t byte) {
+  SRecordReader* reader = &patch->reader;
   while (reader->dataIndex >= reader->dataCount) {
-    if (!ReemitRecord(*reader, text) || !ReadNextRecord(reader)) return false;
+    if (!ReemitRecord(patch) || !ReadNextRecord(reader)) return false;
   }
   reader->Data()[reader->dataIndex++] = byte;
   return true;
 }
 
-bool PutU16(SRecordReader* reader, uint8_t* text, uint16_t value) {
+bool PutU16(SRecordPatch* patch, uint16_t value) {
   uint8_t low = static_cast<uint8_t>(value & 0xFF);
   uint8_t high = static_cast<uint8_t>(value >> 8);
-  return reader->bigEndian ? PutByte(reader, text, high) && PutByte(reader, text, low)
-                           : PutByte(reader, text, low) && PutByte(reader, text, high);
+  return patch->reader.bigEndian ? PutByte(patch, high) && PutByte(patch, low)
+                                 : PutByte(patch, low) && PutByte(patch, high);
 }
 
-bool PutU32(SRecordReader* reader, uint8_t* text, uint32_t value) {
+bool PutU32(SRecordPatch* patch, uint32_t value) {
   uint16_t low = static_cast<uint16_t>(value & 0xFFFF);
   uint16_t high = static_cast<uint16_t>(value >> 16);
-  return reader->bigEndian ? PutU16(reader, text, high) && PutU16(reader, text, low)
-                           : PutU16(reader, text, low) && PutU16(reader, text, high);
+  return patch->reader.bigEndian ? PutU16(patch, high) && PutU16(patch, low)
+                                 : PutU16(patch, low) && PutU16(patch, high);
 }
 
 }  // namespace
@@ -344,27 +369,31 @@ namespace {
 
 // Patches a text that a full read has just accepted: every S-record touched
 // here has been checked, so the patch cannot stop half-way.
-bool PatchCheckedText(uint8_t* text, size_t length, const HAL_STRUCT& values) {
-  SRecordReader reader;
-  ResetReader(&reader, text, length);
-  if (!LocateRecord(&reader)) return false;
-  bool ok = PutU32(&reader, text, values.Flags);
+bool PatchCheckedText(uint8_t* text, size_t length, const HAL_STRUCT& values, TextSpan* changed) {
+  SRecordPatch patch;
+  ResetReader(&patch.reader, text, length);
+  patch.text = text;
+  patch.changed = TextSpan{0, 0};
+  if (!LocateRecord(&patch.reader)) return false;
+  bool ok = PutU32(&patch, values.Flags);
   for (const REG_CFG& entry : values.Regs) {
-    ok = ok && PutU16(&reader, text, entry.Index) && PutU16(&reader, text, entry.Value);
+    ok = ok && PutU16(&patch, entry.Index) && PutU16(&patch, entry.Value);
   }
-  for (uint8_t byte : values.GcpData) ok = ok && PutByte(&reader, text, byte);
-  ok = ok && PutU32(&reader, text, values.ClkI) && PutU32(&reader, text, values.ClkI2) &&
-       PutU32(&reader, text, values.BusClk) && PutU32(&reader, text, values.RegAddr) &&
-       PutU32(&reader, text, values.DispMemAddr) && PutU16(&reader, text, values.FrameRate) &&
-       PutU16(&reader, text, values.PowerOffDelay) && PutU16(&reader, text, values.PowerOnDelay);
-  return ok && ReemitRecord(reader, text);
+  for (uint8_t byte : values.GcpData) ok = ok && PutByte(&patch, byte);
+  ok = ok && PutU32(&patch, values.ClkI) && PutU32(&patch, values.ClkI2) &&
+       PutU32(&patch, values.BusClk) && PutU32(&patch, values.RegAddr) &&
+       PutU32(&patch, values.DispMemAddr) && PutU16(&patch, values.FrameRate) &&
+       PutU16(&patch, values.PowerOffDelay) && PutU16(&patch, values.PowerOnDelay);
+  if (!ok || !ReemitRecord(&patch)) return false;
+  if (changed) *changed = patch.changed;
+  return true;
 }
 
 }  // namespace
 
-bool PatchSRecordHal(uint8_t* text, size_t length, const HAL_STRUCT& values) {
+bool PatchSRecordHal(uint8_t* text, size_t length, const HAL_STRUCT& values, TextSpan* changed) {
   HAL_STRUCT check;
-  return ReadSRecordHal(text, length, &check) && PatchCheckedText(text, length, values);
+  return ReadSRecordHal(text, length, &check) && PatchCheckedText(text, length, values, changed);
 }
 
 bool WriteSRecordHal(const char* source, const char* target, bool preserveAddresses) {
@@ -376,8 +405,11 @@ bool WriteSRecordHal(const char* source, const char* target, bool preserveAddres
   if (!ReadSRecordHal(file.data.get(), file.length, &record)) return false;
   LoadedRecord = record;
 
-  // The whole text is patched in memory before the target is opened.
-  if (!PatchCheckedText(file.data.get(), file.length, RecordToSave(preserveAddresses)))
+  // The whole text is patched in memory before the target is opened; only the
+  // characters from the first to the last changed one go to the file.
+  TextSpan changed;
+  if (!PatchCheckedText(file.data.get(), file.length, RecordToSave(preserveAddresses), &changed))
     return false;
-  return WriteIntoTarget(target, 0, file.data.get(), file.length);
+  return WriteIntoTarget(target, changed.begin, file.data.get() + changed.begin,
+                         changed.end - changed.begin);
 }

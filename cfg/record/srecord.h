@@ -18,18 +18,29 @@
 // is only written on success.
 bool ReadSRecordHal(const uint8_t* text, size_t length, HAL_STRUCT* record);
 
+// Characters [begin, end) of a text; empty when begin equals end.
+struct TextSpan {
+  size_t begin;
+  size_t end;
+};
+
 // Puts values into the record found in text, in the record's own byte order,
 // rewriting the data and checksum characters of the S-records that hold it
-// (in upper case) and nothing else. IdString, the marker, Size and Reserved
-// keep the file's bytes. text is unchanged when this fails.
-bool PatchSRecordHal(uint8_t* text, size_t length, const HAL_STRUCT& values);
+// (in upper case) and nothing else; the text keeps its length. IdString, the
+// marker, Size and Reserved keep the file's bytes. text is unchanged when this
+// fails. On success changed (when given) covers the first to the last
+// character that now differs (empty when none does): writing those
+// characters back at their offset gives the file the whole patched text.
+bool PatchSRecordHal(uint8_t* text, size_t length, const HAL_STRUCT& values,
+                     TextSpan* changed = nullptr);
 
 // Writes the working record into the S-record file. With a target (non-null,
 // non-empty) the source is first copied to the target and the copy is
 // patched. The loaded record is refreshed from the file first;
 // preserveAddresses keeps the file's own RegAddr and DispMemAddr. The whole
 // text is patched in memory before the target is opened, so a damaged source
-// leaves the target as it was.
+// leaves the target as it was; then only the changed characters are written,
+// with one write at their offset.
 bool WriteSRecordHal(const char* source, const char* target, bool preserveAddresses);
 
 #endif

@@ -127,3 +127,13 @@ std::string DataStream(const std::string& text) {
   }
   return stream;
 }
+
+TextSpan DifferingSpan(const std::string& a, const std::string& b) {
+  TextSpan span{0, 0};
+  for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
+    if (a[i] == b[i]) continue;
+    if (span.begin == span.end) span.begin = i;
+    span.end = i + 1;
+  }
+  return span;
+}

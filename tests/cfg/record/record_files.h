@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cfg/record/srecord.h"
 #include "common/hal_struct.h"
 
 // The default record with a distinct value in every wide field, so that a
@@ -41,6 +42,10 @@ std::string DataStream(const std::string& text);
 
 // Lines of text, without their line ends.
 std::vector<std::string> SplitLines(const std::string& text);
+
+// The characters from the first to the last at which two texts differ;
+// empty when they do not.
+TextSpan DifferingSpan(const std::string& a, const std::string& b);
 
 // Whether the bytes of an S-record line are all upper-case hexadecimal.
 bool IsUpperCaseLine(const std::string& line);

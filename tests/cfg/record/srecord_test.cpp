@@ -30,9 +30,17 @@ bool Read(const std::string& text, HAL_STRUCT* record) {
   return ReadSRecordHal(buffer.bytes.get(), buffer.size, record);
 }
 
+// Patches text in place; on success the span the patch reports must be
+// exactly the one that differs, since a save writes only that span.
 bool Patch(std::string* text, const HAL_STRUCT& values) {
   ExactBuffer buffer(*text);
-  bool ok = PatchSRecordHal(buffer.bytes.get(), buffer.size, values);
+  TextSpan changed{7, 7};
+  bool ok = PatchSRecordHal(buffer.bytes.get(), buffer.size, values, &changed);
+  if (ok) {
+    TextSpan expected = DifferingSpan(*text, buffer.Text());
+    EXPECT_EQ(changed.begin, expected.begin);
+    EXPECT_EQ(changed.end, expected.end);
+  }
   *text = buffer.Text();
   return ok;
 }
@@ -145,6 +153,34 @@ TEST_F(SRecordTest, LowerCaseTextIsReadAndOnlyRewrittenLinesComeOutUpperCase) {
   EXPECT_EQ(rewritten, 30);
   EXPECT_FALSE(IsUpperCaseLine(b.back()));
   EXPECT_FALSE(IsUpperCaseLine(b[b.size() - 2]));
+}
+
+TEST_F(SRecordTest, ChangedSpanRunsFromTheFirstToTheLastCharacterThatDiffers) {
+  std::string text = MakeSRecordText(StreamAround(RecordImage(SampleRecord(), false)));
+  // The same values change nothing: the span is empty.
+  std::string same = text;
+  ASSERT_TRUE(Patch(&same, SampleRecord()));
+  EXPECT_EQ(same, text);
+  // The low byte of ClkI (data offset 7 + 456 = 463 behind the S0 line: data
+  // line 28, the line's last byte) changes its two data characters and the
+  // line's checksum.
+  HAL_STRUCT values = SampleRecord();
+  values.ClkI ^= 0xFF;
+  std::string patched = text;
+  ASSERT_TRUE(Patch(&patched, values));
+  TextSpan span = DifferingSpan(text, patched);
+  size_t lineStart = 0;
+  for (int line = 0; line < 1 + 28; ++line) lineStart = text.find("\r\n", lineStart) + 2;
+  EXPECT_EQ(span.begin, lineStart + 8 + 2 * 15);
+  EXPECT_EQ(span.end, text.find("\r\n", lineStart));
+  // Lower-case lines that hold record bytes come out in upper case even when
+  // no value changes: the span covers them too.
+  SRecordLayout layout;
+  layout.lowerCase = true;
+  std::string lower = MakeSRecordText(StreamAround(RecordImage(SampleRecord(), false)), layout);
+  std::string upper = lower;
+  ASSERT_TRUE(Patch(&upper, SampleRecord()));
+  EXPECT_NE(upper, lower);
 }
 
 TEST_F(SRecordTest, S2AndS3RecordsAreReadAndRewrittenLikeS1) {
