@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   cmake g++ make googletest libgtest-dev libbenchmark-dev clang-format
-  g++-mingw-w64-x86-64-posix wine wine64 xvfb
+  g++-mingw-w64-x86-64-posix wine wine64 xvfb x11-utils xdotool
   srecord libstb-dev imagemagick python3
   gcc-m68k-linux-gnu binutils-m68k-linux-gnu libc6-dev-m68k-cross
 )

@@ -1,0 +1,31 @@
+#include "panel_power.h"
+
+#include <stdint.h>
+
+#include "../../common/text_read.h"
+#include "../record/record.h"
+#include "panel_messages.h"
+
+// The integer result counts every digit ("1.5" gives 15).
+static bool ReadDelay(const char* text, uint16_t* delay) {
+  uint32_t integer = 0;
+  double fraction = 0;
+  if (!ReadDialogNumber(text ? text : "", &integer, &fraction) || integer > 0xFFFF) return false;
+  *delay = static_cast<uint16_t>(integer);
+  return true;
+}
+
+bool TakePowerDelays(const char* powerOffText, const char* powerOnText) {
+  uint16_t delay = 0;
+  if (!ReadDelay(powerOnText, &delay)) {
+    ShowPanelError(kCtlPowerOnDelay, "ERROR: Panel Power Connect Time!");
+    return false;
+  }
+  WorkingRecord.PowerOnDelay = delay;
+  if (!ReadDelay(powerOffText, &delay)) {
+    ShowPanelError(kCtlPowerOffDelay, "ERROR: Panel Power Disconnect Time!");
+    return false;
+  }
+  WorkingRecord.PowerOffDelay = delay;
+  return true;
+}

@@ -1,0 +1,61 @@
+#include "platforms.h"
+
+#include <stdio.h>
+
+#include "../../common/message.h"
+#include "../../common/text_read.h"
+#include "record.h"
+
+const Platform kPlatforms[kPlatformCount] = {
+    {"Vantor QEB56420A/B", 0, 0},
+    {"Motorola IDP68000", 0xF80000, 0xF00000},
+    {"Motorola IDP68032", 0x10A00000, 0x10E00000},
+    {"Hitachi SH-3 LCEVB", 0x14000000, 0x14200000},
+    {"Motorola DSP56654 (\"RedCap\")", 0x41000000, 0x41020000},
+};
+
+int PlatformOfRecord() {
+  for (int i = 0; i < kPlatformCount; ++i) {
+    if (kPlatforms[i].regAddr == WorkingRecord.RegAddr &&
+        kPlatforms[i].dispMemAddr == WorkingRecord.DispMemAddr)
+      return i;
+  }
+  return kUserDefinedPlatform;
+}
+
+std::string AddressText(uint32_t address) {
+  char text[16];
+  snprintf(text, sizeof text, "%x", address);
+  return text;
+}
+
+std::string PlatformAddressText(int platform, uint32_t address) {
+  return platform == kEvaluationBoard ? std::string() : AddressText(address);
+}
+
+static bool ReadNonZeroHex(const char* text, uint32_t* value) {
+  return ReadDialogHex(text ? text : "", value) && *value != 0;
+}
+
+bool TakeAddressEntries(int platform, const char* registerText, const char* displayBufferText,
+                        void* owner, AddressField* badField) {
+  *badField = kNoAddressField;
+  if (platform == kEvaluationBoard) {
+    WorkingRecord.RegAddr = 0;
+    WorkingRecord.DispMemAddr = 0;
+    return true;
+  }
+  uint32_t value = 0;
+  if (!ReadNonZeroHex(registerText, &value)) {
+    *badField = kRegisterAddressField;
+  } else {
+    WorkingRecord.RegAddr = value;
+    if (!ReadNonZeroHex(displayBufferText, &value))
+      *badField = kDisplayBufferAddressField;
+    else
+      WorkingRecord.DispMemAddr = value;
+  }
+  if (*badField == kNoAddressField) return true;
+  ShowMessage(owner, kMsgOk | kMsgIconError, "Non-zero hexadecimal value required!");
+  return false;
+}

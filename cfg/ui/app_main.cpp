@@ -1,0 +1,37 @@
+// 56420CFG.EXE: the configurator's window program. An optional argument names
+// a file to open at start (as the shell's "Open with" and a drop on the
+// program's icon hand it over).
+// clang-format off
+#include <windows.h>
+#include <shellapi.h>  // needs windows.h first
+// clang-format on
+
+#include <string>
+
+#include "main_window.h"
+#include "message_box.h"
+#include "predefined_panels.h"
+
+static std::string FileArgument() {
+  int count = 0;
+  LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::string file;
+  if (arguments && count > 1) {
+    int length = WideCharToMultiByte(CP_ACP, 0, arguments[1], -1, nullptr, 0, nullptr, nullptr);
+    if (length > 1) {
+      file.resize(static_cast<size_t>(length));
+      WideCharToMultiByte(CP_ACP, 0, arguments[1], -1, &file[0], length, nullptr, nullptr);
+      file.resize(static_cast<size_t>(length) - 1);
+    }
+  }
+  LocalFree(arguments);
+  return file;
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+  UseMessageBoxes();
+  LoadPredefinedPanels();
+  std::string file = FileArgument();
+  if (!CreateMainWindow(instance, show, file.c_str())) return 1;
+  return RunMessageLoop();
+}

@@ -1,0 +1,63 @@
+#include "controls.h"
+
+#include "../panel/panel_messages.h"
+
+std::string ControlText(HWND dialog, int id) {
+  HWND control = GetDlgItem(dialog, id);
+  int length = GetWindowTextLengthA(control);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  int got = GetWindowTextA(control, &text[0], length + 1);
+  text.resize(static_cast<size_t>(got > 0 ? got : 0));
+  return text;
+}
+
+void SetControlText(HWND dialog, int id, const std::string& text) {
+  SetDlgItemTextA(dialog, id, text.c_str());
+}
+
+bool IsChecked(HWND dialog, int id) {
+  return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
+
+void SetChecked(HWND dialog, int id, bool checked) {
+  CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void ShowChoiceList(HWND dialog, int id, const ChoiceList& list) {
+  HWND box = GetDlgItem(dialog, id);
+  SendMessageA(box, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(box, CB_RESETCONTENT, 0, 0);
+  SendMessageA(box, CB_INITSTORAGE, list.entries.size(), list.entries.size() * 8);
+  for (const std::string& entry : list.entries)
+    SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+  SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(list.selected), 0);
+  if (list.selected < 0) SetWindowTextA(box, list.text.c_str());
+  SendMessageA(box, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(box, nullptr, TRUE);
+}
+
+void ReadChoiceList(HWND dialog, int id, ChoiceList* list, bool selectionChanging) {
+  HWND box = GetDlgItem(dialog, id);
+  int selected = static_cast<int>(SendMessageA(box, CB_GETCURSEL, 0, 0));
+  bool valid = selected >= 0 && selected < static_cast<int>(list->entries.size());
+  list->selected = valid ? selected : -1;
+  if (selectionChanging && valid) {
+    list->text = list->entries[static_cast<size_t>(selected)];
+    return;
+  }
+  list->text = ControlText(dialog, id);
+  if (valid && list->text != list->entries[static_cast<size_t>(selected)]) list->selected = -1;
+}
+
+void FocusControl(HWND dialog, int id) {
+  HWND control = GetDlgItem(dialog, id);
+  if (control) SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
+void CarryOutPanelFocusRequests(HWND page) {
+  for (const PanelFocusRequest& request : TakePanelFocusRequests()) {
+    FocusControl(page, request.control);
+    if (request.selectAllText)
+      SendDlgItemMessageA(page, request.control, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+  }
+}

@@ -1,0 +1,32 @@
+// Moving values between a dialog's controls and plain data: texts, check
+// states and lists.
+#ifndef QLC_CFG_UI_CONTROLS_H
+#define QLC_CFG_UI_CONTROLS_H
+
+#include <windows.h>
+
+#include <string>
+
+#include "../panel/choice_list.h"
+
+std::string ControlText(HWND dialog, int id);
+void SetControlText(HWND dialog, int id, const std::string& text);
+bool IsChecked(HWND dialog, int id);
+void SetChecked(HWND dialog, int id, bool checked);
+
+// Fills a combo box with the list's entries and selects its entry (or, with
+// none selected, shows its typed text).
+void ShowChoiceList(HWND dialog, int id, const ChoiceList& list);
+// Reads the selection and, for an editable combo box, the text into list.
+// Typed text that differs from the selected entry counts as no selection.
+// While the selection is changing the box still shows the old text, so
+// selectionChanging takes the newly selected entry's text instead.
+void ReadChoiceList(HWND dialog, int id, ChoiceList* list, bool selectionChanging = false);
+
+// Moves the focus to a control the way the dialog manager does (an edit's
+// text gets selected).
+void FocusControl(HWND dialog, int id);
+// Carries out the focus requests the panel rules made (after their boxes).
+void CarryOutPanelFocusRequests(HWND page);
+
+#endif

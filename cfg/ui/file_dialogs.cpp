@@ -1,0 +1,75 @@
+#include "file_dialogs.h"
+
+#include <commdlg.h>
+
+#include "../record/file_commands.h"
+
+// Description and pattern of each filter of the Open dialog, in order.
+static const char* const kOpenFilters[][2] = {
+    {"All Configurable Executable Files", "*.exe;*.s9;*.idp;*.elf;*.lvb"},
+    {"EXE Files", "*.exe"},
+    {"ELF Files", "*.ELF"},
+    {"S9 Files", "*.S9"},
+    {"IDP Files", "*.IDP"},
+    {"LVEB-SH3 Files", "*.LVB"},
+    {"APPCFG.H File", "APPCFG.H"},
+    {"All Files (*.*)", "*.*"},
+};
+
+FileDialogRequest OpenFileRequest() {
+  FileDialogRequest request;
+  request.save = false;
+  request.title = "Open File";
+  for (const auto& filter : kOpenFilters) {
+    request.filter += filter[0];
+    request.filter += '\0';
+    request.filter += filter[1];
+    request.filter += '\0';
+  }
+  request.defaultExtension = "exe";
+  return request;
+}
+
+FileDialogRequest SaveAsRequest(const std::string& currentFile) {
+  FileDialogRequest request;
+  request.save = true;
+  request.title = "Save As";
+  request.defaultExtension = SaveAsDefaultExtension(currentFile);
+  request.initialName = currentFile;
+  return request;
+}
+
+static bool SystemFileDialog(HWND owner, const FileDialogRequest& request, std::string* chosen) {
+  char name[MAX_PATH * 4] = "";
+  request.initialName.copy(name, sizeof name - 1);
+  std::string filter = request.filter;
+  filter += '\0';  // the list ends with an empty pair
+  OPENFILENAMEA dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = request.filter.empty() ? nullptr : filter.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = name;
+  dialog.nMaxFile = sizeof name;
+  dialog.lpstrTitle = request.title;
+  dialog.lpstrDefExt =
+      request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+  if (!request.save) dialog.Flags |= OFN_FILEMUSTEXIST;
+  BOOL confirmed = request.save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+  if (!confirmed) return false;
+  *chosen = name;
+  return true;
+}
+
+static FileChooser g_chooser = SystemFileDialog;
+
+FileChooser SetFileChooser(FileChooser chooser) {
+  FileChooser previous = g_chooser;
+  g_chooser = chooser ? chooser : SystemFileDialog;
+  return previous;
+}
+
+bool ChooseFile(HWND owner, const FileDialogRequest& request, std::string* chosen) {
+  return g_chooser(owner, request, chosen);
+}

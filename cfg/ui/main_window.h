@@ -1,0 +1,34 @@
+// The configurator's main window: the tab control with one page at a time,
+// the menu and its file commands, dropped files, and the message loop.
+#ifndef QLC_CFG_UI_MAIN_WINDOW_H
+#define QLC_CFG_UI_MAIN_WINDOW_H
+
+#include <windows.h>
+
+#include <string>
+
+// Start-up: common controls, the window class "56420CFG", the main window from
+// dialog 101, its six tabs and the tooltips; shows the window, builds the
+// General page and, given a file, opens it. Null when the window could not be
+// made (nothing is left behind).
+HWND CreateMainWindow(HINSTANCE instance, int show, const char* fileToOpen = nullptr);
+
+// The keyboard handling of the message loop for one message: Ctrl+Tab,
+// Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp move between the tabs, then
+// the open page's dialog keys (Tab, arrows, mnemonics), then the main
+// window's. True when the message was consumed (dispatched or handled).
+bool PreTranslateMainWindowMessage(MSG* message);
+
+// Runs until the quit message (the main window was destroyed); returns the
+// program's exit code, 0.
+int RunMessageLoop();
+
+HWND MainWindow();
+HWND TabControl();
+HWND OpenPage();
+int OpenPageIndex();
+// Full, upper-cased path of the file Open chose; empty before the first
+// successful Open.
+const std::string& CurrentFileName();
+
+#endif

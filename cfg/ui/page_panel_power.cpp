@@ -1,0 +1,45 @@
+// Panel Power page: the two LCD power sequencing delays, taken at close.
+#include "../panel/panel_messages.h"
+#include "../panel/panel_power.h"
+#include "../record/record.h"
+#include "../record/tracking.h"
+#include "controls.h"
+#include "page_table.h"
+#include "pages.h"
+#include "resource.h"
+
+static_assert(IDC_POWER_OFF_DELAY == kCtlPowerOffDelay && IDC_POWER_ON_DELAY == kCtlPowerOnDelay,
+              "the rule names the page's fields");
+
+static void OpenPanelPowerPage(HWND page) {
+  SetPanelMessageOwner(page);  // the rule's boxes belong to this page
+  SetDlgItemInt(page, IDC_POWER_OFF_DELAY, WorkingRecord.PowerOffDelay, FALSE);
+  SetDlgItemInt(page, IDC_POWER_ON_DELAY, WorkingRecord.PowerOnDelay, FALSE);
+}
+
+static void ClosePanelPowerPage(HWND page) {
+  std::string off = ControlText(page, IDC_POWER_OFF_DELAY);
+  std::string on = ControlText(page, IDC_POWER_ON_DELAY);
+  if (TakePowerDelays(off.c_str(), on.c_str())) {
+    ReportRecalculatedRegisters();
+    return;
+  }
+  CarryOutPanelFocusRequests(page);
+  RefusePageClose(page);
+}
+
+INT_PTR CALLBACK PanelPowerPageProc(HWND page, UINT message, WPARAM, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      OpenPanelPowerPage(page);
+      return TRUE;
+    case kMsgPageClose:
+      ClosePanelPowerPage(page);
+      return TRUE;
+    case WM_DESTROY:
+      if (PanelMessageOwner() == page) SetPanelMessageOwner(nullptr);
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}

@@ -1,0 +1,59 @@
+// Preference page: rotation, colour depth and video invert reach the record
+// at once, with the start address and line offset kept in step.
+#include "../panel/preference.h"
+#include "../panel/timing.h"
+#include "../record/record.h"
+#include "../record/tracking.h"
+#include "controls.h"
+#include "page_colours.h"
+#include "page_table.h"
+#include "pages.h"
+#include "resource.h"
+
+// Buttons by rotation code 0..3 and by colour depth code 0..4.
+static const int kRotationButtons[] = {IDC_PREFERENCE_ROTATE_0, IDC_PREFERENCE_ROTATE_90,
+                                       IDC_PREFERENCE_ROTATE_180, IDC_PREFERENCE_ROTATE_270};
+static const int kDepthButtons[] = {IDC_PREFERENCE_1BPP, IDC_PREFERENCE_2BPP, IDC_PREFERENCE_4BPP,
+                                    IDC_PREFERENCE_8BPP, IDC_PREFERENCE_16BPP};
+static const unsigned kRotationCount = sizeof kRotationButtons / sizeof kRotationButtons[0];
+static const unsigned kDepthCount = sizeof kDepthButtons / sizeof kDepthButtons[0];
+
+enum { kSoftwareInvertBit = 0x10, kHardwareInvertBit = 0x20 };
+
+static void OpenPreferencePage(HWND page) {
+  for (int id : kRotationButtons) SetChecked(page, id, false);
+  for (int id : kDepthButtons) SetChecked(page, id, false);
+  unsigned depth = GetColorDepthCode();
+  if (depth < kDepthCount) SetChecked(page, kDepthButtons[depth], true);
+  unsigned mode = GetRegister(kRegDisplayMode);
+  SetChecked(page, IDC_PREFERENCE_SOFTWARE_INVERT, (mode & kSoftwareInvertBit) != 0);
+  SetChecked(page, IDC_PREFERENCE_HARDWARE_INVERT, (mode & kHardwareInvertBit) != 0);
+  SetChecked(page, kRotationButtons[GetRotation() % kRotationCount], true);
+}
+
+static void ButtonClicked(HWND page, int id) {
+  for (unsigned code = 0; code < kRotationCount; ++code)
+    if (id == kRotationButtons[code] && IsChecked(page, id)) SetRotation(code);
+  for (unsigned code = 0; code < kDepthCount; ++code)
+    if (id == kDepthButtons[code] && IsChecked(page, id)) SetColorDepth(code);
+  if (id == IDC_PREFERENCE_SOFTWARE_INVERT) SetSoftwareInvert(IsChecked(page, id));
+  if (id == IDC_PREFERENCE_HARDWARE_INVERT) SetHardwareInvert(IsChecked(page, id));
+}
+
+INT_PTR CALLBACK PreferencePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      OpenPreferencePage(page);
+      return TRUE;
+    case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED) ButtonClicked(page, LOWORD(wParam));
+      return TRUE;
+    case kMsgPageClose:
+      ReportRecalculatedRegisters();
+      return TRUE;
+    case WM_CTLCOLORSTATIC:
+      return NoteColours(wParam, lParam, {IDC_PREFERENCE_NOTE});
+    default:
+      return FALSE;
+  }
+}

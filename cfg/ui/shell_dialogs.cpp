@@ -1,0 +1,3 @@
+#include "shell_dialogs.h"
+
+ShellDialogs CommandDialogs = {RunConfigureMultiple, RunExportDialog, RunAboutBox};

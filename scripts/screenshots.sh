@@ -1,0 +1,57 @@
+#!/bin/bash
+# Builds the Windows configurator, starts 56420CFG.EXE under Wine on a private
+# Xvfb display with the built 56420BMP.EXE loaded, and saves a picture of each
+# tab into FOLDER (general.png, preference.png, ...). The tabs are changed
+# with Ctrl+PageDown, as a user would.
+# Usage: scripts/screenshots.sh FOLDER
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+folder=${1:?usage: scripts/screenshots.sh FOLDER}
+mkdir -p "$folder"
+folder=$(cd "$folder" && pwd)
+build="$root/build/windows"
+cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+cmake --build "$build" --target 56420cfg 56420bmp -j "$(nproc)" >/dev/null
+bin="$build/bin"
+export WINEPREFIX=${WINEPREFIX:-/tmp/qlc-wineprefix}
+export WINEDEBUG=-all
+
+# The rest runs on its own display.
+if [ "${QLC_SCREENSHOT_DISPLAY:-}" != yes ]; then
+  QLC_SCREENSHOT_DISPLAY=yes DISPLAY= exec "$root/scripts/with-display.sh" "$0" "$folder"
+fi
+[ -d "$WINEPREFIX" ] || wineboot -i >/dev/null 2>&1 || true
+# Without a window manager Wine draws the caption and frame itself.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+
+work=$(mktemp -d)
+trap 'kill $program 2>/dev/null || true; wait $program 2>/dev/null || true; rm -rf "$work"' EXIT
+cp "$bin/56420BMP.exe" "$work/56420BMP.EXE"
+wine "$bin/56420CFG.EXE" "$(winepath -w "$work/56420BMP.EXE")" >/dev/null 2>&1 &
+program=$!
+
+window=""
+for _ in $(seq 1 100); do
+  window=$(xdotool search --name "^56420CFG : " 2>/dev/null | head -n1 || true)
+  [ -n "$window" ] && break
+  sleep 0.2
+done
+if [ -z "$window" ]; then
+  echo "56420CFG.EXE did not open its window" >&2
+  exit 1
+fi
+sleep 1
+
+# The window's frame on the screen, as "WxH+X+Y".
+geometry() {
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  echo "${WIDTH}x${HEIGHT}+${X}+${Y}"
+}
+
+for tab in general preference clocks panel panel-power registers; do
+  import -window root -crop "$(geometry)" +repage "$folder/$tab.png"
+  echo "$folder/$tab.png"
+  xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+Next
+  sleep 1
+done

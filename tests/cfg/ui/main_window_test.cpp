@@ -1,0 +1,377 @@
+// The main window under Wine: start-up, tabs and the close protocol, the file
+// commands, dropped files, the keyboard, and the program itself.
+#include "cfg/ui/main_window.h"
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include "cfg/panel/rules.h"
+#include "cfg/panel/timing.h"
+#include "cfg/record/config_file.h"
+#include "cfg/record/record.h"
+#include "cfg/record/srecord.h"
+#include "cfg/ui/page_table.h"
+#include "cfg/ui/resource.h"
+#include "tests/cfg/record/record_files.h"
+#include "tests/support/temp_dir.h"
+#include "window_driver.h"
+
+using Texts = std::vector<std::string>;
+
+namespace {
+
+const char kHexRequired[] = "Non-zero hexadecimal value required!";
+
+// A copy of the built 56420BMP whose record holds the platform addresses of
+// the Motorola IDP68000 and power delays of 11 and 22 ms.
+std::string MakeProgramFile(const TempDir& folder, const std::string& name) {
+  std::string path = folder.File(name);
+  EXPECT_TRUE(CopyFileA(BuiltBmpProgram().c_str(), path.c_str(), FALSE)) << BuiltBmpProgram();
+  HAL_STRUCT saved = WorkingRecord;
+  WorkingRecord.RegAddr = 0xF80000;
+  WorkingRecord.DispMemAddr = 0xF00000;
+  WorkingRecord.PowerOffDelay = 11;
+  WorkingRecord.PowerOnDelay = 22;
+  EXPECT_TRUE(SaveConfigFile(path.c_str(), nullptr, false));
+  WorkingRecord = saved;
+  return path;
+}
+
+std::string Upper(std::string text) {
+  for (char& c : text) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
+HAL_STRUCT FileRecord(const std::string& path) {
+  HAL_STRUCT record = {};
+  EXPECT_TRUE(RecordOfFile(path, &record)) << path;
+  return record;
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, StartsOnTheGeneralTabWithSaveGreyed) {
+  EXPECT_EQ(Caption(), "QLC56420 Configuration Utility");
+  char className[32] = "";
+  GetClassNameA(Main(), className, sizeof className);
+  EXPECT_STREQ(className, "56420CFG");
+  ASSERT_EQ(TabCtrl_GetItemCount(Tabs()), kPageCount);
+  Texts tabs;
+  for (int i = 0; i < kPageCount; ++i) {
+    char text[64] = "";
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(Tabs(), TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+    tabs.push_back(text);
+  }
+  EXPECT_EQ(tabs, (Texts{"General", "Preference", "Clocks", "Panel", "Panel Power", "Registers"}));
+  EXPECT_EQ(TabCtrl_GetCurSel(Tabs()), 0);
+  EXPECT_EQ(PageIndex(), kGeneralPage);
+  EXPECT_TRUE(IsWindowVisible(Page()));
+  EXPECT_FALSE(MenuItemEnabled(IDM_FILE_SAVE));
+  EXPECT_FALSE(MenuItemEnabled(IDM_FILE_SAVE_AS));
+  EXPECT_TRUE(MenuItemEnabled(IDM_FILE_OPEN));
+
+  // The page lies in the tab control's display area, at its top-left corner.
+  RECT area, page;
+  GetClientRect(Tabs(), &area);
+  TabCtrl_AdjustRect(Tabs(), FALSE, &area);
+  GetWindowRect(Page(), &page);
+  MapWindowPoints(nullptr, Tabs(), reinterpret_cast<POINT*>(&page), 2);
+  EXPECT_EQ(page.left, area.left);
+  EXPECT_EQ(page.top, area.top);
+  EXPECT_LE(page.right, area.right);
+  EXPECT_LE(page.bottom, area.bottom);
+}
+
+TEST_F(MainWindowTest, EachTabShowsItsOwnPageOneAtATime) {
+  const int kControlOfPage[kPageCount] = {
+      IDC_GENERAL_EVALUATION_BOARD, IDC_PREFERENCE_ROTATE_0, IDC_CLOCKS_CLKI, 0,
+      IDC_POWER_OFF_DELAY,          IDC_REGISTERS_HINT};
+  for (int i = kPageCount - 1; i >= 0; --i) {
+    ASSERT_TRUE(ClickTab(i));
+    EXPECT_EQ(PageIndex(), i);
+    if (kControlOfPage[i]) {
+      EXPECT_NE(GetDlgItem(Page(), kControlOfPage[i]), nullptr) << i;
+    }
+    int pages = 0;
+    for (HWND child = GetWindow(Tabs(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+      pages += child == Page() || GetWindowLongPtrA(child, GWL_STYLE) & DS_CONTROL ? 1 : 0;
+    EXPECT_EQ(pages, 1);
+  }
+}
+
+TEST_F(MainWindowTest, ARefusingPageKeepsItsTabOnlyATabChangeHonoursIt) {
+  ClickButton(IDC_GENERAL_USER_DEFINED);
+  TypeInto(IDC_GENERAL_REGISTER_ADDRESS, "0x1000");
+  EXPECT_FALSE(ClickTab(kClocksPage));
+  EXPECT_EQ(PageIndex(), kGeneralPage);
+  EXPECT_EQ(Messages(), Texts{kHexRequired});
+  EXPECT_EQ(FocusId(), IDC_GENERAL_REGISTER_ADDRESS);
+  EXPECT_EQ(Text(IDC_GENERAL_REGISTER_ADDRESS), "0x1000");
+
+  // Export applies the page, is not stopped by the refusal, and shows the
+  // page again from the record.
+  Menu(IDM_FILE_EXPORT);
+  EXPECT_EQ(exportCalls, 1);
+  EXPECT_EQ(Messages(), (Texts{kHexRequired, kHexRequired}));
+  EXPECT_TRUE(Checked(IDC_GENERAL_EVALUATION_BOARD));
+  EXPECT_EQ(Text(IDC_GENERAL_REGISTER_ADDRESS), "");
+}
+
+TEST_F(MainWindowTest, OpenReadsTheFileRebuildsThePageAndNamesTheFile) {
+  TempDir folder;
+  std::string path = MakeProgramFile(folder, "demo.exe");
+  chosenFiles.push_back(path);
+  Menu(IDM_FILE_OPEN);
+
+  ASSERT_EQ(fileRequests.size(), 1u);
+  const FileDialogRequest& request = fileRequests[0];
+  EXPECT_FALSE(request.save);
+  EXPECT_STREQ(request.title, "Open File");
+  EXPECT_EQ(request.defaultExtension, "exe");
+  EXPECT_EQ(request.initialName, "");
+  std::string filters = request.filter;
+  Texts parts;
+  for (size_t start = 0; start < filters.size(); start = filters.find('\0', start) + 1)
+    parts.push_back(filters.substr(start, filters.find('\0', start) - start));
+  EXPECT_EQ(parts, (Texts{"All Configurable Executable Files", "*.exe;*.s9;*.idp;*.elf;*.lvb",
+                          "EXE Files", "*.exe", "ELF Files", "*.ELF", "S9 Files", "*.S9",
+                          "IDP Files", "*.IDP", "LVEB-SH3 Files", "*.LVB", "APPCFG.H File",
+                          "APPCFG.H", "All Files (*.*)", "*.*"}));
+
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(Caption(), "56420CFG : " + Upper(WindowsPath(path)));
+  EXPECT_EQ(CurrentFileName(), Upper(WindowsPath(path)));
+  EXPECT_TRUE(Checked(IDC_GENERAL_IDP68000));
+  EXPECT_EQ(Text(IDC_GENERAL_REGISTER_ADDRESS), "f80000");
+  EXPECT_EQ(Text(IDC_GENERAL_DISPLAY_BUFFER_ADDRESS), "f00000");
+  EXPECT_TRUE(MenuItemEnabled(IDM_FILE_SAVE));
+  EXPECT_TRUE(MenuItemEnabled(IDM_FILE_SAVE_AS));
+}
+
+TEST_F(MainWindowTest, ACancelledOrFailedOpenKeepsThePreviousFile) {
+  TempDir folder;
+  std::string path = MakeProgramFile(folder, "demo.exe");
+  std::string notes = folder.File("notes.exe");
+  WriteFileBytes(notes, "no record in here");
+  chosenFiles = {path, "", notes};
+  Menu(IDM_FILE_OPEN);
+  std::string caption = Caption();
+  Menu(IDM_FILE_OPEN);  // cancelled
+  EXPECT_EQ(Caption(), caption);
+  EXPECT_TRUE(MenuItemEnabled(IDM_FILE_SAVE));
+  ClickTab(kPanelPowerPage);
+  TypeInto(IDC_POWER_OFF_DELAY, "500");
+  Menu(IDM_FILE_OPEN);  // not configurable: the page's pending entry is dropped with it
+  EXPECT_EQ(Messages(),
+            Texts{"ERROR: File \"" + Upper(WindowsPath(notes)) + "\" is not configurable!"});
+  EXPECT_EQ(Caption(), caption);
+  EXPECT_EQ(CurrentFileName(), Upper(WindowsPath(path)));
+  EXPECT_EQ(Text(IDC_POWER_OFF_DELAY), "500");
+  EXPECT_EQ(WorkingRecord.PowerOffDelay, 11);
+  EXPECT_TRUE(ClickTab(kGeneralPage));
+  Menu(IDM_FILE_SAVE);  // still writes the opened file
+  EXPECT_EQ(FileRecord(path).PowerOffDelay, 500);
+}
+
+TEST_F(MainWindowTest, SaveWritesTheRecordAsItIsWithoutThePagesPendingEntries) {
+  TempDir folder;
+  std::string path = MakeProgramFile(folder, "demo.exe");
+  chosenFiles.push_back(path);
+  Menu(IDM_FILE_OPEN);
+  ClickTab(kPanelPowerPage);
+  EXPECT_EQ(Text(IDC_POWER_OFF_DELAY), "11");
+  EXPECT_EQ(Text(IDC_POWER_ON_DELAY), "22");
+  TypeInto(IDC_POWER_OFF_DELAY, "1234");
+  Menu(IDM_FILE_SAVE);
+  EXPECT_EQ(FileRecord(path).PowerOffDelay, 11);
+  ASSERT_TRUE(ClickTab(kClocksPage));
+  Menu(IDM_FILE_SAVE);
+  HAL_STRUCT saved = FileRecord(path);
+  EXPECT_EQ(saved.PowerOffDelay, 1234);
+  EXPECT_EQ(saved.PowerOnDelay, 22);
+  EXPECT_EQ(memcmp(&saved, &WorkingRecord, sizeof saved), 0);
+}
+
+TEST_F(MainWindowTest, SaveAsTakesThePageOverAndWritesACopyTheCurrentFileStays) {
+  TempDir folder;
+  std::string path = MakeProgramFile(folder, "demo.exe");
+  std::string copy = folder.File("copy.exe");
+  chosenFiles = {path, copy};
+  Menu(IDM_FILE_OPEN);
+  std::string caption = Caption();
+  std::string original = ReadFileBytes(path);
+  ClickButton(IDC_GENERAL_USER_DEFINED);
+  TypeInto(IDC_GENERAL_REGISTER_ADDRESS, "1000");
+  TypeInto(IDC_GENERAL_DISPLAY_BUFFER_ADDRESS, "2a0000");
+  Menu(IDM_FILE_SAVE_AS);
+
+  ASSERT_EQ(fileRequests.size(), 2u);
+  EXPECT_TRUE(fileRequests[1].save);
+  EXPECT_STREQ(fileRequests[1].title, "Save As");
+  EXPECT_EQ(fileRequests[1].initialName, Upper(WindowsPath(path)));
+  EXPECT_EQ(fileRequests[1].defaultExtension, "EXE");
+  EXPECT_EQ(fileRequests[1].filter, "");
+  HAL_STRUCT written = FileRecord(copy);
+  EXPECT_EQ(written.RegAddr, 0x1000u);
+  EXPECT_EQ(written.DispMemAddr, 0x2A0000u);
+  EXPECT_EQ(ReadFileBytes(path), original);
+  EXPECT_EQ(Caption(), caption);
+  EXPECT_EQ(Text(IDC_GENERAL_REGISTER_ADDRESS), "1000");  // rebuilt from the record
+
+  Menu(IDM_FILE_SAVE);
+  EXPECT_EQ(FileRecord(path).RegAddr, 0x1000u);
+}
+
+TEST_F(MainWindowTest, AnSRecordFileOpensAndSavesInItsOwnForm) {
+  TempDir folder;
+  std::string path = folder.File("board.S9");
+  WriteFileBytes(path, MakeSRecordText(RecordImage(SampleRecord(), true)));
+  chosenFiles.push_back(path);
+  Menu(IDM_FILE_OPEN);
+  ASSERT_EQ(Caption(), "56420CFG : " + Upper(WindowsPath(path)));
+  ClickTab(kPreferencePage);
+  ClickButton(IDC_PREFERENCE_ROTATE_90);
+  ClickTab(kGeneralPage);
+  Menu(IDM_FILE_SAVE);
+  std::string text = ReadFileBytes(path);
+  ASSERT_TRUE(AllChecksumsCorrect(text));
+  HAL_STRUCT saved = {};
+  ASSERT_TRUE(ReadSRecordHal(reinterpret_cast<const uint8_t*>(text.data()), text.size(), &saved));
+  EXPECT_EQ(memcmp(&saved, &WorkingRecord, sizeof saved), 0);
+  EXPECT_EQ(GetRegister(kRegSpecialEffects) & 3, 1u);
+}
+
+TEST_F(MainWindowTest, AFileNameOutsideTheAnsiCodePageOpensAndSaves) {
+  ASSERT_EQ(GetACP(), 65001u) << "the manifest asks for UTF-8 as the active code page";
+  TempDir folder;
+  std::string plain = MakeProgramFile(folder, "plain.exe");
+  std::wstring wideFolder(folder.Path().begin(), folder.Path().end());
+  std::wstring wideName = wideFolder + L"\\\u00e9cran-\u03a9-\u8868\u793a.exe";
+  ASSERT_TRUE(CopyFileW(std::wstring(plain.begin(), plain.end()).c_str(), wideName.c_str(), FALSE));
+  // Joined by hand: the library's paths take narrow names as single bytes.
+  std::string name = folder.Path() +
+                     "\\\xc3\xa9"
+                     "cran-\xce\xa9-\xe8\xa1\xa8\xe7\xa4\xba.exe";
+  chosenFiles.push_back(name);
+  Menu(IDM_FILE_OPEN);
+  ASSERT_TRUE(Messages().empty()) << Messages()[0];
+  EXPECT_EQ(Caption(), "56420CFG : " + Upper(WindowsPath(folder.Path())) +
+                           "\\\xc3\x89"
+                           "CRAN-\xce\xa9-\xe8\xa1\xa8\xe7\xa4\xba.EXE");
+  EXPECT_TRUE(Checked(IDC_GENERAL_IDP68000));
+  ClickButton(IDC_GENERAL_EVALUATION_BOARD);
+  ClickTab(kClocksPage);
+  Menu(IDM_FILE_SAVE);
+  EXPECT_EQ(FileRecord(name).RegAddr, 0u);
+  EXPECT_EQ(FileRecord(plain).RegAddr, 0xF80000u);
+}
+
+TEST_F(MainWindowTest, DroppedFilesGoToConfigureMultipleWithoutRuleWarnings) {
+  SetRegister(kRegVdpStartPos0, 200);  // the display-start rule fails
+  ASSERT_FALSE(DisplayPeriodRuleHolds());
+  const char kNames[] = "C:\\WORK\\ONE.EXE\0C:\\WORK\\TWO.S9\0";
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + sizeof kNames);
+  DROPFILES* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), kNames, sizeof kNames);
+  GlobalUnlock(memory);
+  ClickButton(IDC_GENERAL_USER_DEFINED);  // an entry the drop takes over and refuses
+  SendMessageA(Main(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+  PumpMessages();
+  ASSERT_EQ(configureMultipleCalls.size(), 1u);
+  EXPECT_EQ(configureMultipleCalls[0], (Texts{"C:\\WORK\\ONE.EXE", "C:\\WORK\\TWO.S9"}));
+  EXPECT_EQ(Messages(), Texts{kHexRequired});          // the page's own refusal, no rule warning
+  EXPECT_TRUE(Checked(IDC_GENERAL_EVALUATION_BOARD));  // rebuilt from the record
+}
+
+TEST_F(MainWindowTest, ConfigureMultipleWarnsForEachFailedRuleThenOpens) {
+  SetRegister(kRegVdpStartPos0, 200);
+  Menu(IDM_FILE_CONFIGURE_MULTIPLE);
+  EXPECT_EQ(Messages(), Texts{kDisplayPeriodRuleWarning});
+  ASSERT_EQ(configureMultipleCalls.size(), 1u);
+  EXPECT_TRUE(configureMultipleCalls[0].empty());
+}
+
+TEST_F(MainWindowTest, CtrlTabAndCtrlPageKeysMoveBetweenTabsUnderTheCloseProtocol) {
+  ClickButton(IDC_GENERAL_EVALUATION_BOARD);
+  PressKey(VK_TAB, true);
+  EXPECT_EQ(PageIndex(), kPreferencePage);
+  EXPECT_EQ(TabCtrl_GetCurSel(Tabs()), kPreferencePage);
+  PressKey(VK_NEXT, true);
+  EXPECT_EQ(PageIndex(), kClocksPage);
+  PressKey(VK_PRIOR, true);
+  PressKey(VK_TAB, true, true);
+  EXPECT_EQ(PageIndex(), kGeneralPage);
+  PressKey(VK_TAB, true, true);  // wraps round
+  EXPECT_EQ(PageIndex(), kRegistersPage);
+  EXPECT_EQ(TabCtrl_GetCurSel(Tabs()), kRegistersPage);
+  PressKey(VK_TAB, true);
+  ClickButton(IDC_GENERAL_USER_DEFINED);
+  TypeInto(IDC_GENERAL_REGISTER_ADDRESS, "");
+  PressKey(VK_TAB, true);
+  EXPECT_EQ(PageIndex(), kGeneralPage);
+  EXPECT_EQ(TabCtrl_GetCurSel(Tabs()), kGeneralPage);
+  EXPECT_EQ(Messages(), Texts{kHexRequired});
+}
+
+TEST_F(MainWindowTest, TabWithoutCtrlMovesWithinThePageAndFromTheTabsIntoIt) {
+  ClickTab(kPanelPowerPage);
+  SetFocus(Tabs());
+  PressKey(VK_TAB);
+  EXPECT_EQ(FocusId(), IDC_POWER_OFF_DELAY);
+  PressKey(VK_TAB);
+  EXPECT_EQ(FocusId(), IDC_POWER_ON_DELAY);
+}
+
+TEST_F(MainWindowTest, EnableTooltipsTogglesItsCheckMark) {
+  HMENU menu = GetMenu(Main());
+  EXPECT_TRUE(GetMenuState(menu, IDM_HELP_TOOLTIPS, MF_BYCOMMAND) & MF_CHECKED);
+  Menu(IDM_HELP_TOOLTIPS);
+  EXPECT_FALSE(GetMenuState(menu, IDM_HELP_TOOLTIPS, MF_BYCOMMAND) & MF_CHECKED);
+  Menu(IDM_HELP_TOOLTIPS);
+  EXPECT_TRUE(GetMenuState(menu, IDM_HELP_TOOLTIPS, MF_BYCOMMAND) & MF_CHECKED);
+}
+
+TEST_F(MainWindowTest, ExitEndsTheWindowAndTheMessageLoop) {
+  Menu(IDM_FILE_EXIT);
+  EXPECT_EQ(Main(), nullptr);
+  MSG quit;
+  EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+}
+
+// The program as a user starts it, with a file to open; its close box ends it
+// with exit code 0.
+TEST(ConfiguratorProgram, OpensTheFileNamedOnItsCommandLine) {
+  TempDir folder;
+  std::string path = folder.File("named.exe");
+  ASSERT_TRUE(CopyFileA(BuiltBmpProgram().c_str(), path.c_str(), FALSE));
+  const char* binary = getenv("QLC_BINARY_DIR");
+  std::string program = WindowsPath(std::string(binary ? binary : ".") + "/bin/56420CFG.EXE");
+  std::string command = "\"" + program + "\" \"" + path + "\"";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &process))
+      << command;
+  std::string expected = "56420CFG : " + Upper(WindowsPath(path));
+  HWND window = nullptr;
+  char caption[1024] = "";
+  for (int attempt = 0; attempt < 300; ++attempt) {
+    window = FindWindowA("56420CFG", nullptr);
+    if (window && GetWindowTextA(window, caption, sizeof caption) && caption == expected) break;
+    Sleep(50);
+  }
+  EXPECT_EQ(std::string(caption), expected);
+  if (window) PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
+  DWORD code = 99;
+  GetExitCodeProcess(process.hProcess, &code);
+  EXPECT_EQ(code, 0u);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
