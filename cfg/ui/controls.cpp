@@ -25,13 +25,18 @@ void SetChecked(HWND dialog, int id, bool checked) {
 
 void ShowChoiceList(HWND dialog, int id, const ChoiceList& list) {
   HWND box = GetDlgItem(dialog, id);
+  COMBOBOXINFO parts = {};
+  parts.cbSize = sizeof parts;
+  HWND dropped = GetComboBoxInfo(box, &parts) ? parts.hwndList : nullptr;
   SendMessageA(box, WM_SETREDRAW, FALSE, 0);
+  if (dropped) SendMessageA(dropped, WM_SETREDRAW, FALSE, 0);
   SendMessageA(box, CB_RESETCONTENT, 0, 0);
   SendMessageA(box, CB_INITSTORAGE, list.entries.size(), list.entries.size() * 8);
   for (const std::string& entry : list.entries)
     SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
   SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(list.selected), 0);
   if (list.selected < 0) SetWindowTextA(box, list.text.c_str());
+  if (dropped) SendMessageA(dropped, WM_SETREDRAW, TRUE, 0);
   SendMessageA(box, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(box, nullptr, TRUE);
 }
