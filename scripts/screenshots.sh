@@ -49,9 +49,18 @@ geometry() {
   echo "${WIDTH}x${HEIGHT}+${X}+${Y}"
 }
 
+# A picture of the window once it differs from the one before (the tab change
+# has been drawn), or after ten seconds.
+previous=""
 for tab in general preference clocks panel panel-power registers; do
+  for _ in $(seq 1 50); do
+    import -window root -crop "$(geometry)" +repage "$work/shot.png"
+    if [ -z "$previous" ] || ! cmp -s "$work/shot.png" "$previous"; then break; fi
+    sleep 0.2
+  done
+  sleep 0.5  # let the page finish drawing, then take the picture kept
   import -window root -crop "$(geometry)" +repage "$folder/$tab.png"
-  echo "$folder/$tab.png"
+  previous="$folder/$tab.png"
+  echo "$previous"
   xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+Next
-  sleep 1
 done

@@ -7,8 +7,8 @@
 //
 //   page_build_bench [ROUNDS]   prints one line per page: milliseconds per
 //                               build (with its first paint, unless
-//                               QLC_BENCH_NO_PAINT is set)
-//                               build and the ratio to the empty page
+//                               QLC_BENCH_NO_PAINT is set) and the ratio to
+//                               the empty page
 #include <commctrl.h>
 #include <stdio.h>
 #include <stdlib.h>
