@@ -9,10 +9,12 @@
 //                               build (with its first paint, unless
 //                               QLC_BENCH_NO_PAINT is set) and the ratio to
 //                               the empty page
-#include <commctrl.h>
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>  // needs windows.h first
+// clang-format on
 #include <stdio.h>
 #include <stdlib.h>
-#include <windows.h>
 
 #include "cfg/record/record.h"
 #include "cfg/ui/main_window.h"

@@ -1,7 +1,10 @@
 // The General, Preference, Clocks and Panel Power pages in the real window:
 // what they show for a record, what the user's clicks and keys change, and
 // the refusals that keep a page open.
-#include <commctrl.h>
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>  // needs windows.h first
+// clang-format on
 
 #include "cfg/panel/clocks.h"
 #include "cfg/panel/timing.h"
