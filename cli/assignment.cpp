@@ -110,11 +110,14 @@ bool ParseAssignment(const std::string& text, Assignment* assignment, std::strin
   // Panel settings first: FrameRate is a rate the frame-rate entry takes, not
   // a raw field, so that the horizontal total follows it.
   for (const char* const* setting = kPanelSettingNames; *setting; ++setting) {
-    if (EqualNoCase(name, *setting)) {
-      assignment->target = AssignTarget::kPanel;
-      assignment->setting = *setting;
-      return true;
-    }
+    if (!EqualNoCase(name, *setting)) continue;
+    assignment->target = AssignTarget::kPanel;
+    assignment->setting = *setting;
+    // The pixel clock is a list text; every other setting is a number, not
+    // the dialog reader's loose reading ("3.5" would count as 35).
+    if (std::string(*setting) == "PixelClock" || assignment->hasNumber) return true;
+    *error = "'" + assignment->valueText + "' is not a number for " + name;
+    return false;
   }
   for (const NamedField& entry : kFields) {
     if (!EqualNoCase(name, entry.name)) continue;

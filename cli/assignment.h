@@ -39,8 +39,8 @@ bool ParseNumberValue(const std::string& text, uint32_t* value);
 // Flags as a number or as flag names joined by '|' ("fFIXED_CLKI|fFIXED_CLKI2").
 bool ParseFlagsValue(const std::string& text, uint32_t* value);
 
-// Splits and classifies one assignment. Register and field values must be
-// numbers (flags may be names); panel settings keep their text for the rules.
+// Splits and classifies one assignment. Values must be numbers (flags may be
+// names); a pixel clock keeps its list text for the rule.
 bool ParseAssignment(const std::string& text, Assignment* assignment, std::string* error);
 
 // The name of a field as the command line and the output use it.

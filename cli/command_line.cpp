@@ -13,6 +13,7 @@ enum OptionBit : unsigned {
   kOptCursor = 1u << 5,
   kOptBlit = 1u << 6,
   kOptPreserve = 1u << 7,
+  kOptKeepPixelClock = 1u << 8,
 };
 
 struct CommandSyntax {
@@ -27,7 +28,8 @@ const CommandSyntax kCommands[] = {
     {"show", CommandKind::kShow, 1, 1, kOptJson | kOptFormat},
     {"set", CommandKind::kSet, 2, -1, kOptOutput | kOptFormat},
     {"panels", CommandKind::kPanels, 0, 0, kOptDefinition},
-    {"apply-panel", CommandKind::kApplyPanel, 2, 2, kOptDefinition | kOptOutput | kOptFormat},
+    {"apply-panel", CommandKind::kApplyPanel, 2, 2,
+     kOptDefinition | kOptOutput | kOptFormat | kOptKeepPixelClock},
     {"check", CommandKind::kCheck, 1, 1, kOptFormat},
     {"export", CommandKind::kExport, 2, 2,
      kOptOutput | kOptFormat | kOptMode | kOptCursor | kOptBlit},
@@ -194,6 +196,9 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, Command* comman
     } else if (name == "--preserve-addresses") {
       if (!allowed(kOptPreserve) || !flagWithoutValue()) return false;
       command->preserveAddresses = true;
+    } else if (name == "--keep-pixel-clock") {
+      if (!allowed(kOptKeepPixelClock) || !flagWithoutValue()) return false;
+      command->keepPixelClock = true;
     } else {
       *error = "unknown option '" + name + "'";
       return false;

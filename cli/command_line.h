@@ -42,6 +42,7 @@ struct Command {
   bool softwareBlit = false;
   bool json = false;
   bool preserveAddresses = false;
+  bool keepPixelClock = false;  // apply-panel: a panel whose pixel clock cannot be had
   FileFormat format = FileFormat::kAuto;
 };
 

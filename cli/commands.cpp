@@ -13,6 +13,7 @@
 #include "cfg/export/panel_summary.h"
 #include "cfg/export/text_format.h"
 #include "cfg/panel/matching.h"
+#include "cfg/panel/panel_page.h"
 #include "cfg/panel/paneldef.h"
 #include "cfg/panel/rules.h"
 #include "cfg/record/appcfg_import.h"
@@ -105,11 +106,6 @@ class ConsolePanelView : public PanelPageView {
   void SetStatusLine(bool red, const std::string& text) override {
     if (red && !text.empty()) fprintf(stderr, "%s\n", text.c_str());
   }
-  void RefillWithTypeDefaults() override {
-    // Refilling the page sets the type-dependent controls, which write the
-    // GPIO configuration of the panel type.
-    UpdateGpioForPanelType();
-  }
 };
 
 // The panel named on the command line: its name as listed (with or without
@@ -137,8 +133,17 @@ int RunApplyPanel(const Command& command) {
     return kExitFailure;
   }
   if (!OpenRecordFile(command.file, command.format)) return kExitFailure;
+  // As on the Panel page: open it, choose the panel, leave it.
   ConsolePanelView view;
-  if (!ApplyPredefinedPanel(list, index, view)) return kExitFailure;
+  OpenPanelPage(list, view);
+  PanelApplyResult applied = ApplyPredefinedPanel(list, index, view);
+  if (applied == kPanelNotApplied) return kExitFailure;
+  if (applied == kPanelAppliedWithoutPixelClock && !command.keepPixelClock) {
+    // A build script must not get a panel running at some other clock.
+    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_PIXEL_CLOCK_UNAVAILABLE);
+    return kExitFailure;
+  }
+  if (!LeavePanelPage(ShownPanelPageEntries())) return kExitFailure;
   return Outcome(SaveRecordFile(command.file, command.output, command.format, false));
 }
 

@@ -14,7 +14,7 @@ const char kOverview[] =
     "  show FILE [--json]                    print the record\n"
     "  set FILE NAME=VALUE... [-o OUT]       change registers, fields, panel settings\n"
     "  panels [--def FILE]                   list the predefined panels\n"
-    "  apply-panel FILE NAME [--def FILE] [-o OUT]\n"
+    "  apply-panel FILE NAME [--def FILE] [-o OUT] [--keep-pixel-clock]\n"
     "                                        apply a predefined panel and save\n"
     "  check FILE                            check the timing rules and video memory\n"
     "  export KIND FILE [-o OUT] [--mode N] [--sw-cursor] [--sw-blit]\n"
@@ -51,7 +51,8 @@ const CommandHelp kCommandHelp[] = {
      "Usage: qlccfg set FILE NAME=VALUE... [-o OUT] [--format binary|srec]\n"
      "\n"
      "Changes the record and saves it into FILE, or into a copy OUT of FILE.\n"
-     "Values are decimal, or hexadecimal with 0x or a trailing h.\n"
+     "Values are decimal, or hexadecimal with 0x or a trailing h; anything else\n"
+     "is refused.\n"
      "  REG_SYMBOL=V, 14h=V, 0x14=V   a register of the record's list (0 to 255)\n"
      "  ClkI, ClkI2, BusClk (kHz), RegAddr, DispMemAddr, PowerOffDelay,\n"
      "  PowerOnDelay (ms), Flags (a number or names joined by |)\n"
@@ -60,6 +61,9 @@ const CommandHelp kCommandHelp[] = {
      "  PixelClock (a pixel clock entry such as \"6.250   (50.000/8)\"),\n"
      "  Rotation (0, 90, 180, 270), Bpp (1, 2, 4, 8, 16)\n"
      "                                go through the panel entry rules\n"
+     "FrameRate must be a rate the Panel page lists. Panel settings end as leaving\n"
+     "the Panel page does (its checks and warnings). RegAddr and DispMemAddr are\n"
+     "both 0 or both non-zero.\n"
      "Assignments are applied in order; when one is refused nothing is written.\n"},
     {"panels",
      "Usage: qlccfg panels [--def FILE]\n"
@@ -67,10 +71,14 @@ const CommandHelp kCommandHelp[] = {
      "Lists the predefined panels of DEBUG.DEF or PANELS.DEF beside the program,\n"
      "or of FILE; rejected panels are marked with their reason.\n"},
     {"apply-panel",
-     "Usage: qlccfg apply-panel FILE NAME [--def FILE] [-o OUT] [--format binary|srec]\n"
+     "Usage: qlccfg apply-panel FILE NAME [--def FILE] [-o OUT] [--keep-pixel-clock]\n"
+     "                         [--format binary|srec]\n"
      "\n"
      "Applies the predefined panel NAME (or its number in `qlccfg panels`) as\n"
-     "choosing it on the Panel page does, then saves into FILE or a copy OUT.\n"},
+     "choosing it on the Panel page and leaving the page do, then saves into FILE\n"
+     "or a copy OUT. When the clock settings cannot give the panel's pixel clock\n"
+     "nothing is written and the exit code is 1.\n"
+     "  --keep-pixel-clock   apply such a panel anyway, keeping the current pixel clock\n"},
     {"check",
      "Usage: qlccfg check FILE [--format binary|srec]\n"
      "\n"

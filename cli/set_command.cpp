@@ -3,6 +3,8 @@
 #include <string>
 
 #include "cfg/panel/clocks.h"
+#include "cfg/panel/panel_page.h"
+#include "cfg/panel/paneldef.h"
 #include "cfg/panel/settings.h"
 #include "cfg/panel/timing.h"
 #include "cfg/record/record.h"
@@ -115,15 +117,59 @@ bool ApplyAssignment(const Assignment& assignment) {
       return ApplyField(assignment);
     case AssignTarget::kPanel:
       if (!ApplyPanelEntry(assignment)) return false;
-      // The pages report hand-set registers their settings recalculated.
-      ReportRecalculatedRegisters();
+      // Leaving the Preference page reports the hand-set registers its
+      // settings recalculated; the Panel page does so when it is left.
+      if (PageOfSetting(assignment.setting) == kPreferencePageSetting)
+        ReportRecalculatedRegisters();
       return true;
   }
   return false;
 }
 
+namespace {
+
+bool OnPanelPage(const Assignment& assignment) {
+  return assignment.target == AssignTarget::kPanel &&
+         PageOfSetting(assignment.setting) == kPanelPageSetting;
+}
+
+bool SetsAddress(const Assignment& assignment) {
+  return assignment.target == AssignTarget::kField &&
+         (assignment.field == RecordField::kRegAddr ||
+          assignment.field == RecordField::kDispMemAddr);
+}
+
+// The General page takes both addresses as zero (the evaluation board) or
+// both as non-zero values.
+bool AddressPairIsWhole() {
+  if ((WorkingRecord.RegAddr == 0) == (WorkingRecord.DispMemAddr == 0)) return true;
+  ShowMessage(nullptr, kErrorBox, MSG_NONZERO_HEX_REQUIRED);
+  return false;
+}
+
+}  // namespace
+
 bool ApplyAssignments(const std::vector<Assignment>& assignments) {
-  for (const Assignment& assignment : assignments)
+  // Panel settings are made on the Panel page: it is opened before the first
+  // of them and left before any other setting and at the end, as a user
+  // going from page to page does.
+  const PanelList noPredefinedPanels;
+  PanelPageView quietPage;
+  bool panelPageOpen = false;
+  bool addressSet = false;
+  for (const Assignment& assignment : assignments) {
+    bool onPanelPage = OnPanelPage(assignment);
+    if (panelPageOpen && !onPanelPage) {
+      if (!LeavePanelPage(ShownPanelPageEntries())) return false;
+      panelPageOpen = false;
+    }
+    if (onPanelPage && !panelPageOpen) {
+      OpenPanelPage(noPredefinedPanels, quietPage);
+      panelPageOpen = true;
+    }
     if (!ApplyAssignment(assignment)) return false;
-  return true;
+    addressSet = addressSet || SetsAddress(assignment);
+  }
+  if (panelPageOpen && !LeavePanelPage(ShownPanelPageEntries())) return false;
+  return !addressSet || AddressPairIsWhole();
 }

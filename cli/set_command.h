@@ -11,7 +11,9 @@
 // reported). A refused panel entry leaves its registers as they were.
 bool ApplyAssignment(const Assignment& assignment);
 
-// Applies the assignments in order and stops at the first refusal.
+// Applies the assignments in order and stops at the first refusal. Panel
+// page settings run between opening and leaving that page; a changed address
+// pair must be whole (both zero or both non-zero).
 bool ApplyAssignments(const std::vector<Assignment>& assignments);
 
 // The pixel-clock list entry a typed text stands for: the entry that equals

@@ -1,6 +1,7 @@
 #include "matching.h"
 
 #include <ctype.h>
+#include <stdint.h>
 #include <stdio.h>
 
 #include "../record/record.h"
@@ -18,6 +19,40 @@ static bool KnownPanelType(int32_t type) {
   return type >= kPanelRecordStn && type <= kPanelRecordKVrx;
 }
 
+// The fields written into registers, with the values their registers hold.
+static std::string OutOfRangeReasons(const PanelRecord& r) {
+  struct FieldRange {
+    const char* label;
+    int32_t value;
+    int64_t lowest;
+    int64_t highest;
+  };
+  unsigned type = static_cast<unsigned>(r.Type() - 1) & 3;
+  const FieldRange kRanges[] = {
+      {"W", r.Width(), 1, kMaxPanelWidth},
+      {"H", r.Height(), 1, kMaxPanelHeight},
+      {"HTOTAL", r.HorizTotal(), 8, kMaxHorizTotal},
+      {"HSTART", r.HorizStart(), HorizStartOffset(type), kMaxDisplayStart},
+      {"VTOTAL", r.VertTotal(), 1, kMaxVertTotal},
+      {"VSTART", r.VertStart(), 0, kMaxDisplayStart},
+      {"FPLINE start", r.FplineStart(), 1, kMaxFplineStart},
+      {"FPLINE width", r.FplineWidth(), 1, kMaxFplineWidth},
+      {"FPFRAME start", r.FpframeStart(), 0, kMaxFpframeStart},
+      {"FPFRAME width", r.FpframeWidth(), 1, kMaxFpframeWidth},
+      {"PCLK", r.PixelClock(), 0, INT32_MAX},
+  };
+  std::string reasons;
+  for (const FieldRange& field : kRanges)
+    if (field.value < field.lowest || field.value > field.highest)
+      reasons += std::string(" ") + field.label + " out of range;";
+  return reasons;
+}
+
+// Whether every field of the panel can be written into its register.
+static bool PanelFitsRegisters(const PanelRecord& record) {
+  return KnownPanelType(record.Type()) && OutOfRangeReasons(record).empty();
+}
+
 bool QualifyPanel(const PanelRecord& record, std::string* reason) {
   std::string text = "**Disqualified:";
   if (record.PixelClock() == 0) {
@@ -30,8 +65,10 @@ bool QualifyPanel(const PanelRecord& record, std::string* reason) {
   if (record.El() == 1) text += " EL;";
   if (record.Double() == 1) text += " TFT 2x;";
   if (record.Dual() == 1) text += " Dual;";
-  // A type the file does not name cannot be written into REG[10h].
+  // A type the file does not name cannot be written into REG[10h]; nor can
+  // fields beyond their registers be written (said when nothing else is).
   if (!KnownPanelType(record.Type())) text += " Unknown panel type;";
+  if (text.size() == emptyLength) text += OutOfRangeReasons(record);
   if (text.size() == emptyLength) return false;
   text.back() = '.';
   *reason = text;
@@ -152,29 +189,29 @@ int FindMatchingPanel(const PanelList& list, PanelPageView& view) {
   return found;
 }
 
-// Writes the record's timings into the registers.
+// Writes the record's timings into the registers. The record's fields are
+// within their registers' ranges (PanelFitsRegisters).
 static void WritePanelRegisters(const PanelRecord& c) {
   unsigned type = static_cast<unsigned>(c.Type() - 1) & 3;
-  SetRegisterPair(kRegVdp0, static_cast<uint32_t>(c.Height() - 1) & 0x3FF);
-  SetRegister(kRegHdp, static_cast<uint32_t>((c.Width() + 7) / 8 - 1) & 0x7F);
+  auto field = [](int64_t value, uint32_t mask) { return static_cast<uint32_t>(value) & mask; };
+  SetRegisterPair(kRegVdp0, field(int64_t{c.Height()} - 1, 0x3FF));
+  SetRegister(kRegHdp, field((int64_t{c.Width()} + 7) / 8 - 1, 0x7F));
   unsigned large =
       (c.Type() == kPanelRecordHrTft || c.Type() == kPanelRecordKVrx) && c.Width() == 320;
   unsigned format2 = c.DataFormat() < 0 ? 0 : static_cast<unsigned>(c.DataFormat()) & 1;
   unsigned color = c.Color() < 0 ? 0 : static_cast<unsigned>(c.Color()) & 1;
   SetRegister(kRegPanelType,
               format2 << 7 | color << 6 | DataWidthCode(c.DataWidth()) << 4 | large << 3 | type);
-  SetRegister(kRegHorizTotal, static_cast<uint32_t>(c.HorizTotal() / 8 - 1) & 0x7F);
-  SetRegisterPair(kRegHdpStartPos0, static_cast<uint32_t>(c.HorizStart()) - HorizStartOffset(type));
-  SetRegisterPair(kRegVertTotal0, static_cast<uint32_t>(c.VertTotal() - 1));
-  SetRegisterPair(kRegVdpStartPos0, static_cast<uint32_t>(c.VertStart()));
+  SetRegister(kRegHorizTotal, field(int64_t{c.HorizTotal()} / 8 - 1, 0x7F));
+  SetRegisterPair(kRegHdpStartPos0, field(int64_t{c.HorizStart()} - HorizStartOffset(type), 0x3FF));
+  SetRegisterPair(kRegVertTotal0, field(int64_t{c.VertTotal()} - 1, 0x3FF));
+  SetRegisterPair(kRegVdpStartPos0, field(c.VertStart(), 0x3FF));
   unsigned linePolarity = c.FplinePolarity() == 1 ? 0x80 : 0;
-  SetRegister(kRegHsyncPulseWidth,
-              linePolarity | (static_cast<uint32_t>(c.FplineWidth() - 1) & 0x7F));
-  SetRegisterPair(kRegHsyncPulseStartPos0, static_cast<uint32_t>(c.FplineStart() - 1));
+  SetRegister(kRegHsyncPulseWidth, linePolarity | field(int64_t{c.FplineWidth()} - 1, 0x7F));
+  SetRegisterPair(kRegHsyncPulseStartPos0, field(int64_t{c.FplineStart()} - 1, 0x3FF));
   unsigned framePolarity = c.FpframePolarity() == 1 ? 0x80 : 0;
-  SetRegister(kRegVsyncPulseWidth,
-              framePolarity | (static_cast<uint32_t>(c.FpframeWidth() - 1) & 7));
-  SetRegisterPair(kRegVsyncPulseStartPos0, static_cast<uint32_t>(c.FpframeStart()));
+  SetRegister(kRegVsyncPulseWidth, framePolarity | field(int64_t{c.FpframeWidth()} - 1, 7));
+  SetRegisterPair(kRegVsyncPulseStartPos0, field(c.FpframeStart(), 0x3FF));
   UpdateGpioForPanelType();
 }
 
@@ -198,16 +235,17 @@ static int FindEntryStartingWith(const std::vector<std::string>& texts, const st
   return -1;
 }
 
-bool ApplyPredefinedPanel(const PanelList& list, int index, PanelPageView& view) {
-  if (index < 0 || index >= list.Count()) return false;
+PanelApplyResult ApplyPredefinedPanel(const PanelList& list, int index, PanelPageView& view) {
+  if (index < 0 || index >= list.Count()) return kPanelNotApplied;
   PanelMatching.matchedIndex = index;
   PanelMatching.rematchPending = false;
   const PanelRecord& record = list.At(index);
-  if (record.Disqualified() || !KnownPanelType(record.Type())) {
+  // A list read without the qualification may still hold such a panel.
+  if (record.Disqualified() || !PanelFitsRegisters(record)) {
     std::string reason = record.Reason();
     if (!record.Disqualified()) QualifyPanel(record, &reason);
     view.SetStatusLine(true, reason);
-    return false;
+    return kPanelNotApplied;
   }
   view.SetStatusLine(false, "");
   PanelMatching.matchingEnabled = false;
@@ -230,9 +268,11 @@ bool ApplyPredefinedPanel(const PanelList& list, int index, PanelPageView& view)
   if (clocks.selected >= 0)
     ApplyPixelClockEntry(clocks.texts[static_cast<size_t>(clocks.selected)].c_str());
 
-  view.RefillWithTypeDefaults();
+  // The page is filled from the registers as when it opens, so its polarity
+  // buttons show the panel's own polarities and leaving the page keeps them.
+  view.ShowPanelSettings(FillPanelPageFromRegisters());
   view.ShowFrameRateList(BuildFrameRateList());
   view.SelectPredefinedPanel(index);
   PanelMatching.matchingEnabled = true;
-  return true;
+  return choice >= 0 ? kPanelApplied : kPanelAppliedWithoutPixelClock;
 }

@@ -52,11 +52,15 @@ void SetRotation(unsigned rotation) {
   SetRegister(kRegMainWinAddrOffset1, (offset >> 8) & 0xFF);
 }
 
+void UpdateMainWindowLayout() {
+  SetStartAddress(MainWindowStartAddress(GetRotation()));
+  UpdateLineOffset();
+}
+
 bool SetColorDepth(unsigned code) {
   if (code > kMaxColorDepthCode) return false;
   SetRegister(kRegDisplayMode, (GetRegister(kRegDisplayMode) & 0xF8) | code);
-  SetStartAddress(MainWindowStartAddress(GetRotation()));
-  UpdateLineOffset();
+  UpdateMainWindowLayout();
   return true;
 }
 

@@ -19,6 +19,10 @@ uint32_t MainWindowStartAddress(unsigned rotation);
 // Rotation code 0..3: REG[71h], the start address and the (truncated) line
 // offset of that rotation.
 void SetRotation(unsigned rotation);
+// The start address for the current rotation and UpdateLineOffset: after a
+// change of the colour depth, the width or the height.
+void UpdateMainWindowLayout();
+
 // Colour depth code 0..4: REG[70h], the start address and UpdateLineOffset.
 // Other codes are refused (false) and change nothing.
 bool SetColorDepth(unsigned code);

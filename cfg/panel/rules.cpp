@@ -6,6 +6,7 @@
 #include "../../common/text_read.h"
 #include "../record/record.h"
 #include "panel_messages.h"
+#include "preference.h"
 #include "timing.h"
 
 static const EntryResult kRefused = {kEntryRefused, false, 0};
@@ -37,7 +38,8 @@ EntryResult ApplyWidthEntry(const char* text) {
     rounded = true;
   }
   SetPanelWidth(width);
-  UpdateLineOffset();
+  // A rotated display starts and steps by the new size as well.
+  UpdateMainWindowLayout();
   CheckVideoMemory();
   return {rounded ? kEntryCorrected : kEntryAccepted, rounded, width};
 }
@@ -49,6 +51,7 @@ EntryResult ApplyHeightEntry(const char* text) {
     return kRefused;
   }
   SetPanelHeight(height);
+  UpdateMainWindowLayout();
   CheckVideoMemory();
   return Accepted(height);
 }

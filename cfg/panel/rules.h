@@ -19,8 +19,11 @@ inline bool EntryTaken(const EntryResult& result) {
 }
 
 // Width: 8 to 1024 in steps of 16 (STN) or 8; an off-step width asks whether
-// to round it up. Accepted: REG[14h], the line offset, the memory check.
+// to round it up. Accepted: REG[14h], the start address and line offset for
+// the rotation and depth, the memory check.
 EntryResult ApplyWidthEntry(const char* text);
+// Height 1 to 1024. Accepted: REG[1Ch]/[1Dh], start address and line offset
+// as for the width, the memory check.
 EntryResult ApplyHeightEntry(const char* text);
 // Refused: the entry shows minHT. Accepted values go down to a multiple of 8.
 EntryResult ApplyHorizTotalEntry(const char* text);

@@ -3,8 +3,11 @@
 #include <ctype.h>
 #include <stdint.h>
 
+#include <string>
+
 #include "../../common/message.h"
 #include "../../common/text_read.h"
+#include "panel_messages.h"
 #include "preference.h"
 #include "rules.h"
 #include "timing.h"
@@ -27,6 +30,47 @@ static SettingResult Then(const EntryResult& result, bool rebuildFrameRates) {
   if (!EntryTaken(result)) return kSettingRefused;
   if (rebuildFrameRates) BuildFrameRateList();
   return kSettingAccepted;
+}
+
+// The second line of a refused frame rate: the nearest rates that exist
+// below and above it.
+static std::string NearestFrameRatesLine(uint32_t rate) {
+  bool haveBelow = false, haveAbove = false;
+  uint32_t below = 0, above = 0;
+  for (uint32_t total = GetMinHorizTotal(); total <= kMaxHorizTotal; total += 8) {
+    uint32_t existing = FrameRateAt(total);
+    if (existing < rate && (!haveBelow || existing > below)) {
+      below = existing;
+      haveBelow = true;
+    }
+    if (existing > rate && (!haveAbove || existing < above)) {
+      above = existing;
+      haveAbove = true;
+    }
+  }
+  if (haveBelow && haveAbove)
+    return "The nearest frame rates are " + std::to_string(below) + " and " +
+           std::to_string(above) + " Hz.";
+  if (haveBelow || haveAbove)
+    return "The nearest frame rate is " + std::to_string(haveBelow ? below : above) + " Hz.";
+  return "No horizontal total gives a frame rate with these settings.";
+}
+
+static bool FrameRateExists(uint32_t rate) {
+  for (uint32_t total = GetMinHorizTotal(); total <= kMaxHorizTotal; total += 8)
+    if (FrameRateAt(total) == rate) return true;
+  return false;
+}
+
+static EntryResult ApplyExistingFrameRate(const char* value) {
+  uint32_t rate = 0;
+  double fraction = 0;
+  if (ReadDialogNumber(value, &rate, &fraction) && !FrameRateExists(rate)) {
+    ShowPanelError(kCtlFrameRateList, "ERROR: Panel Frame Rate!\n%s",
+                   NearestFrameRatesLine(rate).c_str());
+    return {kEntryRefused, false, 0};
+  }
+  return ApplyFrameRateEntry(value);
 }
 
 static SettingResult ApplyRotation(const char* value) {
@@ -77,7 +121,7 @@ SettingResult ApplyPanelSetting(const char* name, const char* value) {
       {"FplineWidth", ApplyFplineWidthEntry, false},
       {"FpframeStart", ApplyFpframeStartEntry, false},
       {"FpframeWidth", ApplyFpframeWidthEntry, false},
-      {"FrameRate", ApplyFrameRateEntry, false},
+      {"FrameRate", ApplyExistingFrameRate, false},
       {"PixelClock", ApplyPixelClockEntry, true},
   };
   if (!name || !value) return kSettingUnknown;
@@ -86,4 +130,13 @@ SettingResult ApplyPanelSetting(const char* name, const char* value) {
   if (SameNameNoCase(name, "Rotation")) return ApplyRotation(value);
   if (SameNameNoCase(name, "Bpp")) return ApplyBpp(value);
   return kSettingUnknown;
+}
+
+SettingPage PageOfSetting(const char* name) {
+  if (!name) return kNoSettingPage;
+  if (SameNameNoCase(name, "Rotation") || SameNameNoCase(name, "Bpp"))
+    return kPreferencePageSetting;
+  for (const char* const* setting = kPanelSettingNames; *setting; ++setting)
+    if (SameNameNoCase(name, *setting)) return kPanelPageSetting;
+  return kNoSettingPage;
 }

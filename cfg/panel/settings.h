@@ -10,7 +10,14 @@ enum SettingResult { kSettingAccepted, kSettingRefused, kSettingUnknown };
 // FrameRate (a rate in Hz), PixelClock (a pixel-clock list text such as
 // " 6.250   (50.000/8)"), Rotation (0, 90, 180, 270), Bpp (1, 2, 4, 8, 16).
 // A refusal has been reported through ShowMessage; an unknown name is not.
+// The page offers only the frame rates some horizontal total gives, so any
+// other rate is refused, naming the nearest ones that exist.
 SettingResult ApplyPanelSetting(const char* name, const char* value);
+
+// The page a setting belongs to: the Panel page runs its opening and leaving
+// steps around its settings (panel_page.h), the Preference page none.
+enum SettingPage { kPanelPageSetting, kPreferencePageSetting, kNoSettingPage };
+SettingPage PageOfSetting(const char* name);
 
 // The names above, for help texts; ends with nullptr.
 extern const char* const kPanelSettingNames[];

@@ -206,7 +206,8 @@ FrameRateList BuildFrameRateList() {
     uint32_t rate = FrameRateOf(pixelClock, total, vertTotal);
     if (total == currentTotal) {
       list.selected = static_cast<int>(list.texts.size());
-      WorkingRecord.FrameRate = static_cast<uint16_t>(rate);
+      // The field holds 16 bits; absurd timings are stored as its highest value.
+      WorkingRecord.FrameRate = static_cast<uint16_t>(std::min<uint32_t>(rate, 0xFFFF));
     }
     list.texts.push_back(std::to_string(rate));
   }

@@ -131,7 +131,7 @@ struct FrameRateList {
   int selected = -1;               // entry of the current total, -1 none
 };
 // Builds the list; when the current total is on it, stores its rate into
-// the record's FrameRate.
+// the record's FrameRate (at most 65535).
 FrameRateList BuildFrameRateList();
 
 // Frame rates the frame-rate entry accepts: (PCLK*1000)/(VT*1024) up to

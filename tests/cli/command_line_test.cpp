@@ -49,6 +49,11 @@ TEST(CommandLine, EveryCommandTakesItsOperandsAndOptionsInAnyOrder) {
   ASSERT_TRUE(Parse({"apply-panel", "f", "Sharp 320x240", "--def", "P.DEF"}, &c));
   EXPECT_EQ(c.panelName, "Sharp 320x240");
   EXPECT_EQ(c.definitionFile, "P.DEF");
+  EXPECT_FALSE(c.keepPixelClock);
+  ASSERT_TRUE(Parse({"apply-panel", "--keep-pixel-clock", "f", "2"}, &c));
+  EXPECT_TRUE(c.keepPixelClock);
+  EXPECT_EQ(UsageError({"set", "f", "Width=320", "--keep-pixel-clock"}),
+            "option '--keep-pixel-clock' does not apply to 'set'");
 
   ASSERT_TRUE(Parse({"import", "f.exe", "appcfg.h"}, &c));
   EXPECT_EQ(c.header, "appcfg.h");
@@ -148,11 +153,16 @@ TEST(Assignment, FieldsFlagsAndPanelSettingsAreToldApart) {
   ASSERT_TRUE(ParseAssignment("FrameRate=74", &a, &error));
   EXPECT_EQ(a.target, AssignTarget::kPanel);
   EXPECT_STREQ(a.setting, "FrameRate");
-  // Panel values keep their text, so the rule reads what it cannot parse.
-  ASSERT_TRUE(ParseAssignment("Width=320.5", &a, &error));
-  EXPECT_FALSE(a.hasNumber);
-  EXPECT_EQ(a.valueText, "320.5");
+  // Panel values are numbers like every other value; only the pixel clock
+  // keeps its list text.
+  for (const char* text : {"Width=320.5", "Height=.5", "Rotation=", "Bpp=8 ", "VertTotal=-1"}) {
+    EXPECT_FALSE(ParseAssignment(text, &a, &error)) << text;
+  }
+  EXPECT_EQ(error, "'-1' is not a number for VertTotal");
+  ASSERT_TRUE(ParseAssignment("Height=0x1E0", &a, &error));
+  EXPECT_EQ(a.number, 480u);
   ASSERT_TRUE(ParseAssignment("PixelClock= 6.250   (50.000/8)", &a, &error));
+  EXPECT_FALSE(a.hasNumber);
   EXPECT_EQ(a.valueText, " 6.250   (50.000/8)");
 }
 

@@ -1,6 +1,5 @@
 // The built qlccfg run as a build script runs it, on the built 56420BMP, on
 // ELF and S-record files made by the cross compiler, objcopy and srec_cat.
-#include <gtest/gtest.h>
 #include <string.h>
 
 #include <filesystem>
@@ -9,114 +8,9 @@
 #include <vector>
 
 #include "cfg/record/record.h"
-#include "tests/support/temp_dir.h"
+#include "qlccfg_runner.h"
 
 namespace {
-
-// The Windows build runs under Wine, whose command interpreter wants
-// drive paths; the Linux tools are not there.
-#ifdef _WIN32
-const bool kLinuxTools = false;
-std::string NativePath(std::string path) {
-  if (!path.empty() && path[0] == '/') path = "Z:" + path;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-#else
-const bool kLinuxTools = true;
-std::string NativePath(const std::string& path) {
-  return path;
-}
-#endif
-
-std::string Quote(const std::string& text) {
-  return "\"" + text + "\"";
-}
-
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-class ProgramTest : public ::testing::Test {
- protected:
-  // Runs qlccfg with the words (quoted each) from the test's folder.
-  Result Qlccfg(const std::vector<std::string>& words) {
-    std::string line = Quote(NativePath(QLCCFG_PATH));
-    for (const std::string& word : words) line += " " + Quote(word);
-    return Shell(line);
-  }
-  Result Shell(const std::string& line) {
-    std::string errors = dir_.File("stderr.txt");
-    Result result;
-#ifdef _WIN32
-    std::string command = "cd /d " + Quote(dir_.Path()) + " && " + line + " 2>" + Quote(errors);
-    // cmd.exe takes the outer quotes off a line that starts with one.
-    command = "\"" + command + "\"";
-#else
-    std::string command = "cd " + Quote(dir_.Path()) + " && " + line + " 2>" + Quote(errors);
-#endif
-    result.out = CommandOutput(command, &result.status);
-    result.err = ReadFileBytes(errors);
-    for (size_t at; (at = result.err.find("\r\n")) != std::string::npos;) result.err.erase(at, 1);
-    return result;
-  }
-  std::string File(const std::string& name) {
-    return dir_.File(name);
-  }
-
-  // A raw program image: the default record between other bytes.
-  std::string MakeImage(const std::string& name) {
-    std::string bytes(1000, '\x5A');
-    bytes.append(reinterpret_cast<const char*>(&kDefaultHalStruct), sizeof(HAL_STRUCT));
-    bytes.append(777, '\0');
-    EXPECT_TRUE(WriteFileBytes(File(name), bytes));
-    return File(name);
-  }
-
-  // A program built for the host (or, with the m68k compiler, for a
-  // big-endian target) that carries the default record.
-  bool Compile(const std::string& compiler, const std::string& output) {
-    std::string source = File("prog.c");
-    WriteFileBytes(source,
-                   "#include \"common/default_record.h\"\n"
-                   "HAL_STRUCT HalInfo = QLC_DEFAULT_HAL_STRUCT;\n"
-                   "int main(void) { return HalInfo.Size == 488 ? 0 : 1; }\n");
-    std::string root = getenv("QLC_SOURCE_DIR") ? getenv("QLC_SOURCE_DIR") : ".";
-    return RunCommand(compiler + " -O1 -I" + Quote(root) + " -o " + Quote(File(output)) + " " +
-                      Quote(source)) == 0;
-  }
-
-  // The record of a file as `show --json` gives it, one field at a time
-  // through python's JSON parser.
-  std::string JsonField(const std::string& file, const std::string& expression) {
-    Result shown = Qlccfg({"show", file, "--json"});
-    EXPECT_EQ(shown.status, 0) << shown.err;
-    WriteFileBytes(File("shown.json"), shown.out);
-    Result value =
-        Shell("python3 -c " +
-              Quote("import json; d = json.load(open('shown.json')); print(" + expression + ")"));
-    EXPECT_EQ(value.status, 0) << value.err;
-    return value.out;
-  }
-
-  TempDir dir_;
-};
-
-#define REQUIRE_LINUX_TOOLS(...)                                                  \
-  do {                                                                            \
-    if (!kLinuxTools) GTEST_SKIP() << "Linux tools are not available under Wine"; \
-    for (const char* tool : {__VA_ARGS__})                                        \
-      if (!HaveProgram(tool)) GTEST_SKIP() << tool << " is not installed";        \
-  } while (0)
-
-// Register value as show prints it: "  REG[14h] = 1Fh  ...".
-std::string RegisterLine(const std::string& shown, const char* index) {
-  size_t at = shown.find(std::string("  REG[") + index + "h] = ");
-  return at == std::string::npos ? std::string() : shown.substr(at + 2, 14);
-}
 
 // ---------------------------------------------------------------------------
 // Usage, help and exit codes
@@ -187,8 +81,9 @@ TEST_F(ProgramTest, ShowJsonParsesAndCarriesTheRecordsFields) {
 TEST_F(ProgramTest, SetChangesRegistersFieldsAndPanelEntriesAndNothingElse) {
   std::string image = MakeImage("image.bin");
   std::string before = ReadFileBytes(image);
-  Result set = Qlccfg({"set", image, "REG_MOD_RATE=0x12", "0x71=1", "ClkI=14318",
-                       "PowerOnDelay=65535", "RegAddr=0F80000h", "FrameRate=74"});
+  Result set =
+      Qlccfg({"set", image, "REG_MOD_RATE=0x12", "0x71=1", "ClkI=14318", "PowerOnDelay=65535",
+              "RegAddr=0F80000h", "DispMemAddr=0xF00000", "FrameRate=74"});
   ASSERT_EQ(set.status, 0) << set.err;
   EXPECT_EQ(set.err, "");
   std::string after = ReadFileBytes(image);
@@ -219,10 +114,10 @@ TEST_F(ProgramTest, ARefusedValueLeavesTheFileByteForByteUnchanged) {
     const char* message;
   } cases[] = {
       {"Width=1025", "ERROR: Panel width!\n"},
-      {"Width=320.5", "ERROR: Panel width!\n"},
       {"Height=0", "ERROR: Panel height!\n"},
       {"HorizTotal=320", "ERROR: Panel Horizontal Total!\n"},
-      {"FrameRate=76", "ERROR: Panel Frame Rate!\n"},
+      {"FrameRate=76", "ERROR: Panel Frame Rate!\nThe nearest frame rate is 75 Hz.\n"},
+      {"RegAddr=0x1000", "Non-zero hexadecimal value required!\n"},
       {"FplineWidth=129", "ERROR: TFT FPLINE Width!\n"},
       {"FpframeWidth=9", "ERROR: TFT FPFRAME Width!\n"},
       {"PixelClock=7.000   (7.000/1)", "ERROR: Panel Pixel Clock!\n"},
@@ -303,7 +198,8 @@ uint32_t BigEndian32(const std::string& bytes, size_t at) {
 TEST_F(ProgramTest, BigEndianElfShowsItsNewValuesInTheCrossObjdump) {
   REQUIRE_LINUX_TOOLS("m68k-linux-gnu-gcc", "m68k-linux-gnu-objdump");
   ASSERT_TRUE(Compile("m68k-linux-gnu-gcc", "prog68k.ELF"));
-  Result set = Qlccfg({"set", "prog68k.ELF", "ClkI=14318", "DispMemAddr=0xF00000", "14h=1Fh"});
+  Result set = Qlccfg(
+      {"set", "prog68k.ELF", "ClkI=14318", "RegAddr=0xF80000", "DispMemAddr=0xF00000", "14h=1Fh"});
   ASSERT_EQ(set.status, 0) << set.err;
   std::string data = ObjdumpSectionBytes(
       CommandOutput("m68k-linux-gnu-objdump -s -j .data " + Quote(File("prog68k.ELF"))));
@@ -363,24 +259,7 @@ TEST_F(ProgramTest, SrecCatFileIsReadWithForcedFormatAndWrittenAsACopy) {
 }
 
 // ---------------------------------------------------------------------------
-// check, export, import, configure, panels
-
-TEST_F(ProgramTest, CheckPrintsEachFailedRuleAndExitsWithOne) {
-  std::string image = MakeImage("image.bin");
-  Result passed = Qlccfg({"check", image});
-  EXPECT_EQ(passed.status, 0);
-  EXPECT_EQ(passed.err, "");
-  ASSERT_EQ(Qlccfg({"set", image, "HorizStart=1000", "Bpp=16"}).status, 0);
-  Result failed = Qlccfg({"check", image});
-  EXPECT_EQ(failed.status, 1);
-  EXPECT_EQ(failed.err,
-            "Warning: One of the following rules is violated:\n\n Horizontal Display Period + "
-            "Horizontal Display Start < Horizontal Total.\n Vertical Display Period + Vertical "
-            "Display Start < Vertical Total.\n\nBe sure to re-config HorzDispStart and/or "
-            "VertDispStart and Save again!!\n\n"
-            "Warning: Not enough installed video memory for selected options. Memory needed: "
-            "150k, memory installed: 80k,\n");
-}
+// export, import, configure
 
 TEST_F(ProgramTest, ExportToStandardOutputGivesTheFilesBytes) {
   std::string image = MakeImage("image.bin");
@@ -433,11 +312,12 @@ TEST_F(ProgramTest, ImportTakesAnEditedHeaderBackIntoTheFile) {
 
 TEST_F(ProgramTest, ConfigureWritesEveryTargetAndReportsTheFailingOnes) {
   std::string source = MakeImage("source.bin");
-  ASSERT_EQ(Qlccfg({"set", source, "REG_MOD_RATE=7", "RegAddr=0x1000"}).status, 0);
+  ASSERT_EQ(
+      Qlccfg({"set", source, "REG_MOD_RATE=7", "RegAddr=0x1000", "DispMemAddr=0x1800"}).status, 0);
   MakeImage("first.bin");
   WriteFileBytes(File("notes.txt"), "no record here\n");
   MakeImage("second.bin");
-  ASSERT_EQ(Qlccfg({"set", "second.bin", "RegAddr=0x2000"}).status, 0);
+  ASSERT_EQ(Qlccfg({"set", "second.bin", "RegAddr=0x2000", "DispMemAddr=0x2800"}).status, 0);
 
   Result configured = Qlccfg(
       {"configure", "source.bin", "first.bin", "notes.txt", "second.bin", "--preserve-addresses"});
@@ -488,46 +368,6 @@ TEST_F(ProgramTest, AFolderGivenAsTheHeaderCannotBeOpened) {
   EXPECT_EQ(imported.status, 1);
   EXPECT_EQ(imported.err,
             "Failed to open file headers\nERROR: File \"headers\" is not configurable!\n");
-}
-
-const char kDefinitions[] =
-    "VERSION 2\n"
-    "; a comment line\n"
-    "PANEL \"Test TFT 320x240\" TFT 320 240 F 18 F n T F 6250 400 20 260 10 1 8 L 0 2 L F 0 0\n"
-    "PANEL \"Big TFT\" TFT 1024 768 F 18 F n T F 65000 1344 296 806 35 1 136 L 0 6 L F 0 0\n";
-
-TEST_F(ProgramTest, PanelsListsTheDefinitionFileAndMarksRejectedOnesOfDebugDef) {
-  WriteFileBytes(File("PANELS.DEF"), kDefinitions);
-  WriteFileBytes(File("DEBUG.DEF"), kDefinitions);
-  Result panels = Qlccfg({"panels", "--def", "PANELS.DEF"});
-  EXPECT_EQ(panels.status, 0);
-  EXPECT_EQ(panels.out, " 1  Test TFT 320x240\n");
-  Result debug = Qlccfg({"panels", "--def", "DEBUG.DEF"});
-  EXPECT_EQ(debug.out, " 1  Test TFT 320x240\n 2  **Big TFT  **Disqualified: >80K.\n");
-  Result missing = Qlccfg({"panels", "--def", "NONE.DEF"});
-  EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.err, "ERROR: open failed on input file NONE.DEF\n");
-}
-
-TEST_F(ProgramTest, ApplyPanelWritesThePanelAsThePanelPageDoes) {
-  std::string image = MakeImage("image.bin");
-  WriteFileBytes(File("DEBUG.DEF"), kDefinitions);
-  Result applied = Qlccfg({"apply-panel", image, "Test TFT 320x240", "--def", "DEBUG.DEF"});
-  ASSERT_EQ(applied.status, 0) << applied.err;
-  Result shown = Qlccfg({"show", image});
-  EXPECT_EQ(shown.out.substr(0, shown.out.find('\n')),
-            "Panel: 320x240x8bpp 60Hz Color TFT 18-bit (PCLK=6.250MHz) ");
-  EXPECT_EQ(RegisterLine(shown.out, "12"), "REG[12h] = 31h");  // total 400
-  EXPECT_EQ(RegisterLine(shown.out, "A9"), "REG[A9h] = 80h");  // TFT GPIO
-
-  std::string before = ReadFileBytes(image);
-  Result rejected = Qlccfg({"apply-panel", image, "2", "--def", "DEBUG.DEF"});
-  EXPECT_EQ(rejected.status, 1);
-  EXPECT_EQ(rejected.err, "**Disqualified: >80K.\n");
-  Result unknown = Qlccfg({"apply-panel", image, "Other", "--def", "DEBUG.DEF"});
-  EXPECT_EQ(unknown.status, 1);
-  EXPECT_EQ(unknown.err, "ERROR: No predefined panel \"Other\"!\n");
-  EXPECT_EQ(ReadFileBytes(image), before);
 }
 
 }  // namespace

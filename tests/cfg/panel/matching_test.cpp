@@ -2,6 +2,7 @@
 // chosen panel, including every panel of the shipped PANELS.DEF.
 #include "cfg/panel/matching.h"
 
+#include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -23,12 +24,16 @@ struct RecordingView : PanelPageView {
   void SelectPredefinedPanel(int index) override { selected = index; }
   void ShowPixelClockList(const PixelClockList& list) override { clocks = list; }
   void ShowFrameRateList(const FrameRateList& list) override { rates = list; }
-  void RefillWithTypeDefaults() override { ++refills; }
+  void ShowPanelSettings(const PanelPageFill& shown) override {
+    fill = shown;
+    ++refills;
+  }
 
   std::vector<std::pair<bool, std::string>> statuses;
   std::vector<std::string> entries;
   int selected = -2;
   int refills = 0;
+  PanelPageFill fill = {};
   PixelClockList clocks;
   FrameRateList rates;
 };
@@ -56,6 +61,12 @@ static PanelRecord Candidate(int32_t type, int32_t width, int32_t height) {
   r.SetWidth(width);
   r.SetHeight(height);
   r.SetPixelClock(6250);
+  r.SetHorizTotal(800);
+  r.SetHorizStart(22);
+  r.SetVertTotal(525);
+  r.SetFplineStart(1);
+  r.SetFplineWidth(8);
+  r.SetFpframeWidth(1);
   return r;
 }
 
@@ -83,6 +94,58 @@ TEST_F(MatchingTest, QualificationReasons) {
   EXPECT_EQ(reason, "**Disqualified: >80K; EL.");
   EXPECT_TRUE(QualifyPanel(Candidate(kFieldUnknown, 640, 480), &reason));
   EXPECT_EQ(reason, "**Disqualified: Unknown panel type.");
+}
+
+TEST_F(MatchingTest, FieldsNoRegisterCanHoldAreRejected) {
+  std::string reason;
+  PanelRecord panel = Candidate(kPanelRecordTft, 320, 240);
+  panel.SetHorizTotal(1024);
+  panel.SetHorizStart(5);
+  panel.SetVertTotal(1024);
+  panel.SetFplineStart(1024);
+  panel.SetFplineWidth(128);
+  panel.SetFpframeWidth(8);
+  panel.SetFpframeStart(1023);
+  EXPECT_FALSE(QualifyPanel(panel, &reason)) << reason;
+  PanelRecord extreme = panel;
+  extreme.SetHeight(INT32_MIN);
+  extreme.SetHorizStart(4);  // below the TFT offset 5
+  extreme.SetVertStart(1024);
+  extreme.SetFplineStart(INT32_MAX);
+  extreme.SetFpframeWidth(9);
+  extreme.SetPixelClock(-1);
+  EXPECT_TRUE(QualifyPanel(extreme, &reason));
+  EXPECT_EQ(reason,
+            "**Disqualified: H out of range; HSTART out of range; VSTART out of range; FPLINE "
+            "start out of range; FPFRAME width out of range; PCLK out of range.");
+  extreme = panel;
+  extreme.SetVertTotal(INT32_MIN);
+  extreme.SetFplineWidth(0);
+  extreme.SetFpframeStart(-1);
+  extreme.SetHorizTotal(7);
+  EXPECT_TRUE(QualifyPanel(extreme, &reason));
+  EXPECT_EQ(reason,
+            "**Disqualified: HTOTAL out of range; VTOTAL out of range; FPLINE width out of range; "
+            "FPFRAME start out of range.");
+  // A panel rejected for the document's reasons keeps just those.
+  extreme.SetEl(1);
+  EXPECT_TRUE(QualifyPanel(extreme, &reason));
+  EXPECT_EQ(reason, "**Disqualified: EL.");
+}
+
+TEST_F(MatchingTest, ExtremeFieldsAreNeverWrittenEvenFromAnUnqualifiedList) {
+  PanelList list = Load(
+      "PANEL \"huge\" TFT 2147483647 -2147483648 F 18 F n T F 25175 -2147483648 -2147483648 "
+      "-2147483648 2147483647 -2147483648 -2147483648 L 2147483647 -2147483648 L F 0 0\n",
+      false, nullptr);
+  ASSERT_EQ(list.Count(), 1);
+  HAL_STRUCT before = WorkingRecord;
+  EXPECT_FALSE(ApplyPredefinedPanel(list, 0, view_));
+  ASSERT_EQ(view_.statuses.size(), 1u);
+  EXPECT_TRUE(view_.statuses[0].first);
+  EXPECT_EQ(view_.statuses[0].second.rfind("**Disqualified: W out of range; H out of range;", 0),
+            0u);
+  EXPECT_EQ(memcmp(&before, &WorkingRecord, sizeof before), 0);
 }
 
 TEST_F(MatchingTest, NegativeFieldsAreWild) {
@@ -302,6 +365,9 @@ TEST_F(MatchingTest, EveryShippedPanelAppliesCleanly) {
     EXPECT_GE(GetHorizTotal(), GetMinHorizTotal()) << panel.Name();
     EXPECT_GT(GetVertTotal(), GetPanelHeight()) << panel.Name();
     EXPECT_GE(view.rates.selected, 0) << panel.Name();
+    // What a real panel of that size runs at: no flicker, no overdriven clock.
+    EXPECT_GE(WorkingRecord.FrameRate, 50) << panel.Name();
+    EXPECT_LE(WorkingRecord.FrameRate, 90) << panel.Name();
     PanelMatching.matchedIndex = -1;
     MarkPanelSettingsChanged();
     EXPECT_EQ(FindMatchingPanel(list, view), i) << panel.Name();

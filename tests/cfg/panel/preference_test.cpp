@@ -73,7 +73,8 @@ TEST_F(PreferenceTest, SettingsByNameUseThePageRules) {
   EXPECT_EQ(Reg(kRegDisplayMode) & 7, 4u);
   EXPECT_EQ(ApplyPanelSetting("Bpp", "3"), kSettingRefused);
   EXPECT_EQ(ApplyPanelSetting("Colour", "1"), kSettingUnknown);
-  EXPECT_EQ(Messages(), (Texts{"ERROR: Panel Frame Rate!", "ERROR: Panel Vertical Start Position!",
+  EXPECT_EQ(Messages(), (Texts{"ERROR: Panel Frame Rate!\nThe nearest frame rate is 148 Hz.",
+                               "ERROR: Panel Vertical Start Position!",
                                "ERROR: Rotation must be 0, 90, 180 or 270!",
                                "ERROR: Bpp must be 1, 2, 4, 8 or 16!"}));
 }

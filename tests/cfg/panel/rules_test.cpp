@@ -3,6 +3,7 @@
 #include "cfg/panel/rules.h"
 
 #include "cfg/panel/panel_messages.h"
+#include "cfg/panel/preference.h"
 #include "cfg/panel/timing.h"
 #include "common/message.h"
 #include "panel_fixture.h"
@@ -172,6 +173,35 @@ TEST_F(RulesTest, PixelClockNotAmongCandidatesIsRefused) {
   EXPECT_EQ(FocusedControls(), std::vector<int>(1, kCtlPixelClockList));
   EXPECT_TRUE(EntryTaken(ApplyPixelClockEntry("25.175   (25.175/1)")));
   EXPECT_EQ(WorkingRecord.ClkI, 25175u);
+}
+
+static uint32_t StartAddress() {
+  return Reg(kRegMainWinDispStartAddr0) | Reg(kRegMainWinDispStartAddr1) << 8 |
+         Reg(kRegMainWinDispStartAddr2) << 16;
+}
+static uint32_t LineOffset() {
+  return Reg(kRegMainWinAddrOffset0) | Reg(kRegMainWinAddrOffset1) << 8;
+}
+
+TEST_F(RulesTest, NewHeightOrWidthRecomputesTheRotatedLayout) {
+  SetRotation(kRotation90);
+  EXPECT_EQ(ApplyHeightEntry("480").outcome, kEntryAccepted);
+  EXPECT_EQ(StartAddress(), 119u);  // last word of a 480-line row at 8 bpp
+  EXPECT_EQ(LineOffset(), 120u);
+  // 120 words of 4 bytes for each of the 320 columns.
+  EXPECT_EQ(Messages(), Texts(1,
+                              "Warning: Not enough installed video memory for selected "
+                              "options. Memory needed: 150k, memory installed: 80k,"));
+  SetRotation(kRotation180);
+  ClearMessages();
+  recorder_.Answer(kAnswerOk);
+  EXPECT_EQ(ApplyWidthEntry("256").outcome, kEntryAccepted);
+  EXPECT_EQ(StartAddress(), 256u * 480 * 8 / 32 - 1);
+  EXPECT_EQ(LineOffset(), 64u);
+  SetRotation(kRotation270);
+  EXPECT_EQ(ApplyHeightEntry("200").outcome, kEntryAccepted);
+  EXPECT_EQ(StartAddress(), 255u * 200 * 8 / 32);
+  EXPECT_EQ(LineOffset(), 50u);
 }
 
 TEST_F(RulesTest, SpinEntriesAllRunAfterARefusal) {

@@ -21,6 +21,16 @@ TEST_F(TimingTest, DefaultRecordGivesItsKnownQuantities) {
   EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(TimingTest, FrameRateBeyondSixteenBitsIsStoredAsTheHighestItHolds) {
+  SetRegister(kRegHdp, 0);             // W 8: the smallest total is 16
+  SetRegister(kRegHorizTotal, 1);      // HT 16
+  SetRegisterPair(kRegVertTotal0, 0);  // VT 1: 6250 kHz / 16 = 390625 Hz
+  FrameRateList list = BuildFrameRateList();
+  ASSERT_EQ(list.selected, 0);
+  EXPECT_EQ(list.texts[0], "390625");
+  EXPECT_EQ(WorkingRecord.FrameRate, 65535);
+}
+
 TEST_F(TimingTest, MinimumTotalAlreadyOnStepIsNotRaised) {
   SetRegister(kRegPclkConfig, 0x00);  // PCLK = MCLK / 1, so X = 8
   EXPECT_EQ(GetPixelClock(), 50000u);

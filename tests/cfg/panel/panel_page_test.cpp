@@ -1,0 +1,199 @@
+// The Panel page's record logic: filling, opening, the refill after a chosen
+// panel and leaving, as the page and qlccfg run them.
+#include "cfg/panel/panel_page.h"
+
+#include <stdlib.h>
+
+#include "cfg/panel/matching.h"
+#include "cfg/panel/panel_messages.h"
+#include "cfg/panel/preference.h"
+#include "cfg/panel/rules.h"
+#include "cfg/record/tracking.h"
+#include "panel_fixture.h"
+#include "tests/support/temp_dir.h"
+
+using Texts = std::vector<std::string>;
+
+namespace {
+
+struct PageView : PanelPageView {
+  void ShowPanelSettings(const PanelPageFill& shown) override {
+    fill = shown;
+    ++fills;
+  }
+  void ShowDataWidth(unsigned code, bool sixteenBitAllowed) override {
+    dataWidthCode = code;
+    sixteenBit = sixteenBitAllowed;
+  }
+  void SelectPredefinedPanel(int index) override { selected = index; }
+
+  PanelPageFill fill = {};
+  int fills = 0;
+  unsigned dataWidthCode = 9;
+  bool sixteenBit = true;
+  int selected = -2;
+};
+
+class PanelPageTest : public PanelTest {
+ protected:
+  void SetUp() override {
+    PanelTest::SetUp();
+    ResetRegisterTracking();
+  }
+  PanelList Load(const std::string& text) {
+    WriteFileBytes(dir_.File("PANELS.DEF"), text);
+    return PanelList(QualifyPanel, dir_.Path());
+  }
+  TempDir dir_;
+  PageView view_;
+};
+
+const char kLowPulseStn[] =
+    "PANEL \"STN low\" STN 320 240 F 4 F 1 T F 6250 352 22 251 0 1 8 L 0 1 L F 32 11\n";
+const char kKVrx[] =
+    "PANEL \"K-VRX\" K-VRX 160 240 F 16 F n T F 3125 200 20 250 4 1 2 H 0 1 L F 40 10\n";
+
+bool Same(const SpinSetting& a, const SpinSetting& b) {
+  return a.lowest == b.lowest && a.highest == b.highest && a.position == b.position;
+}
+
+}  // namespace
+
+TEST_F(PanelPageTest, FillShowsTheDefaultRecordAndCorrectsSilently) {
+  SetRegister(kRegPanelType, 0xC0);   // colour STN 4-bit with format 2 set
+  SetRegister(kRegHorizTotal, 0x20);  // 264, below the smallest total 328
+  PanelPageFill fill = FillPanelPageFromRegisters();
+  EXPECT_EQ(Reg(kRegPanelType), 0x40u);
+  EXPECT_EQ(GetHorizTotal(), 328u);
+  EXPECT_EQ(Reg(kRegGpioConfig1), 0x80u);
+  EXPECT_EQ(fill.type, unsigned(kPanelStn));
+  EXPECT_TRUE(fill.color);
+  EXPECT_FALSE(fill.format2);
+  EXPECT_FALSE(fill.format2Enabled);
+  EXPECT_EQ(fill.dataWidthCode, 0u);
+  EXPECT_EQ(fill.width, 320u);
+  EXPECT_EQ(fill.height, 240u);
+  EXPECT_TRUE(fill.fplineHigh);  // REG[20h] = 87h
+  EXPECT_TRUE(fill.fpframeHigh);
+  EXPECT_TRUE(Same(fill.horizTotal, {328, 1024, 328}));
+  EXPECT_TRUE(Same(fill.vertTotal, {1, 1024, 251}));
+  EXPECT_TRUE(Same(fill.horizStart, {22, 1023, 22}));
+  EXPECT_TRUE(Same(fill.vertStart, {0, 1023, 0}));
+  EXPECT_TRUE(Same(fill.fplineStart, {1, 1024, 1}));
+  EXPECT_TRUE(Same(fill.fplineWidth, {1, 128, 8}));
+  EXPECT_TRUE(Same(fill.fpframeStart, {0, 1023, 0}));
+  EXPECT_TRUE(Same(fill.fpframeWidth, {1, 8, 1}));
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(PanelPageTest, OpeningFillsSearchesAndAppliesTheSixteenBitRule) {
+  SetRegister(kRegPanelType, 0x20);  // mono STN 16-bit, which does not exist
+  WorkingRecord.FrameRate = 0;
+  PanelList list = Load(kLowPulseStn);
+  OpenPanelPage(list, view_);
+  EXPECT_EQ(view_.fills, 1);
+  EXPECT_EQ(view_.fill.dataWidthCode, 2u);  // filled before the rule
+  EXPECT_EQ(view_.dataWidthCode, 1u);
+  EXPECT_FALSE(view_.sixteenBit);
+  EXPECT_EQ(Reg(kRegPanelType), 0x10u);
+  EXPECT_EQ(WorkingRecord.FrameRate, 70);
+  EXPECT_EQ(view_.selected, 1);  // "Custom Panel": a mono 16-bit panel is not listed
+}
+
+TEST_F(PanelPageTest, AChosenPanelKeepsItsOwnPolaritiesWhenThePageIsLeft) {
+  ASSERT_EQ(Reg(kRegHsyncPulseWidth), 0x87u);
+  PanelList list = Load(kLowPulseStn);
+  ASSERT_EQ(ApplyPredefinedPanel(list, 0, view_), kPanelApplied);
+  EXPECT_FALSE(view_.fill.fplineHigh);
+  EXPECT_FALSE(view_.fill.fpframeHigh);
+  PanelPageLeaveEntries shown = ShownPanelPageEntries();
+  EXPECT_EQ(shown.heightText, "240");
+  EXPECT_EQ(shown.widthText, "320");
+  ASSERT_TRUE(LeavePanelPage({view_.fill.fplineHigh, view_.fill.fpframeHigh, "240", "320"}));
+  EXPECT_EQ(Reg(kRegHsyncPulseWidth), 0x07u);
+  EXPECT_EQ(Reg(kRegVsyncPulseWidth), 0x00u);
+  // Only a click on a type button shows the type's defaults.
+  bool fplineHigh = false, fpframeHigh = false;
+  DefaultPolarities(kPanelStn, &fplineHigh, &fpframeHigh);
+  EXPECT_TRUE(fplineHigh && fpframeHigh);
+  // The settings still match the panel when the page is opened again.
+  OpenPanelPage(list, view_);
+  EXPECT_EQ(view_.selected, 0);
+}
+
+TEST_F(PanelPageTest, LeavingTakesThePolarityChoicesAndSetsKVrxBits) {
+  PanelList list = Load(kKVrx);
+  ASSERT_EQ(ApplyPredefinedPanel(list, 0, view_), kPanelApplied);
+  EXPECT_EQ(Reg(kRegGpioConfig1), 0x00u);
+  EXPECT_EQ(Reg(kRegGpioConfig0), 0x00u);  // only leaving the page sets them
+  ASSERT_TRUE(LeavePanelPage({false, true, "240", "160"}));
+  EXPECT_EQ(Reg(kRegGpioConfig0), 0x40u);
+  EXPECT_EQ(Reg(kRegGpioStatusControl0), 0x40u);
+  EXPECT_EQ(Reg(kRegHsyncPulseWidth), 0x01u);
+  EXPECT_EQ(Reg(kRegVsyncPulseWidth), 0x80u);
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(PanelPageTest, OnlyHeightAndWidthKeepThePageOpen) {
+  SetPanelType(kPanelKVrx);
+  EXPECT_FALSE(LeavePanelPage({true, false, "", "320"}));
+  EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel height!"));
+  EXPECT_EQ(FocusedControls(), std::vector<int>{kCtlHeightList});
+  EXPECT_EQ(Reg(kRegGpioConfig0), 0x00u) << "a refused leave stops before the GPIO bits";
+  ClearMessages();
+  EXPECT_FALSE(LeavePanelPage({true, false, "240", "1025"}));
+  EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel width!"));
+  EXPECT_EQ(FocusedControls(), std::vector<int>{kCtlWidthList});
+  ClearMessages();
+  SetVertTotal(240);
+  EXPECT_TRUE(LeavePanelPage({true, false, "240", "320"}));
+  EXPECT_EQ(Messages(), Texts(1,
+                              "WARNING: Vertical Total should be at least 1 line larger than "
+                              "Vertical Display!"));
+  EXPECT_EQ(FocusedControls(), std::vector<int>{kCtlVertTotalSpin});
+}
+
+TEST_F(PanelPageTest, LeavingReportsHandSetRegistersItRecalculated) {
+  MarkRegisterModified(kRegMainWinAddrOffset0);
+  SetRegister(kRegMainWinAddrOffset0, 0x10);
+  TakeRegisterSnapshot();
+  ASSERT_TRUE(LeavePanelPage(ShownPanelPageEntries()));
+  EXPECT_EQ(Reg(kRegMainWinAddrOffset0), 0x50u);  // the width's line offset again
+  EXPECT_EQ(Messages(),
+            Texts(1, "The following manually modified registers were recalculated:\n78h "));
+}
+
+TEST_F(PanelPageTest, AChosenPanelIsRefilledAsTheOpeningPageFillsIt) {
+  PanelList list =
+      Load("PANEL \"short\" TFT 320 240 F 18 F 2 T F 25000 320 20 262 18 1 30 L 0 3 L F 0 0\n");
+  ASSERT_EQ(ApplyPredefinedPanel(list, 0, view_), kPanelApplied);
+  EXPECT_EQ(view_.fills, 1);
+  EXPECT_EQ(GetHorizTotal(), 328u) << "raised to the smallest total of 25 MHz";
+  EXPECT_EQ(Reg(kRegPanelType), 0x61u) << "format 2 exists for colour STN only";
+  EXPECT_TRUE(Same(view_.fill.horizTotal, {328, 1024, 328}));
+}
+
+// Every shipped panel, chosen and left as the page does, runs at a frame
+// rate a real panel of its kind uses and keeps the line offset of its width.
+TEST_F(PanelPageTest, EveryShippedPanelChosenAndLeftRunsBetween50And90Hz) {
+  const char* binary = getenv("QLC_BINARY_DIR");
+  ASSERT_NE(binary, nullptr);
+  PanelList list(QualifyPanel, std::string(binary) + "/bin");
+  ASSERT_GE(list.Count(), 8);
+  for (int i = 0; i < list.Count(); ++i) {
+    SetUp();
+    const PanelRecord& panel = list.At(i);
+    PageView view;
+    OpenPanelPage(list, view);
+    ASSERT_EQ(ApplyPredefinedPanel(list, i, view), kPanelApplied) << panel.Name();
+    ASSERT_TRUE(LeavePanelPage(ShownPanelPageEntries())) << panel.Name();
+    EXPECT_GE(WorkingRecord.FrameRate, 50) << panel.Name();
+    EXPECT_LE(WorkingRecord.FrameRate, 90) << panel.Name();
+    EXPECT_EQ(WorkingRecord.FrameRate, FrameRateAt(GetHorizTotal())) << panel.Name();
+    EXPECT_EQ(Reg(kRegMainWinAddrOffset0) | Reg(kRegMainWinAddrOffset1) << 8,
+              GetPanelWidth() * BitsPerPixel() / 32)
+        << panel.Name();
+    for (const std::string& text : Messages())
+      EXPECT_EQ(text.rfind("Warning: Not enough installed video memory", 0), 0u) << panel.Name();
+  }
+}
