@@ -112,28 +112,38 @@ TEST_F(ProgramTest, ARefusedValueLeavesTheFileByteForByteUnchanged) {
   struct Case {
     const char* assignment;
     const char* message;
+    int status;
   } cases[] = {
-      {"Width=1025", "ERROR: Panel width!\n"},
-      {"Height=0", "ERROR: Panel height!\n"},
-      {"HorizTotal=320", "ERROR: Panel Horizontal Total!\n"},
-      {"FrameRate=76", "ERROR: Panel Frame Rate!\nThe nearest frame rate is 75 Hz.\n"},
-      {"RegAddr=0x1000", "Non-zero hexadecimal value required!\n"},
-      {"FplineWidth=129", "ERROR: TFT FPLINE Width!\n"},
-      {"FpframeWidth=9", "ERROR: TFT FPFRAME Width!\n"},
-      {"PixelClock=7.000   (7.000/1)", "ERROR: Panel Pixel Clock!\n"},
-      {"REG_HDP=256", "ERROR:Invalid value entered!\n"},
-      {"REG_REVISION_CODE=1", "Invalid register requested: 0h\n"},
-      {"PowerOffDelay=65536", "ERROR: Panel Power Disconnect Time!\n"},
-      {"BusClk=0", "ERROR: BusClk must be above 0 kHz!\n"},
+      // Values that are no numbers are usage errors, as for registers.
+      {"Width=3.5", "qlccfg: '3.5' is not a number for Width\n", 2},
+      {"Height=.5", "qlccfg: '.5' is not a number for Height\n", 2},
+      {"Rotation=", "qlccfg: '' is not a number for Rotation\n", 2},
+      {"Width=320.5", "qlccfg: '320.5' is not a number for Width\n", 2},
+      {"FrameRate= 70", "qlccfg: ' 70' is not a number for FrameRate\n", 2},
+      {"Bpp=8 bits", "qlccfg: '8 bits' is not a number for Bpp\n", 2},
+      {"Width=1025", "ERROR: Panel width!\n", 1},
+      {"Height=0", "ERROR: Panel height!\n", 1},
+      {"HorizTotal=320", "ERROR: Panel Horizontal Total!\n", 1},
+      {"FrameRate=76", "ERROR: Panel Frame Rate!\nThe nearest frame rate is 75 Hz.\n", 1},
+      {"RegAddr=0x1000", "Non-zero hexadecimal value required!\n", 1},
+      {"FplineWidth=129", "ERROR: TFT FPLINE Width!\n", 1},
+      {"FpframeWidth=9", "ERROR: TFT FPFRAME Width!\n", 1},
+      {"PixelClock=7.000   (7.000/1)", "ERROR: Panel Pixel Clock!\n", 1},
+      {"REG_HDP=256", "ERROR:Invalid value entered!\n", 1},
+      {"REG_REVISION_CODE=1", "Invalid register requested: 0h\n", 1},
+      {"PowerOffDelay=65536", "ERROR: Panel Power Disconnect Time!\n", 1},
+      {"BusClk=0", "ERROR: BusClk must be above 0 kHz!\n", 1},
   };
   for (const Case& c : cases) {
     // An accepted assignment before the refused one is not written either.
     Result set = Qlccfg({"set", image, "REG_MOD_RATE=5", c.assignment, "-o", "copy.bin"});
-    EXPECT_EQ(set.status, 1) << c.assignment;
+    EXPECT_EQ(set.status, c.status) << c.assignment;
     EXPECT_EQ(set.err, c.message) << c.assignment;
     EXPECT_EQ(ReadFileBytes(image), before) << c.assignment;
     EXPECT_FALSE(FileExists(File("copy.bin"))) << c.assignment;
   }
+  // Hexadecimal numbers are numbers.
+  EXPECT_EQ(Qlccfg({"set", image, "Height=0xF0", "Bpp=8h"}).status, 0);
 }
 
 TEST_F(ProgramTest, SetWithOutputWritesACopyAndLeavesTheSource) {

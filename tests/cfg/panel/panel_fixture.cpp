@@ -30,3 +30,11 @@ std::vector<int> PanelTest::FocusedControls() {
 unsigned Reg(unsigned index) {
   return GetRegister(index);
 }
+
+uint32_t StartAddress() {
+  return Reg(0x74) | Reg(0x75) << 8 | Reg(0x76) << 16;
+}
+
+uint32_t LineOffset() {
+  return Reg(0x78) | Reg(0x79) << 8;
+}

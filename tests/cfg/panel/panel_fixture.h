@@ -4,6 +4,7 @@
 #define QLC_TESTS_CFG_PANEL_PANEL_FIXTURE_H
 
 #include <gtest/gtest.h>
+#include <stdint.h>
 
 #include <string>
 #include <vector>
@@ -26,5 +27,9 @@ class PanelTest : public ::testing::Test {
 
 // The register values of the working record, indexed by register.
 unsigned Reg(unsigned index);
+// The main window's start address (REG[74h]-[76h]) and line offset
+// (REG[78h]/[79h]) in words.
+uint32_t StartAddress();
+uint32_t LineOffset();
 
 #endif

@@ -2,11 +2,8 @@
 // panel and leaving, as the page and qlccfg run them.
 #include "cfg/panel/panel_page.h"
 
-#include <stdlib.h>
-
 #include "cfg/panel/matching.h"
 #include "cfg/panel/panel_messages.h"
-#include "cfg/panel/preference.h"
 #include "cfg/panel/rules.h"
 #include "cfg/record/tracking.h"
 #include "panel_fixture.h"
@@ -171,29 +168,4 @@ TEST_F(PanelPageTest, AChosenPanelIsRefilledAsTheOpeningPageFillsIt) {
   EXPECT_EQ(GetHorizTotal(), 328u) << "raised to the smallest total of 25 MHz";
   EXPECT_EQ(Reg(kRegPanelType), 0x61u) << "format 2 exists for colour STN only";
   EXPECT_TRUE(Same(view_.fill.horizTotal, {328, 1024, 328}));
-}
-
-// Every shipped panel, chosen and left as the page does, runs at a frame
-// rate a real panel of its kind uses and keeps the line offset of its width.
-TEST_F(PanelPageTest, EveryShippedPanelChosenAndLeftRunsBetween50And90Hz) {
-  const char* binary = getenv("QLC_BINARY_DIR");
-  ASSERT_NE(binary, nullptr);
-  PanelList list(QualifyPanel, std::string(binary) + "/bin");
-  ASSERT_GE(list.Count(), 8);
-  for (int i = 0; i < list.Count(); ++i) {
-    SetUp();
-    const PanelRecord& panel = list.At(i);
-    PageView view;
-    OpenPanelPage(list, view);
-    ASSERT_EQ(ApplyPredefinedPanel(list, i, view), kPanelApplied) << panel.Name();
-    ASSERT_TRUE(LeavePanelPage(ShownPanelPageEntries())) << panel.Name();
-    EXPECT_GE(WorkingRecord.FrameRate, 50) << panel.Name();
-    EXPECT_LE(WorkingRecord.FrameRate, 90) << panel.Name();
-    EXPECT_EQ(WorkingRecord.FrameRate, FrameRateAt(GetHorizTotal())) << panel.Name();
-    EXPECT_EQ(Reg(kRegMainWinAddrOffset0) | Reg(kRegMainWinAddrOffset1) << 8,
-              GetPanelWidth() * BitsPerPixel() / 32)
-        << panel.Name();
-    for (const std::string& text : Messages())
-      EXPECT_EQ(text.rfind("Warning: Not enough installed video memory", 0), 0u) << panel.Name();
-  }
 }

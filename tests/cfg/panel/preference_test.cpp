@@ -8,14 +8,6 @@
 using PreferenceTest = PanelTest;
 using Texts = std::vector<std::string>;
 
-static uint32_t StartAddress() {
-  return Reg(kRegMainWinDispStartAddr0) | Reg(kRegMainWinDispStartAddr1) << 8 |
-         Reg(kRegMainWinDispStartAddr2) << 16;
-}
-static uint32_t LineOffset() {
-  return Reg(kRegMainWinAddrOffset0) | Reg(kRegMainWinAddrOffset1) << 8;
-}
-
 TEST_F(PreferenceTest, RotationSetsStartAndOffsetAt8Bpp) {
   SetRotation(kRotation90);
   EXPECT_EQ(StartAddress(), 59u);

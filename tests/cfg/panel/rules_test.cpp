@@ -175,14 +175,6 @@ TEST_F(RulesTest, PixelClockNotAmongCandidatesIsRefused) {
   EXPECT_EQ(WorkingRecord.ClkI, 25175u);
 }
 
-static uint32_t StartAddress() {
-  return Reg(kRegMainWinDispStartAddr0) | Reg(kRegMainWinDispStartAddr1) << 8 |
-         Reg(kRegMainWinDispStartAddr2) << 16;
-}
-static uint32_t LineOffset() {
-  return Reg(kRegMainWinAddrOffset0) | Reg(kRegMainWinAddrOffset1) << 8;
-}
-
 TEST_F(RulesTest, NewHeightOrWidthRecomputesTheRotatedLayout) {
   SetRotation(kRotation90);
   EXPECT_EQ(ApplyHeightEntry("480").outcome, kEntryAccepted);
