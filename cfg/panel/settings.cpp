@@ -32,43 +32,52 @@ static SettingResult Then(const EntryResult& result, bool rebuildFrameRates) {
   return kSettingAccepted;
 }
 
-// The second line of a refused frame rate: the nearest rates that exist
-// below and above it.
-static std::string NearestFrameRatesLine(uint32_t rate) {
+// The frame rates of the totals minHT to 1024 around a wanted rate.
+struct FrameRateNeighbours {
+  bool exists = false;
   bool haveBelow = false, haveAbove = false;
   uint32_t below = 0, above = 0;
+};
+
+static FrameRateNeighbours FindFrameRate(uint32_t rate) {
+  FrameRateNeighbours found;
   for (uint32_t total = GetMinHorizTotal(); total <= kMaxHorizTotal; total += 8) {
     uint32_t existing = FrameRateAt(total);
-    if (existing < rate && (!haveBelow || existing > below)) {
-      below = existing;
-      haveBelow = true;
+    if (existing == rate) found.exists = true;
+    if (existing < rate && (!found.haveBelow || existing > found.below)) {
+      found.below = existing;
+      found.haveBelow = true;
     }
-    if (existing > rate && (!haveAbove || existing < above)) {
-      above = existing;
-      haveAbove = true;
+    if (existing > rate && (!found.haveAbove || existing < found.above)) {
+      found.above = existing;
+      found.haveAbove = true;
     }
   }
-  if (haveBelow && haveAbove)
-    return "The nearest frame rates are " + std::to_string(below) + " and " +
-           std::to_string(above) + " Hz.";
-  if (haveBelow || haveAbove)
-    return "The nearest frame rate is " + std::to_string(haveBelow ? below : above) + " Hz.";
+  return found;
+}
+
+// The second line of a refused frame rate.
+static std::string NearestFrameRatesLine(const FrameRateNeighbours& n) {
+  if (n.haveBelow && n.haveAbove)
+    return "The nearest frame rates are " + std::to_string(n.below) + " and " +
+           std::to_string(n.above) + " Hz.";
+  if (n.haveBelow || n.haveAbove)
+    return "The nearest frame rate is " + std::to_string(n.haveBelow ? n.below : n.above) + " Hz.";
   return "No horizontal total gives a frame rate with these settings.";
 }
 
-static bool FrameRateExists(uint32_t rate) {
-  for (uint32_t total = GetMinHorizTotal(); total <= kMaxHorizTotal; total += 8)
-    if (FrameRateAt(total) == rate) return true;
-  return false;
-}
-
+// The page lists only the rates some total gives; another rate would be
+// stored as FrameRate while the panel runs at the old one.
 static EntryResult ApplyExistingFrameRate(const char* value) {
   uint32_t rate = 0;
   double fraction = 0;
-  if (ReadDialogNumber(value, &rate, &fraction) && !FrameRateExists(rate)) {
-    ShowPanelError(kCtlFrameRateList, "ERROR: Panel Frame Rate!\n%s",
-                   NearestFrameRatesLine(rate).c_str());
-    return {kEntryRefused, false, 0};
+  if (ReadDialogNumber(value, &rate, &fraction)) {
+    FrameRateNeighbours neighbours = FindFrameRate(rate);
+    if (!neighbours.exists) {
+      ShowPanelError(kCtlFrameRateList, "ERROR: Panel Frame Rate!\n%s",
+                     NearestFrameRatesLine(neighbours).c_str());
+      return {kEntryRefused, false, 0};
+    }
   }
   return ApplyFrameRateEntry(value);
 }

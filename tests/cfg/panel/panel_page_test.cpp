@@ -149,23 +149,3 @@ TEST_F(PanelPageTest, OnlyHeightAndWidthKeepThePageOpen) {
                               "Vertical Display!"));
   EXPECT_EQ(FocusedControls(), std::vector<int>{kCtlVertTotalSpin});
 }
-
-TEST_F(PanelPageTest, LeavingReportsHandSetRegistersItRecalculated) {
-  MarkRegisterModified(kRegMainWinAddrOffset0);
-  SetRegister(kRegMainWinAddrOffset0, 0x10);
-  TakeRegisterSnapshot();
-  ASSERT_TRUE(LeavePanelPage(ShownPanelPageEntries()));
-  EXPECT_EQ(Reg(kRegMainWinAddrOffset0), 0x50u);  // the width's line offset again
-  EXPECT_EQ(Messages(),
-            Texts(1, "The following manually modified registers were recalculated:\n78h "));
-}
-
-TEST_F(PanelPageTest, AChosenPanelIsRefilledAsTheOpeningPageFillsIt) {
-  PanelList list =
-      Load("PANEL \"short\" TFT 320 240 F 18 F 2 T F 25000 320 20 262 18 1 30 L 0 3 L F 0 0\n");
-  ASSERT_EQ(ApplyPredefinedPanel(list, 0, view_), kPanelApplied);
-  EXPECT_EQ(view_.fills, 1);
-  EXPECT_EQ(GetHorizTotal(), 328u) << "raised to the smallest total of 25 MHz";
-  EXPECT_EQ(Reg(kRegPanelType), 0x61u) << "format 2 exists for colour STN only";
-  EXPECT_TRUE(Same(view_.fill.horizTotal, {328, 1024, 328}));
-}

@@ -1,6 +1,7 @@
 // Rotation and colour depth on the record, and settings applied by name.
 #include "cfg/panel/preference.h"
 
+#include "cfg/panel/panel_messages.h"
 #include "cfg/panel/settings.h"
 #include "cfg/panel/timing.h"
 #include "panel_fixture.h"
@@ -69,4 +70,13 @@ TEST_F(PreferenceTest, SettingsByNameUseThePageRules) {
                                "ERROR: Panel Vertical Start Position!",
                                "ERROR: Rotation must be 0, 90, 180 or 270!",
                                "ERROR: Bpp must be 1, 2, 4, 8 or 16!"}));
+}
+
+TEST_F(PreferenceTest, NoFrameRateExistsWhenNoTotalFits) {
+  SetRegister(kRegHdp, 0x7F);  // W 1024: the smallest total lies beyond 1024
+  EXPECT_EQ(ApplyPanelSetting("FrameRate", "24"), kSettingRefused);
+  EXPECT_EQ(Messages(), Texts(1,
+                              "ERROR: Panel Frame Rate!\nNo horizontal total gives a frame rate "
+                              "with these settings."));
+  EXPECT_EQ(FocusedControls(), std::vector<int>{kCtlFrameRateList});
 }
