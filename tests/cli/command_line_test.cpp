@@ -46,8 +46,8 @@ TEST(CommandLine, EveryCommandTakesItsOperandsAndOptionsInAnyOrder) {
   EXPECT_EQ(c.targets, (std::vector<std::string>{"t1", "t2"}));
   EXPECT_TRUE(c.preserveAddresses);
 
-  ASSERT_TRUE(Parse({"apply-panel", "f", "Sharp 320x240", "--def", "P.DEF"}, &c));
-  EXPECT_EQ(c.panelName, "Sharp 320x240");
+  ASSERT_TRUE(Parse({"apply-panel", "f", "Mono STN 320x240", "--def", "P.DEF"}, &c));
+  EXPECT_EQ(c.panelName, "Mono STN 320x240");
   EXPECT_EQ(c.definitionFile, "P.DEF");
   EXPECT_FALSE(c.keepPixelClock);
   ASSERT_TRUE(Parse({"apply-panel", "--keep-pixel-clock", "f", "2"}, &c));
