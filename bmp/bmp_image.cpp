@@ -114,6 +114,12 @@ BmpStatus ParseBmpHeaders(const uint8_t* head, size_t headSize, uint64_t fileSiz
   uint64_t available = fileSize - dataOffset;
   if (info->encoding == kBmpRle4 || info->encoding == kBmpRle8) {
     if (available < 2 || available > UINT32_MAX) return kBmpNotBitmap;
+    // Each two bytes of run-length data reach at most 255 pixels further
+    // right or 255 lines further up: a picture wider or taller than its data
+    // could reach is not a real one.
+    uint64_t reach = 255 * (available / 2) + 1;
+    if (static_cast<uint64_t>(width) > reach || static_cast<uint64_t>(info->height) > reach)
+      return kBmpNotBitmap;
     info->pixelBytes = static_cast<uint32_t>(available);
   } else {
     uint64_t needed = static_cast<uint64_t>(BmpRowLength(width, depth)) * info->height;

@@ -52,7 +52,9 @@ enum { kBmpHeadBytes = kBmpFileHeaderSize + 124 + 12 + kBmpMaxColours * 4 };
 // 40 bytes up), the bit-field masks and the colour table from the first
 // headSize bytes of a file of fileSize bytes, and checks that the picture can
 // be shown: signature, sizes, depth, compression, and that the pixel data is
-// all there. Returns kBmpOk or kBmpNotBitmap.
+// all there (run-length data: that it could reach across the picture).
+// Returns kBmpOk or kBmpNotBitmap. For a whole file held in memory, head and
+// headSize are the file and fileSize is headSize.
 BmpStatus ParseBmpHeaders(const uint8_t* head, size_t headSize, uint64_t fileSize, BmpInfo* info);
 
 // Opens a file and reads its headers and colour table.

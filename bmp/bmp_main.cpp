@@ -107,6 +107,9 @@ bool ConfigureFromBitmaps(DemoState& state) {
   }
   if (hxSetRotation(static_cast<unsigned>(settings.rotation)) != kHalOk)
     fputs(kMsgRotationNotChanged, stdout);
+  // Setting the depth and the rotation switched the sub-window off; shared
+  // (ds=1) it is on again at once, showing the main window's image.
+  if (state.share) hxHideSub(0);
   if (!(state.roles[1] & kRoleSub)) return true;
 
   if (settings.fileCount == 2) {
@@ -133,10 +136,11 @@ bool ConfigureFromBitmaps(DemoState& state) {
     if (state.secondWidth < subWidth) subWidth = state.secondWidth;
     if (state.secondHeight < subHeight) subHeight = state.secondHeight;
   }
-  if (settings.rotation == 0 || settings.rotation == 2) {
-    uint32_t perWord = 32 / static_cast<uint32_t>(depth);
-    subWidth = (subWidth + perWord - 1) / perWord * perWord;
-  }
+  // The sub-window's width runs along display-memory lines in every
+  // rotation, counted in whole words: rounded up, no column of the picture
+  // is cut off.
+  uint32_t perWord = 32 / static_cast<uint32_t>(depth);
+  subWidth = (subWidth + perWord - 1) / perWord * perWord;
   if (!hxAllocSubBuffer(subWidth * subHeight * static_cast<uint32_t>(depth) / 8)) {
     PrintDepthError(depth);
     return false;
@@ -171,6 +175,10 @@ bool SetUpSurfaces(DemoState& state) {
   if (settings.ds < 0) settings.ds = DefaultSurfaceArrangement(settings);
   hxRegWrite32(REG_MAIN_WIN_DISP_START_ADDR0, 0);
   hxRegWrite32(REG_SUB_WIN_DISP_START_ADDR0, 0);
+  // 0 is the main window's start only without rotation; when the chip is not
+  // programmed nothing else sets it, so it is worked out for the rotation the
+  // chip has.
+  if (!settings.initialise) hxSetViewOrigin(0, 0, 0, hxMainSurface());
   if (settings.ds < 0 || settings.ds > 2) {
     fputs(kMsgInvalidDs, stdout);
     return false;

@@ -6,13 +6,18 @@
 
 namespace {
 
-// A 5-, 6- or 8-bit field scaled from a colour mask of any width.
+// Plain 16-bit rows hold 5-5-5 pixels, the top bit unused.
+const uint32_t kPlain16Masks[3] = {0x7C00, 0x03E0, 0x001F};
+
+// A 5- or 6-bit field scaled from a colour mask of any width (a zero mask
+// gives 0).
 uint32_t ScaleMasked(uint32_t pixel, uint32_t mask, int bits) {
+  if (mask == 0) return 0;
   int shift = 0;
   while (!(mask & (1u << shift))) ++shift;
   uint32_t maximum = mask >> shift;
   uint32_t value = (pixel & mask) >> shift;
-  return (value * ((1u << bits) - 1) + maximum / 2) / maximum;
+  return static_cast<uint32_t>((uint64_t{value} * ((1u << bits) - 1) + maximum / 2) / maximum);
 }
 
 void Store16(uint8_t* out, uint16_t value) {
@@ -22,21 +27,21 @@ void Store16(uint8_t* out, uint16_t value) {
 
 }  // namespace
 
-void ConvertBmpRow(const BmpInfo& info, const uint8_t* fileRow, uint8_t* out) {
-  uint32_t width = static_cast<uint32_t>(info.width);
+void ConvertBmpRow(const BmpInfo& info, const uint8_t* fileRow, uint8_t* out, uint32_t count) {
   if (info.depth == 24) {
-    for (uint32_t i = 0; i < width; ++i, fileRow += 3)
+    for (uint32_t i = 0; i < count; ++i, fileRow += 3)
       Store16(out + 2 * i, Rgb565(fileRow[2], fileRow[1], fileRow[0]));
-  } else if (info.encoding == kBmpBitFields) {
-    for (uint32_t i = 0; i < width; ++i) {
+  } else if (info.depth == 16) {
+    const uint32_t* masks = info.encoding == kBmpBitFields ? info.masks : kPlain16Masks;
+    for (uint32_t i = 0; i < count; ++i) {
       uint32_t pixel = fileRow[2 * i] | (fileRow[2 * i + 1] << 8);
-      uint32_t red = ScaleMasked(pixel, info.masks[0], 5);
-      uint32_t green = ScaleMasked(pixel, info.masks[1], 6);
-      uint32_t blue = ScaleMasked(pixel, info.masks[2], 5);
+      uint32_t red = ScaleMasked(pixel, masks[0], 5);
+      uint32_t green = ScaleMasked(pixel, masks[1], 6);
+      uint32_t blue = ScaleMasked(pixel, masks[2], 5);
       Store16(out + 2 * i, static_cast<uint16_t>(red << 11 | green << 5 | blue));
     }
   } else {
-    memcpy(out, fileRow, BmpRowLength(width, info.depth));
+    memcpy(out, fileRow, BmpRowLength(count, info.depth));
   }
 }
 
@@ -59,18 +64,24 @@ uint32_t GetPackedPixel(const uint8_t* row, uint32_t i, int depth) {
 }
 
 bool DecodeBmpRle(const uint8_t* data, size_t size, int depth, uint32_t width, uint32_t height,
-                  const RleSegmentSink& sink) {
-  // The segment holds the pixels from x = start up to the right edge at most.
-  std::vector<uint8_t> segment(BmpRowLength(width, depth) + 1);
+                  uint32_t kept, const RleSegmentSink& sink) {
+  // The segment holds the pixels from column start up to the last kept
+  // column at most; pixels further right are only counted.
+  uint64_t limit = kept < width ? kept : width;
+  std::vector<uint8_t> segment(BmpRowLength(static_cast<uint32_t>(limit), depth) + 1);
   uint64_t line = 0, start = 0, count = 0;
-  auto append = [&](uint32_t value) {
-    if (start + count < width)
-      SetPackedPixel(segment.data(), static_cast<uint32_t>(count), depth, value);
-    ++count;
+  // Adds n pixels to the segment, pixel i being value(i); those right of the
+  // last kept column are only counted.
+  auto append = [&](uint32_t n, const auto& value) {
+    uint64_t room = start + count < limit ? limit - start - count : 0;
+    uint64_t stored = n < room ? n : room;
+    for (uint32_t i = 0; i < stored; ++i)
+      SetPackedPixel(segment.data(), static_cast<uint32_t>(count + i), depth, value(i));
+    count += n;
   };
   auto emit = [&]() {
-    if (count != 0 && line < height && start < width) {
-      uint64_t shown = count < width - start ? count : width - start;
+    if (count != 0 && line < height && start < limit) {
+      uint64_t shown = count < limit - start ? count : limit - start;
       sink(static_cast<uint32_t>(line), static_cast<uint32_t>(start), segment.data(),
            static_cast<uint32_t>(shown));
     }
@@ -81,8 +92,9 @@ bool DecodeBmpRle(const uint8_t* data, size_t size, int depth, uint32_t width, u
     at += 2;
     if (first != 0) {
       // Encoded run: for 4-bit data the byte holds two alternating pixels.
-      for (uint32_t i = 0; i < first; ++i)
-        append(depth == 8 ? second : (i % 2 == 0 ? second >> 4 : second & 0x0F));
+      append(first, [&](uint32_t i) -> uint32_t {
+        return depth == 8 ? second : (i % 2 == 0 ? second >> 4 : second & 0x0F);
+      });
     } else if (second == 0) {
       emit();
       ++line;
@@ -99,11 +111,13 @@ bool DecodeBmpRle(const uint8_t* data, size_t size, int depth, uint32_t width, u
       at += 2;
     } else {
       size_t bytes = (static_cast<size_t>(second) * depth + 7) / 8;
-      size_t stored = (bytes + 1) & ~static_cast<size_t>(1);
-      if (at + stored > size) return false;
-      for (uint32_t i = 0; i < second; ++i)
-        append(depth == 8 ? data[at + i] : GetPackedPixel(data + at, i, 4));
-      at += stored;
+      size_t padded = (bytes + 1) & ~static_cast<size_t>(1);
+      if (at + padded > size) return false;
+      const uint8_t* pixels = data + at;
+      append(second, [&](uint32_t i) -> uint32_t {
+        return depth == 8 ? pixels[i] : GetPackedPixel(pixels, i, 4);
+      });
+      at += padded;
     }
     if (line >= height) return true;  // nothing more can be shown
   }

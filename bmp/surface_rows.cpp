@@ -6,6 +6,16 @@
 
 #include "bmp/bmp_pixels.h"
 
+uint32_t PointerDisplayMemory::Read32(uint32_t offset) {
+  uint32_t value;
+  memcpy(&value, base_ + offset, sizeof value);
+  return value;
+}
+
+void PointerDisplayMemory::Write32(uint32_t offset, uint32_t value) {
+  memcpy(base_ + offset, &value, sizeof value);
+}
+
 void WriteSurfaceRow(const SurfaceTarget& target, DisplayMemory& memory, uint32_t x, uint32_t row,
                      const uint8_t* pixels, uint32_t count) {
   if (row >= target.height || x >= target.width || count == 0) return;

@@ -13,6 +13,18 @@ class DisplayMemory {
   virtual void Write32(uint32_t offset, uint32_t value) = 0;
 };
 
+// Display memory reached through a plain host pointer to its byte 0 (a
+// mapped board, or the virtual board's memory); nothing is checked here.
+class PointerDisplayMemory : public DisplayMemory {
+ public:
+  explicit PointerDisplayMemory(uint8_t* base) : base_(base) {}
+  uint32_t Read32(uint32_t offset) override;
+  void Write32(uint32_t offset, uint32_t value) override;
+
+ private:
+  uint8_t* base_;
+};
+
 // Where the current surface lies and how much of it shows.
 struct SurfaceTarget {
   uint32_t offset = 0;     // first byte of the surface's buffer

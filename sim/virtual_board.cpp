@@ -3,7 +3,8 @@
 // Display memory is the middle of a larger block with a guard region on each
 // side. The HAL writes through a plain host pointer, so a stray write cannot be
 // stopped as it happens; it lands in a guard instead of in other memory. The
-// guards are checked whenever the panel is rendered or the board is closed:
+// guards are checked whenever the panel is rendered, the board is closed or
+// the count is asked for:
 // every changed guard byte counts as one refused access and is restored.
 #include "sim/virtual_board.h"
 
@@ -161,5 +162,6 @@ long VirtualBoardSynthesizerWord(int synthRegister) {
 }
 
 unsigned long VirtualBoardRefusedAccesses() {
+  CheckGuards();
   return gRefused;
 }

@@ -61,7 +61,8 @@ struct PanelImage {
 PanelImage VirtualBoardRenderPanel();
 
 // For tests: the last 24-bit word the synthesizer received for a register
-// number (0 CLKI, 3 CLKI2), or -1 when none; accesses refused so far.
+// number (0 CLKI, 3 CLKI2), or -1 when none; accesses refused so far, stray
+// memory writes up to this call included.
 long VirtualBoardSynthesizerWord(int synthRegister);
 unsigned long VirtualBoardRefusedAccesses();
 

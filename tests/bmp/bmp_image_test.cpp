@@ -157,6 +157,28 @@ TEST(ParseBmpHeaders, RefusesFilesThatCannotBeShown) {
   EXPECT_TRUE(refused(EncodeTestBmp(MakeTestPicture(5, 6, 8, 1), rle))) << "top-down run-length";
 }
 
+// Two bytes of run-length data reach 255 pixels further at most: a file of
+// about 1 KB cannot hold a picture 2147483647 pixels wide or high.
+TEST(ParseBmpHeaders, RunLengthPicturesLargerThanTheirDataCanReachAreRefused) {
+  TestBmpLayout rle;
+  rle.runLength = true;
+  for (int depth : {4, 8}) {
+    const std::string good = EncodeTestBmp(MakeTestPicture(64, 16, depth, 3), rle);
+    uint32_t offset = static_cast<uint8_t>(good[10]) | static_cast<uint8_t>(good[11]) << 8;
+    uint32_t reach = 255 * static_cast<uint32_t>((good.size() - offset) / 2) + 1;
+    BmpInfo info;
+    for (size_t field : {size_t{18}, size_t{22}}) {
+      std::string file = good;
+      Set32(file, field, 0x7FFFFFFF);
+      EXPECT_EQ(kBmpNotBitmap, Parse(file, &info)) << depth << " bits, field " << field;
+      Set32(file, field, reach + 1);
+      EXPECT_EQ(kBmpNotBitmap, Parse(file, &info)) << depth << " bits, field " << field;
+      Set32(file, field, reach);
+      EXPECT_EQ(kBmpOk, Parse(file, &info)) << depth << " bits, field " << field;
+    }
+  }
+}
+
 TEST(ReadBmpInfo, TellsAMissingFileFromABadOne) {
   TempDir dir;
   BmpInfo info;

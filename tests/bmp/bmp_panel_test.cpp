@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "program_runner.h"
 #include "test_bitmaps.h"
@@ -116,15 +117,46 @@ class PanelPicture : public ::testing::Test {
   }
 
   // Runs the program and compares the panel with main (and sub, drawn into
-  // the sub-window; null: the sub-window shows the main window's memory).
-  // pictureOnly leaves out what lies past the picture (its colour depends on
-  // a colour table the test does not know).
+  // the sub-window; null: no sub-window is looked at). pictureOnly leaves out
+  // what lies past the picture (its colour depends on a colour table the
+  // test does not know).
   void Check(const std::string& arguments, int rotation, const TestPicture& main,
              const TestPicture* sub, const std::string& what, bool pictureOnly = false) {
-    std::string board = dir.File("board-" + std::to_string(runs++));
+    std::string board = NewBoard();
+    Run(arguments, board, what);
+    Compare(board, rotation, main, sub, what, pictureOnly);
+  }
+
+  // The same for a sub-window that shows the main window's memory (ds=1):
+  // it must be on.
+  void CheckShared(const std::string& arguments, int rotation, const TestPicture& main,
+                   const std::string& what) {
+    std::string board = NewBoard();
+    Run(arguments, board, what);
+    CompareShared(board, rotation, main, what);
+  }
+  void CompareShared(const std::string& board, int rotation, const TestPicture& main,
+                     const std::string& what) {
+    EXPECT_TRUE(BoardRegister16(board, 0x71) & 0x10) << what << ": the sub-window is off";
+    Compare(board, rotation, main, &main, what, false, true);
+  }
+
+  std::string NewBoard() { return dir.File("board-" + std::to_string(runs++)); }
+
+  void Run(const std::string& arguments, const std::string& board, const std::string& what) {
     std::string output;
     int status = RunBmpProgram(program, arguments, board, &output);
     ASSERT_EQ(0, status) << what << "\n" << output;
+  }
+
+  // The panel of the board: sub (null: none) in the sub-window, main around
+  // it. A shared sub-window starts its scan at the main window's start
+  // address, so it shows the main picture from the corner where the chip's
+  // scan starts: top left at 0 degrees, top right at 90, bottom right at 180,
+  // bottom left at 270.
+  void Compare(const std::string& board, int rotation, const TestPicture& main,
+               const TestPicture* sub, const std::string& what, bool pictureOnly = false,
+               bool shared = false) {
     PanelImage panel = RenderBoard(board);
     ASSERT_EQ(static_cast<int>(panelWidth), panel.width) << what;
     ASSERT_EQ(static_cast<int>(panelHeight), panel.height) << what;
@@ -137,14 +169,19 @@ class PanelPicture : public ::testing::Test {
     for (int y = 0; y < height; ++y) {
       for (int x = 0; x < width; ++x) {
         uint32_t expected;
-        if (window.Holds(x, y)) {
+        int mx = x, my = y;  // the main picture's pixel shown here
+        if (window.Holds(x, y) && !shared) {
           int sx = x - window.x1, sy = y - window.y1;
           if (sx >= sub->width || sy >= sub->height) continue;  // past the sub image
           expected = ShownColour(lut, sub->At(sx, sy));
         } else {
-          bool inside = x < main.width && y < main.height;
+          if (window.Holds(x, y)) {
+            mx = (rotation == 1 || rotation == 2) ? width - (window.x2 - x) : x - window.x1;
+            my = rotation >= 2 ? height - (window.y2 - y) : y - window.y1;
+          }
+          bool inside = mx < main.width && my < main.height;
           if (!inside && pictureOnly) continue;
-          expected = ShownColour(lut, inside ? main.At(x, y) : 0);
+          expected = ShownColour(lut, inside ? main.At(mx, my) : 0);
         }
         uint32_t shown = panel.pixels[PanelIndex(panel, rotation, width, height, x, y)];
         if (shown != expected && wrong++ == 0) {
@@ -193,9 +230,38 @@ TEST_F(PanelPicture, SharedSubWindowShowsTheMainPicture) {
     TestPicture main = MakeTestPicture(kMainWidth, kMainHeight, format.depth, 12);
     std::string file = Write("main.bmp", main, format.layout);
     for (int rotation = 0; rotation < 4; ++rotation)
-      Check(file + " ds=1" + kRotationOptions[rotation], rotation, main, nullptr,
-            std::string(format.name) + " ds=1 rotation " + std::to_string(rotation));
+      CheckShared(file + " ds=1" + kRotationOptions[rotation], rotation, main,
+                  std::string(format.name) + " ds=1 rotation " + std::to_string(rotation));
   }
+}
+
+// ds=1, given or chosen for one file with move=n: the sub-window is on and
+// shows the main window's picture from its top left corner where the
+// registers place it, also after it has moved.
+TEST_F(PanelPicture, SharedSubWindowIsOnWhereverItIsPlaced) {
+  program = dir.File("small-sub-window.exe");
+  ASSERT_TRUE(MakeConfiguredProgram(program, [](HAL_STRUCT& r) {
+    SetPanelSize(r, kPanelWidth, kPanelHeight);
+    SetRecordRegister(r, 0x84, 2);  // words 2..5, lines 3..9: inside the panel at every depth
+    SetRecordRegister(r, 0x8C, 5);
+    SetRecordRegister(r, 0x88, 3);
+    SetRecordRegister(r, 0x90, 9);
+  }));
+  for (const Format& format : {Plain("1-bit", 1), Plain("4-bit", 4), Plain("8-bit", 8),
+                               Plain("16-bit", 16), Plain("24-bit", 24)}) {
+    TestPicture main = MakeTestPicture(kMainWidth, kMainHeight, format.depth, 22);
+    std::string file = Write("main.bmp", main, format.layout);
+    for (int rotation = 0; rotation < 4; ++rotation) {
+      CheckShared(file + " ds=1" + kRotationOptions[rotation], rotation, main,
+                  std::string(format.name) + " ds=1 rotation " + std::to_string(rotation));
+    }
+  }
+  TestPicture main = MakeTestPicture(kMainWidth, kMainHeight, 8, 23);
+  std::string file = Write("main.bmp", main, {});
+  std::string board = NewBoard();
+  Run(file + " move=1", board, "move=1");
+  EXPECT_TRUE(FileExists(board + "/panel-0002.png")) << "move=1: two moves";
+  CompareShared(board, 0, main, "move=1");
 }
 
 TEST_F(PanelPicture, SecondFileInTheCentredSubWindow) {
@@ -236,6 +302,53 @@ TEST_F(PanelPicture, SubImageHeightsOfPartWordsAtQuarterTurns) {
   }
 }
 
+// A second picture whose width is no whole number of words shows every
+// column in every rotation: the sub-window is widened to whole words, not cut.
+TEST_F(PanelPicture, SubImagesOfPartWordsShowEveryColumnInEveryRotation) {
+  const int kOddWidth = 123;
+  for (const Format& format : {Plain("1-bit", 1), Plain("2-bit", 2), Plain("4-bit", 4),
+                               Layout("4-bit RLE", 4, true, false, false, 40), Plain("8-bit", 8)}) {
+    TestPicture main = MakeTestPicture(kMainWidth, kMainHeight, format.depth, 24);
+    TestPicture sub = MakeTestPicture(kOddWidth, kSubHeight, format.depth, 25);
+    sub.palette = main.palette;
+    std::string first = Write("main.bmp", main, format.layout);
+    std::string second = Write("sub.bmp", sub, format.layout);
+    for (int rotation = 0; rotation < 4; ++rotation) {
+      std::string what =
+          std::string(format.name) + " 123 columns rotation " + std::to_string(rotation);
+      std::string board = NewBoard();
+      Run(first + " " + second + kRotationOptions[rotation], board, what);
+      int width = (rotation & 1) ? kPanelHeight : kPanelWidth;
+      int height = (rotation & 1) ? kPanelWidth : kPanelHeight;
+      UserRect window = SubWindowOf(board, rotation, width, height);
+      EXPECT_GE(window.x2 - window.x1, kOddWidth) << what;
+      EXPECT_GE(window.y2 - window.y1, kSubHeight) << what;
+      Compare(board, rotation, main, &sub, what);
+    }
+  }
+}
+
+// /noinit on a board left rotated: the main window starts where that
+// rotation needs, and the picture shows as the programmed run left it.
+TEST_F(PanelPicture, NoInitKeepsTheRotationTheChipHas) {
+  for (auto size : {std::make_pair(kPanelWidth, kPanelHeight), std::make_pair(200u, 114u)}) {
+    UsePanel(size.first, size.second);
+    for (const Format& format : {Plain("1-bit", 1), Plain("8-bit", 8)}) {
+      TestPicture main = MakeTestPicture(kMainWidth, kMainHeight, format.depth, 26);
+      std::string file = Write("main.bmp", main, format.layout);
+      for (int rotation = 0; rotation < 4; ++rotation) {
+        std::string what = std::string(format.name) + " /noinit after rotation " +
+                           std::to_string(rotation) + " on " + std::to_string(size.first) + "x" +
+                           std::to_string(size.second);
+        std::string board = NewBoard();
+        Run(file + kRotationOptions[rotation], board, what);
+        Run(file + " /noinit", board, what);
+        Compare(board, rotation, main, nullptr, what);
+      }
+    }
+  }
+}
+
 // A 200 x 114 panel: its lines (200 pixels at 1 and 2 bits per pixel; 114,
 // turned, at every depth below 16 bits) are lengthened to whole words in
 // memory, and the pictures still show whole in every rotation, in the main
@@ -253,7 +366,7 @@ TEST_F(PanelPicture, PaddedLinesShowTheWholePictureInEveryRotation) {
     for (int rotation = 0; rotation < 4; ++rotation) {
       std::string name = std::string(format.name) + " rotation " + std::to_string(rotation);
       Check(first + " ds=0" + kRotationOptions[rotation], rotation, main, nullptr, name + " ds=0");
-      Check(first + " ds=1" + kRotationOptions[rotation], rotation, main, nullptr, name + " ds=1");
+      CheckShared(first + " ds=1" + kRotationOptions[rotation], rotation, main, name + " ds=1");
       Check(first + " " + second + kRotationOptions[rotation], rotation, main, &sub,
             name + " ds=2");
       Check(first + " ds=2" + kRotationOptions[rotation], rotation, main, &main,
@@ -304,6 +417,29 @@ TEST_F(PanelPicture, FilesMadeByImageMagick) {
       Check(file + " ds=0" + kRotationOptions[rotation], rotation, picture, nullptr,
             std::string(made.options) + " rotation " + std::to_string(rotation), true);
   }
+}
+
+// Plain 16-bit files hold 5-5-5 colours: the panel shows what ImageMagick
+// reads from the same file (through the chip's 5-6-5).
+TEST_F(PanelPicture, PlainSixteenBitFilesShowWhatImageMagickReads) {
+#ifdef _WIN32
+  GTEST_SKIP() << "ImageMagick runs on the build host only";
+#endif
+  if (!HaveProgram("convert")) GTEST_SKIP() << "ImageMagick is not installed";
+  std::string file = Write("plain16.bmp", MakeTestPicture(150, 100, 16, 27), {});
+  int status;
+  std::string rgb = CommandOutput("convert '" + file + "' -depth 8 rgb:-", &status);
+  ASSERT_EQ(150u * 100u * 3u, rgb.size());
+  TestPicture read;
+  read.width = 150;
+  read.height = 100;
+  read.depth = 24;
+  for (size_t i = 0; i < rgb.size(); i += 3)
+    read.pixels.push_back(static_cast<uint8_t>(rgb[i]) << 16 |
+                          static_cast<uint8_t>(rgb[i + 1]) << 8 | static_cast<uint8_t>(rgb[i + 2]));
+  for (int rotation = 0; rotation < 4; ++rotation)
+    Check(file + " ds=0" + kRotationOptions[rotation], rotation, read, nullptr,
+          "plain 16-bit rotation " + std::to_string(rotation), true);
 }
 
 TEST(PanelPad, OneBitLinesOf321PixelsAt90Degrees) {

@@ -16,9 +16,9 @@ struct Segment {
 };
 
 std::vector<Segment> Decode(const std::vector<uint8_t>& data, int depth, uint32_t width,
-                            uint32_t height, bool* complete = nullptr) {
+                            uint32_t height, bool* complete = nullptr, uint32_t kept = UINT32_MAX) {
   std::vector<Segment> segments;
-  bool ok = DecodeBmpRle(data.data(), data.size(), depth, width, height,
+  bool ok = DecodeBmpRle(data.data(), data.size(), depth, width, height, kept,
                          [&](uint32_t line, uint32_t x, const uint8_t* pixels, uint32_t count) {
                            Segment s{line, x, {}};
                            for (uint32_t i = 0; i < count; ++i)
@@ -35,7 +35,7 @@ TEST(ConvertBmpRow, TwentyFourBitsBecomeFiveSixFive) {
   info.depth = 24;
   const uint8_t row[] = {0xFF, 0x00, 0x00, 0x08, 0x84, 0xF8};  // blue; then b=8 g=132 r=248
   uint8_t out[4];
-  ConvertBmpRow(info, row, out);
+  ConvertBmpRow(info, row, out, 2);
   EXPECT_EQ(0x001F, out[0] | out[1] << 8);
   EXPECT_EQ((248 >> 3) << 11 | (132 >> 2) << 5 | (8 >> 3), out[2] | out[3] << 8);
 }
@@ -50,9 +50,26 @@ TEST(ConvertBmpRow, BitFieldsAreScaledToFiveSixFive) {
   info.masks[2] = 0x001F;
   const uint8_t row[] = {0xE0, 0x03, 0x00, 0x7C};  // full green, full red
   uint8_t out[4];
-  ConvertBmpRow(info, row, out);
+  ConvertBmpRow(info, row, out, 2);
   EXPECT_EQ(0x07E0, out[0] | out[1] << 8);
   EXPECT_EQ(0xF800, out[2] | out[3] << 8);
+}
+
+// A plain 16-bit row holds 5-5-5 pixels: red, white and green stay what they
+// are on the chip's 5-6-5, and a middle green lands on the middle of 6 bits.
+TEST(ConvertBmpRow, PlainSixteenBitsAreFiveFiveFive) {
+  BmpInfo info;
+  info.width = 5;
+  info.depth = 16;
+  const uint8_t row[] = {0x00, 0x7C, 0xFF, 0x7F, 0xE0, 0x03, 0x00, 0x02, 0x1F, 0x00};
+  uint8_t out[12] = {};
+  ConvertBmpRow(info, row, out, 5);
+  EXPECT_EQ(0xF800, out[0] | out[1] << 8);
+  EXPECT_EQ(0xFFFF, out[2] | out[3] << 8);
+  EXPECT_EQ(0x07E0, out[4] | out[5] << 8);
+  EXPECT_EQ(33 << 5, out[6] | out[7] << 8);  // 16 of 31 -> 33 of 63
+  EXPECT_EQ(0x001F, out[8] | out[9] << 8);
+  EXPECT_EQ(0, out[10] | out[11]) << "only the pixels asked for";
 }
 
 TEST(DecodeBmpRle, FourBitRunsDrawExactlyTheirLength) {
@@ -85,6 +102,25 @@ TEST(DecodeBmpRle, RunsDeltasAndLinesOutsideThePictureAreClipped) {
   auto segments = Decode({255, 1, 0, 0, 0, 2, 200, 0, 5, 2, 0, 0, 0, 2, 0, 9, 3, 3, 0, 1}, 8, 4, 3);
   ASSERT_EQ(1u, segments.size());
   EXPECT_EQ(4u, segments[0].pixels.size());
+}
+
+// Only the columns left of kept reach the sink, however wide the picture
+// says it is; kept 0 only checks the data.
+TEST(DecodeBmpRle, KeepsOnlyTheColumnsAskedFor) {
+  std::vector<uint8_t> data = {255, 1, 255, 2, 0, 4, 5, 6, 7, 8, 0, 0, 0, 2, 3, 0, 4, 9, 0, 1};
+  auto segments = Decode(data, 8, 0x7FFFFFFF, 2, nullptr, 300);
+  ASSERT_EQ(2u, segments.size());
+  EXPECT_EQ(300u, segments[0].pixels.size());
+  EXPECT_EQ(1u, segments[0].pixels[254]);
+  EXPECT_EQ(2u, segments[0].pixels[255]);
+  EXPECT_EQ(3u, segments[1].x);  // after a delta of 3 on line 1
+  EXPECT_EQ((std::vector<uint32_t>{9, 9, 9, 9}), segments[1].pixels);
+  segments = Decode(data, 8, 0x7FFFFFFF, 2, nullptr, 2);
+  ASSERT_EQ(1u, segments.size());  // line 1 starts right of column 2
+  EXPECT_EQ((std::vector<uint32_t>{1, 1}), segments[0].pixels);
+  bool complete = false;
+  EXPECT_TRUE(Decode(data, 8, 0x7FFFFFFF, 2, &complete, 0).empty());
+  EXPECT_TRUE(complete);
 }
 
 TEST(DecodeBmpRle, TruncatedDataIsReported) {

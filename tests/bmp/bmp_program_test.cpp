@@ -150,6 +150,32 @@ TEST_F(BmpProgram, TruncatedRunLengthDataIsRefusedAndNothingIsDrawn) {
   for (uint32_t pixel : panel.pixels) ASSERT_EQ(0u, pixel);
 }
 
+// About 1 KB of run-length data cannot hold a picture 2147483647 pixels
+// wide or high: refused at once, as the one file or as the second.
+TEST_F(BmpProgram, RunLengthPicturesLargerThanTheirDataAreRefused) {
+  TestBmpLayout rle;
+  rle.runLength = true;
+  std::string good = EncodeTestBmp(MakeTestPicture(32, 16, 8, 6), rle);
+  ASSERT_LT(good.size(), 2000u);
+  for (size_t field : {size_t{18}, size_t{22}}) {
+    std::string file = good;
+    for (int i = 0; i < 4; ++i) file[field + i] = i == 3 ? '\x7F' : '\xFF';
+    std::string path = dir.File("huge.bmp");
+    ASSERT_TRUE(WriteFileBytes(path, file));
+    int status;
+    std::string output = Run(path, &status);
+    EXPECT_TRUE(
+        Contains(output, "\nERROR: '" + ShownName(path) + "' is not a valid bitmap file.\n"))
+        << output;
+    EXPECT_EQ(1, status);
+    output = Run(Picture("small.bmp", 16, 16, 8) + " " + path, &status);
+    EXPECT_TRUE(
+        Contains(output, "\nERROR: '" + ShownName(path) + "' is not a valid bitmap file.\n"))
+        << output;
+    EXPECT_EQ(1, status);
+  }
+}
+
 TEST_F(BmpProgram, VerboseReportAndSurfaceReport) {
   int status;
   std::string output = Run(Picture("a.bmp", 20, 10, 8) + " /v /R180", &status);
@@ -291,6 +317,7 @@ TEST_F(BmpProgram, MoveOneMakesTwoMovesAndKeepsTheSubWindowSize) {
   EXPECT_FALSE(FileExists(board + "/panel-0003.png"));
   EXPECT_EQ(19u, BoardRegister16(board, 0x8C) - BoardRegister16(board, 0x84));
   EXPECT_EQ(59u, BoardRegister16(board, 0x90) - BoardRegister16(board, 0x88));
+  EXPECT_EQ(0x10u, BoardRegister16(board, 0x71) & 0x10) << "the sub-window is on";
 }
 
 TEST_F(BmpProgram, NoInitKeepsTheChipAndRefusesASubWindowWithoutBuffer) {

@@ -21,7 +21,12 @@ uint32_t RowLength(int width, int depth) {
   return (static_cast<uint32_t>(width) * depth + 31) / 32 * 4;
 }
 
-std::string PlainRow(const TestPicture& picture, int y) {
+// A 5-6-5 value as a plain 16-bit file stores it: 5-5-5.
+uint32_t To555(uint32_t value) {
+  return (value >> 1 & 0x7FE0) | (value & 0x1F);
+}
+
+std::string PlainRow(const TestPicture& picture, int y, bool bitFields) {
   std::string row(RowLength(picture.width, picture.depth), '\0');
   for (int x = 0; x < picture.width; ++x) {
     uint32_t v = picture.At(x, y);
@@ -30,6 +35,7 @@ std::string PlainRow(const TestPicture& picture, int y) {
       row[3 * x + 1] = static_cast<char>((v >> 8) & 0xFF);
       row[3 * x + 2] = static_cast<char>((v >> 16) & 0xFF);
     } else if (picture.depth == 16) {
+      if (!bitFields) v = To555(v);
       row[2 * x] = static_cast<char>(v & 0xFF);
       row[2 * x + 1] = static_cast<char>(v >> 8);
     } else {
@@ -96,6 +102,13 @@ std::string RunLengthData(const TestPicture& picture) {
   return out;
 }
 
+// A 5-6-5 value whose green a 5-bit green scales to, so that the same
+// colour can be stored 5-5-5 (plain files) and 5-6-5 (bit fields).
+uint32_t FiveBitGreen(uint32_t value) {
+  uint32_t green = (value >> 6) & 0x1F;
+  return (value & ~0x7E0u) | ((green * 63 + 15) / 31) << 5;
+}
+
 }  // namespace
 
 TestPicture MakeTestPicture(int width, int height, int depth, uint32_t seed) {
@@ -117,7 +130,7 @@ TestPicture MakeTestPicture(int width, int height, int depth, uint32_t seed) {
       if (depth <= 8)
         v = (x % 7 == 3) ? NextSeed(&state) % levels : base % levels;
       else if (depth == 16)
-        v = (base * 2654435761u + static_cast<uint32_t>(x)) & 0xFFFF;
+        v = FiveBitGreen((base * 2654435761u + static_cast<uint32_t>(x)) & 0xFFFF);
       else
         v = (base * 2654435761u + static_cast<uint32_t>(x) * 40503u) & 0xFFFFFF;
       picture.pixels.push_back(v);
@@ -150,7 +163,7 @@ std::string EncodeTestBmp(const TestPicture& picture, const TestBmpLayout& layou
     data = RunLengthData(picture);
   } else {
     for (int i = 0; i < picture.height; ++i)
-      data += PlainRow(picture, layout.topDown ? i : picture.height - 1 - i);
+      data += PlainRow(picture, layout.topDown ? i : picture.height - 1 - i, layout.bitFields);
   }
   uint32_t compression = 0;
   if (layout.runLength) compression = picture.depth == 8 ? 1 : 2;

@@ -13,7 +13,8 @@ struct TestPicture {
   int height = 0;
   int depth = 8;  // 1, 2, 4, 8, 16 or 24
   // Row by row from the top: colour indexes up to 8 bits, 5-6-5 values for
-  // 16 bits, 0xRRGGBB for 24 bits.
+  // 16 bits (greens a 5-bit green gives, as plain files store 5-5-5),
+  // 0xRRGGBB for 24 bits.
   std::vector<uint32_t> pixels;
   std::vector<uint32_t> palette;  // 0xRRGGBB, 2^depth entries for depths up to 8
 

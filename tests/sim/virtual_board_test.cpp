@@ -155,8 +155,10 @@ TEST_F(VirtualBoardTest, StrayMemoryWritesAreCountedRestoredAndReported) {
   EXPECT_EQ(VirtualBoardRefusedAccesses(), 3u) << "each stray write is counted once";
   EXPECT_EQ(memory[kVirtualBoardMemorySize - 1], 0x04);
   memory[kVirtualBoardMemorySize + 1] = 0x05;
+  EXPECT_EQ(VirtualBoardRefusedAccesses(), 4u) << "counted when asked, without a picture";
+  memory[-2] = 0x06;
   VirtualBoardClose();
-  EXPECT_EQ(ReadFileBytes(dir_.File("refused.txt")), "4\n");
+  EXPECT_EQ(ReadFileBytes(dir_.File("refused.txt")), "5\n");
   ASSERT_TRUE(VirtualBoardOpen(dir_.Path().c_str()));
   EXPECT_EQ(VirtualBoardRefusedAccesses(), 0u);
   EXPECT_EQ(ReadFileBytes(dir_.File("refused.txt")), "0\n");
