@@ -1,8 +1,9 @@
 #!/bin/bash
 # Builds the Windows configurator, starts 56420CFG.EXE under Wine on a private
 # Xvfb display with the built 56420BMP.EXE loaded, and saves a picture of each
-# tab into FOLDER (general.png, preference.png, ...). The tabs are changed
-# with Ctrl+PageDown, as a user would.
+# tab into FOLDER (general.png, preference.png, ...) and of the Modify
+# Register dialog (modify-register.png). The tabs are changed with
+# Ctrl+PageDown, as a user would.
 # Usage: scripts/screenshots.sh FOLDER
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -62,5 +63,28 @@ for tab in general preference clocks panel panel-power registers; do
   import -window root -crop "$(geometry)" +repage "$folder/$tab.png"
   previous="$folder/$tab.png"
   echo "$previous"
+  [ "$tab" = registers ] && break
   xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+Next
 done
+
+# The Modify Register dialog, opened by a double-click on the register list's
+# first line: the first cyan pixel of the Registers picture is that line's
+# top-left corner.
+corner=$(convert "$folder/registers.png" txt:- | grep -m1 -i '#00FFFF' | cut -d: -f1)
+xdotool mousemove --window "$window" $((${corner%,*} + 20)) $((${corner#*,} + 5)) \
+  click --repeat 2 --delay 100 1
+dialog=""
+for _ in $(seq 1 50); do
+  dialog=$(xdotool search --name "^Modify register" 2>/dev/null | head -n1 || true)
+  [ -n "$dialog" ] && break
+  sleep 0.2
+done
+if [ -z "$dialog" ]; then
+  echo "the Modify Register dialog did not open" >&2
+  exit 1
+fi
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$dialog")"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$folder/modify-register.png"
+echo "$folder/modify-register.png"
+xdotool windowfocus --sync "$dialog" key Escape
