@@ -70,7 +70,8 @@ done
 # The Modify Register dialog, opened by a double-click on the register list's
 # first line: the first cyan pixel of the Registers picture is that line's
 # top-left corner.
-corner=$(convert "$folder/registers.png" txt:- | grep -m1 -i '#00FFFF' | cut -d: -f1)
+convert "$folder/registers.png" txt:- >"$work/registers.txt"
+corner=$(grep -m1 -i '#00FFFF' "$work/registers.txt" | cut -d: -f1)
 xdotool mousemove --window "$window" $((${corner%,*} + 20)) $((${corner#*,} + 5)) \
   click --repeat 2 --delay 100 1
 dialog=""

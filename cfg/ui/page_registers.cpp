@@ -5,6 +5,8 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "../record/record.h"
 #include "../record/register_rows.h"
 #include "../record/tracking.h"
@@ -42,15 +44,25 @@ static void AddColumns(HWND list) {
   }
 }
 
-// Each column as wide as its widest cell, and no narrower than its title; the
+// The width a column needs to show its title whole: the header draws the text
+// three edge widths in from either side.
+static int TitleWidth(HWND list, int column) {
+  return ListView_GetStringWidth(list, kRegisterColumns[column].title) +
+         6 * GetSystemMetrics(SM_CXEDGE) + 2;
+}
+
+// Each column as wide as its widest cell and no narrower than its title; the
 // last one also reaches the list's right edge.
 static void FitColumns(HWND list) {
-  for (int column = 0; column < kRegisterColumnCount; ++column) {
+  const int last = kRegisterColumnCount - 1;
+  for (int column = 0; column <= last; ++column) {
     ListView_SetColumnWidth(list, column, LVSCW_AUTOSIZE);
-    int contents = ListView_GetColumnWidth(list, column);
-    ListView_SetColumnWidth(list, column, LVSCW_AUTOSIZE_USEHEADER);
-    if (ListView_GetColumnWidth(list, column) < contents)
-      ListView_SetColumnWidth(list, column, contents);
+    int width = std::max(ListView_GetColumnWidth(list, column), TitleWidth(list, column));
+    if (column == last) {
+      ListView_SetColumnWidth(list, column, LVSCW_AUTOSIZE_USEHEADER);
+      width = std::max(width, ListView_GetColumnWidth(list, column));
+    }
+    ListView_SetColumnWidth(list, column, width);
   }
 }
 
