@@ -32,21 +32,27 @@ cp "$bin/56420BMP.exe" "$work/56420BMP.EXE"
 wine "$bin/56420CFG.EXE" "$(winepath -w "$work/56420BMP.EXE")" >/dev/null 2>&1 &
 program=$!
 
-window=""
-for _ in $(seq 1 100); do
-  window=$(xdotool search --name "^56420CFG : " 2>/dev/null | head -n1 || true)
-  [ -n "$window" ] && break
-  sleep 0.2
-done
-if [ -z "$window" ]; then
-  echo "56420CFG.EXE did not open its window" >&2
-  exit 1
-fi
-sleep 1
+# The first window whose title matches the pattern, waited for up to twenty
+# seconds; what is missing is named and ends the script.
+wait_for_window() {
+  local found=""
+  for _ in $(seq 1 100); do
+    found=$(xdotool search --name "$1" 2>/dev/null | head -n1 || true)
+    [ -n "$found" ] && break
+    sleep 0.2
+  done
+  if [ -z "$found" ]; then
+    echo "$2 did not open" >&2
+    exit 1
+  fi
+  sleep 1
+  echo "$found"
+}
+window=$(wait_for_window "^56420CFG : " "the window of 56420CFG.EXE")
 
-# The window's frame on the screen, as "WxH+X+Y".
+# A window's frame on the screen (the main window's by default), as "WxH+X+Y".
 geometry() {
-  eval "$(xdotool getwindowgeometry --shell "$window")"
+  eval "$(xdotool getwindowgeometry --shell "${1:-$window}")"
   echo "${WIDTH}x${HEIGHT}+${X}+${Y}"
 }
 
@@ -69,23 +75,22 @@ done
 
 # The Modify Register dialog, opened by a double-click on the register list's
 # first line: the first cyan pixel of the Registers picture is that line's
-# top-left corner.
-convert "$folder/registers.png" txt:- >"$work/registers.txt"
-corner=$(grep -m1 -i '#00FFFF' "$work/registers.txt" | cut -d: -f1)
-xdotool mousemove --window "$window" $((${corner%,*} + 20)) $((${corner#*,} + 5)) \
-  click --repeat 2 --delay 100 1
-dialog=""
+# top-left corner (the picture is taken again until the list is drawn).
+corner=""
 for _ in $(seq 1 50); do
-  dialog=$(xdotool search --name "^Modify register" 2>/dev/null | head -n1 || true)
-  [ -n "$dialog" ] && break
+  convert "$folder/registers.png" txt:- >"$work/registers.txt"
+  corner=$(grep -m1 -i '#00FFFF' "$work/registers.txt" | cut -d: -f1 || true)
+  [ -n "$corner" ] && break
   sleep 0.2
+  import -window root -crop "$(geometry)" +repage "$folder/registers.png"
 done
-if [ -z "$dialog" ]; then
-  echo "the Modify Register dialog did not open" >&2
+if [ -z "$corner" ]; then
+  echo "the register list was not drawn" >&2
   exit 1
 fi
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$dialog")"
-import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$folder/modify-register.png"
+xdotool mousemove --window "$window" $((${corner%,*} + 20)) $((${corner#*,} + 5)) \
+  click --repeat 2 --delay 100 1
+dialog=$(wait_for_window "^Modify register" "the Modify Register dialog")
+import -window root -crop "$(geometry "$dialog")" +repage "$folder/modify-register.png"
 echo "$folder/modify-register.png"
 xdotool windowfocus --sync "$dialog" key Escape
