@@ -1,6 +1,7 @@
 #!/bin/bash
 # Installs what is missing, builds the native, the Windows and the sanitizer
-# flavour, and runs every test of each.
+# flavour and runs every test of each, and fuzzes every reader for a short
+# while.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -21,3 +22,6 @@ for flavour in linux windows sanitize; do
   echo "== $flavour tests"
   ctest --test-dir "$root/build/$flavour" --output-on-failure -j "$(nproc)"
 done
+
+echo "== fuzzing, 20 s per target"
+"$root/scripts/fuzz.sh" 20

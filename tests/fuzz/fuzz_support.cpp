@@ -1,0 +1,117 @@
+#include "fuzz_support.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "common/message.h"
+
+namespace fs = std::filesystem;
+
+void FuzzCheckFailed(const char* condition, const char* file, int line) {
+  fprintf(stderr, "property broken: %s (%s:%d)\n", condition, file, line);
+  fflush(stderr);
+  abort();
+}
+
+namespace {
+
+int g_messages = 0;
+std::vector<std::string> g_texts;
+
+int CountMessage(void*, unsigned style, const char* text) {
+  ++g_messages;
+  if (g_texts.size() < 64) g_texts.emplace_back(text);
+  return DefaultAnswer(style);
+}
+
+std::string g_scratchFolder;
+
+void RemoveScratchFolder() {
+  std::error_code error;
+  if (!g_scratchFolder.empty()) fs::remove_all(g_scratchFolder, error);
+}
+
+}  // namespace
+
+void QuietMessages() {
+  SetMessageSink(CountMessage);
+  g_messages = 0;
+  g_texts.clear();
+}
+
+int MessagesShown() {
+  return g_messages;
+}
+
+bool MessageShownStartingWith(const char* prefix) {
+  for (const std::string& text : g_texts)
+    if (text.compare(0, strlen(prefix), prefix) == 0) return true;
+  return false;
+}
+
+std::string ScratchPath(const char* name) {
+  if (g_scratchFolder.empty()) {
+    std::random_device random;
+    fs::path base = fs::temp_directory_path();
+    for (;;) {
+      fs::path candidate = base / ("qlc-fuzz-" + std::to_string(random()));
+      std::error_code error;
+      if (fs::create_directory(candidate, error)) {
+        g_scratchFolder = candidate.string();
+        break;
+      }
+    }
+    atexit(RemoveScratchFolder);
+  }
+  return (fs::path(g_scratchFolder) / name).string();
+}
+
+bool WriteScratchFile(const std::string& path, const uint8_t* data, size_t size) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (size) out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  out.close();
+  return !out.fail();
+}
+
+std::vector<uint8_t> ReadScratchFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+uint64_t InputHash(const uint8_t* data, size_t size) {
+  uint64_t hash = 0xCBF29CE484222325ull;
+  for (size_t i = 0; i < size; ++i) hash = (hash ^ data[i]) * 0x100000001B3ull;
+  return hash;
+}
+
+uint64_t NextRandom(uint64_t* state) {
+  uint64_t z = (*state += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
+
+HAL_STRUCT RecordFromSeed(uint64_t seed) {
+  HAL_STRUCT record;
+  uint8_t* bytes = reinterpret_cast<uint8_t*>(&record);
+  for (size_t i = 0; i < sizeof record; ++i) bytes[i] = static_cast<uint8_t>(NextRandom(&seed));
+  memset(record.IdString, 0, sizeof record.IdString);
+  memcpy(record.IdString, HAL_ID_STRING, kHalIdLength);
+  record.DetectEndian = kDetectEndianLittle;
+  record.Size = kHalStructSize;
+  return record;
+}
+
+bool SavedFieldsEqual(const HAL_STRUCT& a, const HAL_STRUCT& b) {
+  return a.Flags == b.Flags && memcmp(a.Regs, b.Regs, sizeof a.Regs) == 0 &&
+         memcmp(a.GcpData, b.GcpData, sizeof a.GcpData) == 0 && a.ClkI == b.ClkI &&
+         a.ClkI2 == b.ClkI2 && a.BusClk == b.BusClk && a.RegAddr == b.RegAddr &&
+         a.DispMemAddr == b.DispMemAddr && a.FrameRate == b.FrameRate &&
+         a.PowerOffDelay == b.PowerOffDelay && a.PowerOnDelay == b.PowerOnDelay;
+}
