@@ -68,8 +68,9 @@ const CommandHelp kCommandHelp[] = {
     {"panels",
      "Usage: qlccfg panels [--def FILE]\n"
      "\n"
-     "Lists the predefined panels of DEBUG.DEF or PANELS.DEF beside the program,\n"
-     "or of FILE; rejected panels are marked with their reason.\n"},
+     "Lists the predefined panels of DEBUG.DEF or PANELS.DEF beside the program\n"
+     "(installed: in ../share/qlc56420 from the program's folder), or of FILE;\n"
+     "rejected panels are marked with their reason.\n"},
     {"apply-panel",
      "Usage: qlccfg apply-panel FILE NAME [--def FILE] [-o OUT] [--keep-pixel-clock]\n"
      "                         [--format binary|srec]\n"

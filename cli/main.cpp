@@ -7,6 +7,7 @@
 #include "cfg/panel/paneldef.h"
 #include "command_line.h"
 #include "commands.h"
+#include "panel_folder.h"
 #include "program_path.h"
 
 int main(int argc, char** argv) {
@@ -18,6 +19,6 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
   std::string folder = FolderOfProgram(RunningProgramPath());
-  if (!folder.empty()) SetDefaultPanelFolder(folder);
+  if (!folder.empty()) SetDefaultPanelFolder(PanelFolderOfProgram(folder));
   return RunCommandLine(command);
 }

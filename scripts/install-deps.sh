@@ -7,6 +7,7 @@ packages=(
   srecord libstb-dev imagemagick python3
   gcc-m68k-linux-gnu binutils-m68k-linux-gnu libc6-dev-m68k-cross
   clang libclang-rt-14-dev
+  nsis dpkg-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,7 @@
 #!/bin/bash
 # Installs what is missing, builds the native, the Windows and the sanitizer
-# flavour and runs every test of each, and fuzzes every reader for a short
-# while.
+# flavour and runs every test of each, fuzzes every reader for a short while,
+# and makes and checks the release packages.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -25,3 +25,6 @@ done
 
 echo "== fuzzing, 20 s per target"
 "$root/scripts/fuzz.sh" 20
+echo "== release packages"
+"$root/scripts/release.sh" "$root/build/release"
+"$root/scripts/check-release.sh" "$root/build/release"
