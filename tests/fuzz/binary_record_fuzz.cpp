@@ -14,6 +14,7 @@
 #include "cfg/record/config_file.h"
 #include "cfg/record/record.h"
 #include "fuzz_support.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -100,21 +101,22 @@ void CheckSave(const std::string& path, const uint8_t* data, size_t size, const 
   FUZZ_CHECK(saved == expected.found);
   FUZZ_CHECK(memcmp(&WorkingRecord, &working, sizeof working) == 0);
 
-  std::vector<uint8_t> after = ReadScratchFile(path);
-  FUZZ_CHECK(after.size() == size);
+  const std::string text = ReadFileBytes(path);
+  const uint8_t* after = reinterpret_cast<const uint8_t*>(text.data());
+  FUZZ_CHECK(text.size() == size);
   if (!saved) {
-    FUZZ_CHECK(SameBytes(after.data(), data, size));
+    FUZZ_CHECK(SameBytes(after, data, size));
     return;
   }
   // Nothing outside the record's 488 bytes moved.
   const size_t end = expected.offset + kHalStructSize;
-  FUZZ_CHECK(SameBytes(after.data(), data, expected.offset));
-  FUZZ_CHECK(SameBytes(after.data() + end, data + end, size - end));
+  FUZZ_CHECK(SameBytes(after, data, expected.offset));
+  FUZZ_CHECK(SameBytes(after + end, data + end, size - end));
 
   // The loaded record was refreshed from the file before the write.
   HAL_STRUCT before = RecordAt(data, expected);
   FUZZ_CHECK(memcmp(&LoadedRecord, &before, sizeof before) == 0);
-  HAL_STRUCT written = RecordAt(after.data(), expected);
+  HAL_STRUCT written = RecordAt(after, expected);
   HAL_STRUCT wanted = working;
   if (preserveAddresses) {
     wanted.RegAddr = before.RegAddr;

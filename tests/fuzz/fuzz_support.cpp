@@ -4,14 +4,8 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
-
 #include "common/message.h"
-
-namespace fs = std::filesystem;
+#include "tests/support/temp_dir.h"
 
 void FuzzCheckFailed(const char* condition, const char* file, int line) {
   fprintf(stderr, "property broken: %s (%s:%d)\n", condition, file, line);
@@ -28,13 +22,6 @@ int CountMessage(void*, unsigned style, const char* text) {
   ++g_messages;
   if (g_texts.size() < 64) g_texts.emplace_back(text);
   return DefaultAnswer(style);
-}
-
-std::string g_scratchFolder;
-
-void RemoveScratchFolder() {
-  std::error_code error;
-  if (!g_scratchFolder.empty()) fs::remove_all(g_scratchFolder, error);
 }
 
 }  // namespace
@@ -56,32 +43,13 @@ bool MessageShownStartingWith(const char* prefix) {
 }
 
 std::string ScratchPath(const char* name) {
-  if (g_scratchFolder.empty()) {
-    std::random_device random;
-    fs::path base = fs::temp_directory_path();
-    for (;;) {
-      fs::path candidate = base / ("qlc-fuzz-" + std::to_string(random()));
-      std::error_code error;
-      if (fs::create_directory(candidate, error)) {
-        g_scratchFolder = candidate.string();
-        break;
-      }
-    }
-    atexit(RemoveScratchFolder);
-  }
-  return (fs::path(g_scratchFolder) / name).string();
+  // Made at the first call, removed when the process ends.
+  static const TempDir folder;
+  return folder.File(name);
 }
 
 bool WriteScratchFile(const std::string& path, const uint8_t* data, size_t size) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (size) out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-  out.close();
-  return !out.fail();
-}
-
-std::vector<uint8_t> ReadScratchFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return WriteFileBytes(path, std::string(reinterpret_cast<const char*>(data), size));
 }
 
 uint64_t InputHash(const uint8_t* data, size_t size) {

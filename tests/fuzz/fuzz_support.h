@@ -12,7 +12,6 @@
 #include <stdint.h>
 
 #include <string>
-#include <vector>
 
 #include "common/hal_struct.h"
 
@@ -36,7 +35,6 @@ bool MessageShownStartingWith(const char* prefix);
 // A file named name in this process's own scratch folder (removed at exit).
 std::string ScratchPath(const char* name);
 bool WriteScratchFile(const std::string& path, const uint8_t* data, size_t size);
-std::vector<uint8_t> ReadScratchFile(const std::string& path);
 
 // FNV-1a over the input: a seed for values that must follow from the input.
 uint64_t InputHash(const uint8_t* data, size_t size);
