@@ -7,7 +7,8 @@
 // exactly when the read does, and a failed patch leaves the text unchanged; a
 // patch keeps the length and changes only data and checksum characters of
 // the S-records that hold the record, always to upper-case digits, with every
-// rewritten line's checksum right; the patched text reads back as the values
+// rewritten line's checksum right, and reports the span from the first to the
+// last character it changed; the patched text reads back as the values
 // written (the ID, marker, Size and Reserved keep the file's own); patching
 // with the values just read changes nothing but the letter case.
 #include <ctype.h>
@@ -115,9 +116,21 @@ StreamRecord FindInStream(const std::vector<uint8_t>& stream) {
   return {start, stream[start + 16] == 0x12};
 }
 
-// The patch the S-record save makes in its buffer.
+// The patch the S-record save makes in its buffer. The span it reports (the
+// characters the save writes) runs from the first to the last one changed.
 bool PatchText(std::vector<uint8_t>* text, const HAL_STRUCT& values) {
-  return PatchSRecordHal(text->data(), text->size(), values);
+  const std::vector<uint8_t> before = *text;
+  TextSpan changed{7, 3};
+  if (!PatchSRecordHal(text->data(), text->size(), values, &changed)) return false;
+  auto first = std::mismatch(before.begin(), before.end(), text->begin()).first;
+  if (first == before.end()) {
+    FUZZ_CHECK(changed.begin == changed.end);
+    return true;
+  }
+  auto last = std::mismatch(before.rbegin(), before.rend(), text->rbegin()).first;
+  FUZZ_CHECK(changed.begin == static_cast<size_t>(first - before.begin()));
+  FUZZ_CHECK(changed.end == static_cast<size_t>(before.rend() - last));
+  return true;
 }
 
 void CheckPatched(const uint8_t* text, size_t size, const std::vector<uint8_t>& patched,
