@@ -51,7 +51,6 @@ if(WIN32)
   # A 64-bit installer for the 64-bit programs (the 32-bit stub is the default).
   set(CPACK_NSIS_DEFINES "Target amd64-unicode")
   set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
-  set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 else()
   include(GNUInstallDirs)
   install(TARGETS qlccfg 56420bmp RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
