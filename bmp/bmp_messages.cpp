@@ -1,8 +1,9 @@
 #include "bmp/bmp_messages.h"
 
 const char* const kUsageLines[kUsageLineCount] = {
-    "Usage:   56420BMP bmpfile1 [bmpfile2] [ds=n | ds=?] [move=n]\n"
-    "         [/noinit] [/r90 | /r180 | r270] [/v] [/?]\n",
+    // One entry of two lines (the parentheses say the joining is meant).
+    ("Usage:   56420BMP bmpfile1 [bmpfile2] [ds=n | ds=?] [move=n]\n"
+     "         [/noinit] [/r90 | /r180 | r270] [/v] [/?]\n"),
     "   bmpfile1    BMP image used for the main window\n",
     "   bmpfile2    BMP image used for the sub-window\n",
     "                 If bmpfile2 not given, bmpfile1 is used for the sub-window.\n",
