@@ -1,24 +1,26 @@
 #include "record_file.h"
 
-#include <fstream>
-
 #include "cfg/panel/clocks.h"
 #include "cfg/record/config_file.h"
+#include "cfg/record/file_io.h"
 #include "file_format.h"
 
 namespace {
 
 // The first two characters of the file behind any leading line ends (fewer
-// at the end of the file).
+// at the end of the file). Only a regular file is read: a FIFO would wait
+// for a writer.
 size_t ReadFirstCharacters(const std::string& path, char (&characters)[2]) {
-  std::ifstream in(path, std::ios::binary);
+  FileHandle file;
+  if (!OpenFileForReading(path.c_str(), &file)) return 0;
   size_t length = 0;
   char block[4096];
-  while (length < sizeof characters && in.read(block, sizeof block).gcount() > 0) {
-    size_t got = static_cast<size_t>(in.gcount());
+  size_t got;
+  while (length < sizeof characters && (got = ReadFromFile(file, block, sizeof block)) > 0) {
     size_t at = length == 0 ? LeadingLineEnds(block, got) : 0;
     while (at < got && length < sizeof characters) characters[length++] = block[at++];
   }
+  CloseFileHandle(file);
   return length;
 }
 

@@ -11,6 +11,7 @@
 #include "../../common/hal_struct.h"
 #include "../../common/message.h"
 #include "../../common/register_catalogue.h"
+#include "file_io.h"
 #include "record.h"
 
 const FlagName kFlagNames[kFlagNameCount] = {
@@ -209,10 +210,9 @@ bool ImportAppcfg(const char* chosenPath) {
     std::error_code error;
     path = (std::filesystem::temp_directory_path(error) / "appcfg.h").string();
   }
-  // A folder (or anything else that is not a plain file) cannot be a header;
-  // it is refused before opening, where some systems would accept it.
-  std::error_code error;
-  FILE* file = std::filesystem::is_regular_file(path, error) ? fopen(path.c_str(), "r") : nullptr;
+  // A folder, a FIFO or a device cannot be a header: it is refused before
+  // anything can wait on it, where some systems would open it as a file.
+  FILE* file = OpenTextFileForReading(path.c_str());
   if (!file) {
     ShowMessage(nullptr, kMsgOk | kMsgIconError, "Failed to open file %s", path.c_str());
     return false;

@@ -4,10 +4,10 @@
 #include "../../common/text_read.h"
 #include "appcfg_import.h"
 #include "binary_record.h"
+#include "byte_window.h"
 #include "file_messages.h"
 #include "record.h"
 #include "srecord.h"
-#include "whole_file.h"
 
 bool IsSRecordFileName(const char* path) {
   return EndsWithNoCase(path, ".S9") || EndsWithNoCase(path, ".IDP") ||
@@ -36,23 +36,29 @@ OpenRoute RouteForOpening(const char* path, StorageForm form) {
   return kOpenHeaderImport;
 }
 
+// Reads the file through to its end, a block at a time.
+bool CanReadWholeFile(const char* path) {
+  std::unique_ptr<ByteWindow> window = OpenFileWindow(path);
+  if (!window) return false;
+  while (window->Advance(window->Size())) {
+  }
+  return !window->Failed();
+}
+
 bool ReadRecordFromFile(const char* path, StorageForm form) {
-  FileBuffer file;
-  if (!ReadWholeFile(path, &file)) return false;
   HAL_STRUCT record;
   RecordLocation location;
   switch (RouteForOpening(path, form)) {
     case kOpenSRecord:
-      if (!ReadSRecordHal(file.data.get(), file.length, &record)) return false;
+      if (!ReadSRecordHalFromFile(path, &record)) return false;
       break;
     case kOpenBinary:
-      if (!ReadBinaryHal(file.data.get(), file.length, &record, &location)) return false;
+      if (ReadBinaryHalFromFile(path, &record, &location) != RecordSearch::kFound) return false;
       break;
     case kOpenHeaderImport:
-      // The header import reads its own file; reading the chosen one only
-      // proved that it can be read.
-      file.data.reset();
-      return ImportAppcfg(path);
+      // The header import reads its own file once the chosen one has proved
+      // that it can be read.
+      return CanReadWholeFile(path) && ImportAppcfg(path);
   }
   LoadedRecord = record;
   return true;

@@ -6,12 +6,15 @@
 
 #include <stddef.h>
 #include <stdint.h>
+#include <stdio.h>
 
 struct FileHandle {
   intptr_t value;
 };
 
-// Opens an existing regular file read-only, in binary mode.
+// Opens an existing regular file read-only, in binary mode. Anything else (a
+// folder, a FIFO, a device) is refused before it can block: opening a FIFO
+// would otherwise wait for a writer.
 bool OpenFileForReading(const char* path, FileHandle* file);
 // Opens an existing regular file for reading and writing without sharing; the
 // file is never created here.
@@ -26,10 +29,9 @@ size_t ReadFromFile(FileHandle file, void* buffer, size_t length);
 size_t WriteToFile(FileHandle file, const void* buffer, size_t length);
 void CloseFileHandle(FileHandle file);
 
-// A private, writable view of the first length bytes of an open file: changes
-// to it never reach the file. Null where the platform keeps no such view (the
-// caller then reads the file into memory). Release it with UnmapFileCopy.
-uint8_t* MapFileCopy(FileHandle file, size_t length);
-void UnmapFileCopy(uint8_t* view, size_t length);
+// Opens an existing regular file as a text stream for reading, refusing
+// everything else as OpenFileForReading does; null on failure. Close it with
+// fclose.
+FILE* OpenTextFileForReading(const char* path);
 
 #endif

@@ -1,6 +1,5 @@
 #include <errno.h>
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,11 +8,15 @@
 // Each transfer stays well below what a single read or write accepts.
 static const size_t kMaxTransfer = size_t(1) << 30;
 
+// Opening without blocking lets a FIFO be seen and refused instead of waiting
+// for its other end; a regular file then goes back to blocking reads.
 static bool OpenRegularFile(const char* path, int flags, FileHandle* file) {
-  int descriptor = open(path, flags);
+  int descriptor = open(path, flags | O_NONBLOCK | O_CLOEXEC);
   if (descriptor < 0) return false;
   struct stat status;
-  if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+  int statusFlags = fcntl(descriptor, F_GETFL);
+  if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) || statusFlags < 0 ||
+      fcntl(descriptor, F_SETFL, statusFlags & ~O_NONBLOCK) != 0) {
     close(descriptor);
     return false;
   }
@@ -76,17 +79,10 @@ void CloseFileHandle(FileHandle file) {
   close(static_cast<int>(file.value));
 }
 
-uint8_t* MapFileCopy(FileHandle file, size_t length) {
-  if (length == 0) return nullptr;
-  // Pages are shared with the page cache until written; prefaulting a private
-  // writable view would copy every page, so the kernel maps them on demand.
-  void* view =
-      mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE, static_cast<int>(file.value), 0);
-  if (view == MAP_FAILED) return nullptr;
-  madvise(view, length, MADV_SEQUENTIAL);
-  return static_cast<uint8_t*>(view);
-}
-
-void UnmapFileCopy(uint8_t* view, size_t length) {
-  if (view) munmap(view, length);
+FILE* OpenTextFileForReading(const char* path) {
+  FileHandle file;
+  if (!OpenFileForReading(path, &file)) return nullptr;
+  FILE* stream = fdopen(static_cast<int>(file.value), "r");
+  if (!stream) CloseFileHandle(file);
+  return stream;
 }

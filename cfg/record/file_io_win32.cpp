@@ -1,3 +1,5 @@
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include "file_io.h"
@@ -81,10 +83,16 @@ void CloseFileHandle(FileHandle file) {
   CloseHandle(ToHandle(file));
 }
 
-// A mapped view would keep the file open and so block the unshared open that
-// saving into the same file needs: the file is read into memory instead.
-uint8_t* MapFileCopy(FileHandle, size_t) {
-  return nullptr;
+FILE* OpenTextFileForReading(const char* path) {
+  FileHandle file;
+  if (!OpenFileForReading(path, &file)) return nullptr;
+  int descriptor = _open_osfhandle(file.value, _O_RDONLY | _O_TEXT);
+  if (descriptor < 0) {
+    CloseFileHandle(file);
+    return nullptr;
+  }
+  // The stream owns the descriptor, which owns the handle.
+  FILE* stream = _fdopen(descriptor, "r");
+  if (!stream) _close(descriptor);
+  return stream;
 }
-
-void UnmapFileCopy(uint8_t*, size_t) {}

@@ -7,89 +7,14 @@
 #endif
 
 #include "../../common/message.h"
-#include "file_io.h"
+#include "byte_window.h"
 #include "file_messages.h"
+#include "hex_decode.h"
 #include "record.h"
 #include "save_target.h"
 #include "whole_file.h"
 
 namespace {
-
-// Value of every character read as a hexadecimal digit; kNotHexDigit for any
-// other character. Two lookups in a table that stays in the first-level cache
-// decode a byte.
-enum : uint8_t { kNotHexDigit = 0x10 };
-struct HexDigitTable {
-  uint8_t value[256];
-  constexpr HexDigitTable() : value() {
-    for (int c = 0; c < 256; ++c) {
-      value[c] = c >= '0' && c <= '9'   ? uint8_t(c - '0')
-                 : c >= 'A' && c <= 'F' ? uint8_t(c - 'A' + 10)
-                 : c >= 'a' && c <= 'f' ? uint8_t(c - 'a' + 10)
-                                        : uint8_t(kNotHexDigit);
-    }
-  }
-};
-constexpr HexDigitTable kHexDigits;
-
-// The byte written by two characters, or a value with kNotHexPair set.
-enum : unsigned { kNotHexPair = 0x100 };
-inline unsigned HexPair(uint8_t high, uint8_t low) {
-  unsigned h = kHexDigits.value[high];
-  unsigned l = kHexDigits.value[low];
-  return (h << 4 | l) | ((h | l) & kNotHexDigit) << 4;
-}
-// Eight hexadecimal characters decoded at once into four bytes, whose sum is
-// added to sum. False when any of the characters is not a hexadecimal digit.
-inline bool DecodeFourBytes(const uint8_t* characters, uint8_t* bytes, unsigned* sum) {
-  const uint64_t kOnes = 0x0101010101010101ull;
-  uint64_t x;
-  memcpy(&x, characters, 8);
-  // Every character below 0x80 and holding bit 5 or 6: no byte carries into
-  // the next one below, and control characters 0x10-0x19 cannot pass as digits.
-  if (x & (0x80 * kOnes)) return false;
-  if ((((x & (0x60 * kOnes)) + 0x7F * kOnes) & (0x80 * kOnes)) != 0x80 * kOnes) return false;
-  // Letters folded to lower case; digits keep their codes.
-  uint64_t y = x | (0x20 * kOnes);
-  uint64_t digit = (y + (0x80 - 0x30) * kOnes) & ~(y + (0x7F - 0x39) * kOnes);
-  uint64_t letter = (y + (0x80 - 0x61) * kOnes) & ~(y + (0x7F - 0x66) * kOnes);
-  if (((digit | letter) & (0x80 * kOnes)) != 0x80 * kOnes) return false;
-  // Digit values: the low four bits, plus 9 for letters (bit 6 set).
-  uint64_t nibbles = (x & (0x0F * kOnes)) + ((x >> 6) & kOnes) * 9;
-  // Pairs of nibbles into 16-bit lanes holding one byte each, then packed.
-  uint64_t lanes =
-      ((nibbles & 0x00FF00FF00FF00FFull) << 4) | ((nibbles >> 8) & 0x00FF00FF00FF00FFull);
-  *sum += static_cast<unsigned>((lanes * 0x0001000100010001ull) >> 48);
-  uint64_t packed = (lanes | (lanes >> 8)) & 0x0000FFFF0000FFFFull;
-  packed = (packed | (packed >> 16)) & 0xFFFFFFFFull;
-  uint32_t four = static_cast<uint32_t>(packed);
-  memcpy(bytes, &four, 4);
-  return true;
-}
-
-#if defined(__SSE2__)
-// Sixteen characters into eight bytes with the processor's vector unit; same
-// contract as DecodeFourBytes.
-inline bool DecodeEightBytes(const uint8_t* characters, uint8_t* bytes, unsigned* sum) {
-  __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(characters));
-  // Signed compares: characters from 0x80 up are negative and fail both ranges.
-  __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(c, _mm_set1_epi8('0' - 1)),
-                                _mm_cmplt_epi8(c, _mm_set1_epi8('9' + 1)));
-  __m128i folded = _mm_or_si128(c, _mm_set1_epi8(0x20));
-  __m128i letter = _mm_and_si128(_mm_cmpgt_epi8(folded, _mm_set1_epi8('a' - 1)),
-                                 _mm_cmplt_epi8(folded, _mm_set1_epi8('f' + 1)));
-  if (_mm_movemask_epi8(_mm_or_si128(digit, letter)) != 0xFFFF) return false;
-  __m128i nibbles =
-      _mm_add_epi8(_mm_and_si128(c, _mm_set1_epi8(0x0F)), _mm_and_si128(letter, _mm_set1_epi8(9)));
-  // 16-bit lanes hold a character pair, the first (high nibble) in the low byte.
-  __m128i values = _mm_or_si128(_mm_slli_epi16(_mm_and_si128(nibbles, _mm_set1_epi16(0x00FF)), 4),
-                                _mm_srli_epi16(nibbles, 8));
-  __m128i packed = _mm_packus_epi16(values, values);
-  _mm_storel_epi64(reinterpret_cast<__m128i*>(bytes), packed);
-  *sum += static_cast<unsigned>(_mm_cvtsi128_si32(_mm_sad_epu8(packed, _mm_setzero_si128())));
-  return true;
-}
-#endif
 
 const char kUpperHex[] = "0123456789ABCDEF";
 
@@ -99,8 +24,14 @@ bool IsDataRecordType(unsigned type) {
   return type <= 3;
 }
 
+// The longest S-record: "S", the type, and 255 bytes of two characters each.
+const size_t kLongestRecord = 4 + 2 * 255;
+
 // One pass over an S-record text: the current record and the next data byte.
+// text and length are the part of the text the window shows; cursor and
+// lineStart count from its start.
 struct SRecordReader {
+  ByteWindow* window;
   const uint8_t* text;
   size_t length;
   size_t cursor;
@@ -109,8 +40,9 @@ struct SRecordReader {
   unsigned addressBytes;
   uint32_t address;
   unsigned headerSum;  // count byte plus address bytes, for a new checksum
-  // The current record's bytes behind the count: address, data, checksum.
-  uint8_t line[256];
+  // The current record's bytes behind the count: address, data, checksum;
+  // the decoder and the search may run past them into the spare bytes.
+  uint8_t line[256 + kDecodeSpareBytes];
   unsigned dataCount;
   unsigned dataIndex;
   bool bigEndian;
@@ -119,10 +51,21 @@ struct SRecordReader {
   const uint8_t* Data() const { return line + addressBytes; }
 };
 
-void ResetReader(SRecordReader* reader, const uint8_t* text, size_t length) {
+void ResetReader(SRecordReader* reader, ByteWindow* window) {
   memset(reader, 0, sizeof *reader);
-  reader->text = text;
-  reader->length = length;
+  reader->window = window;
+  reader->text = window->Data();
+  reader->length = window->Size();
+}
+
+// Moves the window on so that it shows the text from cursor on. False when
+// nothing more came.
+bool MoveWindowToCursor(SRecordReader* reader) {
+  bool moved = reader->window->Advance(reader->cursor);
+  reader->text = reader->window->Data();
+  reader->length = reader->window->Size();
+  if (moved) reader->cursor = 0;
+  return moved;
 }
 
 // Reads records until the next data record (S0-S3); records without data
@@ -130,11 +73,19 @@ void ResetReader(SRecordReader* reader, const uint8_t* text, size_t length) {
 // record must be a hexadecimal digit inside the text, and the count must
 // cover at least the address and the checksum.
 bool ReadNextRecord(SRecordReader* reader) {
-  const uint8_t* const text = reader->text;
-  const size_t length = reader->length;
   for (;;) {
     size_t cursor = reader->cursor;
-    while (cursor < length && (text[cursor] == '\r' || text[cursor] == '\n')) ++cursor;
+    while (cursor < reader->length &&
+           (reader->text[cursor] == '\r' || reader->text[cursor] == '\n'))
+      ++cursor;
+    // The whole record must be in view, unless the text ends before.
+    if (reader->length - cursor < kLongestRecord && !reader->window->AtEnd()) {
+      reader->cursor = cursor;
+      if (MoveWindowToCursor(reader)) continue;
+      if (reader->window->Failed()) return false;
+    }
+    const uint8_t* const text = reader->text;
+    const size_t length = reader->length;
     // "S", the type digit and the two count characters.
     if (length - cursor < 4 || text[cursor] != 'S') return false;
     reader->lineStart = cursor;
@@ -146,25 +97,8 @@ bool ReadNextRecord(SRecordReader* reader) {
     cursor += 4;
     if ((length - cursor) / 2 < count) return false;
 
-    const uint8_t* at = text + cursor;
     unsigned sum = count;
-    unsigned bad = 0;
-    unsigned i = 0;
-#if defined(__SSE2__)
-    for (; i + 8 <= count; i += 8) {
-      if (!DecodeEightBytes(at + 2 * i, reader->line + i, &sum)) return false;
-    }
-#endif
-    for (; i + 4 <= count; i += 4) {
-      if (!DecodeFourBytes(at + 2 * i, reader->line + i, &sum)) return false;
-    }
-    for (; i < count; ++i) {
-      unsigned byte = HexPair(at[2 * i], at[2 * i + 1]);
-      bad |= byte;
-      sum += byte;
-      reader->line[i] = static_cast<uint8_t>(byte);
-    }
-    if (bad & kNotHexPair) return false;
+    if (!DecodeHexBytes(text + cursor, length - cursor, count, reader->line, &sum)) return false;
     reader->cursor = cursor + 2 * size_t(count);
 
     uint8_t checksum = reader->line[count - 1];
@@ -189,6 +123,25 @@ bool ReadNextRecord(SRecordReader* reader) {
       return true;
     }
   }
+}
+
+// The index of the first ID character in data[from .. count - 1], or count.
+// data lies in a reader's line, which has room for a vector behind any index.
+unsigned FindFirstIdByte(const uint8_t* data, unsigned from, unsigned count) {
+  const uint8_t kFirst = HAL_ID_STRING[0];
+#if defined(__SSE2__)
+  for (unsigned at = from; at < count; at += 16) {
+    __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
+    unsigned hits = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(static_cast<char>(kFirst)))));
+    if (count - at < 16) hits &= (1u << (count - at)) - 1;
+    if (hits) return at + static_cast<unsigned>(__builtin_ctz(hits));
+  }
+  return count;
+#else
+  while (from < count && data[from] != kFirst) ++from;
+  return from;
+#endif
 }
 
 bool TakeByte(SRecordReader* reader, uint8_t* byte) {
@@ -232,9 +185,8 @@ bool LocateRecord(SRecordReader* reader) {
     const unsigned count = reader->dataCount;
     while (index < count && matched < kHalIdLength) {
       if (matched == 0) {
-        // Outside a match only the ID's first character matters. A record
-        // holds at most 252 bytes: a plain loop beats a library call here.
-        while (index < count && data[index] != static_cast<uint8_t>(kId[0])) ++index;
+        // Outside a match only the ID's first character matters.
+        index = FindFirstIdByte(data, index, count);
         if (index == count) break;
         ++index;
         matched = 1;
@@ -342,8 +294,18 @@ bool PutU32(SRecordPatch* patch, uint32_t value) {
 }  // namespace
 
 bool ReadSRecordHal(const uint8_t* text, size_t length, HAL_STRUCT* record) {
+  ByteWindow window(text, length);
+  return ReadSRecordHalIn(&window, record);
+}
+
+bool ReadSRecordHalFromFile(const char* path, HAL_STRUCT* record) {
+  std::unique_ptr<ByteWindow> window = OpenFileWindow(path);
+  return window && ReadSRecordHalIn(window.get(), record);
+}
+
+bool ReadSRecordHalIn(ByteWindow* window, HAL_STRUCT* record) {
   SRecordReader reader;
-  ResetReader(&reader, text, length);
+  ResetReader(&reader, window);
   if (!LocateRecord(&reader)) return false;
   HAL_STRUCT read;
   memset(&read, 0, sizeof read);
@@ -370,8 +332,9 @@ namespace {
 // Patches a text that a full read has just accepted: every S-record touched
 // here has been checked, so the patch cannot stop half-way.
 bool PatchCheckedText(uint8_t* text, size_t length, const HAL_STRUCT& values, TextSpan* changed) {
+  ByteWindow window(text, length);
   SRecordPatch patch;
-  ResetReader(&patch.reader, text, length);
+  ResetReader(&patch.reader, &window);
   patch.text = text;
   patch.changed = TextSpan{0, 0};
   if (!LocateRecord(&patch.reader)) return false;

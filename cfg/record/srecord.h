@@ -10,6 +10,8 @@
 
 #include "../../common/hal_struct.h"
 
+class ByteWindow;
+
 // Reads the first record found in the data stream into record (little-endian
 // order; IdString, DetectEndian and Size set to their own values). Fails on
 // any damaged S-record up to the record's last byte, a wrong checksum
@@ -17,6 +19,11 @@
 // Size ("Incorrect HAL_STRUCT version! [%d %d]") or a record cut short. record
 // is only written on success.
 bool ReadSRecordHal(const uint8_t* text, size_t length, HAL_STRUCT* record);
+// The same over a window that moves on through the text as far as the record
+// reaches, and over the file at path read that way (memory stays a block
+// whatever the file's size; open and read failures are reported).
+bool ReadSRecordHalIn(ByteWindow* window, HAL_STRUCT* record);
+bool ReadSRecordHalFromFile(const char* path, HAL_STRUCT* record);
 
 // Characters [begin, end) of a text; empty when begin equals end.
 struct TextSpan {

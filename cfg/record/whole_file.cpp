@@ -3,48 +3,40 @@
 #include <new>
 
 #include "../../common/message.h"
-#include "file_io.h"
 #include "file_messages.h"
 
-void FileBufferRelease::operator()(uint8_t* data) const {
-  if (mappedLength)
-    UnmapFileCopy(data, mappedLength);
-  else
-    delete[] data;
+bool OpenFileToRead(const char* path, FileHandle* file, uint64_t* length) {
+  if (!OpenFileForReading(path, file)) {
+    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_OPEN_FAILED, path);
+    return false;
+  }
+  if (!SeekFileToEnd(*file, length)) {
+    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_SEEK_END_FAILED, path);
+    CloseFileHandle(*file);
+    return false;
+  }
+  SeekFileTo(*file, 0);
+  return true;
 }
 
 bool ReadWholeFile(const char* path, FileBuffer* buffer) {
   buffer->data.reset();
   buffer->length = 0;
   FileHandle file;
-  if (!OpenFileForReading(path, &file)) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_OPEN_FAILED, path);
-    return false;
-  }
   uint64_t length = 0;
-  if (!SeekFileToEnd(file, &length)) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_SEEK_END_FAILED, path);
-    CloseFileHandle(file);
-    return false;
-  }
+  if (!OpenFileToRead(path, &file, &length)) return false;
   if (length > SIZE_MAX - 1) {
     CloseFileHandle(file);
     return false;
   }
   size_t size = static_cast<size_t>(length);
-  if (uint8_t* view = MapFileCopy(file, size)) {
-    CloseFileHandle(file);
-    buffer->data = std::unique_ptr<uint8_t[], FileBufferRelease>(view, FileBufferRelease{size});
-    buffer->length = size;
-    return true;
-  }
   // One spare byte so that an empty file still has a buffer of its own.
-  std::unique_ptr<uint8_t[], FileBufferRelease> data(new (std::nothrow) uint8_t[size + 1]);
+  std::unique_ptr<uint8_t[]> data(new (std::nothrow) uint8_t[size + 1]);
   if (!data) {
     CloseFileHandle(file);
     return false;
   }
-  size_t got = SeekFileTo(file, 0) ? ReadFromFile(file, data.get(), size) : 0;
+  size_t got = ReadFromFile(file, data.get(), size);
   CloseFileHandle(file);
   if (got != size) {
     ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_SHORT_READ, static_cast<int>(got),

@@ -381,3 +381,33 @@ TEST_F(ProgramTest, AFolderGivenAsTheHeaderCannotBeOpened) {
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------
+// Files that are not regular files
+
+TEST_F(ProgramTest, FifoGivenToAnyCommandIsRefusedWithoutWaitingForAWriter) {
+  REQUIRE_LINUX_TOOLS("mkfifo", "timeout");
+  ASSERT_EQ(RunCommand("mkfifo " + Quote(File("fifo")) + " " + Quote(File("fifo.S9"))), 0);
+  MakeImage("prog.bin");
+  const std::string notConfigurable = "ERROR: File \"fifo\" is not configurable!\n";
+  const std::string openFailed = "ERROR: open failed on input file fifo\n";
+  struct Case {
+    std::vector<std::string> words;
+    std::string err;
+  } cases[] = {
+      {{"show", "fifo"}, openFailed + notConfigurable},
+      {{"show", "fifo.S9"},
+       "ERROR: open failed on input file fifo.S9\nERROR: File \"fifo.S9\" is not configurable!\n"},
+      {{"set", "fifo", "ClkI=1000"}, openFailed + notConfigurable},
+      {{"configure", "prog.bin", "fifo"}, openFailed + notConfigurable},
+      {{"import", "prog.bin", "fifo"}, "Failed to open file fifo\n" + notConfigurable},
+  };
+  for (const Case& c : cases) {
+    // A command that waits is ended after a minute (status 124).
+    std::string line = "timeout 60 " + Quote(QLCCFG_PATH);
+    for (const std::string& word : c.words) line += " " + Quote(word);
+    Result result = Shell(line);
+    EXPECT_EQ(result.status, 1) << c.words[0];
+    EXPECT_EQ(result.err, c.err) << c.words[0];
+  }
+}

@@ -10,6 +10,7 @@
 #include "cfg/record/record.h"
 #include "common/message.h"
 #include "tests/support/environment.h"
+#include "tests/support/fifo.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_dir.h"
 
@@ -261,4 +262,14 @@ TEST_F(AppcfgImportTest, ClosingBraceEndsAListWithoutEndMarker) {
   EXPECT_TRUE(messages.Messages().empty());
   EXPECT_EQ(Loaded(0x70), 0x04u);
   EXPECT_EQ(LoadedRecord.ClkI2, 14318u);
+}
+
+TEST_F(AppcfgImportTest, FifoOrFolderIsReportedBeforeAnythingWaits) {
+  EXPECT_FALSE(ImportAppcfg(dir.Path().c_str()));
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Failed to open file " + dir.Path()});
+  std::string fifo = dir.File("appcfg.h");
+  if (!MakeFifo(fifo)) GTEST_SKIP() << "no FIFOs here";
+  messages.Clear();
+  EXPECT_TRUE(ReturnsWithoutWaitingOnFifo(fifo, [&] { EXPECT_FALSE(ImportAppcfg(fifo.c_str())); }));
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Failed to open file " + fifo});
 }

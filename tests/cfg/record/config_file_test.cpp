@@ -12,6 +12,7 @@
 #include "cfg/record/whole_file.h"
 #include "common/message.h"
 #include "record_files.h"
+#include "tests/support/fifo.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_dir.h"
 
@@ -310,3 +311,20 @@ TEST_F(ConfigFileTest, TargetThatCannotBeOpenedForWritingIsReported) {
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{"ERROR: open failed on input file " + path});
 }
 #endif
+
+TEST_F(ConfigFileTest, FifoIsRefusedBeforeAnythingWaitsForAWriter) {
+  for (const char* name : {"fifo.exe", "fifo.S9", "appcfg.h"}) {
+    std::string path = dir.File(name);
+    if (!MakeFifo(path)) GTEST_SKIP() << "no FIFOs here";
+    messages.Clear();
+    EXPECT_TRUE(ReturnsWithoutWaitingOnFifo(path, [&] {
+      EXPECT_FALSE(OpenConfigFile(path.c_str()));
+      EXPECT_FALSE(SaveConfigFile(path.c_str(), nullptr, false));
+    })) << name;
+    std::string openFailed = "ERROR: open failed on input file " + path;
+    EXPECT_EQ(messages.Texts(),
+              (std::vector<std::string>{openFailed, NotConfigurable(path), openFailed}))
+        << name;
+    EXPECT_TRUE(SameRecord(WorkingRecord, kDefaultHalStruct));
+  }
+}

@@ -3,6 +3,9 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <algorithm>
+#include <memory>
+
 #include "cfg/record/record.h"
 
 HAL_STRUCT SampleRecord() {
@@ -136,4 +139,15 @@ TextSpan DifferingSpan(const std::string& a, const std::string& b) {
     span.end = i + 1;
   }
   return span;
+}
+
+ReadBytes TextSource(const std::string& text, size_t limit) {
+  auto read = std::make_shared<size_t>(0);
+  size_t end = std::min(limit, text.size());
+  return [text, end, read](uint8_t* into, size_t count) {
+    size_t n = std::min(count, end - *read);
+    memcpy(into, text.data() + *read, n);
+    *read += n;
+    return n;
+  };
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cfg/record/byte_window.h"
 #include "cfg/record/srecord.h"
 #include "common/hal_struct.h"
 
@@ -49,5 +50,9 @@ TextSpan DifferingSpan(const std::string& a, const std::string& b);
 
 // Whether the bytes of an S-record line are all upper-case hexadecimal.
 bool IsUpperCaseLine(const std::string& line);
+
+// Hands out the bytes of text front to back, as a file would, but no more
+// than limit bytes in all: the reads after that come back short.
+ReadBytes TextSource(const std::string& text, size_t limit = SIZE_MAX);
 
 #endif

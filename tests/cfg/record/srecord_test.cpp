@@ -4,8 +4,15 @@
 #include <gtest/gtest.h>
 #include <string.h>
 
+#include <algorithm>
+#include <map>
 #include <memory>
+#include <ostream>
+#include <random>
+#include <string>
+#include <vector>
 
+#include "cfg/record/byte_window.h"
 #include "cfg/record/record.h"
 #include "common/message.h"
 #include "record_files.h"
@@ -369,4 +376,198 @@ TEST_F(SRecordTest, EveryNonHexCharacterAtEveryDataPositionIsRefused) {
       EXPECT_EQ(messages.Texts(), expected) << "position " << position << " character " << c;
     }
   }
+}
+
+// --- The reader against a plain reference on many generated files ---
+
+namespace {
+
+struct ReadOutcome {
+  bool ok = false;
+  std::string record;  // the 488 bytes read, in the program's own order
+  std::vector<std::string> messages;
+};
+
+bool operator==(const ReadOutcome& a, const ReadOutcome& b) {
+  return a.ok == b.ok && a.record == b.record && a.messages == b.messages;
+}
+
+std::ostream& operator<<(std::ostream& out, const ReadOutcome& r) {
+  out << (r.ok ? "read" : "failed");
+  for (const std::string& m : r.messages) out << "; " << m;
+  return out;
+}
+
+// One S-record of the generated text as the reference sees it.
+struct PlainRecord {
+  std::string data;  // empty for S5-S9
+  bool checksumRight;
+};
+
+// The reader's rules one byte at a time over records decoded beforehand:
+// records are taken as the bytes are needed, and each taken record's checksum
+// is checked; the ID is the first place where the stream read so far ends in
+// it.
+ReadOutcome ReferenceRead(const std::vector<PlainRecord>& records) {
+  ReadOutcome outcome;
+  size_t next = 0;
+  std::string taken;
+  std::string current;
+  size_t index = 0;
+  auto take = [&](size_t count) {
+    while (count-- > 0) {
+      while (index == current.size()) {
+        if (next == records.size()) return false;
+        if (!records[next].checksumRight) {
+          outcome.messages.push_back("ERROR: Invalid checksum!");
+          return false;
+        }
+        current = records[next++].data;
+        index = 0;
+      }
+      taken += current[index++];
+    }
+    return true;
+  };
+  while (taken.size() < 12 || taken.compare(taken.size() - 12, 12, "5642 HAL EXE") != 0) {
+    if (!take(1)) return outcome;
+  }
+  size_t start = taken.size() - 12;
+  if (!take(8)) return outcome;
+  unsigned marker = uint8_t(taken[start + 16]) | uint8_t(taken[start + 17]) << 8;
+  if (marker != 0x1234 && marker != 0x3412) {
+    char text[32];
+    snprintf(text, sizeof text, "Invalid Endian %x", marker);
+    outcome.messages.push_back(text);
+    return outcome;
+  }
+  bool big = marker == 0x3412;
+  unsigned low = uint8_t(taken[start + 18]);
+  unsigned high = uint8_t(taken[start + 19]);
+  unsigned size = big ? low << 8 | high : high << 8 | low;
+  if (size != 488) {
+    outcome.messages.push_back("Incorrect HAL_STRUCT version! [" + std::to_string(size) + " 488]");
+    return outcome;
+  }
+  if (!take(488 - 20)) return outcome;
+  HAL_STRUCT record;
+  memcpy(&record, taken.data() + start, 488);
+  if (big) {
+    SwapRecord(&record);
+    // Read from text, the Reserved words are words in the record's order too.
+    for (uint16_t& word : record.Reserved) word = static_cast<uint16_t>(word << 8 | word >> 8);
+  }
+  memcpy(record.IdString, "5642 HAL EXE\0\0\0\0", 16);
+  record.DetectEndian = 0x1234;
+  record.Size = 488;
+  outcome.ok = true;
+  outcome.record.assign(reinterpret_cast<const char*>(&record), 488);
+  return outcome;
+}
+
+template <typename Read>
+ReadOutcome Outcome(Read read) {
+  MessageRecorder messages;
+  HAL_STRUCT record;
+  ReadOutcome outcome;
+  outcome.ok = read(&record);
+  if (outcome.ok) outcome.record.assign(reinterpret_cast<const char*>(&record), 488);
+  outcome.messages = messages.Texts();
+  return outcome;
+}
+
+// A data stream of near misses and at most one candidate that decides (a
+// record in either byte order, a wrong marker, a wrong Size, a record cut
+// short), laid out over records of every data type and length, in either
+// case, with any line ends or none, records without data in between, and
+// now and then a wrong checksum.
+std::string GeneratedText(std::mt19937& random, std::vector<PlainRecord>* records) {
+  std::string stream;
+  for (size_t pieces = random() % 6; pieces-- > 0;) {
+    stream += std::string(random() % 40, '5');
+    std::string miss = "5642 HAL EXE";
+    miss.resize(1 + random() % 12);
+    if (miss.size() == 12) miss[random() % 12] = '6';
+    stream += miss;
+  }
+  HAL_STRUCT record = SampleRecord();
+  record.ClkI = static_cast<uint32_t>(random());
+  std::string image = RecordImage(record, random() % 2);
+  switch (random() % 6) {
+    case 0:
+      image[16] = static_cast<char>(random());
+      break;
+    case 1:
+      image[18] = static_cast<char>(random() % 4);
+      break;
+    case 2:
+      image.resize(random() % 488);
+      break;
+    case 3:
+      image.clear();
+      break;
+  }
+  stream += image + std::string(random() % 300, '\x5A');
+
+  std::string text;
+  static const char* const kLineEnds[] = {"\r\n", "\n", "", "\n\n\r\r\n"};
+  int maxLength = std::vector<int>{8, 32, 64, 250}[random() % 4];  // S3 holds 250 at most
+  bool damage = random() % 4 == 0;
+  auto add = [&](int type, const std::string& data) {
+    std::string line = SRecordLine(type, static_cast<uint32_t>(random()), data, random() % 2);
+    bool right = !(damage && random() % 20 == 0);
+    if (!right) line[line.size() - 1] = line[line.size() - 1] == '0' ? '1' : '0';
+    records->push_back({type <= 3 ? data : std::string(), right});
+    text += line + kLineEnds[random() % 4];
+  };
+  for (size_t at = 0; at < stream.size();) {
+    if (random() % 16 == 0) add(5, "");
+    size_t length = std::min(stream.size() - at, size_t(random() % (maxLength + 1)));
+    add(static_cast<int>(random() % 4), stream.substr(at, length));
+    at += length;
+  }
+  add(9, "");
+  return text;
+}
+
+}  // namespace
+
+TEST(SRecordReadTest, WindowAndBufferReadersAgreeWithAPlainReferenceOnGeneratedFiles) {
+  std::mt19937 random(1234);
+  std::map<std::string, int> outcomes;
+  for (int round = 0; round < 800; ++round) {
+    std::vector<PlainRecord> records;
+    std::string text = GeneratedText(random, &records);
+    ReadOutcome expected = ReferenceRead(records);
+    ++outcomes[expected.ok                 ? "read"
+               : expected.messages.empty() ? "none"
+                                           : expected.messages[0].substr(0, 10)];
+    ASSERT_EQ(Outcome([&](HAL_STRUCT* record) { return Read(text, record); }), expected)
+        << round << "\n"
+        << text;
+    for (size_t blockSize : {size_t(1), size_t(700), size_t(1) + random() % 5000}) {
+      ASSERT_EQ(Outcome([&](HAL_STRUCT* record) {
+                  ByteWindow window(TextSource(text), text.size(), blockSize);
+                  return ReadSRecordHalIn(&window, record);
+                }),
+                expected)
+          << round << " block " << blockSize << "\n"
+          << text;
+    }
+  }
+  EXPECT_GT(outcomes["read"], 200);
+  EXPECT_GT(outcomes["none"], 50);
+  EXPECT_GT(outcomes["ERROR: Inv"], 20);
+  EXPECT_GT(outcomes["Incorrect "], 50);
+  EXPECT_GT(outcomes["Invalid En"], 50);
+}
+
+TEST(SRecordReadTest, ShortReadEndsTheRead) {
+  MessageRecorder messages;
+  std::string text = MakeSRecordText(StreamAround(RecordImage(SampleRecord(), false)));
+  ByteWindow window(TextSource(text, 600), text.size(), 100);
+  HAL_STRUCT record;
+  EXPECT_FALSE(ReadSRecordHalIn(&window, &record));
+  EXPECT_EQ(messages.Texts(),
+            std::vector<std::string>{"ERROR: read 600 bytes of " + std::to_string(text.size())});
 }

@@ -1,0 +1,44 @@
+#include "cfg/record/whole_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "tests/support/fifo.h"
+#include "tests/support/message_recorder.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+class WholeFileTest : public ::testing::Test {
+ protected:
+  MessageRecorder messages;
+  TempDir dir;
+};
+
+}  // namespace
+
+TEST_F(WholeFileTest, BufferStaysReadableWhenTheFileIsShortenedAfterwards) {
+  std::string path = dir.File("prog.S9");
+  std::string bytes(3 << 20, 'S');
+  ASSERT_TRUE(WriteFileBytes(path, bytes));
+  FileBuffer buffer;
+  ASSERT_TRUE(ReadWholeFile(path.c_str(), &buffer));
+  std::filesystem::resize_file(path, 0);
+  // A buffer that only mapped the file would fault on these pages now.
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(buffer.data.get()), buffer.length), bytes);
+  EXPECT_TRUE(messages.Messages().empty());
+}
+
+TEST_F(WholeFileTest, FolderAndFifoAreRefusedWithoutWaiting) {
+  FileBuffer buffer;
+  EXPECT_FALSE(ReadWholeFile(dir.Path().c_str(), &buffer));
+  std::string fifo = dir.File("fifo");
+  if (!MakeFifo(fifo)) GTEST_SKIP() << "no FIFOs here";
+  EXPECT_TRUE(ReturnsWithoutWaitingOnFifo(
+      fifo, [&] { EXPECT_FALSE(ReadWholeFile(fifo.c_str(), &buffer)); }));
+  EXPECT_EQ(messages.Texts(),
+            (std::vector<std::string>{"ERROR: open failed on input file " + dir.Path(),
+                                      "ERROR: open failed on input file " + fifo}));
+}
