@@ -12,7 +12,7 @@
 namespace {
 
 const uint8_t kId[] = HAL_ID_STRING;
-// Two ID bytes that rarely stand eleven bytes apart in program code ("6" and
+// Two ID bytes that rarely stand nine bytes apart in program code ("6" and
 // "X"): only where both match is the whole ID compared. A filter on the first
 // byte alone would stop at every "5", one byte in 256 of random data.
 const unsigned kFirstProbe = 1;
