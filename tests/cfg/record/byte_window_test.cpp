@@ -6,7 +6,6 @@
 #include <string>
 
 #include "record_files.h"
-#include "tests/support/fifo.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_dir.h"
 
@@ -85,17 +84,9 @@ TEST_F(ByteWindowTest, FileShortenedWhileReadEndsInAShortRead) {
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{"ERROR: read 10000 bytes of 100000"});
 }
 
-TEST_F(ByteWindowTest, MissingFileAndFifoAreRefusedWithoutWaiting) {
+TEST_F(ByteWindowTest, MissingFileIsReported) {
   std::string missing = dir.File("absent.exe");
   EXPECT_FALSE(OpenFileWindow(missing.c_str()));
   EXPECT_EQ(messages.Texts(),
             std::vector<std::string>{"ERROR: open failed on input file " + missing});
-
-  std::string fifo = dir.File("fifo.exe");
-  if (!MakeFifo(fifo)) GTEST_SKIP() << "no FIFOs here";
-  messages.Clear();
-  std::unique_ptr<ByteWindow> window;
-  EXPECT_TRUE(ReturnsWithoutWaitingOnFifo(fifo, [&] { window = OpenFileWindow(fifo.c_str()); }));
-  EXPECT_FALSE(window);
-  EXPECT_EQ(messages.Texts(), std::vector<std::string>{"ERROR: open failed on input file " + fifo});
 }

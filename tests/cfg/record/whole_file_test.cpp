@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/support/fifo.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_dir.h"
 
@@ -29,16 +28,4 @@ TEST_F(WholeFileTest, BufferStaysReadableWhenTheFileIsShortenedAfterwards) {
   // A buffer that only mapped the file would fault on these pages now.
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(buffer.data.get()), buffer.length), bytes);
   EXPECT_TRUE(messages.Messages().empty());
-}
-
-TEST_F(WholeFileTest, FolderAndFifoAreRefusedWithoutWaiting) {
-  FileBuffer buffer;
-  EXPECT_FALSE(ReadWholeFile(dir.Path().c_str(), &buffer));
-  std::string fifo = dir.File("fifo");
-  if (!MakeFifo(fifo)) GTEST_SKIP() << "no FIFOs here";
-  EXPECT_TRUE(ReturnsWithoutWaitingOnFifo(
-      fifo, [&] { EXPECT_FALSE(ReadWholeFile(fifo.c_str(), &buffer)); }));
-  EXPECT_EQ(messages.Texts(),
-            (std::vector<std::string>{"ERROR: open failed on input file " + dir.Path(),
-                                      "ERROR: open failed on input file " + fifo}));
 }
