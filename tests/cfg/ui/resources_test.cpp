@@ -132,5 +132,16 @@ TEST(ConfiguratorProgram, CarriesItsVersionIconAndLogo) {
   EXPECT_NE(FindResourceA(file, MAKEINTRESOURCEA(IDB_LOGO), RT_BITMAP), nullptr);
   EXPECT_NE(FindResourceA(file, MAKEINTRESOURCEA(IDR_MAIN_MENU), RT_MENU), nullptr);
   EXPECT_NE(FindResourceA(file, MAKEINTRESOURCEA(IDD_MAIN), RT_DIALOG), nullptr);
+  // Its manifest: current common controls, DPI awareness, UTF-8 file names.
+  HRSRC manifest = FindResourceA(file, MAKEINTRESOURCEA(1), RT_MANIFEST);
+  ASSERT_NE(manifest, nullptr);
+  std::string text(static_cast<const char*>(LockResource(LoadResource(file, manifest))),
+                   SizeofResource(file, manifest));
+  EXPECT_NE(text.find("Microsoft.Windows.Common-Controls\" version=\"6."), std::string::npos);
+  EXPECT_NE(text.find("PerMonitorV2"), std::string::npos);
+  EXPECT_NE(text.find(">UTF-8<"), std::string::npos);
   FreeLibrary(file);
+  // The test program carries the same manifest, and the system honours it.
+  EXPECT_TRUE(IsProcessDPIAware());
+  EXPECT_EQ(GetACP(), 65001u);
 }
