@@ -2,11 +2,6 @@
 // text fits its control, no two controls overlap, each control lies wholly
 // inside a group box or outside all of them, and the page fits the tab
 // control's display area.
-// clang-format off
-#include <windows.h>
-#include <commctrl.h>  // needs windows.h first
-// clang-format on
-
 #include <string>
 
 #include "cfg/panel/timing.h"
@@ -61,8 +56,7 @@ class LayoutTest : public MainWindowTest {
       Control control;
       control.window = child;
       control.id = GetDlgCtrlID(child);
-      GetWindowRect(child, &control.rect);
-      MapWindowPoints(nullptr, Page(), reinterpret_cast<POINT*>(&control.rect), 2);
+      control.rect = RectIn(child, Page());
       char name[64] = "";
       GetClassNameA(child, name, sizeof name);
       control.className = name;
@@ -125,11 +119,7 @@ class LayoutTest : public MainWindowTest {
   }
 
   void ExpectPageFitsTheTabs() {
-    RECT area, page;
-    GetClientRect(Tabs(), &area);
-    TabCtrl_AdjustRect(Tabs(), FALSE, &area);
-    GetWindowRect(Page(), &page);
-    MapWindowPoints(nullptr, Tabs(), reinterpret_cast<POINT*>(&page), 2);
+    RECT area = DisplayArea(), page = RectIn(Page(), Tabs());
     EXPECT_LE(page.right, area.right);
     EXPECT_LE(page.bottom, area.bottom);
     for (const Control& control : Controls()) {

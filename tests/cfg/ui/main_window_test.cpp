@@ -87,6 +87,18 @@ HAL_STRUCT FileRecord(const std::string& path) {
   return record;
 }
 
+// A written program file: the bytes of the original but for the record at
+// offset, which holds the working record.
+void ExpectTheWorkingRecordIn(const std::string& written, const std::string& original,
+                              size_t offset) {
+  const size_t kRecordSize = 488;
+  ASSERT_EQ(written.size(), original.size());
+  EXPECT_TRUE(written.compare(0, offset, original, 0, offset) == 0);
+  EXPECT_TRUE(written.compare(offset + kRecordSize, std::string::npos, original,
+                              offset + kRecordSize) == 0);
+  EXPECT_EQ(written.substr(offset, kRecordSize), RecordImage(WorkingRecord, false));
+}
+
 }  // namespace
 
 TEST_F(MainWindowTest, StartsOnTheGeneralTabWithSaveGreyed) {
@@ -114,11 +126,7 @@ TEST_F(MainWindowTest, StartsOnTheGeneralTabWithSaveGreyed) {
   EXPECT_TRUE(MenuItemEnabled(IDM_FILE_OPEN));
 
   // The page lies in the tab control's display area, at its top-left corner.
-  RECT area, page;
-  GetClientRect(Tabs(), &area);
-  TabCtrl_AdjustRect(Tabs(), FALSE, &area);
-  GetWindowRect(Page(), &page);
-  MapWindowPoints(nullptr, Tabs(), reinterpret_cast<POINT*>(&page), 2);
+  RECT area = DisplayArea(), page = RectIn(Page(), Tabs());
   EXPECT_EQ(page.left, area.left);
   EXPECT_EQ(page.top, area.top);
   EXPECT_LE(page.right, area.right);
@@ -221,6 +229,7 @@ TEST_F(MainWindowTest, SaveWritesTheRecordAsItIsWithoutThePagesPendingEntries) {
   std::string path = MakeProgramFile(folder, "demo.exe");
   chosenFiles.push_back(path);
   Menu(IDM_FILE_OPEN);
+  std::string original = ReadFileBytes(path);
   ClickTab(kPanelPowerPage);
   EXPECT_EQ(Text(IDC_POWER_OFF_DELAY), "11");
   EXPECT_EQ(Text(IDC_POWER_ON_DELAY), "22");
@@ -233,6 +242,7 @@ TEST_F(MainWindowTest, SaveWritesTheRecordAsItIsWithoutThePagesPendingEntries) {
   EXPECT_EQ(saved.PowerOffDelay, 1234);
   EXPECT_EQ(saved.PowerOnDelay, 22);
   EXPECT_EQ(memcmp(&saved, &WorkingRecord, sizeof saved), 0);
+  ExpectTheWorkingRecordIn(ReadFileBytes(path), original, RecordOffset(original));
 }
 
 TEST_F(MainWindowTest, SaveAsTakesThePageOverAndWritesACopyTheCurrentFileStays) {
@@ -258,6 +268,7 @@ TEST_F(MainWindowTest, SaveAsTakesThePageOverAndWritesACopyTheCurrentFileStays) 
   EXPECT_EQ(written.RegAddr, 0x1000u);
   EXPECT_EQ(written.DispMemAddr, 0x2A0000u);
   EXPECT_EQ(ReadFileBytes(path), original);
+  ExpectTheWorkingRecordIn(ReadFileBytes(copy), original, RecordOffset(original));
   EXPECT_EQ(Caption(), caption);
   EXPECT_EQ(Text(IDC_GENERAL_REGISTER_ADDRESS), "1000");  // rebuilt from the record
 
@@ -312,45 +323,6 @@ TEST_F(MainWindowTest, AFileNameOutsideTheAnsiCodePageOpensAndSaves) {
   EXPECT_TRUE(Messages().empty()) << Messages()[0];
   EXPECT_EQ(FileRecord(copy).PowerOnDelay, 77);
   EXPECT_EQ(FileRecord(name).PowerOnDelay, 22);
-}
-
-TEST_F(MainWindowTest, SaveAndSaveAsWriteTheRecordAndLeaveTheRestOfTheFile) {
-  TempDir folder;
-  std::string path = MakeProgramFile(folder, "demo.exe");
-  std::string copy = folder.File("copy.exe");
-  chosenFiles = {path, copy};
-  Menu(IDM_FILE_OPEN);
-  std::string before = ReadFileBytes(path);
-  size_t offset = RecordOffset(before);
-  const size_t kRecordSize = sizeof(HAL_STRUCT);
-  ASSERT_EQ(kRecordSize, 488u);
-
-  ClickTab(kPreferencePage);
-  ClickButton(IDC_PREFERENCE_ROTATE_270);
-  ClickTab(kPanelPowerPage);
-  TypeInto(IDC_POWER_OFF_DELAY, "300");
-  ClickTab(kGeneralPage);
-  Menu(IDM_FILE_SAVE);
-  std::string after = ReadFileBytes(path);
-  ASSERT_EQ(after.size(), before.size());
-  EXPECT_TRUE(after.compare(0, offset, before, 0, offset) == 0);
-  EXPECT_TRUE(
-      after.compare(offset + kRecordSize, std::string::npos, before, offset + kRecordSize) == 0);
-  EXPECT_EQ(after.substr(offset, kRecordSize), RecordImage(WorkingRecord, false));
-  EXPECT_EQ(FileRecord(path).PowerOffDelay, 300);
-
-  // The copy is the current file with the record as the pages now hold it.
-  ClickTab(kPanelPowerPage);
-  TypeInto(IDC_POWER_OFF_DELAY, "301");
-  Menu(IDM_FILE_SAVE_AS);
-  std::string copied = ReadFileBytes(copy);
-  ASSERT_EQ(copied.size(), after.size());
-  EXPECT_TRUE(copied.compare(0, offset, after, 0, offset) == 0);
-  EXPECT_TRUE(
-      copied.compare(offset + kRecordSize, std::string::npos, after, offset + kRecordSize) == 0);
-  EXPECT_EQ(copied.substr(offset, kRecordSize), RecordImage(WorkingRecord, false));
-  EXPECT_EQ(FileRecord(copy).PowerOffDelay, 301);
-  EXPECT_EQ(ReadFileBytes(path), after);
 }
 
 TEST_F(MainWindowTest, OpenTakesTheClockWorkingValuesFromTheFile) {

@@ -92,13 +92,8 @@ TEST_F(MainWindowTest, TheWindowHasItsTemplatesSizeAndIsNotResizable) {
   ASSERT_TRUE(GetMenuBarInfo(Main(), OBJID_MENU, 0, &bar));
   EXPECT_EQ(client.right, expected.right);
   EXPECT_EQ(client.bottom + (bar.rcBar.bottom - bar.rcBar.top), expected.bottom);
-  RECT tabs, expectedTabs = DialogRect(Main(), 7, 7, 300, 197);
-  GetWindowRect(Tabs(), &tabs);
-  MapWindowPoints(nullptr, Main(), reinterpret_cast<POINT*>(&tabs), 2);
-  EXPECT_EQ(tabs.left, expectedTabs.left);
-  EXPECT_EQ(tabs.top, expectedTabs.top);
-  EXPECT_EQ(tabs.right, expectedTabs.right);
-  EXPECT_EQ(tabs.bottom, expectedTabs.bottom);
+  RECT tabs = RectIn(Tabs(), Main()), expectedTabs = DialogRect(Main(), 7, 7, 300, 197);
+  EXPECT_TRUE(EqualRect(&tabs, &expectedTabs));
   EXPECT_EQ(GetDlgCtrlID(Tabs()), IDC_MAIN_TABS);
 
   LONG style = GetWindowLongA(Main(), GWL_STYLE);
