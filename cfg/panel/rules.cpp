@@ -310,17 +310,20 @@ bool NonDisplayPeriodRuleHolds() {
 }
 
 int WarnAboutTimingRules(void* owner) {
+  struct Rule {
+    bool (*holds)();
+    const char* warning;
+  };
+  static const Rule kRules[] = {
+      {MemoryClockRuleHolds, kMemoryClockRuleWarning},
+      {DisplayPeriodRuleHolds, kDisplayPeriodRuleWarning},
+      {NonDisplayPeriodRuleHolds, kNonDisplayPeriodRuleWarning},
+  };
   int failed = 0;
-  if (!MemoryClockRuleHolds()) {
-    ShowMessage(owner, kMsgOk | kMsgIconWarning, "%s", kMemoryClockRuleWarning);
-    ++failed;
-  }
-  if (!DisplayPeriodRuleHolds()) {
-    ShowMessage(owner, kMsgOk | kMsgIconWarning, "%s", kDisplayPeriodRuleWarning);
-    ++failed;
-  }
-  if (!NonDisplayPeriodRuleHolds()) {
-    ShowMessage(owner, kMsgOk | kMsgIconWarning, "%s", kNonDisplayPeriodRuleWarning);
+  for (const Rule& rule : kRules) {
+    if (rule.holds()) continue;
+    // OK and Cancel, yet either answer goes on: every failed rule is shown.
+    ShowMessage(owner, kMsgOkCancel | kMsgIconInfo, "%s", rule.warning);
     ++failed;
   }
   return failed;

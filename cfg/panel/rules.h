@@ -98,8 +98,9 @@ bool NonDisplayPeriodRuleHolds();
 extern const char kMemoryClockRuleWarning[];
 extern const char kDisplayPeriodRuleWarning[];
 extern const char kNonDisplayPeriodRuleWarning[];
-// Runs the three rules in order and warns for each that fails; returns how
-// many failed. The command goes on whatever they say.
+// Runs the three rules in order and shows each failed rule's warning, owned
+// by owner, with the information icon and OK and Cancel; returns how many
+// failed. The command goes on whichever button is pressed.
 int WarnAboutTimingRules(void* owner = nullptr);
 
 enum { kVideoMemoryBytes = 81920 };

@@ -1,8 +1,9 @@
 #include <windows.h>
 
-#include <filesystem>
+#include <string>
 
 #include "save_io.h"
+#include "wide_names.h"
 
 bool NamesSameFile(const char* first, const char* second) {
   const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
@@ -23,20 +24,23 @@ bool NamesSameFile(const char* first, const char* second) {
   return same;
 }
 
+// The folder is split off in wide characters: in a double-byte code page a
+// character's second byte may equal the separator.
 bool CreateFileBeside(const char* target, FileHandle* file, std::string* created) {
-  std::filesystem::path folder = std::filesystem::path(target).parent_path();
-  char name[MAX_PATH];
+  std::wstring folder = WideFileName(target);
+  size_t separator = folder.find_last_of(L"\\/");
+  folder = separator == std::wstring::npos ? L"." : folder.substr(0, separator + 1);
+  wchar_t name[MAX_PATH];
   // Makes an empty file of a name no other file has.
-  if (GetTempFileNameA(folder.empty() ? "." : folder.string().c_str(), "qlc", 0, name) == 0)
-    return false;
-  HANDLE handle = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+  if (GetTempFileNameW(folder.c_str(), L"qlc", 0, name) == 0) return false;
+  HANDLE handle = CreateFileW(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
-    DeleteFileA(name);
+    DeleteFileW(name);
     return false;
   }
   file->value = reinterpret_cast<intptr_t>(handle);
-  created->assign(name);
+  created->assign(NarrowFileName(name));
   return true;
 }
 

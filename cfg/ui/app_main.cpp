@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "../record/wide_names.h"
 #include "main_window.h"
 #include "message_box.h"
 #include "predefined_panels.h"
@@ -16,14 +17,7 @@ static std::string FileArgument() {
   int count = 0;
   LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
   std::string file;
-  if (arguments && count > 1) {
-    int length = WideCharToMultiByte(CP_ACP, 0, arguments[1], -1, nullptr, 0, nullptr, nullptr);
-    if (length > 1) {
-      file.resize(static_cast<size_t>(length));
-      WideCharToMultiByte(CP_ACP, 0, arguments[1], -1, &file[0], length, nullptr, nullptr);
-      file.resize(static_cast<size_t>(length) - 1);
-    }
-  }
+  if (arguments && count > 1) file = NarrowFileName(arguments[1]);
   LocalFree(arguments);
   return file;
 }

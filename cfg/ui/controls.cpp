@@ -25,17 +25,25 @@ void SetChecked(HWND dialog, int id, bool checked) {
 
 void ShowChoiceList(HWND dialog, int id, const ChoiceList& list) {
   HWND box = GetDlgItem(dialog, id);
-  COMBOBOXINFO parts = {};
-  parts.cbSize = sizeof parts;
-  HWND dropped = GetComboBoxInfo(box, &parts) ? parts.hwndList : nullptr;
-  SendMessageA(box, WM_SETREDRAW, FALSE, 0);
-  if (dropped) SendMessageA(dropped, WM_SETREDRAW, FALSE, 0);
-  SendMessageA(box, CB_RESETCONTENT, 0, 0);
+  // A list refilled on a shown page is drawn once, when it is complete. A
+  // page being built is not shown yet: holding back its drawing would only
+  // cost window-system round trips.
+  bool shown = IsWindowVisible(box) != 0;
+  HWND dropped = nullptr;
+  if (shown) {
+    COMBOBOXINFO parts = {};
+    parts.cbSize = sizeof parts;
+    if (GetComboBoxInfo(box, &parts)) dropped = parts.hwndList;
+    SendMessageA(box, WM_SETREDRAW, FALSE, 0);
+    if (dropped) SendMessageA(dropped, WM_SETREDRAW, FALSE, 0);
+  }
+  if (SendMessageA(box, CB_GETCOUNT, 0, 0) > 0) SendMessageA(box, CB_RESETCONTENT, 0, 0);
   SendMessageA(box, CB_INITSTORAGE, list.entries.size(), list.entries.size() * 8);
   for (const std::string& entry : list.entries)
     SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
   SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(list.selected), 0);
   if (list.selected < 0) SetWindowTextA(box, list.text.c_str());
+  if (!shown) return;
   if (dropped) SendMessageA(dropped, WM_SETREDRAW, TRUE, 0);
   SendMessageA(box, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(box, nullptr, TRUE);

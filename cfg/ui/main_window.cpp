@@ -9,6 +9,7 @@
 #include "../panel/rules.h"
 #include "../record/config_file.h"
 #include "../record/file_commands.h"
+#include "../record/wide_names.h"
 #include "file_dialogs.h"
 #include "page_table.h"
 #include "resource.h"
@@ -40,28 +41,10 @@ const std::string& CurrentFileName() {
   return g_currentFile;
 }
 
-// ---- Paths in the active code page (UTF-8 where the manifest is honoured).
-
-static std::wstring Wide(const std::string& text) {
-  int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  std::wstring wide(length > 0 ? static_cast<size_t>(length) : 1, L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
-  wide.resize(wcslen(wide.c_str()));
-  return wide;
-}
-
-static std::string Narrow(const std::wstring& wide) {
-  int length = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string text(length > 0 ? static_cast<size_t>(length) : 1, '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, &text[0], length, nullptr, nullptr);
-  text.resize(strlen(text.c_str()));
-  return text;
-}
-
 // The full path, upper-cased by the system's own case rules (all scripts,
 // not only ASCII).
 static std::string FullUpperCasePath(const std::string& path) {
-  std::wstring wide = Wide(path);
+  std::wstring wide = WideFileName(path);
   DWORD length = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
   if (length > 0) {
     std::wstring full(length, L'\0');
@@ -69,7 +52,7 @@ static std::string FullUpperCasePath(const std::string& path) {
     if (got > 0 && got < length) wide.assign(full.c_str(), got);
   }
   if (!wide.empty()) CharUpperBuffW(&wide[0], static_cast<DWORD>(wide.size()));
-  return Narrow(wide);
+  return NarrowFileName(wide);
 }
 
 // ---- Pages.
@@ -85,21 +68,23 @@ static bool IsWithinMainWindow(HWND window) {
   return window && (window == g_main || IsChild(g_main, window));
 }
 
-// Replaces the open page with the page of tab index, placed at the top-left
-// corner of the tab control's display area and not resized.
-static void BuildPage(int index) {
-  DestroyOpenPage();
-  g_pageIndex = index;
-  const PageEntry& entry = kPages[index];
+HWND CreatePageWindow(const PageEntry& entry) {
   HWND page =
       CreateDialogParamA(g_instance, MAKEINTRESOURCEA(entry.dialogId), g_tabs, entry.procedure, 0);
-  if (!page) return;
-  g_page = page;
+  if (!page) return nullptr;
   RegisterTools(page);
   RECT area;
   GetClientRect(g_tabs, &area);
   TabCtrl_AdjustRect(g_tabs, FALSE, &area);
   SetWindowPos(page, HWND_TOP, area.left, area.top, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+  return page;
+}
+
+// Replaces the open page with the page of tab index.
+static void BuildPage(int index) {
+  DestroyOpenPage();
+  g_pageIndex = index;
+  g_page = CreatePageWindow(kPages[index]);
   // The focus was on the page just destroyed: the keyboard goes on from the tabs.
   if (!IsWithinMainWindow(GetFocus()) && IsWindowVisible(g_main)) SetFocus(g_tabs);
 }

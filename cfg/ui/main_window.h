@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "page_table.h"
+
 // Start-up: common controls, the window class "56420CFG", the main window from
 // dialog 101, its six tabs and the tooltips; shows the window, builds the
 // General page and, given a file, opens it. Null when the window could not be
@@ -22,6 +24,12 @@ bool PreTranslateMainWindowMessage(MSG* message);
 // Runs until the quit message (the main window was destroyed); returns the
 // program's exit code, 0.
 int RunMessageLoop();
+
+// A page of the table as the tab control shows it: created as the tab
+// control's child with its tools registered, placed at the top-left corner of
+// the display area (not resized) and shown. The main window's own step for
+// its open page; the page-building benchmark builds pages through it too.
+HWND CreatePageWindow(const PageEntry& entry);
 
 HWND MainWindow();
 HWND TabControl();

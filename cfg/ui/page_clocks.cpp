@@ -78,13 +78,15 @@ static void ShowClocks(HWND page, bool everything) {
     else if (now.selected >= 0 && now.selected != shown.selected)
       SendDlgItemMessageA(page, control.id, CB_SETCURSEL, static_cast<WPARAM>(now.selected), 0);
   }
+  // A new page starts with empty read-outs and unchecked boxes.
   for (const TextControl& control : kReadouts) {
-    if (everything || g_clocks.*control.text != g_shown.*control.text)
-      SetControlText(page, control.id, g_clocks.*control.text);
+    const std::string& text = g_clocks.*control.text;
+    if (everything ? !text.empty() : text != g_shown.*control.text)
+      SetControlText(page, control.id, text);
   }
   if (everything)
     for (const CheckControl& control : kChecks)
-      SetChecked(page, control.id, g_clocks.*control.checked);
+      if (g_clocks.*control.checked) SetChecked(page, control.id, true);
   g_shown = g_clocks;
 }
 

@@ -41,10 +41,13 @@ static void ShowPlatformAddresses(HWND page, int platform) {
                  PlatformAddressText(platform, row.dispMemAddr));
 }
 
+// The page is new: every button starts unchecked.
 static void OpenGeneralPage(HWND page) {
   int platform = PlatformOfRecord();
-  for (int i = 0; i < kPlatformCount; ++i) SetChecked(page, kPlatformButtons[i], i == platform);
-  SetChecked(page, IDC_GENERAL_USER_DEFINED, platform == kUserDefinedPlatform);
+  SetChecked(
+      page,
+      platform == kUserDefinedPlatform ? IDC_GENERAL_USER_DEFINED : kPlatformButtons[platform],
+      true);
   if (platform != kUserDefinedPlatform) {
     ShowPlatformAddresses(page, platform);
     return;

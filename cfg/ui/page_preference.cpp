@@ -20,14 +20,14 @@ static const unsigned kDepthCount = sizeof kDepthButtons / sizeof kDepthButtons[
 
 enum { kSoftwareInvertBit = 0x10, kHardwareInvertBit = 0x20 };
 
+// The page is new, every button unchecked: only the record's choices are
+// checked (colour depth codes 5 to 7 check none).
 static void OpenPreferencePage(HWND page) {
-  for (int id : kRotationButtons) SetChecked(page, id, false);
-  for (int id : kDepthButtons) SetChecked(page, id, false);
   unsigned depth = GetColorDepthCode();
   if (depth < kDepthCount) SetChecked(page, kDepthButtons[depth], true);
   unsigned mode = GetRegister(kRegDisplayMode);
-  SetChecked(page, IDC_PREFERENCE_SOFTWARE_INVERT, (mode & kSoftwareInvertBit) != 0);
-  SetChecked(page, IDC_PREFERENCE_HARDWARE_INVERT, (mode & kHardwareInvertBit) != 0);
+  if (mode & kSoftwareInvertBit) SetChecked(page, IDC_PREFERENCE_SOFTWARE_INVERT, true);
+  if (mode & kHardwareInvertBit) SetChecked(page, IDC_PREFERENCE_HARDWARE_INVERT, true);
   SetChecked(page, kRotationButtons[GetRotation() % kRotationCount], true);
 }
 

@@ -20,9 +20,9 @@ std::vector<std::string> MessageRecorder::Texts() const {
   return texts;
 }
 
-int MessageRecorder::Sink(void*, unsigned style, const char* text) {
+int MessageRecorder::Sink(void* owner, unsigned style, const char* text) {
   MessageRecorder* self = g_activeRecorder;
-  self->messages_.push_back({style, text});
+  self->messages_.push_back({style, text, owner});
   if (self->answers_.empty()) return DefaultAnswer(style);
   int answer = self->answers_.front();
   self->answers_.pop_front();

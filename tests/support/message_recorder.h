@@ -10,6 +10,7 @@
 struct RecordedMessage {
   unsigned style;
   std::string text;
+  void* owner;  // the window the box belongs to
 };
 
 class MessageRecorder {

@@ -270,10 +270,12 @@ TEST_F(RulesTest, TimingRulesWarnInOrder) {
   WorkingRecord.BusClk = 20000;       // MCLK 20000 < PCLK 50000 / 2
   SetRegister(kRegHdpStartPos0, 40);  // 40 + 320 > 352
   SetRegister(kRegHorizTotal, 0x28);  // HT 328, 8 < 8 * 50000 / 20000 = 20
+  recorder_.Answer(kAnswerCancel);    // Cancel stops none of the later warnings
   EXPECT_EQ(WarnAboutTimingRules(), 3);
   EXPECT_EQ(Messages(), (Texts{kMemoryClockRuleWarning, kDisplayPeriodRuleWarning,
                                kNonDisplayPeriodRuleWarning}));
-  EXPECT_EQ(recorder_.Messages()[0].style, unsigned(kMsgIconWarning));
+  for (const RecordedMessage& message : recorder_.Messages())
+    EXPECT_EQ(message.style, unsigned(kMsgOkCancel | kMsgIconInfo));
   EXPECT_EQ(std::string(kNonDisplayPeriodRuleWarning),
             "Warning: the following rules is violated:\n\nHorizontal Total - Horizontal Display "
             "Period > 8Mclks.\n\nBe sure to increase Horzontal Total and Save again!!\n");

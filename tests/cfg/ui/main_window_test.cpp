@@ -5,8 +5,10 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include "cfg/panel/clocks.h"
 #include "cfg/panel/rules.h"
 #include "cfg/panel/timing.h"
+#include "cfg/record/binary_record.h"
 #include "cfg/record/config_file.h"
 #include "cfg/record/record.h"
 #include "cfg/record/srecord.h"
@@ -23,7 +25,8 @@ namespace {
 const char kHexRequired[] = "Non-zero hexadecimal value required!";
 
 // A copy of the built 56420BMP whose record holds the platform addresses of
-// the Motorola IDP68000 and power delays of 11 and 22 ms.
+// the Motorola IDP68000, power delays of 11 and 22 ms and a fixed CLKI of
+// 12 MHz (not a table frequency) feeding a 6 MHz bus clock.
 std::string MakeProgramFile(const TempDir& folder, const std::string& name) {
   std::string path = folder.File(name);
   EXPECT_TRUE(CopyFileA(BuiltBmpProgram().c_str(), path.c_str(), FALSE)) << BuiltBmpProgram();
@@ -32,9 +35,45 @@ std::string MakeProgramFile(const TempDir& folder, const std::string& name) {
   WorkingRecord.DispMemAddr = 0xF00000;
   WorkingRecord.PowerOffDelay = 11;
   WorkingRecord.PowerOnDelay = 22;
+  WorkingRecord.Flags |= fFIXED_CLKI;
+  WorkingRecord.ClkI = 12000;
+  WorkingRecord.BusClk = 6000;
   EXPECT_TRUE(SaveConfigFile(path.c_str(), nullptr, false));
   WorkingRecord = saved;
   return path;
+}
+
+std::wstring Wide(const std::string& utf8) {
+  std::wstring wide(utf8.size() + 1, L'\0');
+  int length =
+      MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
+  wide.resize(length > 0 ? static_cast<size_t>(length) - 1 : 0);
+  return wide;
+}
+
+// A file name outside every ANSI code page, UTF-8 encoded as the program's
+// narrow calls take it: "écran-Ω-表示.exe", and upper-cased.
+const char kNonAnsiName[] =
+    "\xc3\xa9"
+    "cran-\xce\xa9-\xe8\xa1\xa8\xe7\xa4\xba.exe";
+const char kNonAnsiNameUpper[] =
+    "\xc3\x89"
+    "CRAN-\xce\xa9-\xe8\xa1\xa8\xe7\xa4\xba.EXE";
+
+// A copy of a file under the non-ANSI name in the same folder (joined by
+// hand: the test library's paths take narrow names as single bytes).
+std::string NonAnsiCopy(const TempDir& folder, const std::string& source) {
+  std::string name = folder.Path() + "\\" + kNonAnsiName;
+  EXPECT_TRUE(CopyFileW(Wide(source).c_str(), Wide(name).c_str(), FALSE));
+  return name;
+}
+
+// Where the record lies in a program file.
+size_t RecordOffset(const std::string& bytes) {
+  RecordLocation location = {};
+  EXPECT_TRUE(
+      FindBinaryRecord(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &location));
+  return location.offset;
 }
 
 std::string Upper(std::string text) {
@@ -46,6 +85,18 @@ HAL_STRUCT FileRecord(const std::string& path) {
   HAL_STRUCT record = {};
   EXPECT_TRUE(RecordOfFile(path, &record)) << path;
   return record;
+}
+
+// A written program file: the bytes of the original but for the record at
+// offset, which holds the working record.
+void ExpectTheWorkingRecordIn(const std::string& written, const std::string& original,
+                              size_t offset) {
+  const size_t kRecordSize = 488;
+  ASSERT_EQ(written.size(), original.size());
+  EXPECT_TRUE(written.compare(0, offset, original, 0, offset) == 0);
+  EXPECT_TRUE(written.compare(offset + kRecordSize, std::string::npos, original,
+                              offset + kRecordSize) == 0);
+  EXPECT_EQ(written.substr(offset, kRecordSize), RecordImage(WorkingRecord, false));
 }
 
 }  // namespace
@@ -75,11 +126,7 @@ TEST_F(MainWindowTest, StartsOnTheGeneralTabWithSaveGreyed) {
   EXPECT_TRUE(MenuItemEnabled(IDM_FILE_OPEN));
 
   // The page lies in the tab control's display area, at its top-left corner.
-  RECT area, page;
-  GetClientRect(Tabs(), &area);
-  TabCtrl_AdjustRect(Tabs(), FALSE, &area);
-  GetWindowRect(Page(), &page);
-  MapWindowPoints(nullptr, Tabs(), reinterpret_cast<POINT*>(&page), 2);
+  RECT area = DisplayArea(), page = RectIn(Page(), Tabs());
   EXPECT_EQ(page.left, area.left);
   EXPECT_EQ(page.top, area.top);
   EXPECT_LE(page.right, area.right);
@@ -182,6 +229,7 @@ TEST_F(MainWindowTest, SaveWritesTheRecordAsItIsWithoutThePagesPendingEntries) {
   std::string path = MakeProgramFile(folder, "demo.exe");
   chosenFiles.push_back(path);
   Menu(IDM_FILE_OPEN);
+  std::string original = ReadFileBytes(path);
   ClickTab(kPanelPowerPage);
   EXPECT_EQ(Text(IDC_POWER_OFF_DELAY), "11");
   EXPECT_EQ(Text(IDC_POWER_ON_DELAY), "22");
@@ -194,6 +242,7 @@ TEST_F(MainWindowTest, SaveWritesTheRecordAsItIsWithoutThePagesPendingEntries) {
   EXPECT_EQ(saved.PowerOffDelay, 1234);
   EXPECT_EQ(saved.PowerOnDelay, 22);
   EXPECT_EQ(memcmp(&saved, &WorkingRecord, sizeof saved), 0);
+  ExpectTheWorkingRecordIn(ReadFileBytes(path), original, RecordOffset(original));
 }
 
 TEST_F(MainWindowTest, SaveAsTakesThePageOverAndWritesACopyTheCurrentFileStays) {
@@ -219,6 +268,7 @@ TEST_F(MainWindowTest, SaveAsTakesThePageOverAndWritesACopyTheCurrentFileStays) 
   EXPECT_EQ(written.RegAddr, 0x1000u);
   EXPECT_EQ(written.DispMemAddr, 0x2A0000u);
   EXPECT_EQ(ReadFileBytes(path), original);
+  ExpectTheWorkingRecordIn(ReadFileBytes(copy), original, RecordOffset(original));
   EXPECT_EQ(Caption(), caption);
   EXPECT_EQ(Text(IDC_GENERAL_REGISTER_ADDRESS), "1000");  // rebuilt from the record
 
@@ -249,25 +299,47 @@ TEST_F(MainWindowTest, AFileNameOutsideTheAnsiCodePageOpensAndSaves) {
   ASSERT_EQ(GetACP(), 65001u) << "the manifest asks for UTF-8 as the active code page";
   TempDir folder;
   std::string plain = MakeProgramFile(folder, "plain.exe");
-  std::wstring wideFolder(folder.Path().begin(), folder.Path().end());
-  std::wstring wideName = wideFolder + L"\\\u00e9cran-\u03a9-\u8868\u793a.exe";
-  ASSERT_TRUE(CopyFileW(std::wstring(plain.begin(), plain.end()).c_str(), wideName.c_str(), FALSE));
-  // Joined by hand: the library's paths take narrow names as single bytes.
-  std::string name = folder.Path() +
-                     "\\\xc3\xa9"
-                     "cran-\xce\xa9-\xe8\xa1\xa8\xe7\xa4\xba.exe";
+  std::string name = NonAnsiCopy(folder, plain);
   chosenFiles.push_back(name);
   Menu(IDM_FILE_OPEN);
   ASSERT_TRUE(Messages().empty()) << Messages()[0];
-  EXPECT_EQ(Caption(), "56420CFG : " + Upper(WindowsPath(folder.Path())) +
-                           "\\\xc3\x89"
-                           "CRAN-\xce\xa9-\xe8\xa1\xa8\xe7\xa4\xba.EXE");
+  EXPECT_EQ(Caption(),
+            "56420CFG : " + Upper(WindowsPath(folder.Path())) + "\\" + kNonAnsiNameUpper);
   EXPECT_TRUE(Checked(IDC_GENERAL_IDP68000));
   ClickButton(IDC_GENERAL_EVALUATION_BOARD);
   ClickTab(kClocksPage);
   Menu(IDM_FILE_SAVE);
   EXPECT_EQ(FileRecord(name).RegAddr, 0u);
   EXPECT_EQ(FileRecord(plain).RegAddr, 0xF80000u);
+
+  // Save As into a folder of such a name.
+  std::string subfolder = folder.Path() + "\\\xce\xa9";
+  ASSERT_TRUE(CreateDirectoryW(Wide(subfolder).c_str(), nullptr));
+  std::string copy = subfolder + "\\" + kNonAnsiName;
+  chosenFiles.push_back(copy);
+  ClickTab(kPanelPowerPage);
+  TypeInto(IDC_POWER_ON_DELAY, "77");
+  Menu(IDM_FILE_SAVE_AS);
+  EXPECT_TRUE(Messages().empty()) << Messages()[0];
+  EXPECT_EQ(FileRecord(copy).PowerOnDelay, 77);
+  EXPECT_EQ(FileRecord(name).PowerOnDelay, 22);
+}
+
+TEST_F(MainWindowTest, OpenTakesTheClockWorkingValuesFromTheFile) {
+  TempDir folder;
+  std::string path = MakeProgramFile(folder, "demo.exe");
+  FixedClkI = 33000;  // left by an earlier use of the Clocks page
+  FixedBusClk = 33000;
+  chosenFiles.push_back(path);
+  Menu(IDM_FILE_OPEN);
+  EXPECT_EQ(FixedClkI, 12000u);
+  EXPECT_EQ(FixedClkI2, 0u);
+  EXPECT_EQ(FixedBusClk, 6000u);
+  ClickTab(kClocksPage);
+  EXPECT_EQ(Text(IDC_CLOCKS_CLKI), "12.000");
+  EXPECT_EQ(Entries(IDC_CLOCKS_CLKI).back(), "12.000");
+  EXPECT_EQ(Text(IDC_CLOCKS_CLKI_AUTO), "");
+  EXPECT_EQ(Text(IDC_CLOCKS_BCLK_DIVIDE), "2:1");
 }
 
 TEST_F(MainWindowTest, DroppedFilesGoToConfigureMultipleWithoutRuleWarnings) {
@@ -288,12 +360,50 @@ TEST_F(MainWindowTest, DroppedFilesGoToConfigureMultipleWithoutRuleWarnings) {
   EXPECT_TRUE(Checked(IDC_GENERAL_EVALUATION_BOARD));  // rebuilt from the record
 }
 
+// The shell hands dropped names over as UTF-16; names outside the ANSI code
+// page reach Configure Multiple whole.
+TEST_F(MainWindowTest, DroppedWideNamesKeepEveryCharacter) {
+  std::wstring names = L"C:\\WORK\\" + Wide(kNonAnsiName) + L'\0' + L"C:\\WORK\\TWO.S9" + L'\0';
+  size_t bytes = (names.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
+  DROPFILES* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.c_str(), bytes);
+  GlobalUnlock(memory);
+  SendMessageA(Main(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+  PumpMessages();
+  ASSERT_EQ(configureMultipleCalls.size(), 1u);
+  EXPECT_EQ(configureMultipleCalls[0],
+            (Texts{std::string("C:\\WORK\\") + kNonAnsiName, "C:\\WORK\\TWO.S9"}));
+}
+
 TEST_F(MainWindowTest, ConfigureMultipleWarnsForEachFailedRuleThenOpens) {
+  Menu(IDM_FILE_CONFIGURE_MULTIPLE);  // every rule holds: no warning
+  EXPECT_TRUE(Messages().empty());
   SetRegister(kRegVdpStartPos0, 200);
   Menu(IDM_FILE_CONFIGURE_MULTIPLE);
   EXPECT_EQ(Messages(), Texts{kDisplayPeriodRuleWarning});
-  ASSERT_EQ(configureMultipleCalls.size(), 1u);
-  EXPECT_TRUE(configureMultipleCalls[0].empty());
+  ASSERT_EQ(configureMultipleCalls.size(), 2u);
+  EXPECT_TRUE(configureMultipleCalls[1].empty());
+
+  // All three fail: shown in order, each an information box with OK and
+  // Cancel owned by the main window; Cancel stops neither the later warnings
+  // nor the dialog.
+  messages.Clear();
+  SetRegister(kRegPclkConfig, 0x03);
+  WorkingRecord.BusClk = 20000;
+  SetRegister(kRegHorizTotal, 0x28);
+  messages.Answer(IDCANCEL);
+  messages.Answer(IDCANCEL);
+  Menu(IDM_FILE_CONFIGURE_MULTIPLE);
+  EXPECT_EQ(Messages(), (Texts{kMemoryClockRuleWarning, kDisplayPeriodRuleWarning,
+                               kNonDisplayPeriodRuleWarning}));
+  for (const RecordedMessage& message : messages.Messages()) {
+    EXPECT_EQ(message.style, unsigned(MB_OKCANCEL | MB_ICONINFORMATION));
+    EXPECT_EQ(message.owner, Main());
+  }
+  EXPECT_EQ(configureMultipleCalls.size(), 3u);
 }
 
 TEST_F(MainWindowTest, CtrlTabAndCtrlPageKeysMoveBetweenTabsUnderTheCloseProtocol) {
@@ -343,22 +453,23 @@ TEST_F(MainWindowTest, ExitEndsTheWindowAndTheMessageLoop) {
   EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
 }
 
-// The program as a user starts it, with a file to open; its close box ends it
+// The program as a user starts it, with a file to open (named outside the
+// ANSI code page, as the shell hands such a name over); its close box ends it
 // with exit code 0.
 TEST(ConfiguratorProgram, OpensTheFileNamedOnItsCommandLine) {
   TempDir folder;
-  std::string path = folder.File("named.exe");
-  ASSERT_TRUE(CopyFileA(BuiltBmpProgram().c_str(), path.c_str(), FALSE));
+  std::string path = NonAnsiCopy(folder, BuiltBmpProgram());
   const char* binary = getenv("QLC_BINARY_DIR");
   std::string program = WindowsPath(std::string(binary ? binary : ".") + "/bin/56420CFG.EXE");
-  std::string command = "\"" + program + "\" \"" + path + "\"";
-  STARTUPINFOA startup = {};
+  std::wstring command = Wide("\"" + program + "\" \"" + path + "\"");
+  STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
-  ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+  ASSERT_TRUE(CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                              &startup, &process))
-      << command;
-  std::string expected = "56420CFG : " + Upper(WindowsPath(path));
+      << program;
+  std::string expected =
+      "56420CFG : " + Upper(WindowsPath(folder.Path())) + "\\" + kNonAnsiNameUpper;
   HWND window = nullptr;
   char caption[1024] = "";
   for (int attempt = 0; attempt < 300; ++attempt) {

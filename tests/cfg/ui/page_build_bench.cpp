@@ -1,14 +1,16 @@
 // How long building each page of the configurator takes, under Wine or on
-// Windows: each page is shown from the empty Panel page by a tab click (the
-// empty page is applied and destroyed, the page built and painted), many
-// times over. Beside it stands the same click onto the empty Panel page
-// itself, from the Registers page, as the peer: what the window and the tab
-// change cost without any controls.
+// Windows, beside building an empty page of the same kind in the same run.
+// A build is what a tab change does for the new page: the dialog created from
+// its template and filled from the record, its tools registered, placed in the
+// tab control and painted once. Each page is also built from its template
+// alone, with a procedure that fills nothing: the difference is what the
+// page's own code costs, the rest is the window system making the controls.
+// The builds take turns round after round, the empty page among them, so that
+// a busy machine slows all of them alike; the median of the rounds counts.
 //
-//   page_build_bench [ROUNDS]   prints one line per page: milliseconds per
-//                               build (with its first paint, unless
-//                               QLC_BENCH_NO_PAINT is set) and the ratio to
-//                               the empty page
+//   page_build_bench [ROUNDS]   one line per page: median milliseconds per
+//                               build, the same for its bare template, and
+//                               the build's ratio to the empty page
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>  // needs windows.h first
@@ -16,12 +18,20 @@
 #include <stdio.h>
 #include <stdlib.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "cfg/record/record.h"
 #include "cfg/ui/main_window.h"
 #include "cfg/ui/page_table.h"
-#include "common/message.h"
 
 namespace {
+
+const int kEmptyPageTemplate = 900;  // page_build_bench.rc
+
+INT_PTR CALLBACK BareTemplateProc(HWND, UINT message, WPARAM, LPARAM) {
+  return message == WM_INITDIALOG;
+}
 
 void Pump() {
   MSG message;
@@ -32,39 +42,28 @@ void Pump() {
   }
 }
 
-// The user's click on a tab, as the tab control reports it.
-void ClickTab(int index) {
-  HWND tabs = TabControl();
-  NMHDR header = {tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)),
-                  static_cast<UINT>(TCN_SELCHANGING)};
-  if (SendMessageA(MainWindow(), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header)))
-    return;
-  TabCtrl_SetCurSel(tabs, index);
-  header.code = static_cast<UINT>(TCN_SELCHANGE);
-  SendMessageA(MainWindow(), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
-  if (!getenv("QLC_BENCH_NO_PAINT")) UpdateWindow(OpenPage());
-}
-
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
   LARGE_INTEGER frequency;
   QueryPerformanceFrequency(&frequency);
   return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / frequency.QuadPart;
 }
 
-// Average milliseconds of a click from tab `from` onto tab `to`.
-double TimeClick(int from, int to, int rounds) {
-  double total = 0;
-  for (int round = 0; round < rounds; ++round) {
-    ClickTab(from);
-    Pump();
-    LARGE_INTEGER start, end;
-    QueryPerformanceCounter(&start);
-    ClickTab(to);
-    QueryPerformanceCounter(&end);
-    Pump();
-    total += Milliseconds(start, end);
-  }
-  return total / rounds;
+// One build of the page with its first paint; the page is destroyed after.
+double TimeBuild(const PageEntry& entry) {
+  LARGE_INTEGER start, end;
+  QueryPerformanceCounter(&start);
+  HWND page = CreatePageWindow(entry);
+  UpdateWindow(page);
+  QueryPerformanceCounter(&end);
+  DestroyWindow(page);
+  Pump();
+  return Milliseconds(start, end);
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  size_t middle = values.size() / 2;
+  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 }  // namespace
@@ -78,14 +77,27 @@ int main(int argc, char** argv) {
     return 1;
   }
   Pump();
-  double empty = TimeClick(kRegistersPage, kPanelPage, rounds);
-  printf("%-12s %8s %10s\n", "page", "ms/build", "x empty");
+  ShowWindow(OpenPage(), SW_HIDE);  // the pages measured take its place
+
+  // Each page, then each bare template, then the empty page.
+  std::vector<PageEntry> builds(kPages, kPages + kPageCount);
+  for (int page = 0; page < kPageCount; ++page)
+    builds.push_back({kPages[page].tabText, kPages[page].dialogId, BareTemplateProc, ""});
+  builds.push_back({"empty page", kEmptyPageTemplate, BareTemplateProc, ""});
+  std::vector<std::vector<double>> times(builds.size());
+  for (const PageEntry& build : builds) TimeBuild(build);  // warm-up
+  for (int round = 0; round < rounds; ++round)
+    for (size_t i = 0; i < builds.size(); ++i) times[i].push_back(TimeBuild(builds[i]));
+
+  double empty = Median(times.back());
+  printf("%-12s %10s %10s %10s\n", "page", "ms/build", "template", "x empty");
   for (int page = 0; page < kPageCount; ++page) {
-    if (page == kPanelPage) continue;
-    double ms = TimeClick(kPanelPage, page, rounds);
-    printf("%-12s %8.3f %10.2f\n", kPages[page].tabText, ms, ms / empty);
+    double ms = Median(times[page]);
+    printf("%-12s %10.3f %10.3f %10.2f\n", kPages[page].tabText, ms,
+           Median(times[kPageCount + page]), ms / empty);
   }
-  printf("%-12s %8.3f %10.2f   (the peer: the empty Panel page)\n", "empty page", empty, 1.0);
+  printf("%-12s %10.3f %10s %10.2f\n", "empty page", empty, "", 1.0);
   DestroyWindow(MainWindow());
+  Pump();
   return 0;
 }

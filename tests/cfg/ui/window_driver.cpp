@@ -199,6 +199,20 @@ std::string MainWindowTest::Caption() const {
   return text;
 }
 
+RECT MainWindowTest::DisplayArea() const {
+  RECT area;
+  GetClientRect(Tabs(), &area);
+  TabCtrl_AdjustRect(Tabs(), FALSE, &area);
+  return area;
+}
+
+RECT RectIn(HWND window, HWND other) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  MapWindowPoints(nullptr, other, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
 static void SetKeyHeld(BYTE* keys, int key, bool held) {
   keys[key] = held ? 0x80 : 0;
 }

@@ -48,6 +48,8 @@ class MainWindowTest : public ::testing::Test {
   std::vector<std::string> Entries(int id) const;  // a list's entries
   int Selected(int id) const;
   std::string Caption() const;
+  // The tab control's display area, in its client coordinates.
+  RECT DisplayArea() const;
 
   // A key pressed on the focused window, with Ctrl / Shift / Alt held, passed
   // through the message loop's handling.
@@ -68,6 +70,9 @@ class MainWindowTest : public ::testing::Test {
   std::vector<std::vector<std::string>> configureMultipleCalls;
   int exportCalls = 0;
 };
+
+// A window's rectangle in the client coordinates of another window.
+RECT RectIn(HWND window, HWND other);
 
 // A Windows path for a path of the build's host.
 std::string WindowsPath(const std::string& path);
