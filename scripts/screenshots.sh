@@ -1,8 +1,10 @@
 #!/bin/bash
 # Builds the Windows configurator, starts 56420CFG.EXE under Wine on a private
 # Xvfb display with the built 56420BMP.EXE loaded, and saves a picture of each
-# tab into FOLDER (general.png, preference.png, ...) and of the Modify
-# Register dialog (modify-register.png). The tabs are changed with
+# tab into FOLDER (general.png, preference.png, ...), of the Panel page
+# after choosing a TFT and a K-VRX panel and after a panel found by a change
+# (panel-tft.png, panel-kvrx.png, panel-match.png) and of the Modify Register
+# dialog (modify-register.png). The tabs are changed with
 # Ctrl+PageDown, as a user would.
 # Usage: scripts/screenshots.sh FOLDER
 set -euo pipefail
@@ -56,21 +58,38 @@ geometry() {
   echo "${WIDTH}x${HEIGHT}+${X}+${Y}"
 }
 
-# A picture of the window once it differs from the one before (the tab change
+# A picture of the window once it differs from the one before (the change
 # has been drawn), or after ten seconds.
 previous=""
-for tab in general preference clocks panel panel-power registers; do
+shot() {
   for _ in $(seq 1 50); do
     import -window root -crop "$(geometry)" +repage "$work/shot.png"
     if [ -z "$previous" ] || ! cmp -s "$work/shot.png" "$previous"; then break; fi
     sleep 0.2
   done
   sleep 0.5  # let the page finish drawing, then take the picture kept
-  import -window root -crop "$(geometry)" +repage "$folder/$tab.png"
-  previous="$folder/$tab.png"
+  import -window root -crop "$(geometry)" +repage "$folder/$1.png"
+  previous="$folder/$1.png"
   echo "$previous"
+}
+keys() {
+  xdotool windowfocus --sync "$window" key --clearmodifiers "$@"
+}
+for tab in general preference clocks panel panel-power registers; do
+  shot "$tab"
+  if [ "$tab" = panel ]; then
+    # A TFT and a K-VRX panel chosen from the predefined panels by their
+    # first letter; then the mono STN panel turned colour, which the status
+    # line reports as another panel found.
+    keys alt+d t
+    shot panel-tft
+    keys k
+    shot panel-kvrx
+    keys m alt+c
+    shot panel-match
+  fi
   [ "$tab" = registers ] && break
-  xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+Next
+  keys ctrl+Next
 done
 
 # The Modify Register dialog, opened by a double-click on the register list's

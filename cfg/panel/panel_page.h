@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "choice_list.h"
 #include "timing.h"
 
 class PanelList;
@@ -71,6 +72,28 @@ class PanelPageView {
     (void)code, (void)sixteenBitAllowed;
   }
 };
+
+// The up-down of the horizontal total: minHT to 1024, at the shown total. An
+// accepted width moves the range with minHT.
+SpinSetting HorizTotalSpin();
+// The up-down of the horizontal start: the type's offset to 1023, at HDPS. A
+// type button moves the range with the offset.
+SpinSetting HorizStartSpin();
+
+// The width and height lists: their preset entries, with the current value
+// appended when it is not one of them, and selected.
+ChoiceList PanelWidthList(uint32_t width);
+ChoiceList PanelHeightList(uint32_t height);
+
+// The labels of the type-dependent controls. Only HR-TFT and K-VRX panels
+// choose an active resolution; the first resolution button reads "160x240"
+// for K-VRX and "160x160" otherwise.
+struct PanelTypeLabels {
+  std::string dataWidth[3];  // "4-bit", "8-bit", "16-bit" for STN, else 9, 12, 18
+  bool resolutionEnabled;
+  std::string smallResolution;
+};
+PanelTypeLabels TypeLabels(unsigned type);
 
 // Filling the page from the registers: a horizontal total below minHT is
 // raised to it, REG[A9h] is set for the panel type and the format-2 rule

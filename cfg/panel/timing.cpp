@@ -20,8 +20,12 @@ unsigned GetPanelType() {
   return GetRegister(kRegPanelType) & 3;
 }
 
+static void SetPanelTypeBits(unsigned mask, unsigned bits) {
+  SetRegister(kRegPanelType, (GetRegister(kRegPanelType) & ~mask) | (bits & mask));
+}
+
 void SetPanelType(unsigned type) {
-  SetRegister(kRegPanelType, (GetRegister(kRegPanelType) & ~3u) | (type & 3));
+  SetPanelTypeBits(3, type);
 }
 
 unsigned GetDataWidthCode() {
@@ -35,6 +39,19 @@ bool IsFormat2() {
 }
 bool IsLargeActiveResolution() {
   return (GetRegister(kRegPanelType) & 0x08) != 0;
+}
+
+void SetDataWidthCode(unsigned code) {
+  SetPanelTypeBits(0x30, code << 4);
+}
+void SetColorPanel(bool color) {
+  SetPanelTypeBits(0x40, color ? 0x40 : 0);
+}
+void SetFormat2(bool format2) {
+  SetPanelTypeBits(0x80, format2 ? 0x80 : 0);
+}
+void SetLargeActiveResolution(bool large) {
+  SetPanelTypeBits(0x08, large ? 0x08 : 0);
 }
 
 unsigned DataWidthBitsOf(unsigned type, unsigned code) {

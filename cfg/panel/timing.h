@@ -71,6 +71,11 @@ unsigned GetDataWidthCode();       // bits 5:4
 bool IsColorPanel();               // bit 6
 bool IsFormat2();                  // bit 7
 bool IsLargeActiveResolution();    // bit 3: 320x240 for HR-TFT and K-VRX
+// The page's buttons write single REG[10h] fields; the other bits are kept.
+void SetDataWidthCode(unsigned code);
+void SetColorPanel(bool color);
+void SetFormat2(bool format2);
+void SetLargeActiveResolution(bool large);
 
 // Width in bits of a data width code for a type: STN 4/8/16, others 9/12/18.
 unsigned DataWidthBitsOf(unsigned type, unsigned code);

@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include <commctrl.h>
+
 #include "../panel/panel_messages.h"
 
 std::string ControlText(HWND dialog, int id) {
@@ -69,6 +71,18 @@ void FocusControl(HWND dialog, int id) {
 
 void CarryOutPanelFocusRequests(HWND page) {
   for (const PanelFocusRequest& request : TakePanelFocusRequests()) {
+    // An up-down control hands the focus to the number it changes, which
+    // shows it and answers the arrow keys.
+    HWND control = GetDlgItem(page, request.control);
+    char className[32] = "";
+    if (control) GetClassNameA(control, className, sizeof className);
+    HWND buddy = lstrcmpiA(className, UPDOWN_CLASSA) == 0
+                     ? reinterpret_cast<HWND>(SendMessageA(control, UDM_GETBUDDY, 0, 0))
+                     : nullptr;
+    if (buddy) {
+      SendMessageA(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(buddy), TRUE);
+      continue;
+    }
     FocusControl(page, request.control);
     if (request.selectAllText)
       SendDlgItemMessageA(page, request.control, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));

@@ -26,7 +26,8 @@ void ReadChoiceList(HWND dialog, int id, ChoiceList* list, bool selectionChangin
 // Moves the focus to a control the way the dialog manager does (an edit's
 // text gets selected).
 void FocusControl(HWND dialog, int id);
-// Carries out the focus requests the panel rules made (after their boxes).
+// Carries out the focus requests the panel rules made (after their boxes); a
+// request for an up-down control focuses its buddy.
 void CarryOutPanelFocusRequests(HWND page);
 
 #endif

@@ -149,3 +149,45 @@ TEST_F(PanelPageTest, OnlyHeightAndWidthKeepThePageOpen) {
                               "Vertical Display!"));
   EXPECT_EQ(FocusedControls(), std::vector<int>{kCtlVertTotalSpin});
 }
+
+TEST_F(PanelPageTest, DimensionListsSelectTheCurrentValueOrAppendIt) {
+  ChoiceList width = PanelWidthList(320);
+  EXPECT_EQ(width.entries, (Texts{"160", "256", "320", "480", "640", "800", "1024"}));
+  EXPECT_EQ(width.selected, 2);
+  width = PanelWidthList(168);
+  EXPECT_EQ(width.entries.size(), 8u);
+  EXPECT_EQ(width.entries.back(), "168");
+  EXPECT_EQ(width.selected, 7);
+  ChoiceList height = PanelHeightList(240);
+  EXPECT_EQ(height.entries, (Texts{"64", "160", "200", "240", "480", "600", "768"}));
+  EXPECT_EQ(height.selected, 3);
+  height = PanelHeightList(1024);
+  EXPECT_EQ(height.Text(), "1024");
+  EXPECT_EQ(height.selected, 7);
+}
+
+TEST_F(PanelPageTest, TypeLabelsNameTheDataWidthsAndTheSmallResolution) {
+  PanelTypeLabels stn = TypeLabels(kPanelStn);
+  EXPECT_EQ(Texts(stn.dataWidth, stn.dataWidth + 3), (Texts{"4-bit", "8-bit", "16-bit"}));
+  EXPECT_FALSE(stn.resolutionEnabled);
+  for (unsigned type : {kPanelTft, kPanelHrTft, kPanelKVrx}) {
+    PanelTypeLabels labels = TypeLabels(type);
+    EXPECT_EQ(Texts(labels.dataWidth, labels.dataWidth + 3), (Texts{"9-bit", "12-bit", "18-bit"}));
+    EXPECT_EQ(labels.resolutionEnabled, type != kPanelTft) << type;
+  }
+  EXPECT_EQ(TypeLabels(kPanelHrTft).smallResolution, "160x160");
+  EXPECT_EQ(TypeLabels(kPanelKVrx).smallResolution, "160x240");
+}
+
+TEST_F(PanelPageTest, TotalAndStartRangesFollowWidthAndType) {
+  ASSERT_TRUE(EntryTaken(ApplyWidthEntry("640")));
+  EXPECT_TRUE(Same(HorizTotalSpin(), {648, 1024, 648}));  // 352 is below the new minimum
+  EXPECT_EQ(GetHorizTotal(), 352u) << "the total follows only when it is accepted";
+  ASSERT_TRUE(EntryTaken(ApplyWidthEntry("1024")));
+  EXPECT_TRUE(Same(HorizTotalSpin(), {1024, 1024, 1024}));  // minHT 1032 cannot be held
+  EXPECT_EQ(SelectPanelType(kPanelTft, 22), 22u);
+  EXPECT_TRUE(Same(HorizStartSpin(), {5, 1023, 22}));
+  EXPECT_EQ(Reg(kRegHdpStartPos0), 0x11u);
+  EXPECT_EQ(SelectPanelType(kPanelStn, 10), 22u);
+  EXPECT_TRUE(Same(HorizStartSpin(), {22, 1023, 22}));
+}

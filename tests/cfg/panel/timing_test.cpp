@@ -205,3 +205,17 @@ TEST_F(TimingTest, WorkingValuesAreTakenFromTheRecord) {
   EXPECT_EQ(FixedClkI, 50000u);
   EXPECT_EQ(FixedClkI2, 0u);
 }
+
+TEST_F(TimingTest, ButtonSettersWriteOnlyTheirPanelTypeField) {
+  SetRegister(kRegPanelType, 0x02);  // HR-TFT, mono, 4-bit
+  SetColorPanel(true);
+  SetDataWidthCode(2);
+  SetLargeActiveResolution(true);
+  SetFormat2(true);
+  EXPECT_EQ(Reg(kRegPanelType), 0xEAu);
+  SetDataWidthCode(1);
+  SetFormat2(false);
+  SetLargeActiveResolution(false);
+  SetColorPanel(false);
+  EXPECT_EQ(Reg(kRegPanelType), 0x12u);
+}

@@ -114,3 +114,19 @@ TEST_F(KeyboardTest, PanelPowerPage) {
   ExpectMnemonics({{'i', IDC_POWER_OFF_DELAY}, {'n', IDC_POWER_ON_DELAY}});
   EXPECT_EQ(TabbedControls(), TabStops());
 }
+
+TEST_F(KeyboardTest, PanelPage) {
+  ClickTab(kPanelPage);
+  EXPECT_EQ(TabbedControls(), TabStops());
+  ExpectMnemonics({{'w', IDC_PANEL_WIDTH},
+                   {'e', IDC_PANEL_HEIGHT},
+                   {'a', IDC_PANEL_FRAME_RATE},
+                   {'p', IDC_PANEL_PIXEL_CLOCK},
+                   {'d', IDC_PANEL_PREDEFINED},
+                   {'m', IDC_PANEL_MONO},
+                   {'c', IDC_PANEL_COLOR},
+                   {'r', IDC_PANEL_HRTFT},
+                   {'k', IDC_PANEL_KVRX},
+                   {'t', IDC_PANEL_TFT},
+                   {'s', IDC_PANEL_STN}});
+}

@@ -24,6 +24,7 @@
 #include "cfg/record/record.h"
 #include "cfg/ui/main_window.h"
 #include "cfg/ui/page_table.h"
+#include "cfg/ui/predefined_panels.h"
 
 namespace {
 
@@ -72,6 +73,7 @@ int main(int argc, char** argv) {
   int rounds = argc > 1 ? atoi(argv[1]) : 50;
   if (rounds < 1) rounds = 1;
   ResetRecords();
+  LoadPredefinedPanels();  // the Panel page lists them as the program does
   if (!CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOW)) {
     fprintf(stderr, "no main window (is there a display?)\n");
     return 1;

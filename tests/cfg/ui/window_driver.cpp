@@ -1,7 +1,6 @@
 #include "window_driver.h"
 
 #include <commctrl.h>
-#include <stdlib.h>
 
 #include "cfg/panel/clocks_page.h"
 #include "cfg/record/binary_record.h"
@@ -257,11 +256,6 @@ std::string WindowsPath(const std::string& path) {
   for (char& c : windows)
     if (c == '/') c = '\\';
   return windows;
-}
-
-std::string BuiltBmpProgram() {
-  const char* binary = getenv("QLC_BINARY_DIR");
-  return WindowsPath(std::string(binary ? binary : ".") + "/bin/56420BMP.exe");
 }
 
 bool RecordOfFile(const std::string& path, HAL_STRUCT* record) {

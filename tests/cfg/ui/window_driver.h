@@ -15,6 +15,7 @@
 
 #include "cfg/ui/file_dialogs.h"
 #include "common/hal_struct.h"
+#include "tests/bmp/program_runner.h"  // BuiltBmpProgram: a configurable file
 #include "tests/support/message_recorder.h"
 
 // Each test starts the program afresh: default records, no hand-set marks,
@@ -76,8 +77,6 @@ RECT RectIn(HWND window, HWND other);
 
 // A Windows path for a path of the build's host.
 std::string WindowsPath(const std::string& path);
-// The built 56420BMP program, a configurable file of the Windows build.
-std::string BuiltBmpProgram();
 // The configurable record inside a file, read the way the configurator reads it.
 bool RecordOfFile(const std::string& path, HAL_STRUCT* record);
 
