@@ -1,8 +1,11 @@
 #!/bin/bash
 # Builds the Windows configurator, starts 56420CFG.EXE under Wine on a private
 # Xvfb display with the built 56420BMP.EXE loaded, and saves a picture of each
-# tab into FOLDER (general.png, preference.png, ...). The tabs are changed
-# with Ctrl+PageDown, as a user would.
+# tab into FOLDER (general.png, preference.png, ...), then of the dialogs:
+# export.png, export-as.png (the save dialog with its Preview and Options),
+# export-options.png, configure-multiple.png (files listed), tooltip.png and
+# about.png. Everything is reached by the keyboard, as a user would, except
+# the mouse resting on a control for the tooltip.
 # Usage: scripts/screenshots.sh FOLDER
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -28,7 +31,10 @@ wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 
 work=$(mktemp -d)
 trap 'kill $program 2>/dev/null || true; wait $program 2>/dev/null || true; rm -rf "$work"' EXIT
 cp "$bin/56420BMP.exe" "$work/56420BMP.EXE"
-wine "$bin/56420CFG.EXE" "$(winepath -w "$work/56420BMP.EXE")" >/dev/null 2>&1 &
+# A folder for Configure Multiple to list: program files, other files, folders.
+for name in DEMO.EXE PANEL-320x240.EXE BOARD.S9 NOTES.TXT; do cp "$bin/56420BMP.exe" "$work/$name"; done
+mkdir -p "$work/images" "$work/release"
+(cd "$work" && exec wine "$bin/56420CFG.EXE" "$(winepath -w "$work/56420BMP.EXE")") >/dev/null 2>&1 &
 program=$!
 
 window=""
@@ -64,3 +70,73 @@ for tab in general preference clocks panel panel-power registers; do
   echo "$previous"
   xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+Next
 done
+
+# The X window of the first visible window whose title matches.
+wait_for() {
+  local found=""
+  for _ in $(seq 1 100); do
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
+    [ -n "$found" ] && { echo "$found"; return 0; }
+    sleep 0.2
+  done
+  echo "no window titled $1" >&2
+  return 1
+}
+keys() {
+  xdotool windowfocus --sync "$1" 2>/dev/null || true
+  shift
+  xdotool key --clearmodifiers --delay 200 "$@"
+}
+shoot() {
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$folder/$2.png"
+  echo "$folder/$2.png"
+}
+
+# Export: the dialog, the save dialog of the WinCE mode header (its Options
+# are available), Export Options; all cancelled.
+keys "$window" alt+f e
+dialog=$(wait_for "^Export$")
+shoot "$dialog" export
+keys "$dialog" Down Down Return
+save=$(wait_for "^Export As$")
+shoot "$save" export-as
+keys "$save" alt+o
+options=$(wait_for "^Export Options$")
+shoot "$options" export-options
+keys "$options" Escape
+sleep 0.5
+keys "$save" Escape
+sleep 1
+
+# Configure Multiple with every program file of the folder added.
+keys "$window" alt+f m
+# Rule warnings about the record, if any, come first.
+for _ in 1 2 3; do
+  warning=$(xdotool search --onlyvisible --name "^56420CFG$" 2>/dev/null | head -n1 || true)
+  [ -z "$warning" ] && break
+  keys "$warning" Return
+  sleep 0.5
+done
+multiple=$(wait_for "^Configure Multiple$")
+keys "$multiple" alt+d
+shoot "$multiple" configure-multiple
+keys "$multiple" Escape
+sleep 1
+
+# A tooltip: the mouse rests on the Panel Power page's first delay field.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove "$((X + ${QLC_TIP_X:-60}))" "$((Y + ${QLC_TIP_Y:-150}))"
+sleep 0.3
+xdotool mousemove_relative 2 1
+sleep 2
+import -window root -crop "$((WIDTH + 160))x$((HEIGHT + 40))+${X}+${Y}" +repage "$folder/tooltip.png"
+echo "$folder/tooltip.png"
+xdotool mousemove 0 0
+
+# The About box.
+keys "$window" alt+h a
+about=$(wait_for "^About 56420CFG$")
+shoot "$about" about
+keys "$about" Return
