@@ -125,7 +125,7 @@ shoot "$multiple" configure-multiple
 keys "$multiple" Escape
 sleep 1
 
-# A tooltip: the mouse rests on the Panel Power page's first delay field.
+# A tooltip: the mouse rests on the General page's second platform button.
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove "$((X + ${QLC_TIP_X:-60}))" "$((Y + ${QLC_TIP_Y:-150}))"
 sleep 0.3

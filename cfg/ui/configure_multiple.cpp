@@ -16,11 +16,17 @@ namespace {
 const int kListExtent = 1024;  // pixels both lists scroll over
 
 // Everything the user can touch, disabled while the files are written.
-const int kInputControls[] = {
-    IDC_MULTIPLE_FOLDER_LIST,      IDC_MULTIPLE_SELECTED_LIST, IDC_MULTIPLE_ADD,
-    IDC_MULTIPLE_ADD_ALL,          IDC_MULTIPLE_REMOVE,        IDC_MULTIPLE_REMOVE_ALL,
-    IDC_MULTIPLE_SHOW_ALL,         IDC_MULTIPLE_SHOW_CONFIGURABLE,
-    IDC_MULTIPLE_PRESERVE_ADDRESSES, IDC_MULTIPLE_CONFIGURE,   IDCANCEL};
+const int kInputControls[] = {IDC_MULTIPLE_FOLDER_LIST,
+                              IDC_MULTIPLE_SELECTED_LIST,
+                              IDC_MULTIPLE_ADD,
+                              IDC_MULTIPLE_ADD_ALL,
+                              IDC_MULTIPLE_REMOVE,
+                              IDC_MULTIPLE_REMOVE_ALL,
+                              IDC_MULTIPLE_SHOW_ALL,
+                              IDC_MULTIPLE_SHOW_CONFIGURABLE,
+                              IDC_MULTIPLE_PRESERVE_ADDRESSES,
+                              IDC_MULTIPLE_CONFIGURE,
+                              IDCANCEL};
 
 bool g_writing = false;
 

@@ -50,8 +50,7 @@ static void ModeNumberStepped(HWND dialog) {
     SetExportModeNumber(number > kMaxModeNumber ? kMaxModeNumber : static_cast<int>(number));
 }
 
-static INT_PTR CALLBACK ExportOptionsProc(HWND dialog, UINT message, WPARAM wParam,
-                                          LPARAM lParam) {
+static INT_PTR CALLBACK ExportOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
       OpenExportOptions(dialog, lParam != 0);

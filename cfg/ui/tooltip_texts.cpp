@@ -42,8 +42,7 @@ const TooltipText kTooltipTexts[] = {
 
     // Preference page.
     {IDC_PREFERENCE_ROTATE_0, "Do not rotate LCD display.\n(\"Landscape Mode\")\n   REG[71h]"},
-    {IDC_PREFERENCE_ROTATE_90,
-     "Rotate LCD display 90 degrees.\n(\"Portrait Mode\")\n   REG[71h]"},
+    {IDC_PREFERENCE_ROTATE_90, "Rotate LCD display 90 degrees.\n(\"Portrait Mode\")\n   REG[71h]"},
     {IDC_PREFERENCE_ROTATE_180,
      "Rotate LCD display 180 degrees.\n(\"Flipped Landscape Mode\")\n   REG[71h]"},
     {IDC_PREFERENCE_ROTATE_270,

@@ -13,8 +13,8 @@
 
 namespace {
 
-const UINT kMaxTipWidth = 300;     // pixels; longer texts wrap
-const int kAutoPopDelay = 20000;   // milliseconds a tip stays up
+const UINT kMaxTipWidth = 300;    // pixels; longer texts wrap
+const int kAutoPopDelay = 20000;  // milliseconds a tip stays up
 
 bool g_enabled = true;
 HWND g_tooltip = nullptr;

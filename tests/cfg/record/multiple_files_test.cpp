@@ -83,7 +83,8 @@ TEST(MultipleFilesNames, ConfigurableNamesAndEntryTexts) {
 
 TEST_F(MultipleFilesTest, ListingShowsConfigurableFilesOrAllFilesAndEveryFolder) {
   FolderListing listing = ListFolderForSelection(false);
-  EXPECT_EQ(Sorted(listing.entries), Sorted({"A.EXE", "C.s9", "D.elf", "[..]", "[Other]", "[sub]"}));
+  EXPECT_EQ(Sorted(listing.entries),
+            Sorted({"A.EXE", "C.s9", "D.elf", "[..]", "[Other]", "[sub]"}));
   EXPECT_EQ(listing.folder, folder_);
   for (const std::string& drive : listing.drives) {
     ASSERT_EQ(drive.size(), 5u);
@@ -144,8 +145,9 @@ TEST_F(MultipleFilesTest, ConfigureWritesEveryFileInOrderAndReportsEachFailure) 
   ConfigureOutcome outcome = ConfigureFiles({first, broken, last}, true, note, &progress);
   EXPECT_EQ(outcome.configured, 2u);
   EXPECT_EQ(outcome.failed, 1u);
-  EXPECT_EQ(progress, (Texts{ConfigureProgressText(1, 3, first), ConfigureProgressText(2, 3, broken),
-                             ConfigureProgressText(3, 3, last)}));
+  EXPECT_EQ(progress,
+            (Texts{ConfigureProgressText(1, 3, first), ConfigureProgressText(2, 3, broken),
+                   ConfigureProgressText(3, 3, last)}));
   EXPECT_EQ(messages.Texts(), (Texts{"ERROR: file " + broken + ": HAL INFO not found !",
                                      "ERROR: File \"" + broken + "\" is not configurable!",
                                      "2 files configured, 1 failed."}));

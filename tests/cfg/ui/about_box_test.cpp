@@ -23,7 +23,8 @@ AboutView ViewOf(HWND box) {
   AboutView view;
   view.version = WindowText(GetDlgItem(box, IDC_ABOUT_VERSION));
   for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    if (WindowText(child).compare(0, 17, "This program is u") == 0) view.description = WindowText(child);
+    if (WindowText(child).compare(0, 17, "This program is u") == 0)
+      view.description = WindowText(child);
   view.notice1 = WindowText(GetDlgItem(box, IDC_ABOUT_NOTICE_1));
   view.notice2 = WindowText(GetDlgItem(box, IDC_ABOUT_NOTICE_2));
   view.ok = WindowText(GetDlgItem(box, IDOK));

@@ -29,25 +29,30 @@
 namespace {
 
 size_t g_messages = 0;
-SIZE_T g_highestPrivate = 0;
+SIZE_T g_highestPrivate = 0, g_highestWorkingSet = 0;
 
 int CountingSink(void*, unsigned, const char*) {
   ++g_messages;
   return kAnswerOk;
 }
 
-SIZE_T PrivateBytes() {
-  PROCESS_MEMORY_COUNTERS_EX counters = {};
+PROCESS_MEMORY_COUNTERS Memory() {
+  PROCESS_MEMORY_COUNTERS counters = {};
   counters.cb = sizeof counters;
-  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                       sizeof counters);
-  return counters.PrivateUsage;
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return counters;
 }
 
-// Samples the memory while the dialog writes (it lets timers run between files).
+// Samples the memory while the dialog writes (it lets timers run between
+// files): private bytes (the page-file usage) and the working set.
 void CALLBACK SampleMemory(HWND, UINT, UINT_PTR, DWORD) {
-  SIZE_T now = PrivateBytes();
-  if (now > g_highestPrivate) g_highestPrivate = now;
+  PROCESS_MEMORY_COUNTERS now = Memory();
+  if (now.PagefileUsage > g_highestPrivate) g_highestPrivate = now.PagefileUsage;
+  if (now.WorkingSetSize > g_highestWorkingSet) g_highestWorkingSet = now.WorkingSetSize;
+}
+
+int Kb(SIZE_T bytes) {
+  return static_cast<int>(bytes / 1024);
 }
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
@@ -107,7 +112,8 @@ int main(int argc, char** argv) {
   if (count < 1) count = 1;
   char temp[MAX_PATH] = "";
   GetTempPathA(sizeof temp, temp);
-  std::string folder = std::string(temp) + "qlc-configure-bench-" + std::to_string(GetCurrentProcessId());
+  std::string folder =
+      std::string(temp) + "qlc-configure-bench-" + std::to_string(GetCurrentProcessId());
   CreateDirectoryA(folder.c_str(), nullptr);
   std::string source = folder + "\\source.exe";
   if (!CopyFileA((ProgramFolder() + "56420BMP.exe").c_str(), source.c_str(), FALSE)) {
@@ -133,11 +139,12 @@ int main(int argc, char** argv) {
 
   // The files arrive as a drop; the script presses Configure.
   LARGE_INTEGER start = {}, end;
-  SIZE_T before = PrivateBytes();
+  PROCESS_MEMORY_COUNTERS before = Memory();
   ModalScript script;
   script.Then("Configure Multiple", [&](HWND dialog) {
-    before = PrivateBytes();
-    g_highestPrivate = before;
+    before = Memory();
+    g_highestPrivate = before.PagefileUsage;
+    g_highestWorkingSet = before.WorkingSetSize;
     QueryPerformanceCounter(&start);
     PostClick(dialog, IDC_MULTIPLE_CONFIGURE);
   });
@@ -146,10 +153,7 @@ int main(int argc, char** argv) {
   QueryPerformanceCounter(&end);
   KillTimer(nullptr, sampler);
   double dialogSeconds = Seconds(start, end);
-  PROCESS_MEMORY_COUNTERS_EX counters = {};
-  counters.cb = sizeof counters;
-  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                       sizeof counters);
+  PROCESS_MEMORY_COUNTERS after = Memory();
   DestroyWindow(MainWindow());
 
   double peerSeconds = 0;
@@ -166,12 +170,14 @@ int main(int argc, char** argv) {
   else
     printf("qlccfg configure failed\n");
   if (peerOk) printf("ratio dialog / qlccfg (files/s): %.2f\n", peerSeconds / dialogSeconds);
-  printf("dialog private bytes: %u KB before, %u KB at most while writing (%+d KB); "
-         "process peak %u KB\n",
-         static_cast<unsigned>(before / 1024), static_cast<unsigned>(g_highestPrivate / 1024),
-         static_cast<int>((static_cast<long long>(g_highestPrivate) - static_cast<long long>(before)) / 1024),
-         static_cast<unsigned>(counters.PeakPagefileUsage / 1024));
-  printf("qlccfg peak working set: %u KB\n", static_cast<unsigned>(peerPeakKb));
+  printf("dialog private bytes: %d KB before, at most %d KB while writing (%+d KB), %d KB after\n",
+         Kb(before.PagefileUsage), Kb(g_highestPrivate),
+         Kb(g_highestPrivate) - Kb(before.PagefileUsage), Kb(after.PagefileUsage));
+  printf("dialog working set:   %d KB before, at most %d KB while writing (%+d KB), %d KB after\n",
+         Kb(before.WorkingSetSize), Kb(g_highestWorkingSet),
+         Kb(g_highestWorkingSet) - Kb(before.WorkingSetSize), Kb(after.WorkingSetSize));
+  printf("peak working set: dialog process %d KB, qlccfg %d KB\n", Kb(after.PeakWorkingSetSize),
+         static_cast<int>(peerPeakKb));
 
   for (const std::string& file : files) DeleteFileA(file.c_str());
   DeleteFileA(source.c_str());

@@ -5,12 +5,13 @@
 #include <commctrl.h>  // needs windows.h first
 // clang-format on
 
+#include "cfg/ui/tooltips.h"
+
 #include <map>
 
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/resource.h"
 #include "cfg/ui/tooltip_texts.h"
-#include "cfg/ui/tooltips.h"
 #include "window_driver.h"
 
 namespace {
@@ -29,7 +30,8 @@ const char kVStart[] =
 const char kLineStart[] =
     "Delay (in 8 pixel increments), from the start of the horizontal non-display period to the "
     "leading edge of the FPLINE pulse.\n   REG[22h] and REG[23h]";
-const char kLineWidth[] = "Pulse width (in 8 pixel increments) of the FPLINE output signal.\n   REG[20h]";
+const char kLineWidth[] =
+    "Pulse width (in 8 pixel increments) of the FPLINE output signal.\n   REG[20h]";
 const char kFrameStart[] =
     "Delay in lines from the start of the vertical non-display period to the leading edge of the "
     "FPFRAME pulse.\n   REG[26h] and REG[27h]";
@@ -49,7 +51,11 @@ const std::map<int, std::string> kExpectedTips = {
     {1390, "Rotate LCD display 90 degrees.\n(\"Portrait Mode\")\n   REG[71h]"},
     {1391, "Rotate LCD display 180 degrees.\n(\"Flipped Landscape Mode\")\n   REG[71h]"},
     {1392, "Rotate LCD display 270 degrees.\n(\"Flipped Portrait Mode\")\n   REG[71h]"},
-    {1444, kDepth}, {1445, kDepth}, {1446, kDepth}, {1447, kDepth}, {1448, kDepth},
+    {1444, kDepth},
+    {1445, kDepth},
+    {1446, kDepth},
+    {1447, kDepth},
+    {1448, kDepth},
     {1487, "Software Video Invert.\n   REG[70h]"},
     {1488,
      "IMPORTANT NOTE: This option is not available if configured for a Hr-TFT or K-VRX as GPIO0 "
@@ -88,20 +94,38 @@ const std::map<int, std::string> kExpectedTips = {
     {1040, "TFT/K-VRT Panel.\n   REG[10h]"},
     {1424, "Vantor K-VRX Panel.\n   REG[10h]"},
     {1423, "HR-TFT Panel.\n   REG[10h]"},
-    {1481, kResolution}, {1482, kResolution},
-    {1042, kWidth}, {1043, kWidth}, {1044, kWidth},
+    {1481, kResolution},
+    {1482, kResolution},
+    {1042, kWidth},
+    {1043, kWidth},
+    {1044, kWidth},
     {1036, "Monochrome Panel.\n   REG[10h]"},
     {1037, "Color Panel.\n   REG[10h]"},
     {1038, "Panel Data Format 2. Applicable for 8-bit single color STN panels only.\n   REG[10h]"},
-    {1047, kLine}, {1048, kLine}, {1045, kFrame}, {1046, kFrame},
+    {1047, kLine},
+    {1048, kLine},
+    {1045, kFrame},
+    {1046, kFrame},
     {1008, "Panel Width in pixels.\n   REG[14h]"},
     {1010, "Panel Height in lines.\n   REG[1Ch] and REG[1Dh]"},
-    {1012, kHTotal}, {1049, kHTotal}, {1015, kVTotal}, {1050, kVTotal},
-    {1452, kHStart}, {1456, kHStart}, {1455, kVStart}, {1457, kVStart},
+    {1012, kHTotal},
+    {1049, kHTotal},
+    {1015, kVTotal},
+    {1050, kVTotal},
+    {1452, kHStart},
+    {1456, kHStart},
+    {1455, kVStart},
+    {1457, kVStart},
     {1025, "Available Frame Rates for the panel"},
     {1027, "Available Pixel Clocks for the panel"},
-    {1016, kLineStart}, {1051, kLineStart}, {1018, kLineWidth}, {1052, kLineWidth},
-    {1020, kFrameStart}, {1053, kFrameStart}, {1023, kFrameWidth}, {1054, kFrameWidth},
+    {1016, kLineStart},
+    {1051, kLineStart},
+    {1018, kLineWidth},
+    {1052, kLineWidth},
+    {1020, kFrameStart},
+    {1053, kFrameStart},
+    {1023, kFrameWidth},
+    {1054, kFrameWidth},
     {1069, "Panel settings based on file PANELS.DEF."},
 };
 
