@@ -71,22 +71,7 @@ for tab in general preference clocks panel panel-power registers; do
   xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+Next
 done
 
-# The X window of the first visible window whose title matches.
-wait_for() {
-  local found=""
-  for _ in $(seq 1 100); do
-    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
-    [ -n "$found" ] && { echo "$found"; return 0; }
-    sleep 0.2
-  done
-  echo "no window titled $1" >&2
-  return 1
-}
-keys() {
-  xdotool windowfocus --sync "$1" 2>/dev/null || true
-  shift
-  xdotool key --clearmodifiers --delay 200 "$@"
-}
+source "$root/scripts/window-keys.sh"
 shoot() {
   sleep 1
   eval "$(xdotool getwindowgeometry --shell "$1")"
@@ -96,33 +81,33 @@ shoot() {
 
 # Export: the dialog, the save dialog of the WinCE mode header (its Options
 # are available), Export Options; all cancelled.
-keys "$window" alt+f e
-dialog=$(wait_for "^Export$")
+press_keys "$window" alt+f e
+dialog=$(wait_for_window "^Export$")
 shoot "$dialog" export
-keys "$dialog" Down Down Return
-save=$(wait_for "^Export As$")
+press_keys "$dialog" Down Down Return
+save=$(wait_for_window "^Export As$")
 shoot "$save" export-as
-keys "$save" alt+o
-options=$(wait_for "^Export Options$")
+press_keys "$save" alt+o
+options=$(wait_for_window "^Export Options$")
 shoot "$options" export-options
-keys "$options" Escape
+press_keys "$options" Escape
 sleep 0.5
-keys "$save" Escape
+press_keys "$save" Escape
 sleep 1
 
 # Configure Multiple with every program file of the folder added.
-keys "$window" alt+f m
+press_keys "$window" alt+f m
 # Rule warnings about the record, if any, come first.
 for _ in 1 2 3; do
   warning=$(xdotool search --onlyvisible --name "^56420CFG$" 2>/dev/null | head -n1 || true)
   [ -z "$warning" ] && break
-  keys "$warning" Return
+  press_keys "$warning" Return
   sleep 0.5
 done
-multiple=$(wait_for "^Configure Multiple$")
-keys "$multiple" alt+d
+multiple=$(wait_for_window "^Configure Multiple$")
+press_keys "$multiple" alt+d
 shoot "$multiple" configure-multiple
-keys "$multiple" Escape
+press_keys "$multiple" Escape
 sleep 1
 
 # A tooltip: the mouse rests on the General page's second platform button.
@@ -136,7 +121,7 @@ echo "$folder/tooltip.png"
 xdotool mousemove 0 0
 
 # The About box.
-keys "$window" alt+h a
-about=$(wait_for "^About 56420CFG$")
+press_keys "$window" alt+h a
+about=$(wait_for_window "^About 56420CFG$")
 shoot "$about" about
-keys "$about" Return
+press_keys "$about" Return

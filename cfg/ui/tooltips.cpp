@@ -97,6 +97,18 @@ const char* TextForControl(int id) {
   return text ? text : "";
 }
 
+// Tools of windows that are gone (the controls of a page that was replaced).
+void RemoveDeadTools() {
+  int count = static_cast<int>(SendMessageA(g_tooltip, TTM_GETTOOLCOUNT, 0, 0));
+  for (int i = count - 1; i >= 0; --i) {
+    TOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    if (SendMessageA(g_tooltip, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(&tool)) &&
+        !IsWindow(reinterpret_cast<HWND>(tool.uId)))
+      SendMessageA(g_tooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
 }  // namespace
 
 bool CreateTooltips(HWND mainWindow) {
@@ -129,6 +141,7 @@ void DestroyTooltips() {
 
 void RegisterTools(HWND parent) {
   if (!g_tooltip || !parent) return;
+  RemoveDeadTools();
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (IsStaticText(child)) continue;
     AddTool(child, child);

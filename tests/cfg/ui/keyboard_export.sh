@@ -6,6 +6,7 @@
 # Usage: keyboard_export.sh BIN_DIR   (under an X display, wine on PATH)
 set -euo pipefail
 bin=${1:?usage: keyboard_export.sh BIN_DIR}
+source "$(dirname "$0")/../../../scripts/window-keys.sh"
 export WINEDEBUG=-all
 # Without a window manager Wine draws the frames and gives the focus itself.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
@@ -23,43 +24,28 @@ cp "$bin/56420BMP.exe" "$work/56420BMP.EXE"
 (cd "$work" && exec wine "$bin/56420CFG.EXE" "$(winepath -w "$work/56420BMP.EXE")") >/dev/null 2>&1 &
 program=$!
 
-# The X window of the first window whose title matches.
-wait_for() {
-  local window=""
-  for _ in $(seq 1 150); do
-    window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && { echo "$window"; return 0; }
-    sleep 0.2
-  done
-  echo "no window titled $1" >&2
-  return 1
-}
-keys() {
-  xdotool windowfocus --sync "$1" 2>/dev/null || true
-  shift
-  xdotool key --clearmodifiers --delay 150 "$@"
-}
-
-main=$(wait_for "^56420CFG : ")
+main=$(wait_for_window "^56420CFG : ")
 sleep 1
-keys "$main" alt+f e
-dialog=$(wait_for "^Export$")
-keys "$dialog" Return
-save=$(wait_for "^Export As$")
+press_keys "$main" alt+f e
+dialog=$(wait_for_window "^Export$")
+press_keys "$dialog" Return
+save=$(wait_for_window "^Export As$")
 sleep 0.5
 target="$work/keyboard-appcfg.h"
 # The file-name field has the focus: its proposed name is replaced by the path.
-keys "$save" End shift+Home BackSpace
+press_keys "$save" End shift+Home BackSpace
 xdotool type --delay 20 "$(winepath -w "$target")"
-keys "$save" Return
+press_keys "$save" Return
 for _ in $(seq 1 100); do
   [ -s "$target" ] && break
   sleep 0.2
 done
 sleep 0.5
-keys "$main" alt+f x
-wait "$program" 2>/dev/null || true
-program=""
+press_keys "$main" alt+f x
+for _ in $(seq 1 100); do
+  kill -0 "$program" 2>/dev/null || break
+  sleep 0.2
+done
 
 wine "$bin/QLCCFG.EXE" export appcfg "$(winepath -w "$work/56420BMP.EXE")" \
   -o "$(winepath -w "$work/qlccfg-appcfg.h")" >/dev/null 2>&1

@@ -220,6 +220,7 @@ TEST_F(TooltipsTest, EveryNonStaticControlOfEachPageIsAToolWithItsText) {
   EXPECT_TRUE(GetWindowLongA(tips, GWL_STYLE) & TTS_ALWAYSTIP);
   EXPECT_EQ(SendMessageA(tips, TTM_GETMAXTIPWIDTH, 0, 0), 300);
   EXPECT_EQ(SendMessageA(tips, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 20000);
+  size_t generalTools = Tools().size();
   for (int page = 0; page < kPageCount; ++page) {
     ASSERT_TRUE(ClickTab(page));
     std::map<HWND, int> tools;
@@ -244,6 +245,10 @@ TEST_F(TooltipsTest, EveryNonStaticControlOfEachPageIsAToolWithItsText) {
       }
     }
   }
+  // The tools of replaced pages are gone.
+  ASSERT_TRUE(ClickTab(kGeneralPage));
+  EXPECT_EQ(Tools().size(), generalTools);
+  for (const Tool& tool : Tools()) EXPECT_TRUE(IsWindow(tool.window));
 }
 
 TEST_F(TooltipsTest, RestingOnATabShowsItsTipAndTheNextTabReplacesIt) {
