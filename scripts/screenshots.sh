@@ -3,9 +3,12 @@
 # Xvfb display with the built 56420BMP.EXE loaded, and saves a picture of each
 # tab into FOLDER (general.png, preference.png, ...), of the Panel page
 # after choosing a TFT and a K-VRX panel and after a panel found by a change
-# (panel-tft.png, panel-kvrx.png, panel-match.png) and of the Modify Register
-# dialog (modify-register.png). The tabs are changed with
-# Ctrl+PageDown, as a user would.
+# (panel-tft.png, panel-kvrx.png, panel-match.png), then of the dialogs:
+# modify-register.png, export.png, export-as.png (the save dialog with its
+# Preview and Options), export-options.png, configure-multiple.png (files
+# listed), tooltip.png and about.png. Everything is reached by the keyboard,
+# as a user would (tabs by Ctrl+PageDown), except the double-click that opens
+# the Modify Register dialog and the mouse resting on a control for the tooltip.
 # Usage: scripts/screenshots.sh FOLDER
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -31,26 +34,15 @@ wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 
 work=$(mktemp -d)
 trap 'kill $program 2>/dev/null || true; wait $program 2>/dev/null || true; rm -rf "$work"' EXIT
 cp "$bin/56420BMP.exe" "$work/56420BMP.EXE"
-wine "$bin/56420CFG.EXE" "$(winepath -w "$work/56420BMP.EXE")" >/dev/null 2>&1 &
+# A folder for Configure Multiple to list: program files, other files, folders.
+for name in DEMO.EXE PANEL-320x240.EXE BOARD.S9 NOTES.TXT; do cp "$bin/56420BMP.exe" "$work/$name"; done
+mkdir -p "$work/images" "$work/release"
+(cd "$work" && exec wine "$bin/56420CFG.EXE" "$(winepath -w "$work/56420BMP.EXE")") >/dev/null 2>&1 &
 program=$!
 
-# The first window whose title matches the pattern, waited for up to twenty
-# seconds; what is missing is named and ends the script.
-wait_for_window() {
-  local found=""
-  for _ in $(seq 1 100); do
-    found=$(xdotool search --name "$1" 2>/dev/null | head -n1 || true)
-    [ -n "$found" ] && break
-    sleep 0.2
-  done
-  if [ -z "$found" ]; then
-    echo "$2 did not open" >&2
-    exit 1
-  fi
-  sleep 1
-  echo "$found"
-}
-window=$(wait_for_window "^56420CFG : " "the window of 56420CFG.EXE")
+source "$root/scripts/window-keys.sh"
+window=$(wait_for_window "^56420CFG : ")
+sleep 1
 
 # A window's frame on the screen (the main window's by default), as "WxH+X+Y".
 geometry() {
@@ -109,7 +101,63 @@ if [ -z "$corner" ]; then
 fi
 xdotool mousemove --window "$window" $((${corner%,*} + 20)) $((${corner#*,} + 5)) \
   click --repeat 2 --delay 100 1
-dialog=$(wait_for_window "^Modify register" "the Modify Register dialog")
+dialog=$(wait_for_window "^Modify register")
+sleep 1
 import -window root -crop "$(geometry "$dialog")" +repage "$folder/modify-register.png"
 echo "$folder/modify-register.png"
 xdotool windowfocus --sync "$dialog" key Escape
+sleep 1
+
+shoot() {
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$folder/$2.png"
+  echo "$folder/$2.png"
+}
+
+# Export: the dialog, the save dialog of the WinCE mode header (its Options
+# are available), Export Options; all cancelled.
+press_keys "$window" alt+f e
+dialog=$(wait_for_window "^Export$")
+shoot "$dialog" export
+press_keys "$dialog" Down Down Return
+save=$(wait_for_window "^Export As$")
+shoot "$save" export-as
+press_keys "$save" alt+o
+options=$(wait_for_window "^Export Options$")
+shoot "$options" export-options
+press_keys "$options" Escape
+sleep 0.5
+press_keys "$save" Escape
+sleep 1
+
+# Configure Multiple with every program file of the folder added.
+press_keys "$window" alt+f m
+# Rule warnings about the record, if any, come first.
+for _ in 1 2 3; do
+  warning=$(xdotool search --onlyvisible --name "^56420CFG$" 2>/dev/null | head -n1 || true)
+  [ -z "$warning" ] && break
+  press_keys "$warning" Return
+  sleep 0.5
+done
+multiple=$(wait_for_window "^Configure Multiple$")
+press_keys "$multiple" alt+d
+shoot "$multiple" configure-multiple
+press_keys "$multiple" Escape
+sleep 1
+
+# A tooltip: the mouse rests on the General page's second platform button.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove "$((X + ${QLC_TIP_X:-60}))" "$((Y + ${QLC_TIP_Y:-150}))"
+sleep 0.3
+xdotool mousemove_relative 2 1
+sleep 2
+import -window root -crop "$((WIDTH + 160))x$((HEIGHT + 40))+${X}+${Y}" +repage "$folder/tooltip.png"
+echo "$folder/tooltip.png"
+xdotool mousemove 0 0
+
+# The About box.
+press_keys "$window" alt+h a
+about=$(wait_for_window "^About 56420CFG$")
+shoot "$about" about
+press_keys "$about" Return

@@ -1,5 +1,12 @@
-// The About box's logo (bitmap 110) and the palette built from the bitmap's
-// own colour table. The box itself is not built yet.
+// The About box: the program's logo (bitmap 110) drawn through the palette
+// built from the bitmap's own colour table with white transparent, the
+// version from the program's version resource, and the notice lines.
+#include <string.h>
+
+#include <string>
+
+#include "../../common/copyright.h"
+#include "page_colours.h"
 #include "resource.h"
 #include "shell_dialogs.h"
 
@@ -49,4 +56,77 @@ HPALETTE AboutPalette() {
   return g_palette;
 }
 
-void RunAboutBox(HWND) {}
+// The program's own "ProductVersion" (US English, Windows Latin-1); empty
+// when it has no version resource.
+static std::string ProductVersion() {
+  char program[MAX_PATH * 4] = "";
+  DWORD length = GetModuleFileNameA(nullptr, program, sizeof program);
+  if (length == 0 || length >= sizeof program) return std::string();
+  DWORD handle = 0;
+  DWORD size = GetFileVersionInfoSizeA(program, &handle);
+  if (size == 0) return std::string();
+  std::string block(size, '\0');
+  if (!GetFileVersionInfoA(program, 0, size, &block[0])) return std::string();
+  char* value = nullptr;
+  UINT valueLength = 0;
+  if (!VerQueryValueA(&block[0], "\\StringFileInfo\\040904E4\\ProductVersion",
+                      reinterpret_cast<void**>(&value), &valueLength) ||
+      !value)
+    return std::string();
+  return std::string(value, strnlen(value, valueLength));
+}
+
+// The logo at the control's origin, white left transparent; the DC is
+// already clipped to what is being repainted.
+static void DrawLogo(const DRAWITEMSTRUCT& item) {
+  FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+  if (!g_logo) return;
+  BITMAP size = {};
+  GetObjectA(g_logo, sizeof size, &size);
+  HPALETTE oldPalette = nullptr;
+  if (g_palette) {
+    oldPalette = SelectPalette(item.hDC, g_palette, FALSE);
+    RealizePalette(item.hDC);
+  }
+  HDC source = CreateCompatibleDC(item.hDC);
+  HGDIOBJ oldBitmap = SelectObject(source, g_logo);
+  TransparentBlt(item.hDC, item.rcItem.left, item.rcItem.top, size.bmWidth, size.bmHeight, source,
+                 0, 0, size.bmWidth, size.bmHeight, RGB(255, 255, 255));
+  SelectObject(source, oldBitmap);
+  DeleteDC(source);
+  if (oldPalette) SelectPalette(item.hDC, oldPalette, FALSE);
+}
+
+static void OpenAboutBox(HWND box) {
+  std::string version = ProductVersion();
+  if (!version.empty())
+    SetDlgItemTextA(box, IDC_ABOUT_VERSION, ("56420CFG Version " + version).c_str());
+  SetDlgItemTextA(box, IDC_ABOUT_NOTICE_1, kCopyrightLines[0]);
+  SetDlgItemTextA(box, IDC_ABOUT_NOTICE_2, kCopyrightLines[1]);
+}
+
+static INT_PTR CALLBACK AboutBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      OpenAboutBox(box);
+      return TRUE;
+    case WM_DRAWITEM: {
+      const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item->CtlID != IDC_ABOUT_LOGO) return FALSE;
+      DrawLogo(*item);
+      return TRUE;
+    }
+    case WM_CTLCOLORSTATIC:
+      return NoteColours(wParam, lParam, {IDC_ABOUT_VERSION});
+    case WM_COMMAND:
+      // OK, Enter and Esc close the box.
+      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(box, LOWORD(wParam));
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+void RunAboutBox(HWND owner) {
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutBoxProc, 0);
+}

@@ -32,6 +32,10 @@
 //   when it rebuilds the page (after Open and every command that applies it)
 //   and at the end; WM_DESTROY releases what the page made (fonts, sub-
 //   classing, SetPanelMessageOwner). A page never destroys itself.
+// - Tooltips: once WM_INITDIALOG has returned, every non-static child of the
+//   page (and the windows inside it, such as a combo box's edit) becomes a
+//   tool of the one tooltip window; its text comes by control id from
+//   kTooltipTexts (tooltip_texts.cpp). A page registers nothing itself.
 // - Notes and read-outs are drawn dark blue: answer WM_CTLCOLORSTATIC with
 //   NoteColours (page_colours.h) for those ids.
 // - Messages: every box goes through ShowMessage (common/message.h; the panel

@@ -1,0 +1,73 @@
+#include "export_options_dialog.h"
+
+#include <commctrl.h>
+
+#include "../../common/text_read.h"
+#include "../export/export_options.h"
+#include "controls.h"
+#include "resource.h"
+
+static const int kModeNumberControls[] = {IDC_OPTIONS_MODE_LABEL, IDC_OPTIONS_MODE_NUMBER,
+                                          IDC_OPTIONS_MODE_SPIN};
+
+static void OpenExportOptions(HWND dialog, bool showModeNumber) {
+  HWND spin = GetDlgItem(dialog, IDC_OPTIONS_MODE_SPIN);
+  SendMessageA(spin, UDM_SETRANGE32, 0, kMaxModeNumber);
+  SendMessageA(spin, UDM_SETPOS32, 0, CurrentExportOptions.modeNumber);
+  bool softwareCursor = CurrentExportOptions.softwareCursor == 1;
+  SetChecked(dialog, IDC_OPTIONS_SOFTWARE_CURSOR, softwareCursor);
+  SetChecked(dialog, IDC_OPTIONS_NO_CURSOR, !softwareCursor);
+  SetChecked(dialog, IDC_OPTIONS_BLT_EMULATION, CurrentExportOptions.softwareBlitEmulation != 0);
+  if (!showModeNumber)
+    for (int id : kModeNumberControls) ShowWindow(GetDlgItem(dialog, id), SW_HIDE);
+}
+
+static void ButtonClicked(HWND dialog, int id) {
+  switch (id) {
+    case IDC_OPTIONS_NO_CURSOR:
+      CurrentExportOptions.softwareCursor = 0;
+      break;
+    case IDC_OPTIONS_SOFTWARE_CURSOR:
+      if (IsChecked(dialog, id)) CurrentExportOptions.softwareCursor = 1;
+      break;
+    case IDC_OPTIONS_BLT_EMULATION:
+      CurrentExportOptions.softwareBlitEmulation = IsChecked(dialog, id) ? 1 : 0;
+      break;
+    case IDOK:
+    case IDCANCEL:
+      EndDialog(dialog, id);
+      break;
+    default:
+      break;
+  }
+}
+
+// A step of the up-down control has put the new number into the field.
+static void ModeNumberStepped(HWND dialog) {
+  uint32_t number = 0;
+  double fraction = 0;
+  if (ReadDialogNumber(ControlText(dialog, IDC_OPTIONS_MODE_NUMBER).c_str(), &number, &fraction))
+    SetExportModeNumber(number > kMaxModeNumber ? kMaxModeNumber : static_cast<int>(number));
+}
+
+static INT_PTR CALLBACK ExportOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      OpenExportOptions(dialog, lParam != 0);
+      return TRUE;
+    case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED) ButtonClicked(dialog, LOWORD(wParam));
+      return TRUE;
+    case WM_VSCROLL:
+      if (reinterpret_cast<HWND>(lParam) == GetDlgItem(dialog, IDC_OPTIONS_MODE_SPIN))
+        ModeNumberStepped(dialog);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+void RunExportOptions(HWND owner, bool showModeNumber) {
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_EXPORT_OPTIONS), owner,
+                  ExportOptionsProc, showModeNumber ? 1 : 0);
+}
