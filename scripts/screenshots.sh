@@ -146,7 +146,10 @@ shoot "$multiple" configure-multiple
 press_keys "$multiple" Escape
 sleep 1
 
-# A tooltip: the mouse rests on the General page's second platform button.
+# A tooltip: the mouse rests on the General page's second platform button
+# (Ctrl+PageDown from the Registers tab wraps round to the General tab).
+keys ctrl+Next
+sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove "$((X + ${QLC_TIP_X:-60}))" "$((Y + ${QLC_TIP_Y:-150}))"
 sleep 0.3

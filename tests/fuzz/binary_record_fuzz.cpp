@@ -60,7 +60,7 @@ HAL_STRUCT RecordAt(const uint8_t* data, const Expected& expected) {
 
 void CheckSearch(const uint8_t* data, size_t size, const Expected& expected) {
   QuietMessages();
-  RecordLocation location{0, false};
+  RecordLocation location{0, false, nullptr};
   bool found = FindBinaryRecord(data, size, &location);
   FUZZ_CHECK(found == expected.found);
   FUZZ_CHECK(MessagesShown() == expected.versionMessages);
