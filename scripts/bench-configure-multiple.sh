@@ -3,10 +3,4 @@
 # X display: COUNT copies of 56420BMP.EXE written through the dialog, beside
 # `qlccfg configure` on the same files, with the dialog's memory.
 # Usage: scripts/bench-configure-multiple.sh [COUNT]
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build="$root/build/windows"
-cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$build" --target configure_multiple_bench -j "$(nproc)" >/dev/null
-DISPLAY= "$root/scripts/with-display.sh" "$root/scripts/wine-run.sh" \
-  "$build/bin/configure_multiple_bench.exe" "${1:-1000}"
+exec "$(dirname "$0")/run-windows-target.sh" configure_multiple_bench "${1:-1000}"

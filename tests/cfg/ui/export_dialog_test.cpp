@@ -68,19 +68,6 @@ std::string Written(ExportKind kind) {
   return ReadFileBytes(path);
 }
 
-// The save dialog's file types, description by description.
-Texts FileTypes(HWND saveDialog) {
-  HWND types = GetDlgItem(saveDialog, cmb1);
-  Texts texts;
-  int count = static_cast<int>(SendMessageA(types, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    char text[256] = "";
-    SendMessageA(types, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-    texts.push_back(text);
-  }
-  return texts;
-}
-
 struct SaveDialogView {
   std::string title, okText, fileName;
   Texts fileTypes;
@@ -92,7 +79,7 @@ SaveDialogView ViewOf(HWND dialog) {
   view.title = WindowText(dialog);
   view.okText = WindowText(GetDlgItem(dialog, IDOK));
   view.fileName = WindowText(SaveDialogFileName(dialog));
-  view.fileTypes = FileTypes(dialog);
+  view.fileTypes = ComboEntries(GetDlgItem(dialog, cmb1));
   view.optionsEnabled = IsWindowEnabled(FindControl(dialog, IDC_EXPORT_AS_OPTIONS)) != 0;
   view.previewEnabled = IsWindowEnabled(FindControl(dialog, IDC_EXPORT_AS_PREVIEW)) != 0;
   return view;

@@ -86,10 +86,7 @@ class LayoutTest : public MainWindowTest {
         EXPECT_LE(needed.cx + 12, width) << Describe(control);
       } else if (control.className == "ComboBox") {
         // Every entry shows whole beside the drop-down arrow.
-        int count = static_cast<int>(SendMessageA(control.window, CB_GETCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
-          char entry[256] = "";
-          SendMessageA(control.window, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
+        for (const std::string& entry : ComboEntries(control.window)) {
           SIZE needed = TextSize(control.window, entry, 0);
           EXPECT_LE(needed.cx + GetSystemMetrics(SM_CXVSCROLL) + 6, width)
               << Describe(control) << " entry " << entry;

@@ -176,8 +176,7 @@ int MainWindowTest::FocusId() const {
   return focus ? GetDlgCtrlID(focus) : 0;
 }
 
-std::vector<std::string> MainWindowTest::Entries(int id) const {
-  HWND box = GetDlgItem(Page(), id);
+std::vector<std::string> ComboEntries(HWND box) {
   std::vector<std::string> entries;
   int count = static_cast<int>(SendMessageA(box, CB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
@@ -186,6 +185,10 @@ std::vector<std::string> MainWindowTest::Entries(int id) const {
     entries.push_back(text);
   }
   return entries;
+}
+
+std::vector<std::string> MainWindowTest::Entries(int id) const {
+  return ComboEntries(GetDlgItem(Page(), id));
 }
 
 int MainWindowTest::Selected(int id) const {

@@ -74,6 +74,8 @@ class MainWindowTest : public ::testing::Test {
 
 // A window's rectangle in the client coordinates of another window.
 RECT RectIn(HWND window, HWND other);
+// The entries of a combo box, in list order.
+std::vector<std::string> ComboEntries(HWND box);
 
 // A Windows path for a path of the build's host.
 std::string WindowsPath(const std::string& path);
