@@ -20,14 +20,23 @@ namespace fs = std::filesystem;
 // The fuzzer stops at any single allocation above kFuzzMallocLimitMb
 // (scripts/fuzz.sh); the replays keep the same limit, so an input that once
 // made a reader allocate far more than its own size fails here too.
-void* operator new(size_t size) {
+static void* LimitedAllocation(size_t size) {
   if (size > size_t{kFuzzMallocLimitMb} << 20) {
     fprintf(stderr, "allocation of %zu bytes, above the limit of %d MB\n", size,
             kFuzzMallocLimitMb);
     abort();
   }
-  if (void* block = malloc(size ? size : 1)) return block;
+  return malloc(size ? size : 1);
+}
+
+void* operator new(size_t size) {
+  if (void* block = LimitedAllocation(size)) return block;
   throw std::bad_alloc();
+}
+
+// The non-throwing form too, so every block these deletes free came from malloc.
+void* operator new(size_t size, const std::nothrow_t&) noexcept {
+  return LimitedAllocation(size);
 }
 
 void operator delete(void* block) noexcept {
