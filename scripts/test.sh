@@ -15,6 +15,14 @@ if [ -z "${DISPLAY:-}" ]; then
   exec "$root/scripts/with-display.sh" "$0" "$@"
 fi
 wineboot -i >/dev/null 2>&1 || true
+# Wine's background programs (services, the desktop) start with the first
+# Windows program that finds none running and keep that program's output
+# open, so ctest would wait for that test until the last one ended. One quiet
+# program started here keeps them running, with this script's output, for
+# the whole run.
+# Its input is a pipe from this script that stays open until the script ends.
+coproc WINE_KEEPER { exec wine cmd >/dev/null 2>&1; }
+trap 'wineserver -k 2>/dev/null || true' EXIT
 
 for flavour in linux windows sanitize; do
   echo "== $flavour build"
