@@ -15,12 +15,15 @@ if [ -z "${DISPLAY:-}" ]; then
   exec "$root/scripts/with-display.sh" "$0" "$@"
 fi
 wineboot -i >/dev/null 2>&1 || true
+# There is no window manager on the test display: Wine draws the frames and
+# gives the focus itself instead of waiting on one at every window it shows.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
 # Wine's background programs (services, the desktop) start with the first
 # Windows program that finds none running and keep that program's output
 # open, so ctest would wait for that test until the last one ended. One quiet
 # program started here keeps them running, with this script's output, for
-# the whole run.
-# Its input is a pipe from this script that stays open until the script ends.
+# the whole run: its input is a pipe from this script, open until the end.
 coproc WINE_KEEPER { exec wine cmd >/dev/null 2>&1; }
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
