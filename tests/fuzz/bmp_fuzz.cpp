@@ -92,8 +92,12 @@ void StorePackedPixel(uint8_t* memory, uint64_t bit, int depth, uint32_t value) 
 // The pixel the chip should show for column column of a stored row.
 uint32_t ChipPixel(const BmpInfo& info, const uint8_t* fileRow, uint32_t column) {
   switch (info.depth) {
-    case 16:
-      return fileRow[2 * column] | fileRow[2 * column + 1] << 8;
+    case 16: {
+      // Plain 16-bit pixels are 5-5-5; the chip's are 5-6-5, green rounded.
+      uint32_t pixel = fileRow[2 * column] | fileRow[2 * column + 1] << 8;
+      uint32_t green = ((pixel >> 5 & 0x1F) * 63 + 15) / 31;
+      return (pixel >> 10 & 0x1F) << 11 | green << 5 | (pixel & 0x1F);
+    }
     case 24: {
       const uint8_t* p = fileRow + 3 * column;
       return (p[0] >> 3) | ((p[1] << 3) & 0x7E0) | ((p[2] << 8) & 0xF800);
