@@ -4,15 +4,17 @@
 #include <windows.h>
 // after windows.h, which it needs
 #include <commctrl.h>
-#include <string.h>
+#include <stdlib.h>
 
 #include <functional>
 
 #include "cfg/panel/timing.h"
 #include "cfg/record/record.h"
+#include "cfg/record/register_entry.h"
 #include "cfg/ui/page_colours.h"
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/resource.h"
+#include "modal_driver.h"
 #include "window_driver.h"
 
 using Texts = std::vector<std::string>;
@@ -23,41 +25,6 @@ const char kInvalid[] = "ERROR:Invalid value entered!";
 const char kRecalculated[] = "The following manually modified registers were recalculated:\n";
 
 using DialogScript = std::function<void(HWND dialog)>;
-
-// The script the timer runs once the dialog is up, and whether it ran.
-DialogScript g_script;
-int g_scriptRuns = 0;
-
-HWND FindModifyDialog() {
-  struct Search {
-    HWND found = nullptr;
-  } search;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM data) -> BOOL {
-        char caption[64] = "";
-        GetWindowTextA(window, caption, sizeof caption);
-        if (strncmp(caption, "Modify register", 15) != 0) return TRUE;
-        reinterpret_cast<Search*>(data)->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-// Runs inside the dialog's message loop. The first tick that finds the
-// dialog shown runs the script; a dialog still open at a later tick was left open
-// by a failed script and is cancelled, so that the test cannot hang.
-void CALLBACK DriveDialog(HWND, UINT, UINT_PTR, DWORD) {
-  HWND dialog = FindModifyDialog();
-  if (!dialog || !IsWindowVisible(dialog)) return;  // shown once its loop is idle
-  if (g_scriptRuns++ == 0) {
-    g_script(dialog);
-    return;
-  }
-  ADD_FAILURE() << "the Modify Register dialog was left open";
-  EndDialog(dialog, IDCANCEL);
-}
 
 class RegistersPageTest : public MainWindowTest {
  protected:
@@ -97,14 +64,27 @@ class RegistersPageTest : public MainWindowTest {
       SendMessageA(List(), WM_LBUTTONUP, 0, at);
     });
   }
+  // Runs action with the dialog of the focused line driven from inside its
+  // own message loop: the first time it is shown the script works it; a
+  // dialog the script left open is cancelled, so that the test cannot hang.
   bool RunWithDialog(DialogScript script, const std::function<void()>& action) {
-    g_script = std::move(script);
-    g_scriptRuns = 0;
-    UINT_PTR timer = SetTimer(nullptr, 0, 20, DriveDialog);
+    int line = ListView_GetNextItem(List(), -1, LVNI_FOCUSED);
+    const std::string title = ModifyRegisterTitle(strtoul(Cell(line, 0).c_str(), nullptr, 16));
+    bool ran = false;
+    ModalScript driver;
+    driver
+        .Then(title,
+              [&](HWND dialog) {
+                ran = true;
+                script(dialog);
+              })
+        .Then(title, [](HWND dialog) {
+          ADD_FAILURE() << "the Modify Register dialog was left open";
+          EndDialog(dialog, IDCANCEL);
+        });
     action();
-    KillTimer(nullptr, timer);
     PumpMessages();
-    return g_scriptRuns > 0;
+    return ran;
   }
 
   // What the user does inside the dialog.
