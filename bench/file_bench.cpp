@@ -13,7 +13,7 @@
 
 #include <chrono>
 
-#include "../cfg/record/record.h"
+#include "cfg/record/record.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "assignment.h"
+#include "cli/assignment.h"
 
 #include <ctype.h>
 
-#include "cfg/panel/settings.h"
+#include "cfg/pages/settings.h"
 #include "cfg/record/appcfg_import.h"
 #include "common/register_catalogue.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "command_line.h"
+#include "cli/command_line.h"
 
 enum ExitCode { kExitSuccess = 0, kExitFailure = 1, kExitUsage = 2 };
 

@@ -1,4 +1,4 @@
-#include "file_format.h"
+#include "cli/file_format.h"
 
 #include "common/text_read.h"
 

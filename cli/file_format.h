@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "command_line.h"
+#include "cli/command_line.h"
 
 // Number of CR and LF characters the bytes begin with.
 size_t LeadingLineEnds(const char* bytes, size_t length);

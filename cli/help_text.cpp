@@ -1,4 +1,4 @@
-#include "help_text.h"
+#include "cli/help_text.h"
 
 const char kVersionText[] = "qlccfg 1.0 - QLC56420 configuration on the command line\n";
 

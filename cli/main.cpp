@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "cfg/panel/paneldef.h"
-#include "command_line.h"
-#include "commands.h"
-#include "panel_folder.h"
-#include "program_path.h"
+#include "cli/command_line.h"
+#include "cli/commands.h"
+#include "cli/panel_folder.h"
+#include "cli/program_path.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> arguments(argv + 1, argv + argc);

@@ -1,4 +1,4 @@
-#include "panel_folder.h"
+#include "cli/panel_folder.h"
 
 #include <filesystem>
 

@@ -1,7 +1,7 @@
 #include <limits.h>
 #include <unistd.h>
 
-#include "program_path.h"
+#include "cli/program_path.h"
 
 std::string RunningProgramPath() {
   char path[PATH_MAX];

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "program_path.h"
+#include "cli/program_path.h"
 
 std::string RunningProgramPath() {
   char path[MAX_PATH];

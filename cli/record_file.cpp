@@ -1,9 +1,9 @@
-#include "record_file.h"
+#include "cli/record_file.h"
 
 #include "cfg/panel/clocks.h"
 #include "cfg/record/config_file.h"
 #include "cfg/record/file_io.h"
-#include "file_format.h"
+#include "cli/file_format.h"
 
 namespace {
 

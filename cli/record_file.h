@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "command_line.h"
+#include "cli/command_line.h"
 
 // Reads the file's record into the loaded and the working record and takes
 // the clock working values from it, as opening a file in the GUI does.

@@ -1,4 +1,4 @@
-#include "record_view.h"
+#include "cli/record_view.h"
 
 #include <stdarg.h>
 #include <stdio.h>

@@ -1,15 +1,15 @@
-#include "set_command.h"
+#include "cli/set_command.h"
 
 #include <string>
 
 #include "cfg/panel/clocks.h"
-#include "cfg/panel/panel_page.h"
+#include "cfg/pages/panel/panel_page.h"
 #include "cfg/panel/paneldef.h"
-#include "cfg/panel/settings.h"
+#include "cfg/pages/settings.h"
 #include "cfg/panel/timing.h"
 #include "cfg/record/record.h"
 #include "cfg/record/tracking.h"
-#include "cli_messages.h"
+#include "cli/cli_messages.h"
 #include "common/message.h"
 
 namespace {

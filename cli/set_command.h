@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "assignment.h"
+#include "cli/assignment.h"
 
 // Applies one assignment; false when it was refused (the refusal has been
 // reported). A refused panel entry leaves its registers as they were.

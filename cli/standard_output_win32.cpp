@@ -2,7 +2,7 @@
 #include <io.h>
 #include <stdio.h>
 
-#include "standard_output.h"
+#include "cli/standard_output.h"
 
 // Binary mode for the write, so that "\n" does not become CR LF a second time.
 bool WriteStandardOutputBytes(const std::string& bytes) {

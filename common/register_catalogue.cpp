@@ -1,4 +1,4 @@
-#include "register_catalogue.h"
+#include "common/register_catalogue.h"
 
 #include <string.h>
 

@@ -1,12 +1,12 @@
-#include "appcfg_writer.h"
+#include "cfg/export/appcfg_writer.h"
 
-#include "../../common/copyright.h"
-#include "../../common/register_catalogue.h"
-#include "../record/appcfg_import.h"
-#include "../record/record.h"
-#include "display_values.h"
-#include "panel_summary.h"
-#include "text_format.h"
+#include "cfg/export/display_values.h"
+#include "cfg/export/panel_summary.h"
+#include "cfg/export/text_format.h"
+#include "cfg/record/appcfg_import.h"
+#include "cfg/record/record.h"
+#include "common/copyright.h"
+#include "common/register_catalogue.h"
 
 namespace {
 

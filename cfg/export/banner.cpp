@@ -1,6 +1,6 @@
-#include "banner.h"
+#include "cfg/export/banner.h"
 
-#include "../../common/copyright.h"
+#include "common/copyright.h"
 
 static const char kDashedCommentLine[] =
     "//----------------------------------------------------------------------------";

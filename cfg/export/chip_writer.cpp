@@ -1,8 +1,8 @@
-#include "chip_writer.h"
+#include "cfg/export/chip_writer.h"
 
-#include "../../common/register_catalogue.h"
-#include "banner.h"
-#include "text_format.h"
+#include "cfg/export/banner.h"
+#include "cfg/export/text_format.h"
+#include "common/register_catalogue.h"
 
 std::string ChipHeaderText() {
   std::string text;

@@ -1,7 +1,7 @@
-#include "display_values.h"
+#include "cfg/export/display_values.h"
 
-#include "../panel/timing.h"
-#include "../record/record.h"
+#include "cfg/panel/timing.h"
+#include "cfg/record/record.h"
 
 unsigned ColourDepthBitsOfCode(unsigned code) {
   static const unsigned kBits[8] = {1, 2, 4, 8, 16, 16, 16, 16};

@@ -5,7 +5,7 @@
 
 #include <stdint.h>
 
-#include "../../common/hal_struct.h"
+#include "common/hal_struct.h"
 
 // Bits per pixel of a REG[70h] depth code (bits 2..0): 1, 2, 4, 8, and 16
 // for codes 4 to 7, the way the chip reads them.

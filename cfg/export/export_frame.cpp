@@ -1,10 +1,10 @@
-#include "export_frame.h"
+#include "cfg/export/export_frame.h"
 
 #include <filesystem>
 
-#include "../../common/message.h"
-#include "preview_viewer.h"
-#include "text_format.h"
+#include "cfg/export/preview_viewer.h"
+#include "cfg/export/text_format.h"
+#include "common/message.h"
 
 std::string PreviewExportPath(ExportKind kind) {
   std::error_code error;

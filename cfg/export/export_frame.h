@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "export_kinds.h"
+#include "cfg/export/export_kinds.h"
 
 // The temporary directory followed by the kind's preview name.
 std::string PreviewExportPath(ExportKind kind);

@@ -1,14 +1,14 @@
-#include "export_kinds.h"
+#include "cfg/export/export_kinds.h"
 
 #include <string.h>
 
-#include "appcfg_writer.h"
-#include "chip_writer.h"
-#include "csv_writer.h"
-#include "export_options.h"
-#include "generic_writer.h"
-#include "mode_writer.h"
-#include "text_format.h"
+#include "cfg/export/appcfg_writer.h"
+#include "cfg/export/chip_writer.h"
+#include "cfg/export/csv_writer.h"
+#include "cfg/export/export_options.h"
+#include "cfg/export/generic_writer.h"
+#include "cfg/export/mode_writer.h"
+#include "cfg/export/text_format.h"
 
 namespace {
 const FileFilter kHeaderFilter[kFileFilterCount] = {

@@ -1,4 +1,4 @@
-#include "export_options.h"
+#include "cfg/export/export_options.h"
 
 ExportOptions CurrentExportOptions = {0, 0, 0};
 

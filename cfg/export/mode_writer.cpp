@@ -1,13 +1,13 @@
-#include "mode_writer.h"
+#include "cfg/export/mode_writer.h"
 
-#include "../../common/register_catalogue.h"
-#include "../panel/timing.h"
-#include "../record/record.h"
-#include "banner.h"
-#include "display_values.h"
-#include "export_options.h"
-#include "panel_summary.h"
-#include "text_format.h"
+#include "cfg/export/banner.h"
+#include "cfg/export/display_values.h"
+#include "cfg/export/export_options.h"
+#include "cfg/export/panel_summary.h"
+#include "cfg/export/text_format.h"
+#include "cfg/panel/timing.h"
+#include "cfg/record/record.h"
+#include "common/register_catalogue.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "panel_summary.h"
+#include "cfg/export/panel_summary.h"
 
-#include "../panel/timing.h"
-#include "../record/record.h"
-#include "display_values.h"
-#include "text_format.h"
+#include "cfg/export/display_values.h"
+#include "cfg/export/text_format.h"
+#include "cfg/panel/timing.h"
+#include "cfg/record/record.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "preview_viewer.h"
+#include "cfg/export/preview_viewer.h"
 
 extern char** environ;
 

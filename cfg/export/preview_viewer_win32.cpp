@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "preview_viewer.h"
+#include "cfg/export/preview_viewer.h"
 
 bool StartPreviewViewer(const std::string& path, std::string* commandLine) {
   *commandLine = "NOTEPAD.EXE " + path;

@@ -1,11 +1,11 @@
-#include "text_format.h"
+#include "cfg/export/text_format.h"
 
 #include <stdarg.h>
 #include <stdio.h>
 
 #include <vector>
 
-#include "../record/record.h"
+#include "cfg/record/record.h"
 
 void AppendFormat(std::string& out, const char* format, ...) {
   va_list arguments;

@@ -1,6 +1,6 @@
-#include "clocks.h"
+#include "cfg/panel/clocks.h"
 
-#include "../record/record.h"
+#include "cfg/record/record.h"
 
 const uint32_t InputClockTable[kInputClockCount + 1] = {
     6000,  10000, 14318, 17734, 20000, 24000, 25000, 25175, 28318, 30000, 31500,  32000, 33000,

@@ -1,16 +1,14 @@
 // Predefined panels against the current settings: which panels the chip can
 // drive, which one the settings match, and writing a chosen one into the
-// registers. What the Panel page shows is reported through PanelPageView
-// (panel_page.h).
+// registers.
 #ifndef QLC_CFG_PANEL_MATCHING_H
 #define QLC_CFG_PANEL_MATCHING_H
 
 #include <string>
 #include <vector>
 
-#include "panel_page.h"
-#include "paneldef.h"
-#include "timing.h"
+#include "cfg/panel/paneldef.h"
+#include "cfg/panel/timing.h"
 
 // Page-wide matching state, kept for the whole run.
 struct PanelMatchState {
@@ -37,18 +35,9 @@ unsigned DataWidthCode(int bits);
 PanelRecord CurrentPanelRecord();
 bool MatchesPanel(const PanelRecord& candidate, const PanelRecord& current);
 
-extern const char kCustomPanelEntry[];
-
-void FillPredefinedPanelList(const PanelList& list, PanelPageView& view);
-// Returns the matched index or -1.
-int FindMatchingPanel(const PanelList& list, PanelPageView& view);
-enum PanelApplyResult {
-  kPanelNotApplied = 0,  // "Custom Panel" or a rejected panel: nothing changed
-  kPanelApplied,
-  kPanelAppliedWithoutPixelClock,  // the clock settings cannot give its pixel clock
-};
-// Writes the chosen panel into the registers and the pixel clock, then refills
-// the page from the registers: the page shows the panel's own polarities.
-PanelApplyResult ApplyPredefinedPanel(const PanelList& list, int index, PanelPageView& view);
+// Whether every field of the panel can be written into its register.
+bool PanelFitsRegisters(const PanelRecord& record);
+// Writes the panel's timings into the registers (the fields must fit).
+void WritePanelRegisters(const PanelRecord& record);
 
 #endif

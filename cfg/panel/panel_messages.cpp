@@ -1,9 +1,9 @@
-#include "panel_messages.h"
+#include "cfg/panel/panel_messages.h"
 
 #include <stdarg.h>
 #include <stdio.h>
 
-#include "../../common/message.h"
+#include "common/message.h"
 
 static void* g_panelMessageOwner = nullptr;
 static bool g_panelMessageShowing = false;

@@ -1,11 +1,11 @@
-#include "paneldef.h"
+#include "cfg/panel/paneldef.h"
 
 #include <assert.h>
 #include <errno.h>
 #include <stdlib.h>
 #include <string.h>
 
-#include "../../common/message.h"
+#include "common/message.h"
 
 enum { kLineBufferSize = 512, kPanelFieldCount = 24 };
 

@@ -1,13 +1,13 @@
-// The pixel-clock part of the timing model: where PCLK comes from, the list
-// of pixel clocks the current clock settings can give, and applying a choice.
+#include "cfg/panel/pixel_clock.h"
+
 #include <stdio.h>
 #include <string.h>
 
 #include <algorithm>
 
-#include "../record/record.h"
-#include "clocks.h"
-#include "timing.h"
+#include "cfg/panel/clocks.h"
+#include "cfg/panel/timing.h"
+#include "cfg/record/record.h"
 
 // Whether the input feeding the bus clock is fixed by the user.
 static bool BusInputFixed() {
@@ -136,26 +136,4 @@ void ApplyPixelClockChoice(uint32_t source, uint32_t divide) {
   }
   unsigned config = GetRegister(kRegPclkConfig) & ~0x70u;
   SetRegister(kRegPclkConfig, config | (PixelDivideCode(divide) << 4));
-}
-
-uint32_t LineOffsetWords() {
-  uint32_t length = (GetRegister(kRegSpecialEffects) & 1) ? GetPanelHeight() : GetPanelWidth();
-  switch (GetRegister(kRegDisplayMode) & 7) {
-    case 0:
-      return (length + 31) / 32;
-    case 1:
-      return (length + 15) / 16;
-    case 2:
-      return (length + 7) / 8;
-    case 3:
-      return length / 4;
-    default:
-      return length / 2;
-  }
-}
-
-void UpdateLineOffset() {
-  uint32_t words = LineOffsetWords();
-  SetRegister(kRegMainWinAddrOffset0, words & 0xFF);
-  SetRegister(kRegMainWinAddrOffset1, (words >> 8) & 0xFF);
 }

@@ -1,13 +1,14 @@
-#include "rules.h"
+#include "cfg/panel/rules.h"
 
 #include <algorithm>
 
-#include "../../common/message.h"
-#include "../../common/text_read.h"
-#include "../record/record.h"
-#include "panel_messages.h"
-#include "preference.h"
-#include "timing.h"
+#include "cfg/panel/display_layout.h"
+#include "cfg/panel/panel_messages.h"
+#include "cfg/panel/pixel_clock.h"
+#include "cfg/panel/timing.h"
+#include "cfg/record/record.h"
+#include "common/message.h"
+#include "common/text_read.h"
 
 static const EntryResult kRefused = {kEntryRefused, false, 0};
 

@@ -1,11 +1,11 @@
-#include "timing.h"
+#include "cfg/panel/timing.h"
 
 #include <stdio.h>
 
 #include <algorithm>
 
-#include "../record/record.h"
-#include "clocks.h"
+#include "cfg/panel/clocks.h"
+#include "cfg/record/record.h"
 
 unsigned GetRegisterPair(unsigned lowIndex) {
   return GetRegister(lowIndex) | ((GetRegister(lowIndex + 1) & 3) << 8);

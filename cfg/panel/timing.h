@@ -147,31 +147,4 @@ void GetFrameRateRange(uint32_t* lowest, uint32_t* highest);
 // and returns true, or leaves the total and returns false.
 bool SetHorizTotalForFrameRate(uint32_t rate, uint32_t* newTotal = nullptr);
 
-struct PixelClockSource {
-  uint32_t current;  // Scur
-  uint32_t fixed;    // Sfix, 0 while the source is free
-};
-PixelClockSource GetPixelClockSource();
-
-// ' 6.250   (50.000/8)': pixel clock and source in MHz with three decimals.
-std::string FormatPixelClockEntry(uint32_t source, uint32_t divide);
-// '%2d.%03d' of a frequency in kHz, e.g. ' 6.250'.
-std::string FormatFrequency(uint32_t kHz);
-
-struct PixelClockList {
-  std::vector<std::string> texts;  // sorted ascending, unique
-  int selected = -1;
-};
-PixelClockList BuildPixelClockList();
-
-// Source frequency and divide of a list text; false when the text is not one
-// of the candidates (an added current entry that is no table frequency).
-bool FindPixelClockChoice(const char* text, uint32_t* source, uint32_t* divide);
-// Writes the clock fields and REG[05h] bits 6:4 for a choice.
-void ApplyPixelClockChoice(uint32_t source, uint32_t divide);
-
-// Main window line offset in 32-bit words for the colour depth and rotation.
-uint32_t LineOffsetWords();
-void UpdateLineOffset();
-
 #endif

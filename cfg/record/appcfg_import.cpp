@@ -1,4 +1,4 @@
-#include "appcfg_import.h"
+#include "cfg/record/appcfg_import.h"
 
 #include <ctype.h>
 #include <stdio.h>
@@ -8,11 +8,11 @@
 #include <filesystem>
 #include <string>
 
-#include "../../common/hal_struct.h"
-#include "../../common/message.h"
-#include "../../common/register_catalogue.h"
-#include "file_io.h"
-#include "record.h"
+#include "cfg/record/file_io.h"
+#include "cfg/record/record.h"
+#include "common/hal_struct.h"
+#include "common/message.h"
+#include "common/register_catalogue.h"
 
 const FlagName kFlagNames[kFlagNameCount] = {
     {"fVALID_LCD", fVALID_LCD},         {"fFIXED_CLKI", fFIXED_CLKI},

@@ -1,13 +1,13 @@
-#include "binary_record.h"
+#include "cfg/record/binary_record.h"
 
 #include <string.h>
 
-#include "../../common/message.h"
-#include "byte_window.h"
-#include "file_messages.h"
-#include "id_search.h"
-#include "record.h"
-#include "save_target.h"
+#include "cfg/record/byte_window.h"
+#include "cfg/record/file_messages.h"
+#include "cfg/record/id_search.h"
+#include "cfg/record/record.h"
+#include "cfg/record/save_target.h"
+#include "common/message.h"
 
 namespace {
 

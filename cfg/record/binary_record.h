@@ -6,7 +6,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
-#include "../../common/hal_struct.h"
+#include "common/hal_struct.h"
 
 class ByteWindow;
 

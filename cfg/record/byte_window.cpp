@@ -1,12 +1,12 @@
-#include "byte_window.h"
+#include "cfg/record/byte_window.h"
 
 #include <string.h>
 
 #include <new>
 
-#include "../../common/message.h"
-#include "file_messages.h"
-#include "whole_file.h"
+#include "cfg/record/file_messages.h"
+#include "cfg/record/whole_file.h"
+#include "common/message.h"
 
 ByteWindow::ByteWindow(const uint8_t* bytes, size_t length)
     : data_(bytes), size_(length), length_(length) {}

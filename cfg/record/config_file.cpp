@@ -1,13 +1,13 @@
-#include "config_file.h"
+#include "cfg/record/config_file.h"
 
-#include "../../common/message.h"
-#include "../../common/text_read.h"
-#include "appcfg_import.h"
-#include "binary_record.h"
-#include "byte_window.h"
-#include "file_messages.h"
-#include "record.h"
-#include "srecord.h"
+#include "cfg/record/appcfg_import.h"
+#include "cfg/record/binary_record.h"
+#include "cfg/record/byte_window.h"
+#include "cfg/record/file_messages.h"
+#include "cfg/record/record.h"
+#include "cfg/record/srecord.h"
+#include "common/message.h"
+#include "common/text_read.h"
 
 bool IsSRecordFileName(const char* path) {
   return EndsWithNoCase(path, ".S9") || EndsWithNoCase(path, ".IDP") ||

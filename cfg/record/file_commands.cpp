@@ -1,4 +1,4 @@
-#include "file_commands.h"
+#include "cfg/record/file_commands.h"
 
 static const char kProgramName[] = "56420CFG";
 static const char kStartCaption[] = "QLC56420 Configuration Utility";

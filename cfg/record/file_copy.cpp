@@ -1,12 +1,12 @@
-#include "file_copy.h"
+#include "cfg/record/file_copy.h"
 
 #include <filesystem>
 #include <memory>
 #include <new>
 #include <string>
 
-#include "file_io.h"
-#include "save_io.h"
+#include "cfg/record/file_io.h"
+#include "cfg/record/save_io.h"
 
 namespace {
 

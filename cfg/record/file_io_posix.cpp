@@ -3,7 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "file_io.h"
+#include "cfg/record/file_io.h"
 
 // Each transfer stays well below what a single read or write accepts.
 static const size_t kMaxTransfer = size_t(1) << 30;

@@ -2,7 +2,7 @@
 #include <io.h>
 #include <windows.h>
 
-#include "file_io.h"
+#include "cfg/record/file_io.h"
 
 // ReadFile and WriteFile take 32-bit counts; larger transfers are split.
 static const DWORD kMaxTransfer = DWORD(1) << 30;

@@ -3,7 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "folder_listing.h"
+#include "cfg/record/folder_listing.h"
 
 const char kFolderSeparator = '/';
 

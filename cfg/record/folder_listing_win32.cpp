@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "folder_listing.h"
+#include "cfg/record/folder_listing.h"
 
 const char kFolderSeparator = '\\';
 

@@ -1,4 +1,4 @@
-#include "hex_decode.h"
+#include "cfg/record/hex_decode.h"
 
 #include <string.h>
 

@@ -1,4 +1,4 @@
-#include "id_search.h"
+#include "cfg/record/id_search.h"
 
 #include <stddef.h>
 #include <string.h>
@@ -7,7 +7,7 @@
 #include <emmintrin.h>
 #endif
 
-#include "../../common/hal_struct.h"
+#include "common/hal_struct.h"
 
 namespace {
 

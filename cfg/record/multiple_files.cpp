@@ -1,11 +1,11 @@
-#include "multiple_files.h"
+#include "cfg/record/multiple_files.h"
 
 #include <stdio.h>
 
-#include "../../common/message.h"
-#include "../../common/text_read.h"
-#include "config_file.h"
-#include "file_messages.h"
+#include "cfg/record/config_file.h"
+#include "cfg/record/file_messages.h"
+#include "common/message.h"
+#include "common/text_read.h"
 
 bool IsConfigurableFileName(const std::string& name) {
   static const char* const kExtensions[] = {".exe", ".s9", ".IDP", ".LVB", ".ELF"};

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "folder_listing.h"
+#include "cfg/record/folder_listing.h"
 
 #define MSG_NO_FILES_SELECTED "ERROR: No files selected!"
 

@@ -1,7 +1,7 @@
-#include "record.h"
+#include "cfg/record/record.h"
 
-#include "../../common/default_record.h"
-#include "../../common/message.h"
+#include "common/default_record.h"
+#include "common/message.h"
 
 const HAL_STRUCT kDefaultHalStruct = QLC_DEFAULT_HAL_STRUCT;
 HAL_STRUCT LoadedRecord = kDefaultHalStruct;

@@ -4,7 +4,7 @@
 #ifndef QLC_CFG_RECORD_RECORD_H
 #define QLC_CFG_RECORD_RECORD_H
 
-#include "../../common/hal_struct.h"
+#include "common/hal_struct.h"
 
 extern const HAL_STRUCT kDefaultHalStruct;
 extern HAL_STRUCT LoadedRecord;

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "file_io.h"
+#include "cfg/record/file_io.h"
 
 // Whether both names lead to one existing file (the same name, a link).
 bool NamesSameFile(const char* first, const char* second);

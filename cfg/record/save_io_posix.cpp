@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "save_io.h"
+#include "cfg/record/save_io.h"
 
 static int Descriptor(FileHandle file) {
   return static_cast<int>(file.value);

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "save_io.h"
-#include "wide_names.h"
+#include "cfg/record/save_io.h"
+#include "cfg/record/wide_names.h"
 
 bool NamesSameFile(const char* first, const char* second) {
   const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;

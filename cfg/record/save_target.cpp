@@ -1,14 +1,14 @@
-#include "save_target.h"
+#include "cfg/record/save_target.h"
 
 #include <memory>
 #include <new>
 
-#include "../../common/message.h"
-#include "file_copy.h"
-#include "file_io.h"
-#include "file_messages.h"
-#include "record.h"
-#include "save_io.h"
+#include "cfg/record/file_copy.h"
+#include "cfg/record/file_io.h"
+#include "cfg/record/file_messages.h"
+#include "cfg/record/record.h"
+#include "cfg/record/save_io.h"
+#include "common/message.h"
 
 bool PrepareSaveTarget(const char* source, const char** target) {
   if (!*target || !**target) {

@@ -6,7 +6,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
-#include "../../common/hal_struct.h"
+#include "common/hal_struct.h"
 
 // With a target (non-null, non-empty) copies source over it ("ERROR: could
 // not create file %s!" on failure, the target then as it was); without one

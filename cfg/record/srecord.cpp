@@ -1,4 +1,4 @@
-#include "srecord.h"
+#include "cfg/record/srecord.h"
 
 #include <string.h>
 
@@ -6,13 +6,13 @@
 #include <emmintrin.h>
 #endif
 
-#include "../../common/message.h"
-#include "byte_window.h"
-#include "file_messages.h"
-#include "hex_decode.h"
-#include "record.h"
-#include "save_target.h"
-#include "whole_file.h"
+#include "cfg/record/byte_window.h"
+#include "cfg/record/file_messages.h"
+#include "cfg/record/hex_decode.h"
+#include "cfg/record/record.h"
+#include "cfg/record/save_target.h"
+#include "cfg/record/whole_file.h"
+#include "common/message.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "tracking.h"
+#include "cfg/record/tracking.h"
 
 #include <stdio.h>
 #include <string.h>
 
-#include "../../common/message.h"
-#include "record.h"
+#include "cfg/record/record.h"
+#include "common/message.h"
 
 // Marks are kept by list position: the list's order never changes while a
 // file is open, so a position always names the same register.

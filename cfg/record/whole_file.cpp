@@ -1,9 +1,9 @@
-#include "whole_file.h"
+#include "cfg/record/whole_file.h"
 
 #include <new>
 
-#include "../../common/message.h"
-#include "file_messages.h"
+#include "cfg/record/file_messages.h"
+#include "common/message.h"
 
 bool OpenFileToRead(const char* path, FileHandle* file, uint64_t* length) {
   if (!OpenFileForReading(path, file)) {

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "file_io.h"
+#include "cfg/record/file_io.h"
 
 // Opens the regular file at path for reading and finds its length, leaving
 // the file pointer at the beginning. Failures are shown ("ERROR: open failed

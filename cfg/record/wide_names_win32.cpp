@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "wide_names.h"
+#include "cfg/record/wide_names.h"
 
 std::wstring WideFileName(const std::string& name) {
   int length = MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, nullptr, 0);

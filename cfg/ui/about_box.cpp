@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "../../common/copyright.h"
-#include "page_colours.h"
-#include "resource.h"
-#include "shell_dialogs.h"
+#include "cfg/ui/page_colours.h"
+#include "cfg/ui/resource.h"
+#include "cfg/ui/shell_dialogs.h"
+#include "common/copyright.h"
 
 static HBITMAP g_logo = nullptr;
 static HPALETTE g_palette = nullptr;

@@ -8,10 +8,10 @@
 
 #include <string>
 
-#include "../record/wide_names.h"
-#include "main_window.h"
-#include "message_box.h"
-#include "predefined_panels.h"
+#include "cfg/record/wide_names.h"
+#include "cfg/ui/main_window.h"
+#include "cfg/ui/message_box.h"
+#include "cfg/ui/predefined_panels.h"
 
 static std::string FileArgument() {
   int count = 0;

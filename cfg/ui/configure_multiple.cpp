@@ -5,11 +5,11 @@
 #include <shellapi.h>  // needs windows.h first
 // clang-format on
 
-#include "../record/multiple_files.h"
-#include "controls.h"
-#include "main_window.h"
-#include "resource.h"
-#include "shell_dialogs.h"
+#include "cfg/record/multiple_files.h"
+#include "cfg/ui/controls.h"
+#include "cfg/ui/main_window.h"
+#include "cfg/ui/resource.h"
+#include "cfg/ui/shell_dialogs.h"
 
 namespace {
 

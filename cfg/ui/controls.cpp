@@ -1,8 +1,8 @@
-#include "controls.h"
+#include "cfg/ui/controls.h"
 
 #include <commctrl.h>
 
-#include "../panel/panel_messages.h"
+#include "cfg/panel/panel_messages.h"
 
 std::string ControlText(HWND dialog, int id) {
   HWND control = GetDlgItem(dialog, id);

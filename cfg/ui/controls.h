@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "../panel/choice_list.h"
+#include "cfg/pages/choice_list.h"
 
 std::string ControlText(HWND dialog, int id);
 void SetControlText(HWND dialog, int id, const std::string& text);

@@ -8,12 +8,12 @@
 
 #include <string>
 
-#include "../export/export_frame.h"
-#include "../export/export_kinds.h"
-#include "../export/export_options.h"
-#include "export_options_dialog.h"
-#include "resource.h"
-#include "shell_dialogs.h"
+#include "cfg/export/export_frame.h"
+#include "cfg/export/export_kinds.h"
+#include "cfg/export/export_options.h"
+#include "cfg/ui/export_options_dialog.h"
+#include "cfg/ui/resource.h"
+#include "cfg/ui/shell_dialogs.h"
 
 namespace {
 

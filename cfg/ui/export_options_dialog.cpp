@@ -1,11 +1,11 @@
-#include "export_options_dialog.h"
+#include "cfg/ui/export_options_dialog.h"
 
 #include <commctrl.h>
 
-#include "../../common/text_read.h"
-#include "../export/export_options.h"
-#include "controls.h"
-#include "resource.h"
+#include "cfg/export/export_options.h"
+#include "cfg/ui/controls.h"
+#include "cfg/ui/resource.h"
+#include "common/text_read.h"
 
 static const int kModeNumberControls[] = {IDC_OPTIONS_MODE_LABEL, IDC_OPTIONS_MODE_NUMBER,
                                           IDC_OPTIONS_MODE_SPIN};

@@ -1,8 +1,8 @@
-#include "file_dialogs.h"
+#include "cfg/ui/file_dialogs.h"
 
 #include <commdlg.h>
 
-#include "../record/file_commands.h"
+#include "cfg/record/file_commands.h"
 
 // Description and pattern of each filter of the Open dialog, in order.
 static const char* const kOpenFilters[][2] = {

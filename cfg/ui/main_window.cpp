@@ -1,20 +1,20 @@
-#include "main_window.h"
+#include "cfg/ui/main_window.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
 
 #include <vector>
 
-#include "../panel/clocks.h"
-#include "../panel/rules.h"
-#include "../record/config_file.h"
-#include "../record/file_commands.h"
-#include "../record/wide_names.h"
-#include "file_dialogs.h"
-#include "page_table.h"
-#include "resource.h"
-#include "shell_dialogs.h"
-#include "tooltips.h"
+#include "cfg/panel/clocks.h"
+#include "cfg/panel/rules.h"
+#include "cfg/record/config_file.h"
+#include "cfg/record/file_commands.h"
+#include "cfg/record/wide_names.h"
+#include "cfg/ui/file_dialogs.h"
+#include "cfg/ui/page_table.h"
+#include "cfg/ui/resource.h"
+#include "cfg/ui/shell_dialogs.h"
+#include "cfg/ui/tooltips.h"
 
 static const char kWindowClass[] = "56420CFG";
 

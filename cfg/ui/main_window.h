@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "page_table.h"
+#include "cfg/ui/page_table.h"
 
 // Start-up: common controls, the window class "56420CFG", the main window from
 // dialog 101, its six tabs and the tooltips; shows the window, builds the

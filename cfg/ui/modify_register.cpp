@@ -1,13 +1,13 @@
 // Modify Register dialog: the entry and its radix buttons; reading, converting
 // and checking the value are the record logic's.
-#include "modify_register.h"
+#include "cfg/ui/modify_register.h"
 
-#include "../../common/register_catalogue.h"
-#include "../record/record.h"
-#include "../record/register_entry.h"
-#include "../record/tracking.h"
-#include "controls.h"
-#include "resource.h"
+#include "cfg/pages/registers/register_entry.h"
+#include "cfg/record/record.h"
+#include "cfg/record/tracking.h"
+#include "cfg/ui/controls.h"
+#include "cfg/ui/resource.h"
+#include "common/register_catalogue.h"
 
 // One dialog at a time: its register and the radix the entry is written in.
 static unsigned g_index = 0;

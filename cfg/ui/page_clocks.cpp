@@ -1,12 +1,12 @@
 // Clocks page: the lists and read-outs of a ClocksPage; every decision is the
 // clock logic's.
-#include "../panel/clocks_page.h"
-#include "../record/tracking.h"
-#include "controls.h"
-#include "page_colours.h"
-#include "page_table.h"
-#include "pages.h"
-#include "resource.h"
+#include "cfg/pages/clocks/clocks_page.h"
+#include "cfg/record/tracking.h"
+#include "cfg/ui/controls.h"
+#include "cfg/ui/page_colours.h"
+#include "cfg/ui/page_table.h"
+#include "cfg/ui/pages.h"
+#include "cfg/ui/resource.h"
 
 static_assert(
     IDC_CLOCKS_CLKI == kCtlClkiList && IDC_CLOCKS_CLKI2 == kCtlClki2List &&

@@ -1,4 +1,4 @@
-#include "page_colours.h"
+#include "cfg/ui/page_colours.h"
 
 const COLORREF kNoteColour = RGB(0, 0, 175);
 

@@ -1,12 +1,12 @@
 // General page: the platform whose decode addresses the record holds, or
 // addresses of the user's own.
-#include "../record/platforms.h"
-#include "../record/record.h"
-#include "controls.h"
-#include "page_colours.h"
-#include "page_table.h"
-#include "pages.h"
-#include "resource.h"
+#include "cfg/pages/general/platforms.h"
+#include "cfg/record/record.h"
+#include "cfg/ui/controls.h"
+#include "cfg/ui/page_colours.h"
+#include "cfg/ui/page_table.h"
+#include "cfg/ui/pages.h"
+#include "cfg/ui/resource.h"
 
 // The radio buttons of kPlatforms, in the table's order.
 static const int kPlatformButtons[kPlatformCount] = {

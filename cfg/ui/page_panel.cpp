@@ -8,17 +8,17 @@
 #include <commctrl.h>  // needs windows.h first
 // clang-format on
 
-#include "../../common/text_read.h"
-#include "../panel/matching.h"
-#include "../panel/panel_messages.h"
-#include "../panel/panel_page.h"
-#include "../panel/rules.h"
-#include "controls.h"
-#include "page_colours.h"
-#include "page_table.h"
-#include "pages.h"
-#include "predefined_panels.h"
-#include "resource.h"
+#include "cfg/pages/panel/panel_page.h"
+#include "cfg/panel/matching.h"
+#include "cfg/panel/panel_messages.h"
+#include "cfg/panel/rules.h"
+#include "cfg/ui/controls.h"
+#include "cfg/ui/page_colours.h"
+#include "cfg/ui/page_table.h"
+#include "cfg/ui/pages.h"
+#include "cfg/ui/predefined_panels.h"
+#include "cfg/ui/resource.h"
+#include "common/text_read.h"
 
 static_assert(IDC_PANEL_WIDTH == kCtlWidthList && IDC_PANEL_HEIGHT == kCtlHeightList &&
                   IDC_PANEL_HORIZ_TOTAL_SPIN == kCtlHorizTotalSpin &&

@@ -1,12 +1,12 @@
 // Panel Power page: the two LCD power sequencing delays, taken at close.
-#include "../panel/panel_messages.h"
-#include "../panel/panel_power.h"
-#include "../record/record.h"
-#include "../record/tracking.h"
-#include "controls.h"
-#include "page_table.h"
-#include "pages.h"
-#include "resource.h"
+#include "cfg/pages/panel_power/panel_power.h"
+#include "cfg/panel/panel_messages.h"
+#include "cfg/record/record.h"
+#include "cfg/record/tracking.h"
+#include "cfg/ui/controls.h"
+#include "cfg/ui/page_table.h"
+#include "cfg/ui/pages.h"
+#include "cfg/ui/resource.h"
 
 static_assert(IDC_POWER_OFF_DELAY == kCtlPowerOffDelay && IDC_POWER_ON_DELAY == kCtlPowerOnDelay,
               "the rule names the page's fields");

@@ -1,14 +1,14 @@
 // Preference page: rotation, colour depth and video invert reach the record
 // at once, with the start address and line offset kept in step.
-#include "../panel/preference.h"
-#include "../panel/timing.h"
-#include "../record/record.h"
-#include "../record/tracking.h"
-#include "controls.h"
-#include "page_colours.h"
-#include "page_table.h"
-#include "pages.h"
-#include "resource.h"
+#include "cfg/pages/preference/preference.h"
+#include "cfg/panel/timing.h"
+#include "cfg/record/record.h"
+#include "cfg/record/tracking.h"
+#include "cfg/ui/controls.h"
+#include "cfg/ui/page_colours.h"
+#include "cfg/ui/page_table.h"
+#include "cfg/ui/pages.h"
+#include "cfg/ui/resource.h"
 
 // Buttons by rotation code 0..3 and by colour depth code 0..4.
 static const int kRotationButtons[] = {IDC_PREFERENCE_ROTATE_0, IDC_PREFERENCE_ROTATE_90,

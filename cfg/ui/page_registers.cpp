@@ -7,14 +7,14 @@
 
 #include <algorithm>
 
-#include "../record/record.h"
-#include "../record/register_rows.h"
-#include "../record/tracking.h"
-#include "modify_register.h"
-#include "page_colours.h"
-#include "page_table.h"
-#include "pages.h"
-#include "resource.h"
+#include "cfg/pages/registers/register_rows.h"
+#include "cfg/record/record.h"
+#include "cfg/record/tracking.h"
+#include "cfg/ui/modify_register.h"
+#include "cfg/ui/page_colours.h"
+#include "cfg/ui/page_table.h"
+#include "cfg/ui/pages.h"
+#include "cfg/ui/resource.h"
 
 static const COLORREF kListColour = RGB(0, 255, 255);
 

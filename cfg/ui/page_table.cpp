@@ -1,7 +1,7 @@
-#include "page_table.h"
+#include "cfg/ui/page_table.h"
 
-#include "pages.h"
-#include "resource.h"
+#include "cfg/ui/pages.h"
+#include "cfg/ui/resource.h"
 
 const PageEntry kPages[kPageCount] = {
     {"General", IDD_GENERAL, GeneralPageProc, "Configure physical addresses."},

@@ -1,8 +1,8 @@
-#include "predefined_panels.h"
+#include "cfg/ui/predefined_panels.h"
 
 #include <windows.h>
 
-#include "../panel/matching.h"
+#include "cfg/panel/matching.h"
 
 static PanelList g_panels(QualifyPanel);
 

@@ -3,7 +3,7 @@
 #ifndef QLC_CFG_UI_PREDEFINED_PANELS_H
 #define QLC_CFG_UI_PREDEFINED_PANELS_H
 
-#include "../panel/paneldef.h"
+#include "cfg/panel/paneldef.h"
 
 void LoadPredefinedPanels();
 const PanelList& PredefinedPanels();

@@ -1,3 +1,3 @@
-#include "shell_dialogs.h"
+#include "cfg/ui/shell_dialogs.h"
 
 ShellDialogs CommandDialogs = {RunConfigureMultiple, RunExportDialog, RunAboutBox};

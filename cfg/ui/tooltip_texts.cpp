@@ -1,6 +1,6 @@
-#include "tooltip_texts.h"
+#include "cfg/ui/tooltip_texts.h"
 
-#include "resource.h"
+#include "cfg/ui/resource.h"
 
 namespace {
 

@@ -2,14 +2,14 @@
 // control is a tool identified by its window, with its text asked for on
 // demand (by the id of the control, from tooltip_texts); a message hook on the
 // user-interface thread relays the mouse to the tooltip window.
-#include "tooltips.h"
+#include "cfg/ui/tooltips.h"
 
 #include <commctrl.h>
 
-#include "main_window.h"
-#include "page_table.h"
-#include "resource.h"
-#include "tooltip_texts.h"
+#include "cfg/ui/main_window.h"
+#include "cfg/ui/page_table.h"
+#include "cfg/ui/resource.h"
+#include "cfg/ui/tooltip_texts.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "bmp/bmp_pixels.h"
 #include "sim/virtual_board.h"
-#include "test_bitmaps.h"
+#include "tests/bmp/test_bitmaps.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

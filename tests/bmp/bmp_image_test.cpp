@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "test_bitmaps.h"
+#include "tests/bmp/test_bitmaps.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <utility>
 
-#include "program_runner.h"
-#include "test_bitmaps.h"
+#include "tests/bmp/program_runner.h"
+#include "tests/bmp/test_bitmaps.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "program_runner.h"
-#include "test_bitmaps.h"
+#include "tests/bmp/program_runner.h"
+#include "tests/bmp/test_bitmaps.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

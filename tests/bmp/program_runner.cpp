@@ -1,4 +1,4 @@
-#include "program_runner.h"
+#include "tests/bmp/program_runner.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>

@@ -1,4 +1,4 @@
-#include "test_bitmaps.h"
+#include "tests/bmp/test_bitmaps.h"
 
 namespace {
 

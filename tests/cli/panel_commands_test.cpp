@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "qlccfg_runner.h"
+#include "tests/cli/qlccfg_runner.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cfg/record/record.h"
-#include "qlccfg_runner.h"
+#include "tests/cli/qlccfg_runner.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "qlccfg_runner.h"
+#include "tests/cli/qlccfg_runner.h"
 
 #include <stdlib.h>
 

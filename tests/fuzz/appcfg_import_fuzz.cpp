@@ -11,7 +11,7 @@
 
 #include "cfg/record/appcfg_import.h"
 #include "cfg/record/record.h"
-#include "fuzz_support.h"
+#include "tests/fuzz/fuzz_support.h"
 
 namespace {
 

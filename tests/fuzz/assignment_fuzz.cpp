@@ -18,7 +18,7 @@
 #include "cfg/record/tracking.h"
 #include "cli/assignment.h"
 #include "cli/set_command.h"
-#include "fuzz_support.h"
+#include "tests/fuzz/fuzz_support.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "cfg/record/binary_record.h"
 #include "cfg/record/config_file.h"
 #include "cfg/record/record.h"
-#include "fuzz_support.h"
+#include "tests/fuzz/fuzz_support.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

@@ -16,8 +16,8 @@
 
 #include "bmp/bmp_draw.h"
 #include "bmp/bmp_image.h"
-#include "fuzz_support.h"
 #include "sim/virtual_board.h"
+#include "tests/fuzz/fuzz_support.h"
 
 namespace {
 

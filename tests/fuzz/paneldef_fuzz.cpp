@@ -13,7 +13,7 @@
 
 #include "cfg/panel/matching.h"
 #include "cfg/panel/paneldef.h"
-#include "fuzz_support.h"
+#include "tests/fuzz/fuzz_support.h"
 
 namespace {
 

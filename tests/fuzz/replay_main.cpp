@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "fuzz_support.h"
+#include "tests/fuzz/fuzz_support.h"
 
 namespace fs = std::filesystem;
 

@@ -20,7 +20,7 @@
 #include "cfg/record/config_file.h"
 #include "cfg/record/record.h"
 #include "cfg/record/srecord.h"
-#include "fuzz_support.h"
+#include "tests/fuzz/fuzz_support.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "common/text_read.h"
-#include "fuzz_support.h"
+#include "tests/fuzz/fuzz_support.h"
 
 namespace {
 

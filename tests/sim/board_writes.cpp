@@ -1,4 +1,4 @@
-#include "board_writes.h"
+#include "tests/sim/board_writes.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "board_writes.h"
 #include "sim/chip_state.h"
+#include "tests/sim/board_writes.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <chrono>
 #include <string>
 
-#include "board_writes.h"
+#include "tests/sim/board_writes.h"
 #include "tests/support/temp_dir.h"
 
 #pragma GCC diagnostic push

@@ -1,4 +1,4 @@
-#include "environment.h"
+#include "tests/support/environment.h"
 
 #include <stdlib.h>
 

@@ -1,4 +1,4 @@
-#include "fifo.h"
+#include "tests/support/fifo.h"
 
 #ifdef _WIN32
 

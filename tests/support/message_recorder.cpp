@@ -1,4 +1,4 @@
-#include "message_recorder.h"
+#include "tests/support/message_recorder.h"
 
 #include "common/message.h"
 

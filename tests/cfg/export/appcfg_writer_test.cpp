@@ -10,7 +10,7 @@
 #include "cfg/record/appcfg_import.h"
 #include "cfg/record/record.h"
 #include "common/register_catalogue.h"
-#include "export_test_support.h"
+#include "tests/cfg/export/export_test_support.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

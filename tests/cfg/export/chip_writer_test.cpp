@@ -6,7 +6,7 @@
 
 #include "cfg/record/record.h"
 #include "common/register_catalogue.h"
-#include "export_test_support.h"
+#include "tests/cfg/export/export_test_support.h"
 
 namespace {
 const char kChipHeader[] =

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cfg/record/record.h"
-#include "export_test_support.h"
+#include "tests/cfg/export/export_test_support.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "export_test_support.h"
+#include "tests/cfg/export/export_test_support.h"
 
 #include <stdio.h>
 

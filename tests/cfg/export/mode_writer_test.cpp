@@ -7,7 +7,7 @@
 #include "cfg/export/export_kinds.h"
 #include "cfg/export/export_options.h"
 #include "cfg/record/record.h"
-#include "export_test_support.h"
+#include "tests/cfg/export/export_test_support.h"
 
 namespace {
 

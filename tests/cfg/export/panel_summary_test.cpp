@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cfg/record/record.h"
-#include "export_test_support.h"
+#include "tests/cfg/export/export_test_support.h"
 #include "tests/support/message_recorder.h"
 
 namespace {

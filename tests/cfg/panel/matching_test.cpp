@@ -8,10 +8,11 @@
 
 #include <utility>
 
+#include "cfg/pages/panel/panel_page.h"
+#include "cfg/pages/preference/preference.h"
 #include "cfg/panel/clocks.h"
-#include "cfg/panel/preference.h"
 #include "cfg/panel/rules.h"
-#include "panel_fixture.h"
+#include "tests/cfg/panel/panel_fixture.h"
 #include "tests/support/temp_dir.h"
 
 using Texts = std::vector<std::string>;

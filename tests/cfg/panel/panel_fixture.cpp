@@ -1,7 +1,7 @@
-#include "panel_fixture.h"
+#include "tests/cfg/panel/panel_fixture.h"
 
+#include "cfg/pages/clocks/clocks_page.h"
 #include "cfg/panel/clocks.h"
-#include "cfg/panel/clocks_page.h"
 #include "cfg/panel/matching.h"
 #include "cfg/panel/panel_messages.h"
 

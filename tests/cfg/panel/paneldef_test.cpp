@@ -5,7 +5,7 @@
 #include <stdlib.h>
 
 #include "cfg/panel/matching.h"
-#include "panel_fixture.h"
+#include "tests/cfg/panel/panel_fixture.h"
 #include "tests/support/temp_dir.h"
 
 using PanelDefTest = PanelTest;

@@ -2,11 +2,11 @@
 // the silent corrections, the video-memory check and the three timing rules.
 #include "cfg/panel/rules.h"
 
+#include "cfg/pages/preference/preference.h"
 #include "cfg/panel/panel_messages.h"
-#include "cfg/panel/preference.h"
 #include "cfg/panel/timing.h"
 #include "common/message.h"
-#include "panel_fixture.h"
+#include "tests/cfg/panel/panel_fixture.h"
 
 using RulesTest = PanelTest;
 using Texts = std::vector<std::string>;

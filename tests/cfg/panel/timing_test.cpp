@@ -5,7 +5,9 @@
 #include <algorithm>
 
 #include "cfg/panel/clocks.h"
-#include "panel_fixture.h"
+#include "cfg/panel/display_layout.h"
+#include "cfg/panel/pixel_clock.h"
+#include "tests/cfg/panel/panel_fixture.h"
 
 using TimingTest = PanelTest;
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "record_files.h"
+#include "tests/cfg/record/record_files.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_dir.h"
 

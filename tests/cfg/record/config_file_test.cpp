@@ -11,7 +11,7 @@
 #include "cfg/record/record.h"
 #include "cfg/record/whole_file.h"
 #include "common/message.h"
-#include "record_files.h"
+#include "tests/cfg/record/record_files.h"
 #include "tests/support/fifo.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_dir.h"

@@ -1,6 +1,6 @@
 // The platform's own file layer, compiled here under other names, behind
 // functions of the layer's names that fail when a test says so.
-#include "failing_file_io.h"
+#include "tests/cfg/record/failing_file_io.h"
 
 #define OpenFileForReading PlatformOpenFileForReading
 #define OpenExistingFileForWriting PlatformOpenExistingFileForWriting

@@ -9,7 +9,7 @@
 #include "cfg/record/binary_record.h"
 #include "cfg/record/record.h"
 #include "common/message.h"
-#include "record_files.h"
+#include "tests/cfg/record/record_files.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_dir.h"
 

@@ -10,7 +10,7 @@
 
 #include "cfg/record/config_file.h"
 #include "cfg/record/record.h"
-#include "record_files.h"
+#include "tests/cfg/record/record_files.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "record_files.h"
+#include "tests/cfg/record/record_files.h"
 
 #include <stdio.h>
 #include <string.h>

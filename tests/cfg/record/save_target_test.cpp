@@ -22,8 +22,8 @@
 #include "cfg/record/config_file.h"
 #include "cfg/record/record.h"
 #include "cfg/record/srecord.h"
-#include "failing_file_io.h"
-#include "record_files.h"
+#include "tests/cfg/record/failing_file_io.h"
+#include "tests/cfg/record/record_files.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_dir.h"
 

@@ -15,7 +15,7 @@
 #include "cfg/record/byte_window.h"
 #include "cfg/record/record.h"
 #include "common/message.h"
-#include "record_files.h"
+#include "tests/cfg/record/record_files.h"
 #include "tests/support/message_recorder.h"
 
 namespace {

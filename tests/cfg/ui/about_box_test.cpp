@@ -3,8 +3,8 @@
 #include "cfg/ui/page_colours.h"
 #include "cfg/ui/resource.h"
 #include "common/copyright.h"
-#include "modal_driver.h"
-#include "window_driver.h"
+#include "tests/cfg/ui/modal_driver.h"
+#include "tests/cfg/ui/window_driver.h"
 
 using Texts = std::vector<std::string>;
 

@@ -24,7 +24,7 @@
 #include "cfg/ui/resource.h"
 #include "cfg/ui/shell_dialogs.h"
 #include "common/message.h"
-#include "modal_driver.h"
+#include "tests/cfg/ui/modal_driver.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include "cfg/ui/resource.h"
 #include "cfg/ui/shell_dialogs.h"
 #include "common/message.h"
-#include "modal_driver.h"
+#include "tests/cfg/ui/modal_driver.h"
+#include "tests/cfg/ui/window_driver.h"
 #include "tests/support/temp_dir.h"
-#include "window_driver.h"
 
 using Texts = std::vector<std::string>;
 

@@ -13,9 +13,9 @@
 #include "cfg/record/record.h"
 #include "cfg/ui/resource.h"
 #include "cfg/ui/shell_dialogs.h"
-#include "modal_driver.h"
+#include "tests/cfg/ui/modal_driver.h"
+#include "tests/cfg/ui/window_driver.h"
 #include "tests/support/temp_dir.h"
-#include "window_driver.h"
 
 using Texts = std::vector<std::string>;
 

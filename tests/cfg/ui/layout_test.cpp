@@ -8,7 +8,7 @@
 #include "cfg/record/record.h"
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/resource.h"
-#include "window_driver.h"
+#include "tests/cfg/ui/window_driver.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/resource.h"
 #include "tests/cfg/record/record_files.h"
+#include "tests/cfg/ui/window_driver.h"
 #include "tests/support/temp_dir.h"
-#include "window_driver.h"
 
 using Texts = std::vector<std::string>;
 

@@ -1,4 +1,4 @@
-#include "modal_driver.h"
+#include "tests/cfg/ui/modal_driver.h"
 
 #include <dlgs.h>  // after windows.h (modal_driver.h)
 

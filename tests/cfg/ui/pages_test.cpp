@@ -13,7 +13,7 @@
 #include "cfg/ui/page_colours.h"
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/resource.h"
-#include "window_driver.h"
+#include "tests/cfg/ui/window_driver.h"
 
 using Texts = std::vector<std::string>;
 

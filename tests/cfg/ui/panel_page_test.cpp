@@ -20,8 +20,8 @@
 #include "cfg/ui/resource.h"
 #include "common/message.h"
 #include "tests/bmp/test_bitmaps.h"
+#include "tests/cfg/ui/window_driver.h"
 #include "tests/support/temp_dir.h"
-#include "window_driver.h"
 
 using Texts = std::vector<std::string>;
 

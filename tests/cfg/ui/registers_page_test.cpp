@@ -8,14 +8,14 @@
 
 #include <functional>
 
+#include "cfg/pages/registers/register_entry.h"
 #include "cfg/panel/timing.h"
 #include "cfg/record/record.h"
-#include "cfg/record/register_entry.h"
 #include "cfg/ui/page_colours.h"
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/resource.h"
-#include "modal_driver.h"
-#include "window_driver.h"
+#include "tests/cfg/ui/modal_driver.h"
+#include "tests/cfg/ui/window_driver.h"
 
 using Texts = std::vector<std::string>;
 

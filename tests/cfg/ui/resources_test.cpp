@@ -3,7 +3,7 @@
 #include <stdlib.h>
 
 #include "cfg/ui/resource.h"
-#include "window_driver.h"
+#include "tests/cfg/ui/window_driver.h"
 
 namespace {
 

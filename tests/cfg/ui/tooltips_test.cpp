@@ -12,7 +12,7 @@
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/resource.h"
 #include "cfg/ui/tooltip_texts.h"
-#include "window_driver.h"
+#include "tests/cfg/ui/window_driver.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "window_driver.h"
+#include "tests/cfg/ui/window_driver.h"
 
 #include <commctrl.h>
 
-#include "cfg/panel/clocks_page.h"
+#include "cfg/pages/clocks/clocks_page.h"
 #include "cfg/record/binary_record.h"
 #include "cfg/record/record.h"
 #include "cfg/record/tracking.h"

@@ -1,9 +1,9 @@
 // The Panel Power page's delays on the record.
-#include "cfg/panel/panel_power.h"
+#include "cfg/pages/panel_power/panel_power.h"
 
 #include "cfg/panel/panel_messages.h"
 #include "common/message.h"
-#include "panel_fixture.h"
+#include "tests/cfg/panel/panel_fixture.h"
 
 using PanelPowerTest = PanelTest;
 using Texts = std::vector<std::string>;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "choice_list.h"
+#include "cfg/pages/choice_list.h"
 
 // Resource ids of the page's controls.
 enum ClocksControlId {

@@ -1,10 +1,10 @@
-#include "platforms.h"
+#include "cfg/pages/general/platforms.h"
 
 #include <stdio.h>
 
-#include "../../common/message.h"
-#include "../../common/text_read.h"
-#include "record.h"
+#include "cfg/record/record.h"
+#include "common/message.h"
+#include "common/text_read.h"
 
 const Platform kPlatforms[kPlatformCount] = {
     {"Vantor QEB56420A/B", 0, 0},

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "../../common/hal_struct.h"
+#include "common/hal_struct.h"
 
 enum RegisterColumn {
   kRegisterIndexColumn,

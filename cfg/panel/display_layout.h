@@ -1,7 +1,8 @@
-// The Preference page's record logic: rotation, colour depth and video
-// invert, keeping the main window's start address and line offset in step.
-#ifndef QLC_CFG_PANEL_PREFERENCE_H
-#define QLC_CFG_PANEL_PREFERENCE_H
+// Where the main window's picture lies in display memory: the rotation and
+// colour depth the chip shows it at, its start address and its line offset,
+// kept in step with the panel size.
+#ifndef QLC_CFG_PANEL_DISPLAY_LAYOUT_H
+#define QLC_CFG_PANEL_DISPLAY_LAYOUT_H
 
 #include <stdint.h>
 
@@ -15,18 +16,14 @@ uint32_t BitsPerPixel();       // 2 ^ colour depth code
 // Main window start address in 32-bit words for a rotation and the current
 // size and depth. An address that would fall below 0 is 0.
 uint32_t MainWindowStartAddress(unsigned rotation);
+void SetMainWindowStartAddress(uint32_t words);
 
-// Rotation code 0..3: REG[71h], the start address and the (truncated) line
-// offset of that rotation.
-void SetRotation(unsigned rotation);
+// Main window line offset in 32-bit words for the colour depth and rotation.
+uint32_t LineOffsetWords();
+void UpdateLineOffset();
+
 // The start address for the current rotation and UpdateLineOffset: after a
 // change of the colour depth, the width or the height.
 void UpdateMainWindowLayout();
-
-// Colour depth code 0..4: REG[70h], the start address and UpdateLineOffset.
-// Other codes are refused (false) and change nothing.
-bool SetColorDepth(unsigned code);
-void SetSoftwareInvert(bool on);  // REG[70h] bit 4
-void SetHardwareInvert(bool on);  // REG[70h] bit 5
 
 #endif

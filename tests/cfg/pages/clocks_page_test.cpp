@@ -1,10 +1,10 @@
 // The Clocks page's fill, change and close steps over a ClocksPage.
-#include "cfg/panel/clocks_page.h"
+#include "cfg/pages/clocks/clocks_page.h"
 
 #include "cfg/panel/clocks.h"
 #include "cfg/panel/timing.h"
 #include "common/message.h"
-#include "panel_fixture.h"
+#include "tests/cfg/panel/panel_fixture.h"
 
 using Texts = std::vector<std::string>;
 

@@ -1,10 +1,10 @@
 // Rotation and colour depth on the record, and settings applied by name.
-#include "cfg/panel/preference.h"
+#include "cfg/pages/preference/preference.h"
 
+#include "cfg/pages/settings.h"
 #include "cfg/panel/panel_messages.h"
-#include "cfg/panel/settings.h"
 #include "cfg/panel/timing.h"
-#include "panel_fixture.h"
+#include "tests/cfg/panel/panel_fixture.h"
 
 using PreferenceTest = PanelTest;
 using Texts = std::vector<std::string>;

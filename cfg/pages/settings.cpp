@@ -1,16 +1,16 @@
-#include "settings.h"
+#include "cfg/pages/settings.h"
 
 #include <ctype.h>
 #include <stdint.h>
 
 #include <string>
 
-#include "../../common/message.h"
-#include "../../common/text_read.h"
-#include "panel_messages.h"
-#include "preference.h"
-#include "rules.h"
-#include "timing.h"
+#include "cfg/pages/preference/preference.h"
+#include "cfg/panel/panel_messages.h"
+#include "cfg/panel/rules.h"
+#include "cfg/panel/timing.h"
+#include "common/message.h"
+#include "common/text_read.h"
 
 const char* const kPanelSettingNames[] = {
     "Width",     "Height",      "HorizTotal",  "VertTotal",    "HorizStart",

@@ -1,8 +1,8 @@
-#include "register_rows.h"
+#include "cfg/pages/registers/register_rows.h"
 
 #include <stdio.h>
 
-#include "../../common/register_catalogue.h"
+#include "common/register_catalogue.h"
 
 const RegisterColumnInfo kRegisterColumns[kRegisterColumnCount] = {
     {"Register", 52}, {"Hex", 36}, {"Bin", 68}, {"Dec", 36}, {"Register Name", 280},

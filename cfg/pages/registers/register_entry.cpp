@@ -1,11 +1,11 @@
-#include "register_entry.h"
+#include "cfg/pages/registers/register_entry.h"
 
 #include <stdint.h>
 #include <stdio.h>
 
-#include "../../common/message.h"
-#include "../../common/text_read.h"
-#include "record.h"
+#include "cfg/record/record.h"
+#include "common/message.h"
+#include "common/text_read.h"
 
 std::string ModifyRegisterTitle(unsigned index) {
   char title[32];

@@ -1,4 +1,4 @@
-#include "cfg/record/register_entry.h"
+#include "cfg/pages/registers/register_entry.h"
 
 #include <gtest/gtest.h>
 

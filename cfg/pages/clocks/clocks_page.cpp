@@ -1,13 +1,13 @@
-#include "clocks_page.h"
+#include "cfg/pages/clocks/clocks_page.h"
 
 #include <stdio.h>
 #include <stdlib.h>
 
-#include "../../common/message.h"
-#include "../../common/text_read.h"
-#include "../record/record.h"
-#include "clocks.h"
-#include "timing.h"
+#include "cfg/panel/clocks.h"
+#include "cfg/panel/timing.h"
+#include "cfg/record/record.h"
+#include "common/message.h"
+#include "common/text_read.h"
 
 bool Clki2BusClockOption = false;
 

@@ -1,10 +1,10 @@
-#include "panel_power.h"
+#include "cfg/pages/panel_power/panel_power.h"
 
 #include <stdint.h>
 
-#include "../../common/text_read.h"
-#include "../record/record.h"
-#include "panel_messages.h"
+#include "cfg/panel/panel_messages.h"
+#include "cfg/record/record.h"
+#include "common/text_read.h"
 
 // The integer result counts every digit ("1.5" gives 15).
 static bool ReadDelay(const char* text, uint16_t* delay) {

@@ -1,5 +1,5 @@
 // The General page's platform table and the address rule, on the record.
-#include "cfg/record/platforms.h"
+#include "cfg/pages/general/platforms.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "cfg/record/register_rows.h"
+#include "cfg/pages/registers/register_rows.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The Panel page's record logic: filling, opening, the refill after a chosen
 // panel and leaving, as the page and qlccfg run them.
-#include "cfg/panel/panel_page.h"
+#include "cfg/pages/panel/panel_page.h"
 
 #include "cfg/panel/matching.h"
 #include "cfg/panel/panel_messages.h"
 #include "cfg/panel/rules.h"
 #include "cfg/record/tracking.h"
-#include "panel_fixture.h"
+#include "tests/cfg/panel/panel_fixture.h"
 #include "tests/support/temp_dir.h"
 
 using Texts = std::vector<std::string>;

@@ -1,10 +1,8 @@
-#include "panel_page.h"
+#include "cfg/pages/panel/panel_view.h"
 
 #include <algorithm>
 
-#include "../record/tracking.h"
-#include "matching.h"
-#include "rules.h"
+#include "cfg/panel/rules.h"
 
 SpinSetting HorizTotalSpin() {
   // A width near 1024 can need a total beyond what REG[12h] holds; the range
@@ -70,29 +68,4 @@ PanelPageFill FillPanelPageFromRegisters() {
   fill.fpframeStart = {0, kMaxFpframeStart, GetFpframeStart()};
   fill.fpframeWidth = {1, kMaxFpframeWidth, GetFpframeWidth()};
   return fill;
-}
-
-void OpenPanelPage(const PanelList& list, PanelPageView& view) {
-  MarkPanelSettingsChanged();
-  view.ShowPixelClockList(BuildPixelClockList());
-  view.ShowPanelSettings(FillPanelPageFromRegisters());
-  FillPredefinedPanelList(list, view);
-  view.ShowFrameRateList(BuildFrameRateList());
-  FindMatchingPanel(list, view);
-  bool sixteenBitAllowed = Apply16BitRule();
-  view.ShowDataWidth(GetDataWidthCode(), sixteenBitAllowed);
-}
-
-PanelPageLeaveEntries ShownPanelPageEntries() {
-  return {GetFplineHigh(), GetFpframeHigh(), std::to_string(GetPanelHeight()),
-          std::to_string(GetPanelWidth())};
-}
-
-bool LeavePanelPage(const PanelPageLeaveEntries& entries) {
-  SetFplineHigh(entries.fplineHigh);
-  SetFpframeHigh(entries.fpframeHigh);
-  if (!CheckPanelOnLeave(entries.heightText.c_str(), entries.widthText.c_str())) return false;
-  SetKVrxGpioBits();
-  ReportRecalculatedRegisters();
-  return true;
 }

@@ -1,0 +1,20 @@
+// The Preference page's record logic: rotation, colour depth and video
+// invert, keeping the main window's start address and line offset in step.
+#ifndef QLC_CFG_PAGES_PREFERENCE_PREFERENCE_H
+#define QLC_CFG_PAGES_PREFERENCE_PREFERENCE_H
+
+#include <stdint.h>
+
+#include "cfg/panel/display_layout.h"
+
+// Rotation code 0..3: REG[71h], the start address and the (truncated) line
+// offset of that rotation.
+void SetRotation(unsigned rotation);
+
+// Colour depth code 0..4: REG[70h], the start address and UpdateLineOffset.
+// Other codes are refused (false) and change nothing.
+bool SetColorDepth(unsigned code);
+void SetSoftwareInvert(bool on);  // REG[70h] bit 4
+void SetHardwareInvert(bool on);  // REG[70h] bit 5
+
+#endif
