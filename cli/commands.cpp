@@ -6,26 +6,26 @@
 #include <string>
 #include <vector>
 
-#include "cli/assignment.h"
 #include "cfg/export/export_frame.h"
 #include "cfg/export/export_kinds.h"
 #include "cfg/export/export_options.h"
 #include "cfg/export/panel_summary.h"
 #include "cfg/export/text_format.h"
-#include "cfg/panel/matching.h"
 #include "cfg/pages/panel/panel_page.h"
+#include "cfg/panel/matching.h"
 #include "cfg/panel/paneldef.h"
 #include "cfg/panel/rules.h"
 #include "cfg/record/appcfg_import.h"
 #include "cfg/record/file_messages.h"
 #include "cfg/record/record.h"
+#include "cli/assignment.h"
 #include "cli/cli_messages.h"
-#include "common/message.h"
 #include "cli/help_text.h"
 #include "cli/record_file.h"
 #include "cli/record_view.h"
 #include "cli/set_command.h"
 #include "cli/standard_output.h"
+#include "common/message.h"
 
 namespace {
 

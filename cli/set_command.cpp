@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "cfg/panel/clocks.h"
 #include "cfg/pages/panel/panel_page.h"
-#include "cfg/panel/paneldef.h"
 #include "cfg/pages/settings.h"
+#include "cfg/panel/clocks.h"
+#include "cfg/panel/paneldef.h"
 #include "cfg/panel/timing.h"
 #include "cfg/record/record.h"
 #include "cfg/record/tracking.h"
