@@ -37,15 +37,15 @@ int Outcome(bool succeeded) {
   return succeeded ? kExitSuccess : kExitFailure;
 }
 
-int RunShow(const Command& command) {
-  if (!OpenRecordFile(command.file, command.format)) return kExitFailure;
-  std::string summary = PanelSummary();
-  std::string text = command.json ? FormatRecordJson(WorkingRecord, summary)
-                                  : FormatRecordText(WorkingRecord, summary);
+int RunShow(Configuration& config, const Command& command) {
+  if (!OpenRecordFile(config, command.file, command.format)) return kExitFailure;
+  std::string summary = PanelSummary(config);
+  std::string text = command.json ? FormatRecordJson(config.WorkingRecord, summary)
+                                  : FormatRecordText(config.WorkingRecord, summary);
   return Outcome(WriteStandardOutput(text));
 }
 
-int RunSet(const Command& command) {
+int RunSet(Configuration& config, const Command& command) {
   std::vector<Assignment> assignments;
   for (const std::string& word : command.assignments) {
     Assignment assignment;
@@ -56,10 +56,10 @@ int RunSet(const Command& command) {
     }
     assignments.push_back(assignment);
   }
-  if (!OpenRecordFile(command.file, command.format)) return kExitFailure;
+  if (!OpenRecordFile(config, command.file, command.format)) return kExitFailure;
   // A refused assignment leaves the file as it was.
-  if (!ApplyAssignments(assignments)) return kExitFailure;
-  return Outcome(SaveRecordFile(command.file, command.output, command.format, false));
+  if (!ApplyAssignments(config, assignments)) return kExitFailure;
+  return Outcome(SaveRecordFile(config, command.file, command.output, command.format, false));
 }
 
 bool LoadPanels(const Command& command, PanelList* list) {
@@ -120,7 +120,7 @@ int FindPanel(const PanelList& list, const std::string& name) {
   return -1;
 }
 
-int RunApplyPanel(const Command& command) {
+int RunApplyPanel(Configuration& config, const Command& command) {
   PanelList list(QualifyPanel);
   if (!LoadPanels(command, &list)) return kExitFailure;
   if (list.Count() == 0) {
@@ -132,59 +132,61 @@ int RunApplyPanel(const Command& command) {
     ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_PANEL_NOT_FOUND, command.panelName.c_str());
     return kExitFailure;
   }
-  if (!OpenRecordFile(command.file, command.format)) return kExitFailure;
+  if (!OpenRecordFile(config, command.file, command.format)) return kExitFailure;
   // As on the Panel page: open it, choose the panel, leave it.
   ConsolePanelView view;
-  OpenPanelPage(list, view);
-  PanelApplyResult applied = ApplyPredefinedPanel(list, index, view);
+  OpenPanelPage(config, list, view);
+  PanelApplyResult applied = ApplyPredefinedPanel(config, list, index, view);
   if (applied == kPanelNotApplied) return kExitFailure;
   if (applied == kPanelAppliedWithoutPixelClock && !command.keepPixelClock) {
     // A build script must not get a panel running at some other clock.
     ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_PIXEL_CLOCK_UNAVAILABLE);
     return kExitFailure;
   }
-  if (!LeavePanelPage(ShownPanelPageEntries())) return kExitFailure;
-  return Outcome(SaveRecordFile(command.file, command.output, command.format, false));
+  if (!LeavePanelPage(config, ShownPanelPageEntries(config))) return kExitFailure;
+  return Outcome(SaveRecordFile(config, command.file, command.output, command.format, false));
 }
 
-int RunCheck(const Command& command) {
-  if (!OpenRecordFile(command.file, command.format)) return kExitFailure;
-  int failed = WarnAboutTimingRules();
-  if (!CheckVideoMemory()) ++failed;
+int RunCheck(Configuration& config, const Command& command) {
+  if (!OpenRecordFile(config, command.file, command.format)) return kExitFailure;
+  int failed = WarnAboutTimingRules(config);
+  if (!CheckVideoMemory(config)) ++failed;
   return Outcome(failed == 0);
 }
 
-int RunExport(const Command& command) {
-  if (!OpenRecordFile(command.file, command.format)) return kExitFailure;
-  CurrentExportOptions.softwareCursor = command.softwareCursor ? 1 : 0;
-  CurrentExportOptions.softwareBlitEmulation = command.softwareBlit ? 1 : 0;
-  SetExportModeNumber(static_cast<int>(command.modeNumber));
+int RunExport(Configuration& config, const Command& command) {
+  if (!OpenRecordFile(config, command.file, command.format)) return kExitFailure;
+  config.Export.softwareCursor = command.softwareCursor ? 1 : 0;
+  config.Export.softwareBlitEmulation = command.softwareBlit ? 1 : 0;
+  SetExportModeNumber(config, static_cast<int>(command.modeNumber));
   if (command.hasOutput && command.output == "-") {
     // The same bytes the file would get.
-    if (WriteStandardOutputBytes(WithCrLf(ExportText(command.exportKind)))) return kExitSuccess;
+    if (WriteStandardOutputBytes(WithCrLf(ExportText(config, command.exportKind))))
+      return kExitSuccess;
     ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_STDOUT_FAILED);
     return kExitFailure;
   }
-  std::string path = command.hasOutput ? command.output : DefaultExportFileName(command.exportKind);
-  return Outcome(WriteExport(command.exportKind, path.c_str()));
+  std::string path =
+      command.hasOutput ? command.output : DefaultExportFileName(config, command.exportKind);
+  return Outcome(WriteExport(config, command.exportKind, path.c_str()));
 }
 
-int RunImport(const Command& command) {
-  if (!OpenRecordFile(command.file, command.format)) return kExitFailure;
-  if (!ImportAppcfg(command.header.c_str())) {
+int RunImport(Configuration& config, const Command& command) {
+  if (!OpenRecordFile(config, command.file, command.format)) return kExitFailure;
+  if (!ImportAppcfg(config, command.header.c_str())) {
     ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_NOT_CONFIGURABLE, command.header.c_str());
     return kExitFailure;
   }
-  return Outcome(SaveRecordFile(command.file, command.output, command.format, false));
+  return Outcome(SaveRecordFile(config, command.file, command.output, command.format, false));
 }
 
-int RunConfigure(const Command& command) {
-  if (!OpenRecordFile(command.file, command.format)) return kExitFailure;
+int RunConfigure(Configuration& config, const Command& command) {
+  if (!OpenRecordFile(config, command.file, command.format)) return kExitFailure;
   // As from the menu: the timing rules warn first and never stop the command.
-  WarnAboutTimingRules();
+  WarnAboutTimingRules(config);
   bool allWritten = true;
   for (const std::string& target : command.targets) {
-    if (!SaveRecordFile(target, std::string(), command.format, command.preserveAddresses)) {
+    if (!SaveRecordFile(config, target, std::string(), command.format, command.preserveAddresses)) {
       ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_NOT_CONFIGURABLE, target.c_str());
       allWritten = false;
     }
@@ -199,27 +201,29 @@ void SetDefaultPanelFolder(const std::string& folder) {
 }
 
 int RunCommandLine(const Command& command) {
+  // Each command works on one file, in a configuration of its own.
+  Configuration config;
   switch (command.kind) {
     case CommandKind::kHelp:
       return Outcome(WriteStandardOutput(HelpText(command.helpTopic)));
     case CommandKind::kVersion:
       return Outcome(WriteStandardOutput(kVersionText));
     case CommandKind::kShow:
-      return RunShow(command);
+      return RunShow(config, command);
     case CommandKind::kSet:
-      return RunSet(command);
+      return RunSet(config, command);
     case CommandKind::kPanels:
       return RunPanels(command);
     case CommandKind::kApplyPanel:
-      return RunApplyPanel(command);
+      return RunApplyPanel(config, command);
     case CommandKind::kCheck:
-      return RunCheck(command);
+      return RunCheck(config, command);
     case CommandKind::kExport:
-      return RunExport(command);
+      return RunExport(config, command);
     case CommandKind::kImport:
-      return RunImport(command);
+      return RunImport(config, command);
     case CommandKind::kConfigure:
-      return RunConfigure(command);
+      return RunConfigure(config, command);
   }
   return kExitUsage;
 }

@@ -43,14 +43,14 @@ StorageForm StorageFormOf(const std::string& path, FileFormat format) {
 
 }  // namespace
 
-bool OpenRecordFile(const std::string& path, FileFormat format) {
-  if (!OpenConfigFile(path.c_str(), StorageFormOf(path, format))) return false;
-  TakeClockWorkingValuesFromRecord();
+bool OpenRecordFile(Configuration& config, const std::string& path, FileFormat format) {
+  if (!OpenConfigFile(config, path.c_str(), StorageFormOf(path, format))) return false;
+  TakeClockWorkingValuesFromRecord(config);
   return true;
 }
 
-bool SaveRecordFile(const std::string& path, const std::string& target, FileFormat format,
-                    bool preserveAddresses) {
-  return SaveConfigFile(path.c_str(), target.empty() ? nullptr : target.c_str(), preserveAddresses,
-                        StorageFormOf(path, format));
+bool SaveRecordFile(Configuration& config, const std::string& path, const std::string& target,
+                    FileFormat format, bool preserveAddresses) {
+  return SaveConfigFile(config, path.c_str(), target.empty() ? nullptr : target.c_str(),
+                        preserveAddresses, StorageFormOf(path, format));
 }

@@ -5,16 +5,17 @@
 
 #include <string>
 
+#include "cfg/record/configuration.h"
 #include "cli/command_line.h"
 
 // Reads the file's record into the loaded and the working record and takes
 // the clock working values from it, as opening a file in the GUI does.
 // Failures have been reported.
-bool OpenRecordFile(const std::string& path, FileFormat format);
+bool OpenRecordFile(Configuration& config, const std::string& path, FileFormat format);
 
 // Writes the working record into path, or into a copy of path at target
 // when target is not empty (Save As).
-bool SaveRecordFile(const std::string& path, const std::string& target, FileFormat format,
-                    bool preserveAddresses);
+bool SaveRecordFile(Configuration& config, const std::string& path, const std::string& target,
+                    FileFormat format, bool preserveAddresses);
 
 #endif

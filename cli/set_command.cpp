@@ -26,31 +26,31 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-bool ApplyRegister(const Assignment& assignment) {
+bool ApplyRegister(Configuration& config, const Assignment& assignment) {
   if (assignment.number > 0xFF) {
     ShowMessage(nullptr, kErrorBox, MSG_INVALID_REGISTER_VALUE);
     return false;
   }
-  if (FindRegisterPosition(WorkingRecord, assignment.registerIndex) < 0) {
+  if (FindRegisterPosition(config.WorkingRecord, assignment.registerIndex) < 0) {
     // Reports "Invalid register requested" and changes nothing.
-    SetRegister(assignment.registerIndex, assignment.number);
+    config.SetRegister(assignment.registerIndex, assignment.number);
     return false;
   }
   // As a hand edit on the Registers page: marked, then the snapshot renewed
   // when the page is left, so later recalculations of it are reported.
-  MarkRegisterModified(assignment.registerIndex);
-  SetRegister(assignment.registerIndex, assignment.number);
-  TakeRegisterSnapshot();
+  MarkRegisterModified(config, assignment.registerIndex);
+  config.SetRegister(assignment.registerIndex, assignment.number);
+  TakeRegisterSnapshot(config);
   return true;
 }
 
-bool ApplyClockField(uint32_t* field, const Assignment& assignment) {
+bool ApplyClockField(Configuration& config, uint32_t* field, const Assignment& assignment) {
   if (assignment.number == 0) {
     ShowMessage(nullptr, kErrorBox, MSG_ZERO_CLOCK, RecordFieldName(assignment.field));
     return false;
   }
   *field = assignment.number;
-  TakeClockWorkingValuesFromRecord();
+  TakeClockWorkingValuesFromRecord(config);
   return true;
 }
 
@@ -63,27 +63,29 @@ bool ApplyDelayField(uint16_t* field, const Assignment& assignment, const char* 
   return true;
 }
 
-bool ApplyField(const Assignment& assignment) {
+bool ApplyField(Configuration& config, const Assignment& assignment) {
   switch (assignment.field) {
     case RecordField::kClkI:
-      return ApplyClockField(&WorkingRecord.ClkI, assignment);
+      return ApplyClockField(config, &config.WorkingRecord.ClkI, assignment);
     case RecordField::kClkI2:
-      return ApplyClockField(&WorkingRecord.ClkI2, assignment);
+      return ApplyClockField(config, &config.WorkingRecord.ClkI2, assignment);
     case RecordField::kBusClk:
-      return ApplyClockField(&WorkingRecord.BusClk, assignment);
+      return ApplyClockField(config, &config.WorkingRecord.BusClk, assignment);
     case RecordField::kRegAddr:
-      WorkingRecord.RegAddr = assignment.number;
+      config.WorkingRecord.RegAddr = assignment.number;
       return true;
     case RecordField::kDispMemAddr:
-      WorkingRecord.DispMemAddr = assignment.number;
+      config.WorkingRecord.DispMemAddr = assignment.number;
       return true;
     case RecordField::kPowerOffDelay:
-      return ApplyDelayField(&WorkingRecord.PowerOffDelay, assignment, MSG_POWER_DISCONNECT_TIME);
+      return ApplyDelayField(&config.WorkingRecord.PowerOffDelay, assignment,
+                             MSG_POWER_DISCONNECT_TIME);
     case RecordField::kPowerOnDelay:
-      return ApplyDelayField(&WorkingRecord.PowerOnDelay, assignment, MSG_POWER_CONNECT_TIME);
+      return ApplyDelayField(&config.WorkingRecord.PowerOnDelay, assignment,
+                             MSG_POWER_CONNECT_TIME);
     case RecordField::kFlags:
-      WorkingRecord.Flags = assignment.number;
-      TakeClockWorkingValuesFromRecord();
+      config.WorkingRecord.Flags = assignment.number;
+      TakeClockWorkingValuesFromRecord(config);
       return true;
   }
   return false;
@@ -91,36 +93,36 @@ bool ApplyField(const Assignment& assignment) {
 
 // Panel and Preference settings go through the pages' rules; a number
 // typed in hexadecimal reaches them as the decimal the pages would read.
-bool ApplyPanelEntry(const Assignment& assignment) {
+bool ApplyPanelEntry(Configuration& config, const Assignment& assignment) {
   std::string value;
   if (EqualsPixelClock(assignment.setting))
-    value = PixelClockEntryFor(assignment.valueText);
+    value = PixelClockEntryFor(config, assignment.valueText);
   else
     value = assignment.hasNumber ? std::to_string(assignment.number) : assignment.valueText;
-  return ApplyPanelSetting(assignment.setting, value.c_str()) == kSettingAccepted;
+  return ApplyPanelSetting(config, assignment.setting, value.c_str()) == kSettingAccepted;
 }
 
 }  // namespace
 
-std::string PixelClockEntryFor(const std::string& typed) {
+std::string PixelClockEntryFor(const Configuration& config, const std::string& typed) {
   std::string wanted = Trimmed(typed);
-  for (const std::string& entry : BuildPixelClockList().texts)
+  for (const std::string& entry : BuildPixelClockList(config).texts)
     if (Trimmed(entry) == wanted) return entry;
   return typed;
 }
 
-bool ApplyAssignment(const Assignment& assignment) {
+bool ApplyAssignment(Configuration& config, const Assignment& assignment) {
   switch (assignment.target) {
     case AssignTarget::kRegister:
-      return ApplyRegister(assignment);
+      return ApplyRegister(config, assignment);
     case AssignTarget::kField:
-      return ApplyField(assignment);
+      return ApplyField(config, assignment);
     case AssignTarget::kPanel:
-      if (!ApplyPanelEntry(assignment)) return false;
+      if (!ApplyPanelEntry(config, assignment)) return false;
       // Leaving the Preference page reports the hand-set registers its
       // settings recalculated; the Panel page does so when it is left.
       if (PageOfSetting(assignment.setting) == kPreferencePageSetting)
-        ReportRecalculatedRegisters();
+        ReportRecalculatedRegisters(config);
       return true;
   }
   return false;
@@ -141,15 +143,15 @@ bool SetsAddress(const Assignment& assignment) {
 
 // The General page takes both addresses as zero (the evaluation board) or
 // both as non-zero values.
-bool AddressPairIsWhole() {
-  if ((WorkingRecord.RegAddr == 0) == (WorkingRecord.DispMemAddr == 0)) return true;
+bool AddressPairIsWhole(const Configuration& config) {
+  if ((config.WorkingRecord.RegAddr == 0) == (config.WorkingRecord.DispMemAddr == 0)) return true;
   ShowMessage(nullptr, kErrorBox, MSG_NONZERO_HEX_REQUIRED);
   return false;
 }
 
 }  // namespace
 
-bool ApplyAssignments(const std::vector<Assignment>& assignments) {
+bool ApplyAssignments(Configuration& config, const std::vector<Assignment>& assignments) {
   // Panel settings are made on the Panel page: it is opened before the first
   // of them and left before any other setting and at the end, as a user
   // going from page to page does.
@@ -160,16 +162,16 @@ bool ApplyAssignments(const std::vector<Assignment>& assignments) {
   for (const Assignment& assignment : assignments) {
     bool onPanelPage = OnPanelPage(assignment);
     if (panelPageOpen && !onPanelPage) {
-      if (!LeavePanelPage(ShownPanelPageEntries())) return false;
+      if (!LeavePanelPage(config, ShownPanelPageEntries(config))) return false;
       panelPageOpen = false;
     }
     if (onPanelPage && !panelPageOpen) {
-      OpenPanelPage(noPredefinedPanels, quietPage);
+      OpenPanelPage(config, noPredefinedPanels, quietPage);
       panelPageOpen = true;
     }
-    if (!ApplyAssignment(assignment)) return false;
+    if (!ApplyAssignment(config, assignment)) return false;
     addressSet = addressSet || SetsAddress(assignment);
   }
-  if (panelPageOpen && !LeavePanelPage(ShownPanelPageEntries())) return false;
-  return !addressSet || AddressPairIsWhole();
+  if (panelPageOpen && !LeavePanelPage(config, ShownPanelPageEntries(config))) return false;
+  return !addressSet || AddressPairIsWhole(config);
 }

@@ -19,7 +19,7 @@ void AppendBoxed(std::string& text, const char* content) {
   AppendFormat(text, "/*  %-74s*/\n", content);
 }
 
-void AppendBanner(std::string& text) {
+void AppendBanner(const Configuration& config, std::string& text) {
   text += "\n";
   text += kBoxEdge;
   text += kBoxBlank;
@@ -27,7 +27,7 @@ void AppendBanner(std::string& text) {
   text += kBoxBlank;
   for (const char* line : kCopyrightLines) AppendBoxed(text, line);
   text += kBoxBlank;
-  AppendBoxed(text, PanelSummary().c_str());
+  AppendBoxed(text, PanelSummary(config).c_str());
   text += kBoxBlank;
   AppendBoxed(text, "Include this file ONCE in your primary source file.");
   AppendBoxed(text, "Set compiler options to pack the structure on a byte boundary.");
@@ -62,10 +62,10 @@ void AppendRegisterList(std::string& text, const HAL_STRUCT& record) {
 
 }  // namespace
 
-std::string AppcfgHeaderText() {
+std::string AppcfgHeaderText(const Configuration& config) {
   std::string text;
-  AppendBanner(text);
-  const HAL_STRUCT& record = WorkingRecord;
+  AppendBanner(config, text);
+  const HAL_STRUCT& record = config.WorkingRecord;
   text += "HAL_STRUCT HalInfo = \n";
   text += "    {\n";
   text += "    \"5642 HAL EXE\",     /* ID string */\n";

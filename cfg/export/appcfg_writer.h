@@ -5,7 +5,9 @@
 
 #include <string>
 
+#include "cfg/record/configuration.h"
+
 // The whole file with "\n" line ends; it ends in "    };" without one.
-std::string AppcfgHeaderText();
+std::string AppcfgHeaderText(const Configuration& config);
 
 #endif

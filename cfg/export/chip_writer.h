@@ -5,6 +5,8 @@
 
 #include <string>
 
-std::string ChipHeaderText();
+#include "cfg/record/configuration.h"
+
+std::string ChipHeaderText(const Configuration& config);
 
 #endif

@@ -5,6 +5,8 @@
 
 #include <string>
 
-std::string CsvListingText();
+#include "cfg/record/configuration.h"
+
+std::string CsvListingText(const Configuration& config);
 
 #endif

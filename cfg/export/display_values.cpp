@@ -8,21 +8,21 @@ unsigned ColourDepthBitsOfCode(unsigned code) {
   return kBits[code & 7];
 }
 
-unsigned GetColourDepthBits() {
-  return ColourDepthBitsOfCode(GetRegister(kRegDisplayMode));
+unsigned GetColourDepthBits(const Configuration& config) {
+  return ColourDepthBitsOfCode(config.GetRegister(kRegDisplayMode));
 }
 
-void GetRotatedDisplaySize(uint32_t* width, uint32_t* height) {
-  uint32_t panelWidth = GetPanelWidth();
-  uint32_t panelHeight = GetPanelHeight();
-  bool rotated = (GetRegister(kRegSpecialEffects) & 1) != 0;
+void GetRotatedDisplaySize(const Configuration& config, uint32_t* width, uint32_t* height) {
+  uint32_t panelWidth = GetPanelWidth(config);
+  uint32_t panelHeight = GetPanelHeight(config);
+  bool rotated = (config.GetRegister(kRegSpecialEffects) & 1) != 0;
   *width = rotated ? panelHeight : panelWidth;
   *height = rotated ? panelWidth : panelHeight;
 }
 
-uint32_t GetLineStrideBytes() {
-  uint32_t low = GetRegister(kRegMainWinAddrOffset0);
-  uint32_t high = GetRegister(kRegMainWinAddrOffset1);
+uint32_t GetLineStrideBytes(const Configuration& config) {
+  uint32_t low = config.GetRegister(kRegMainWinAddrOffset0);
+  uint32_t high = config.GetRegister(kRegMainWinAddrOffset1);
   return (low + high * 256) * 4;
 }
 

@@ -6,16 +6,16 @@
 #include "cfg/export/text_format.h"
 #include "common/message.h"
 
-std::string PreviewExportPath(ExportKind kind) {
+std::string PreviewExportPath(const Configuration& config, ExportKind kind) {
   std::error_code error;
   std::filesystem::path directory = std::filesystem::temp_directory_path(error);
-  return (directory / PreviewExportFileName(kind)).string();
+  return (directory / PreviewExportFileName(config, kind)).string();
 }
 
-bool WriteExport(ExportKind kind, const char* path) {
+bool WriteExport(const Configuration& config, ExportKind kind, const char* path) {
   bool preview = !path || !*path;
-  std::string destination = preview ? PreviewExportPath(kind) : std::string(path);
-  switch (WriteTextFile(destination, ExportText(kind))) {
+  std::string destination = preview ? PreviewExportPath(config, kind) : std::string(path);
+  switch (WriteTextFile(destination, ExportText(config, kind))) {
     case TextFileResult::kOpenFailed:
       ShowMessage(nullptr, kMsgOk | kMsgIconError, "Failed to open file %s", destination.c_str());
       return false;

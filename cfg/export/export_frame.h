@@ -7,14 +7,15 @@
 #include <string>
 
 #include "cfg/export/export_kinds.h"
+#include "cfg/record/configuration.h"
 
 // The temporary directory followed by the kind's preview name.
-std::string PreviewExportPath(ExportKind kind);
+std::string PreviewExportPath(const Configuration& config, ExportKind kind);
 
 // Writes the kind's file to path; a null or empty path makes a preview: the
 // file goes to PreviewExportPath and is opened in the viewer. Failures are
 // shown as "Failed to open file %s", "Failed to write file %s" or "Failed to
 // execute \"%s\"". Returns whether the last step succeeded.
-bool WriteExport(ExportKind kind, const char* path);
+bool WriteExport(const Configuration& config, ExportKind kind, const char* path);
 
 #endif

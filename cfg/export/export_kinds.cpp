@@ -20,9 +20,9 @@ const FileFilter kCsvFilter[kFileFilterCount] = {
     {"All Files (*.*)", "*.*"},
 };
 
-std::string WithModeNumber(const char* fileName) {
+std::string WithModeNumber(const Configuration& config, const char* fileName) {
   std::string name;
-  AppendFormat(name, fileName, CurrentExportOptions.modeNumber);
+  AppendFormat(name, fileName, config.Export.modeNumber);
   return name;
 }
 }  // namespace
@@ -52,16 +52,16 @@ bool FindExportKind(const char* name, ExportKind* kind) {
   return false;
 }
 
-std::string DefaultExportFileName(ExportKind kind) {
-  return WithModeNumber(kExportKinds[kind].defaultFileName);
+std::string DefaultExportFileName(const Configuration& config, ExportKind kind) {
+  return WithModeNumber(config, kExportKinds[kind].defaultFileName);
 }
 
-std::string PreviewExportFileName(ExportKind kind) {
-  return WithModeNumber(kExportKinds[kind].previewFileName);
+std::string PreviewExportFileName(const Configuration& config, ExportKind kind) {
+  return WithModeNumber(config, kExportKinds[kind].previewFileName);
 }
 
-std::string ExportText(ExportKind kind) {
-  return kExportKinds[kind].text();
+std::string ExportText(const Configuration& config, ExportKind kind) {
+  return kExportKinds[kind].text(config);
 }
 
 bool ExportHasOptions(ExportKind kind) {

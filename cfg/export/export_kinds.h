@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "cfg/record/configuration.h"
+
 enum ExportKind : int {
   kExportAppcfg = 0,   // appcfg.h
   kExportChip = 1,     // chip.h
@@ -26,8 +28,8 @@ struct ExportKindInfo {
   // File names; those of the mode header take the mode number (%d).
   const char* defaultFileName;
   const char* previewFileName;
-  const FileFilter* filter;  // kFileFilterCount pairs for the save dialog
-  std::string (*text)();     // the file's text with "\n" line ends
+  const FileFilter* filter;                   // kFileFilterCount pairs for the save dialog
+  std::string (*text)(const Configuration&);  // the file's text with "\n" line ends
 };
 
 extern const ExportKindInfo kExportKinds[kExportKindCount];
@@ -40,12 +42,12 @@ extern const char kExportDefaultExtension[];
 bool FindExportKind(const char* name, ExportKind* kind);
 
 // The name the save dialog proposes, "mode7.h" for mode number 7.
-std::string DefaultExportFileName(ExportKind kind);
+std::string DefaultExportFileName(const Configuration& config, ExportKind kind);
 // The file name of a preview in the temporary directory, "MODE7.H" for mode 7.
-std::string PreviewExportFileName(ExportKind kind);
+std::string PreviewExportFileName(const Configuration& config, ExportKind kind);
 
 // The file's text for the working record and the export options.
-std::string ExportText(ExportKind kind);
+std::string ExportText(const Configuration& config, ExportKind kind);
 
 // Whether the save dialog's Options button is available (mode and generic
 // headers), and whether the options show the mode number (mode header only).

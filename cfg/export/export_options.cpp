@@ -1,13 +1,7 @@
 #include "cfg/export/export_options.h"
 
-ExportOptions CurrentExportOptions = {0, 0, 0};
-
-void ResetExportOptions() {
-  CurrentExportOptions = ExportOptions{0, 0, 0};
-}
-
-void SetExportModeNumber(int modeNumber) {
+void SetExportModeNumber(Configuration& config, int modeNumber) {
   if (modeNumber < 0) modeNumber = 0;
   if (modeNumber > kMaxModeNumber) modeNumber = kMaxModeNumber;
-  CurrentExportOptions.modeNumber = modeNumber;
+  config.Export.modeNumber = modeNumber;
 }

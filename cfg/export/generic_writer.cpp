@@ -54,33 +54,34 @@ int PaletteSize(unsigned depth) {
 
 }  // namespace
 
-std::string GenericHeaderText() {
+std::string GenericHeaderText(const Configuration& config) {
   std::string text;
   AppendDashedBanner(text, "QLC56420CFG.EXE", kTransferNote);
-  AppendFormat(text, "\n// %s", PanelSummary().c_str());
+  AppendFormat(text, "\n// %s", PanelSummary(config).c_str());
   text += "\n";
 
   uint32_t width = 0;
   uint32_t height = 0;
-  GetRotatedDisplaySize(&width, &height);
-  unsigned depth = GetColourDepthBits();
-  const HAL_STRUCT& record = WorkingRecord;
+  GetRotatedDisplaySize(config, &width, &height);
+  unsigned depth = GetColourDepthBits(config);
+  const HAL_STRUCT& record = config.WorkingRecord;
   AppendFormat(text, "\n#define QLC_DISPLAY_WIDTH           %d", static_cast<int>(width));
   AppendFormat(text, "\n#define QLC_DISPLAY_HEIGHT          %d", static_cast<int>(height));
   AppendFormat(text, "\n#define QLC_DISPLAY_BPP             %d", static_cast<int>(depth));
   AppendFormat(text, "\n#define QLC_DISPLAY_SCANLINE_BYTES  %d",
-               static_cast<int>(GetLineStrideBytes()));
+               static_cast<int>(GetLineStrideBytes(config)));
   AppendFormat(text, "\n#define QLC_PHYSICAL_VMEM_ADDR      0x%08xL", record.DispMemAddr);
   text += "\n#define QLC_PHYSICAL_VMEM_SIZE      0x14000L";
   AppendFormat(text, "\n#define QLC_PHYSICAL_REG_ADDR       0x%08xL", record.RegAddr);
   text += "\n#define QLC_PHYSICAL_REG_SIZE       0x100";
-  AppendFormat(text, "\n#define QLC_DISPLAY_PCLK            %d", static_cast<int>(GetPixelClock()));
+  AppendFormat(text, "\n#define QLC_DISPLAY_PCLK            %d",
+               static_cast<int>(GetPixelClock(config)));
   AppendFormat(text, "\n#define QLC_PALETTE_SIZE            %d", PaletteSize(depth));
   AppendFormat(text, "\n#define QLC_FRAME_RATE              %d", record.FrameRate);
   AppendFormat(text, "\n#define QLC_POWER_DELAY_ON          %d", record.PowerOnDelay);
   AppendFormat(text, "\n#define QLC_POWER_DELAY_OFF         %d", record.PowerOffDelay);
-  if (CurrentExportOptions.softwareBlitEmulation == 1) text += "\n#define QLC_SWBLT";
-  if (CurrentExportOptions.softwareCursor == 1) text += "\n#define QLC_SW_CURSOR";
+  if (config.Export.softwareBlitEmulation == 1) text += "\n#define QLC_SWBLT";
+  if (config.Export.softwareCursor == 1) text += "\n#define QLC_SW_CURSOR";
   text += "\n#define QLC_REGDELAYOFF             0xFFFE";
   text += "\n#define QLC_REGDELAYON              0xFFFF";
   text += "\n";

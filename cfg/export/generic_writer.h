@@ -5,8 +5,10 @@
 
 #include <string>
 
+#include "cfg/record/configuration.h"
+
 // The whole file with "\n" line ends; uses the export options' software
 // cursor and blit emulation flags.
-std::string GenericHeaderText();
+std::string GenericHeaderText(const Configuration& config);
 
 #endif

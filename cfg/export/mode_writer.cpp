@@ -31,10 +31,10 @@ const char* DepthNameOf(unsigned bits) {
 
 const char* const kRotationFlags[4] = {"", " | mfR90", " | mfR180", " | mfR270"};
 
-std::string FlagsText(unsigned rotation) {
+std::string FlagsText(const Configuration& config, unsigned rotation) {
   std::string flags = "0L";
-  if (CurrentExportOptions.softwareCursor == 1) flags += " | mfSWCURSOR";
-  if (CurrentExportOptions.softwareBlitEmulation == 1) flags += " | mfSWEMUL";
+  if (config.Export.softwareCursor == 1) flags += " | mfSWCURSOR";
+  if (config.Export.softwareBlitEmulation == 1) flags += " | mfSWEMUL";
   flags += " | mfLCD";
   flags += kRotationFlags[rotation & 3];
   return flags;
@@ -42,16 +42,16 @@ std::string FlagsText(unsigned rotation) {
 
 }  // namespace
 
-std::string ModeHeaderText() {
-  const HAL_STRUCT& record = WorkingRecord;
-  int mode = CurrentExportOptions.modeNumber;
+std::string ModeHeaderText(const Configuration& config) {
+  const HAL_STRUCT& record = config.WorkingRecord;
+  int mode = config.Export.modeNumber;
   uint32_t width = 0;
   uint32_t height = 0;
-  GetRotatedDisplaySize(&width, &height);
-  unsigned depth = GetColourDepthBits();
-  uint32_t stride = GetLineStrideBytes();
+  GetRotatedDisplaySize(config, &width, &height);
+  unsigned depth = GetColourDepthBits(config);
+  uint32_t stride = GetLineStrideBytes(config);
   uint32_t virtualWidth = stride * 8 / depth;
-  unsigned rotation = GetRegister(kRegSpecialEffects) & 3;
+  unsigned rotation = config.GetRegister(kRegSpecialEffects) & 3;
   int w = static_cast<int>(width);
   int h = static_cast<int>(height);
   int d = static_cast<int>(depth);
@@ -75,7 +75,7 @@ std::string ModeHeaderText() {
   text += "        0x14000L,      //PhysicalVmemSize\n";
   AppendFormat(text, "        0x%08xL,   //PhysicalPortAddr\n", record.RegAddr);
   text += "        0x100,         //PhysicalPortSize\n";
-  AppendFormat(text, "        %s,           //Flags\n", FlagsText(rotation).c_str());
+  AppendFormat(text, "        %s,           //Flags\n", FlagsText(config, rotation).c_str());
   AppendFormat(text, "        %-5d,         //CLKI\n", static_cast<int>(record.ClkI));
   AppendFormat(text, "        %-5d,         //CLKI2\n", static_cast<int>(record.ClkI2));
   AppendFormat(text, "        %-5d,         //LCDPowerOffTime in mili-second\n",
@@ -86,7 +86,7 @@ std::string ModeHeaderText() {
   text += "        },\n";
   AppendGcpBlock(text, "        ");
   text += "        {\n";
-  AppendFormat(text, "        // %s\n", PanelSummary().c_str());
+  AppendFormat(text, "        // %s\n", PanelSummary(config).c_str());
   text += "\n";
   int count = RegisterListLength(record);
   for (int i = 0; i < count; ++i) {

@@ -5,7 +5,9 @@
 
 #include <string>
 
+#include "cfg/record/configuration.h"
+
 // The whole file with "\n" line ends; uses all three export options.
-std::string ModeHeaderText();
+std::string ModeHeaderText(const Configuration& config);
 
 #endif

@@ -24,24 +24,25 @@ const PanelTypeSummary kPanelTypes[4] = {
 
 }  // namespace
 
-std::string PanelSummary() {
+std::string PanelSummary(const Configuration& config) {
   // REG[10h] is read once, so a record without it is reported once.
-  unsigned panelType = GetRegister(kRegPanelType);
+  unsigned panelType = config.GetRegister(kRegPanelType);
   const PanelTypeSummary& type = kPanelTypes[panelType & 3];
   unsigned large = (panelType >> 3) & 1;
-  uint32_t width = type.width[large] ? type.width[large] : GetPanelWidth();
-  uint32_t height = type.height[large] ? type.height[large] : GetPanelHeight();
+  uint32_t width = type.width[large] ? type.width[large] : GetPanelWidth(config);
+  uint32_t height = type.height[large] ? type.height[large] : GetPanelHeight(config);
   unsigned widthCode = (panelType >> 4) & 3;
   // Width codes 2 and 3 both mean the widest interface.
   unsigned dataBits = DataWidthBitsOf(panelType & 3, widthCode > 2 ? 2 : widthCode);
-  unsigned depth = GetColourDepthBits();
-  uint32_t pixelClock = GetPixelClock();
+  unsigned depth = GetColourDepthBits(config);
+  uint32_t pixelClock = GetPixelClock(config);
 
   std::string line;
   AppendFormat(line, "Panel: %dx%dx%dbpp %dHz %s %s %d-bit (PCLK=%u.%03uMHz) %s",
                static_cast<int>(width), static_cast<int>(height), static_cast<int>(depth),
-               static_cast<int>(WorkingRecord.FrameRate), (panelType & 0x40) ? "Color" : "Mono",
-               type.text, static_cast<int>(dataBits), (pixelClock / 1000) & 0xFFFFu,
-               (pixelClock % 1000) & 0xFFFFu, (panelType & 0x80) ? "(Format 2)" : "");
+               static_cast<int>(config.WorkingRecord.FrameRate),
+               (panelType & 0x40) ? "Color" : "Mono", type.text, static_cast<int>(dataBits),
+               (pixelClock / 1000) & 0xFFFFu, (pixelClock % 1000) & 0xFFFFu,
+               (panelType & 0x80) ? "(Format 2)" : "");
   return line;
 }

@@ -5,8 +5,10 @@
 
 #include <string>
 
+#include "cfg/record/configuration.h"
+
 // "Panel: 320x240x8bpp 70Hz Color Single STN 4-bit (PCLK=6.250MHz) " for the
 // working record; registers are read through GetRegister.
-std::string PanelSummary();
+std::string PanelSummary(const Configuration& config);
 
 #endif

@@ -26,9 +26,10 @@ static bool SameNameNoCase(const char* a, const char* b) {
 
 // After a change of a dimension, total or clock the page rebuilds its
 // frame-rate list, which stores the frame rate of the current total.
-static SettingResult Then(const EntryResult& result, bool rebuildFrameRates) {
+static SettingResult Then(Configuration& config, const EntryResult& result,
+                          bool rebuildFrameRates) {
   if (!EntryTaken(result)) return kSettingRefused;
-  if (rebuildFrameRates) BuildFrameRateList();
+  if (rebuildFrameRates) BuildFrameRateList(config);
   return kSettingAccepted;
 }
 
@@ -39,10 +40,10 @@ struct FrameRateNeighbours {
   uint32_t below = 0, above = 0;
 };
 
-static FrameRateNeighbours FindFrameRate(uint32_t rate) {
+static FrameRateNeighbours FindFrameRate(const Configuration& config, uint32_t rate) {
   FrameRateNeighbours found;
-  for (uint32_t total = GetMinHorizTotal(); total <= kMaxHorizTotal; total += 8) {
-    uint32_t existing = FrameRateAt(total);
+  for (uint32_t total = GetMinHorizTotal(config); total <= kMaxHorizTotal; total += 8) {
+    uint32_t existing = FrameRateAt(config, total);
     if (existing == rate) found.exists = true;
     if (existing < rate && (!found.haveBelow || existing > found.below)) {
       found.below = existing;
@@ -68,28 +69,28 @@ static std::string NearestFrameRatesLine(const FrameRateNeighbours& n) {
 
 // The page lists only the rates some total gives; another rate would be
 // stored as FrameRate while the panel runs at the old one.
-static EntryResult ApplyExistingFrameRate(const char* value) {
+static EntryResult ApplyExistingFrameRate(Configuration& config, const char* value) {
   uint32_t rate = 0;
   double fraction = 0;
   if (ReadDialogNumber(value, &rate, &fraction)) {
-    FrameRateNeighbours neighbours = FindFrameRate(rate);
+    FrameRateNeighbours neighbours = FindFrameRate(config, rate);
     if (!neighbours.exists) {
       ShowPanelError(kCtlFrameRateList, "ERROR: Panel Frame Rate!\n%s",
                      NearestFrameRatesLine(neighbours).c_str());
       return {kEntryRefused, false, 0};
     }
   }
-  return ApplyFrameRateEntry(value);
+  return ApplyFrameRateEntry(config, value);
 }
 
-static SettingResult ApplyRotation(const char* value) {
+static SettingResult ApplyRotation(Configuration& config, const char* value) {
   static const uint32_t kDegrees[] = {0, 90, 180, 270};
   uint32_t degrees = 0;
   double fraction = 0;
   if (ReadDialogNumber(value, &degrees, &fraction)) {
     for (unsigned code = 0; code < 4; ++code) {
       if (kDegrees[code] == degrees) {
-        SetRotation(code);
+        SetRotation(config, code);
         return kSettingAccepted;
       }
     }
@@ -98,13 +99,13 @@ static SettingResult ApplyRotation(const char* value) {
   return kSettingRefused;
 }
 
-static SettingResult ApplyBpp(const char* value) {
+static SettingResult ApplyBpp(Configuration& config, const char* value) {
   uint32_t bpp = 0;
   double fraction = 0;
   if (ReadDialogNumber(value, &bpp, &fraction)) {
     for (unsigned code = 0; code <= kMaxColorDepthCode; ++code) {
       if ((1u << code) == bpp) {
-        SetColorDepth(code);
+        SetColorDepth(config, code);
         return kSettingAccepted;
       }
     }
@@ -113,10 +114,10 @@ static SettingResult ApplyBpp(const char* value) {
   return kSettingRefused;
 }
 
-SettingResult ApplyPanelSetting(const char* name, const char* value) {
+SettingResult ApplyPanelSetting(Configuration& config, const char* name, const char* value) {
   struct EntrySetting {
     const char* name;
-    EntryResult (*rule)(const char*);
+    EntryResult (*rule)(Configuration&, const char*);
     bool rebuildFrameRates;
   };
   static const EntrySetting kEntries[] = {
@@ -135,9 +136,10 @@ SettingResult ApplyPanelSetting(const char* name, const char* value) {
   };
   if (!name || !value) return kSettingUnknown;
   for (const EntrySetting& entry : kEntries)
-    if (SameNameNoCase(name, entry.name)) return Then(entry.rule(value), entry.rebuildFrameRates);
-  if (SameNameNoCase(name, "Rotation")) return ApplyRotation(value);
-  if (SameNameNoCase(name, "Bpp")) return ApplyBpp(value);
+    if (SameNameNoCase(name, entry.name))
+      return Then(config, entry.rule(config, value), entry.rebuildFrameRates);
+  if (SameNameNoCase(name, "Rotation")) return ApplyRotation(config, value);
+  if (SameNameNoCase(name, "Bpp")) return ApplyBpp(config, value);
   return kSettingUnknown;
 }
 

@@ -3,6 +3,8 @@
 #ifndef QLC_CFG_PANEL_SETTINGS_H
 #define QLC_CFG_PANEL_SETTINGS_H
 
+#include "cfg/record/configuration.h"
+
 enum SettingResult { kSettingAccepted, kSettingRefused, kSettingUnknown };
 
 // Names (case ignored): Width, Height, HorizTotal, VertTotal, HorizStart,
@@ -12,7 +14,7 @@ enum SettingResult { kSettingAccepted, kSettingRefused, kSettingUnknown };
 // A refusal has been reported through ShowMessage; an unknown name is not.
 // The page offers only the frame rates some horizontal total gives, so any
 // other rate is refused, naming the nearest ones that exist.
-SettingResult ApplyPanelSetting(const char* name, const char* value);
+SettingResult ApplyPanelSetting(Configuration& config, const char* name, const char* value);
 
 // The page a setting belongs to: the Panel page runs its opening and leaving
 // steps around its settings (panel_page.h), the Preference page none.

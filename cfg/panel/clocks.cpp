@@ -6,18 +6,14 @@ const uint32_t InputClockTable[kInputClockCount + 1] = {
     6000,  10000, 14318, 17734, 20000, 24000, 25000, 25175, 28318, 30000, 31500,  32000, 33000,
     33333, 34000, 35000, 36000, 40000, 49500, 50000, 56250, 65000, 80000, 100000, 0};
 
-uint32_t FixedClkI = 0;
-uint32_t FixedClkI2 = 0;
-uint32_t FixedBusClk = 0;
-
-void TakeClockWorkingValuesFromRecord() {
-  FixedClkI = (WorkingRecord.Flags & fFIXED_CLKI) ? WorkingRecord.ClkI : 0;
-  FixedClkI2 = (WorkingRecord.Flags & fFIXED_CLKI2) ? WorkingRecord.ClkI2 : 0;
-  FixedBusClk = WorkingRecord.BusClk;
+void TakeClockWorkingValuesFromRecord(Configuration& config) {
+  config.FixedClkI = (config.WorkingRecord.Flags & fFIXED_CLKI) ? config.WorkingRecord.ClkI : 0;
+  config.FixedClkI2 = (config.WorkingRecord.Flags & fFIXED_CLKI2) ? config.WorkingRecord.ClkI2 : 0;
+  config.FixedBusClk = config.WorkingRecord.BusClk;
 }
 
-uint32_t InputClockOf(bool fromClki2) {
-  return fromClki2 ? WorkingRecord.ClkI2 : WorkingRecord.ClkI;
+uint32_t InputClockOf(const Configuration& config, bool fromClki2) {
+  return fromClki2 ? config.WorkingRecord.ClkI2 : config.WorkingRecord.ClkI;
 }
 
 uint32_t PixelDivideOfCode(unsigned code) {

@@ -3,48 +3,49 @@
 #include "cfg/panel/timing.h"
 #include "cfg/record/record.h"
 
-unsigned GetRotation() {
-  return GetRegister(kRegSpecialEffects) & 3;
+unsigned GetRotation(const Configuration& config) {
+  return config.GetRegister(kRegSpecialEffects) & 3;
 }
-unsigned GetColorDepthCode() {
-  return GetRegister(kRegDisplayMode) & 7;
+unsigned GetColorDepthCode(const Configuration& config) {
+  return config.GetRegister(kRegDisplayMode) & 7;
 }
-uint32_t BitsPerPixel() {
-  return 1u << (GetColorDepthCode() > 4 ? 4 : GetColorDepthCode());
+uint32_t BitsPerPixel(const Configuration& config) {
+  return 1u << (GetColorDepthCode(config) > 4 ? 4 : GetColorDepthCode(config));
 }
 
 // Words of a number of pixels at the current depth, truncated.
-static uint32_t Words(uint32_t pixels) {
-  return (pixels * BitsPerPixel()) >> 5;
+static uint32_t Words(const Configuration& config, uint32_t pixels) {
+  return (pixels * BitsPerPixel(config)) >> 5;
 }
 
 static uint32_t LessOneOrZero(uint32_t value) {
   return value ? value - 1 : 0;
 }
 
-uint32_t MainWindowStartAddress(unsigned rotation) {
-  uint32_t width = GetPanelWidth(), height = GetPanelHeight();
+uint32_t MainWindowStartAddress(const Configuration& config, unsigned rotation) {
+  uint32_t width = GetPanelWidth(config), height = GetPanelHeight(config);
   switch (rotation & 3) {
     case kRotation0:
       return 0;
     case kRotation90:
-      return LessOneOrZero(Words(height));
+      return LessOneOrZero(Words(config, height));
     case kRotation180:
-      return LessOneOrZero(Words(width * height));
+      return LessOneOrZero(Words(config, width * height));
     default:
-      return Words((width - 1) * height);
+      return Words(config, (width - 1) * height);
   }
 }
 
-void SetMainWindowStartAddress(uint32_t words) {
-  SetRegister(kRegMainWinDispStartAddr0, words & 0xFF);
-  SetRegister(kRegMainWinDispStartAddr1, (words >> 8) & 0xFF);
-  SetRegister(kRegMainWinDispStartAddr2, (words >> 16) & 0xFF);
+void SetMainWindowStartAddress(Configuration& config, uint32_t words) {
+  config.SetRegister(kRegMainWinDispStartAddr0, words & 0xFF);
+  config.SetRegister(kRegMainWinDispStartAddr1, (words >> 8) & 0xFF);
+  config.SetRegister(kRegMainWinDispStartAddr2, (words >> 16) & 0xFF);
 }
 
-uint32_t LineOffsetWords() {
-  uint32_t length = (GetRegister(kRegSpecialEffects) & 1) ? GetPanelHeight() : GetPanelWidth();
-  switch (GetRegister(kRegDisplayMode) & 7) {
+uint32_t LineOffsetWords(const Configuration& config) {
+  uint32_t length =
+      (config.GetRegister(kRegSpecialEffects) & 1) ? GetPanelHeight(config) : GetPanelWidth(config);
+  switch (config.GetRegister(kRegDisplayMode) & 7) {
     case 0:
       return (length + 31) / 32;
     case 1:
@@ -58,13 +59,13 @@ uint32_t LineOffsetWords() {
   }
 }
 
-void UpdateLineOffset() {
-  uint32_t words = LineOffsetWords();
-  SetRegister(kRegMainWinAddrOffset0, words & 0xFF);
-  SetRegister(kRegMainWinAddrOffset1, (words >> 8) & 0xFF);
+void UpdateLineOffset(Configuration& config) {
+  uint32_t words = LineOffsetWords(config);
+  config.SetRegister(kRegMainWinAddrOffset0, words & 0xFF);
+  config.SetRegister(kRegMainWinAddrOffset1, (words >> 8) & 0xFF);
 }
 
-void UpdateMainWindowLayout() {
-  SetMainWindowStartAddress(MainWindowStartAddress(GetRotation()));
-  UpdateLineOffset();
+void UpdateMainWindowLayout(Configuration& config) {
+  SetMainWindowStartAddress(config, MainWindowStartAddress(config, GetRotation(config)));
+  UpdateLineOffset(config);
 }

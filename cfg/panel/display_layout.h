@@ -6,24 +6,26 @@
 
 #include <stdint.h>
 
+#include "cfg/record/configuration.h"
+
 enum { kRotation0 = 0, kRotation90 = 1, kRotation180 = 2, kRotation270 = 3 };
 enum { kMaxColorDepthCode = 4 };  // 0..4 = 1, 2, 4, 8, 16 bits per pixel
 
-unsigned GetRotation();        // REG[71h] bits 1:0
-unsigned GetColorDepthCode();  // REG[70h] bits 2:0
-uint32_t BitsPerPixel();       // 2 ^ colour depth code
+unsigned GetRotation(const Configuration& config);        // REG[71h] bits 1:0
+unsigned GetColorDepthCode(const Configuration& config);  // REG[70h] bits 2:0
+uint32_t BitsPerPixel(const Configuration& config);       // 2 ^ colour depth code
 
 // Main window start address in 32-bit words for a rotation and the current
 // size and depth. An address that would fall below 0 is 0.
-uint32_t MainWindowStartAddress(unsigned rotation);
-void SetMainWindowStartAddress(uint32_t words);
+uint32_t MainWindowStartAddress(const Configuration& config, unsigned rotation);
+void SetMainWindowStartAddress(Configuration& config, uint32_t words);
 
 // Main window line offset in 32-bit words for the colour depth and rotation.
-uint32_t LineOffsetWords();
-void UpdateLineOffset();
+uint32_t LineOffsetWords(const Configuration& config);
+void UpdateLineOffset(Configuration& config);
 
 // The start address for the current rotation and UpdateLineOffset: after a
 // change of the colour depth, the width or the height.
-void UpdateMainWindowLayout();
+void UpdateMainWindowLayout(Configuration& config);
 
 #endif

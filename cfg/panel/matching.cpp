@@ -7,10 +7,8 @@
 #include "cfg/panel/rules.h"
 #include "cfg/record/record.h"
 
-PanelMatchState PanelMatching;
-
-void MarkPanelSettingsChanged() {
-  PanelMatching.rematchPending = PanelMatching.matchingEnabled;
+void MarkPanelSettingsChanged(Configuration& config) {
+  config.PanelMatching.rematchPending = config.PanelMatching.matchingEnabled;
 }
 
 static bool KnownPanelType(int32_t type) {
@@ -85,33 +83,33 @@ unsigned DataWidthCode(int bits) {
   return 2;
 }
 
-PanelRecord CurrentPanelRecord() {
+PanelRecord CurrentPanelRecord(const Configuration& config) {
   PanelRecord current;
-  unsigned type = GetPanelType();
+  unsigned type = GetPanelType(config);
   current.SetType(static_cast<int32_t>(type) + 1);
-  current.SetWidth(static_cast<int32_t>(GetEffectivePanelWidth()));
-  current.SetHeight(static_cast<int32_t>(GetEffectivePanelHeight()));
+  current.SetWidth(static_cast<int32_t>(GetEffectivePanelWidth(config)));
+  current.SetHeight(static_cast<int32_t>(GetEffectivePanelHeight(config)));
   current.SetEl(kFieldNotApplicable);
   current.SetDouble(kFieldNotApplicable);
   current.SetDual(kFieldNotApplicable);
   current.SetMask(kFieldNotApplicable);
   current.SetHorizNonDisplay(kFieldNotApplicable);
   current.SetVertNonDisplay(kFieldNotApplicable);
-  current.SetDataWidth(DataWidthBits(type, GetDataWidthCode()));
-  current.SetDataFormat(IsFormat2() ? 1 : 0);
-  current.SetColor(IsColorPanel() ? 1 : 0);
-  current.SetPixelClock(static_cast<int32_t>(GetPixelClock()));
-  current.SetHorizTotal(static_cast<int32_t>(GetHorizTotal()));
-  current.SetHorizStart(static_cast<int32_t>(GetHorizStart()));
-  current.SetVertTotal(static_cast<int32_t>(GetVertTotal()));
-  current.SetVertStart(static_cast<int32_t>(GetVertStart()));
-  current.SetFplineStart(static_cast<int32_t>(GetFplineStart()));
-  current.SetFplineWidth(static_cast<int32_t>(GetFplineWidth()));
+  current.SetDataWidth(DataWidthBits(type, GetDataWidthCode(config)));
+  current.SetDataFormat(IsFormat2(config) ? 1 : 0);
+  current.SetColor(IsColorPanel(config) ? 1 : 0);
+  current.SetPixelClock(static_cast<int32_t>(GetPixelClock(config)));
+  current.SetHorizTotal(static_cast<int32_t>(GetHorizTotal(config)));
+  current.SetHorizStart(static_cast<int32_t>(GetHorizStart(config)));
+  current.SetVertTotal(static_cast<int32_t>(GetVertTotal(config)));
+  current.SetVertStart(static_cast<int32_t>(GetVertStart(config)));
+  current.SetFplineStart(static_cast<int32_t>(GetFplineStart(config)));
+  current.SetFplineWidth(static_cast<int32_t>(GetFplineWidth(config)));
   bool stn = type == kPanelStn;
-  current.SetFplinePolarity(!stn && GetFplineHigh() ? 1 : 0);
-  current.SetFpframeStart(static_cast<int32_t>(GetFpframeStart()));
-  current.SetFpframeWidth(static_cast<int32_t>(GetFpframeWidth()));
-  current.SetFpframePolarity(!stn && GetFpframeHigh() ? 1 : 0);
+  current.SetFplinePolarity(!stn && GetFplineHigh(config) ? 1 : 0);
+  current.SetFpframeStart(static_cast<int32_t>(GetFpframeStart(config)));
+  current.SetFpframeWidth(static_cast<int32_t>(GetFpframeWidth(config)));
+  current.SetFpframePolarity(!stn && GetFpframeHigh(config) ? 1 : 0);
   return current;
 }
 
@@ -147,26 +145,27 @@ bool MatchesPanel(const PanelRecord& c, const PanelRecord& s) {
 
 // Writes the record's timings into the registers. The record's fields are
 // within their registers' ranges (PanelFitsRegisters).
-void WritePanelRegisters(const PanelRecord& c) {
+void WritePanelRegisters(Configuration& config, const PanelRecord& c) {
   unsigned type = static_cast<unsigned>(c.Type() - 1) & 3;
   auto field = [](int64_t value, uint32_t mask) { return static_cast<uint32_t>(value) & mask; };
-  SetRegisterPair(kRegVdp0, field(int64_t{c.Height()} - 1, 0x3FF));
-  SetRegister(kRegHdp, field((int64_t{c.Width()} + 7) / 8 - 1, 0x7F));
+  SetRegisterPair(config, kRegVdp0, field(int64_t{c.Height()} - 1, 0x3FF));
+  config.SetRegister(kRegHdp, field((int64_t{c.Width()} + 7) / 8 - 1, 0x7F));
   unsigned large =
       (c.Type() == kPanelRecordHrTft || c.Type() == kPanelRecordKVrx) && c.Width() == 320;
   unsigned format2 = c.DataFormat() < 0 ? 0 : static_cast<unsigned>(c.DataFormat()) & 1;
   unsigned color = c.Color() < 0 ? 0 : static_cast<unsigned>(c.Color()) & 1;
-  SetRegister(kRegPanelType,
-              format2 << 7 | color << 6 | DataWidthCode(c.DataWidth()) << 4 | large << 3 | type);
-  SetRegister(kRegHorizTotal, field(int64_t{c.HorizTotal()} / 8 - 1, 0x7F));
-  SetRegisterPair(kRegHdpStartPos0, field(int64_t{c.HorizStart()} - HorizStartOffset(type), 0x3FF));
-  SetRegisterPair(kRegVertTotal0, field(int64_t{c.VertTotal()} - 1, 0x3FF));
-  SetRegisterPair(kRegVdpStartPos0, field(c.VertStart(), 0x3FF));
+  config.SetRegister(kRegPanelType, format2 << 7 | color << 6 | DataWidthCode(c.DataWidth()) << 4 |
+                                        large << 3 | type);
+  config.SetRegister(kRegHorizTotal, field(int64_t{c.HorizTotal()} / 8 - 1, 0x7F));
+  SetRegisterPair(config, kRegHdpStartPos0,
+                  field(int64_t{c.HorizStart()} - HorizStartOffset(type), 0x3FF));
+  SetRegisterPair(config, kRegVertTotal0, field(int64_t{c.VertTotal()} - 1, 0x3FF));
+  SetRegisterPair(config, kRegVdpStartPos0, field(c.VertStart(), 0x3FF));
   unsigned linePolarity = c.FplinePolarity() == 1 ? 0x80 : 0;
-  SetRegister(kRegHsyncPulseWidth, linePolarity | field(int64_t{c.FplineWidth()} - 1, 0x7F));
-  SetRegisterPair(kRegHsyncPulseStartPos0, field(int64_t{c.FplineStart()} - 1, 0x3FF));
+  config.SetRegister(kRegHsyncPulseWidth, linePolarity | field(int64_t{c.FplineWidth()} - 1, 0x7F));
+  SetRegisterPair(config, kRegHsyncPulseStartPos0, field(int64_t{c.FplineStart()} - 1, 0x3FF));
   unsigned framePolarity = c.FpframePolarity() == 1 ? 0x80 : 0;
-  SetRegister(kRegVsyncPulseWidth, framePolarity | field(int64_t{c.FpframeWidth()} - 1, 7));
-  SetRegisterPair(kRegVsyncPulseStartPos0, field(c.FpframeStart(), 0x3FF));
-  UpdateGpioForPanelType();
+  config.SetRegister(kRegVsyncPulseWidth, framePolarity | field(int64_t{c.FpframeWidth()} - 1, 7));
+  SetRegisterPair(config, kRegVsyncPulseStartPos0, field(c.FpframeStart(), 0x3FF));
+  UpdateGpioForPanelType(config);
 }

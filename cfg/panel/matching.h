@@ -9,18 +9,11 @@
 
 #include "cfg/panel/paneldef.h"
 #include "cfg/panel/timing.h"
-
-// Page-wide matching state, kept for the whole run.
-struct PanelMatchState {
-  int matchedIndex = 1;  // list index matched last, -1 none
-  bool rematchPending = false;
-  bool matchingEnabled = true;  // cleared while a panel is being applied
-};
-extern PanelMatchState PanelMatching;
+#include "cfg/record/configuration.h"
 
 // A panel setting may have changed: ask for a new search unless a panel is
 // being applied.
-void MarkPanelSettingsChanged();
+void MarkPanelSettingsChanged(Configuration& config);
 
 // Rejects PCLK 0, more than 80 KB at 1 bpp, EL, 2x, dual panels, an unknown
 // type and, when none of these applies, fields no register can hold
@@ -32,12 +25,12 @@ int DataWidthBits(unsigned type, unsigned code);
 // Data width code of a panel's bits: 4 or 9 give 0, 8 or 12 give 1, else 2.
 unsigned DataWidthCode(int bits);
 
-PanelRecord CurrentPanelRecord();
+PanelRecord CurrentPanelRecord(const Configuration& config);
 bool MatchesPanel(const PanelRecord& candidate, const PanelRecord& current);
 
 // Whether every field of the panel can be written into its register.
 bool PanelFitsRegisters(const PanelRecord& record);
 // Writes the panel's timings into the registers (the fields must fit).
-void WritePanelRegisters(const PanelRecord& record);
+void WritePanelRegisters(Configuration& config, const PanelRecord& record);
 
 #endif

@@ -10,31 +10,31 @@
 #include "cfg/record/record.h"
 
 // Whether the input feeding the bus clock is fixed by the user.
-static bool BusInputFixed() {
-  bool fromClki2 = (GetRegister(kRegBusClkMemClkConfig) & 1) != 0;
-  return fromClki2 ? FixedClkI2 != 0 : FixedClkI != 0;
+static bool BusInputFixed(const Configuration& config) {
+  bool fromClki2 = (config.GetRegister(kRegBusClkMemClkConfig) & 1) != 0;
+  return fromClki2 ? config.FixedClkI2 != 0 : config.FixedClkI != 0;
 }
 
-PixelClockSource GetPixelClockSource() {
+PixelClockSource GetPixelClockSource(const Configuration& config) {
   PixelClockSource source = {0, 0};
-  switch (GetPixelClockSourceCode()) {
+  switch (GetPixelClockSourceCode(config)) {
     case 0: {
-      uint32_t memoryDivide = GetMemoryDivide();
-      source.current = WorkingRecord.BusClk / memoryDivide;
-      source.fixed = BusInputFixed() ? FixedBusClk / memoryDivide : 0;
+      uint32_t memoryDivide = GetMemoryDivide(config);
+      source.current = config.WorkingRecord.BusClk / memoryDivide;
+      source.fixed = BusInputFixed(config) ? config.FixedBusClk / memoryDivide : 0;
       break;
     }
     case 1:
-      source.current = WorkingRecord.BusClk;
-      source.fixed = BusInputFixed() ? FixedBusClk : 0;
+      source.current = config.WorkingRecord.BusClk;
+      source.fixed = BusInputFixed(config) ? config.FixedBusClk : 0;
       break;
     case 2:
-      source.current = WorkingRecord.ClkI;
-      source.fixed = FixedClkI;
+      source.current = config.WorkingRecord.ClkI;
+      source.fixed = config.FixedClkI;
       break;
     default:
-      source.current = WorkingRecord.ClkI2;
-      source.fixed = FixedClkI2;
+      source.current = config.WorkingRecord.ClkI2;
+      source.fixed = config.FixedClkI2;
       break;
   }
   return source;
@@ -55,8 +55,8 @@ std::string FormatFrequency(uint32_t kHz) {
 }
 
 // The divides the list offers: only the current one while the user fixed it.
-static std::vector<uint32_t> OfferedDivides() {
-  if (WorkingRecord.Flags & fFIXED_DIVPCLK) return {GetPixelDivide()};
+static std::vector<uint32_t> OfferedDivides(const Configuration& config) {
+  if (config.WorkingRecord.Flags & fFIXED_DIVPCLK) return {GetPixelDivide(config)};
   return {1, 2, 3, 4, 8};
 }
 
@@ -66,9 +66,10 @@ struct PixelClockCandidate {
   uint32_t divide;
 };
 
-static std::vector<PixelClockCandidate> PixelClockCandidates(const PixelClockSource& source) {
+static std::vector<PixelClockCandidate> PixelClockCandidates(const Configuration& config,
+                                                             const PixelClockSource& source) {
   std::vector<PixelClockCandidate> candidates;
-  std::vector<uint32_t> divides = OfferedDivides();
+  std::vector<uint32_t> divides = OfferedDivides(config);
   if (source.fixed != 0) {
     for (uint32_t divide : divides) candidates.push_back({source.fixed, divide});
     return candidates;
@@ -78,13 +79,13 @@ static std::vector<PixelClockCandidate> PixelClockCandidates(const PixelClockSou
   return candidates;
 }
 
-PixelClockList BuildPixelClockList() {
+PixelClockList BuildPixelClockList(const Configuration& config) {
   PixelClockList list;
-  PixelClockSource source = GetPixelClockSource();
-  for (const PixelClockCandidate& c : PixelClockCandidates(source))
+  PixelClockSource source = GetPixelClockSource(config);
+  for (const PixelClockCandidate& c : PixelClockCandidates(config, source))
     list.texts.push_back(FormatPixelClockEntry(c.source, c.divide));
   uint32_t selectedSource = source.fixed != 0 ? source.fixed : source.current;
-  std::string selectedText = FormatPixelClockEntry(selectedSource, GetPixelDivide());
+  std::string selectedText = FormatPixelClockEntry(selectedSource, GetPixelDivide(config));
   if (std::find(list.texts.begin(), list.texts.end(), selectedText) == list.texts.end())
     list.texts.push_back(selectedText);
   std::sort(list.texts.begin(), list.texts.end());
@@ -93,8 +94,9 @@ PixelClockList BuildPixelClockList() {
   return list;
 }
 
-bool FindPixelClockChoice(const char* text, uint32_t* source, uint32_t* divide) {
-  for (const PixelClockCandidate& c : PixelClockCandidates(GetPixelClockSource())) {
+bool FindPixelClockChoice(const Configuration& config, const char* text, uint32_t* source,
+                          uint32_t* divide) {
+  for (const PixelClockCandidate& c : PixelClockCandidates(config, GetPixelClockSource(config))) {
     if (FormatPixelClockEntry(c.source, c.divide) == text) {
       *source = c.source;
       *divide = c.divide;
@@ -105,35 +107,36 @@ bool FindPixelClockChoice(const char* text, uint32_t* source, uint32_t* divide) 
 }
 
 // The bus clock becomes busClock; the input feeding it follows.
-static void SetBusClock(uint32_t busClock) {
-  if (GetRegister(kRegBusClkMemClkConfig) & 1) {
-    WorkingRecord.ClkI2 = busClock;
-    WorkingRecord.BusClk = busClock;
+static void SetBusClock(Configuration& config, uint32_t busClock) {
+  if (config.GetRegister(kRegBusClkMemClkConfig) & 1) {
+    config.WorkingRecord.ClkI2 = busClock;
+    config.WorkingRecord.BusClk = busClock;
     return;
   }
   // Keep the bus divide between CLKI and BCLK; a record whose bus clock is 0
   // or above CLKI has no usable divide and is taken as undivided.
-  uint32_t busDivide = WorkingRecord.BusClk ? WorkingRecord.ClkI / WorkingRecord.BusClk : 1;
+  uint32_t busDivide =
+      config.WorkingRecord.BusClk ? config.WorkingRecord.ClkI / config.WorkingRecord.BusClk : 1;
   if (busDivide == 0) busDivide = 1;
-  WorkingRecord.BusClk = busClock;
-  WorkingRecord.ClkI = busClock * busDivide;
+  config.WorkingRecord.BusClk = busClock;
+  config.WorkingRecord.ClkI = busClock * busDivide;
 }
 
-void ApplyPixelClockChoice(uint32_t source, uint32_t divide) {
-  switch (GetPixelClockSourceCode()) {
+void ApplyPixelClockChoice(Configuration& config, uint32_t source, uint32_t divide) {
+  switch (GetPixelClockSourceCode(config)) {
     case 0:
-      SetBusClock(source * GetMemoryDivide());
+      SetBusClock(config, source * GetMemoryDivide(config));
       break;
     case 1:
-      SetBusClock(source);
+      SetBusClock(config, source);
       break;
     case 2:
-      WorkingRecord.ClkI = source;
+      config.WorkingRecord.ClkI = source;
       break;
     default:
-      WorkingRecord.ClkI2 = source;
+      config.WorkingRecord.ClkI2 = source;
       break;
   }
-  unsigned config = GetRegister(kRegPclkConfig) & ~0x70u;
-  SetRegister(kRegPclkConfig, config | (PixelDivideCode(divide) << 4));
+  unsigned clockConfig = config.GetRegister(kRegPclkConfig) & ~0x70u;
+  config.SetRegister(kRegPclkConfig, clockConfig | (PixelDivideCode(divide) << 4));
 }

@@ -23,13 +23,13 @@ static bool ReadEntryInRange(const char* text, uint32_t lowest, uint32_t highest
   return *value >= lowest && *value <= highest;
 }
 
-EntryResult ApplyWidthEntry(const char* text) {
+EntryResult ApplyWidthEntry(Configuration& config, const char* text) {
   uint32_t width = 0;
   if (!ReadEntryInRange(text, 8, kMaxPanelWidth, &width)) {
     ShowPanelError(kCtlWidthList, "ERROR: Panel width!");
     return kRefused;
   }
-  uint32_t step = GetPanelType() == kPanelStn ? 16 : 8;
+  uint32_t step = GetPanelType(config) == kPanelStn ? 16 : 8;
   bool rounded = false;
   if (width % step != 0) {
     int answer = ShowMessage(PanelMessageOwner(), kMsgOkCancel | kMsgIconInfo,
@@ -38,33 +38,33 @@ EntryResult ApplyWidthEntry(const char* text) {
     width = (width + step - 1) / step * step;
     rounded = true;
   }
-  SetPanelWidth(width);
+  SetPanelWidth(config, width);
   // A rotated display starts and steps by the new size as well.
-  UpdateMainWindowLayout();
-  CheckVideoMemory();
+  UpdateMainWindowLayout(config);
+  CheckVideoMemory(config);
   return {rounded ? kEntryCorrected : kEntryAccepted, rounded, width};
 }
 
-EntryResult ApplyHeightEntry(const char* text) {
+EntryResult ApplyHeightEntry(Configuration& config, const char* text) {
   uint32_t height = 0;
   if (!ReadEntryInRange(text, 1, kMaxPanelHeight, &height)) {
     ShowPanelError(kCtlHeightList, "ERROR: Panel height!");
     return kRefused;
   }
-  SetPanelHeight(height);
-  UpdateMainWindowLayout();
-  CheckVideoMemory();
+  SetPanelHeight(config, height);
+  UpdateMainWindowLayout(config);
+  CheckVideoMemory(config);
   return Accepted(height);
 }
 
-EntryResult ApplyHorizTotalEntry(const char* text) {
-  uint32_t minTotal = GetMinHorizTotal();
+EntryResult ApplyHorizTotalEntry(Configuration& config, const char* text) {
+  uint32_t minTotal = GetMinHorizTotal(config);
   uint32_t total = 0;
   if (!ReadEntryInRange(text, minTotal, kMaxHorizTotal, &total)) {
     ShowPanelError(kCtlHorizTotalSpin, "ERROR: Panel Horizontal Total!");
     return {kEntryRefused, true, minTotal};
   }
-  SetHorizTotal(total);
+  SetHorizTotal(config, total);
   return Accepted(total / 8 * 8);
 }
 
@@ -74,135 +74,138 @@ struct SpinRule {
   uint32_t highest;
   int control;
   const char* refusal;
-  void (*write)(uint32_t);
+  void (*write)(Configuration&, uint32_t);
 };
 
-static EntryResult ApplySpinRule(const char* text, uint32_t lowest, const SpinRule& rule) {
+static EntryResult ApplySpinRule(Configuration& config, const char* text, uint32_t lowest,
+                                 const SpinRule& rule) {
   uint32_t value = 0;
   if (!ReadEntryInRange(text, lowest, rule.highest, &value)) {
     ShowPanelError(rule.control, "%s", rule.refusal);
     return kRefused;
   }
-  rule.write(value);
+  rule.write(config, value);
   return Accepted(value);
 }
 
-EntryResult ApplyVertTotalEntry(const char* text) {
+EntryResult ApplyVertTotalEntry(Configuration& config, const char* text) {
   static const SpinRule kRule = {kMaxVertTotal, kCtlVertTotalSpin, "ERROR: Panel Vertical Total!",
                                  SetVertTotal};
-  return ApplySpinRule(text, 1, kRule);
+  return ApplySpinRule(config, text, 1, kRule);
 }
 
-EntryResult ApplyHorizStartEntry(const char* text) {
+EntryResult ApplyHorizStartEntry(Configuration& config, const char* text) {
   static const SpinRule kRule = {kMaxDisplayStart, kCtlHorizStartSpin,
                                  "ERROR: Panel Horizontal Start Position!", SetHorizStart};
-  return ApplySpinRule(text, HorizStartOffset(GetPanelType()), kRule);
+  return ApplySpinRule(config, text, HorizStartOffset(GetPanelType(config)), kRule);
 }
 
-EntryResult ApplyVertStartEntry(const char* text) {
+EntryResult ApplyVertStartEntry(Configuration& config, const char* text) {
   static const SpinRule kRule = {kMaxDisplayStart, kCtlVertStartSpin,
                                  "ERROR: Panel Vertical Start Position!", SetVertStart};
-  return ApplySpinRule(text, 0, kRule);
+  return ApplySpinRule(config, text, 0, kRule);
 }
 
-EntryResult ApplyFplineWidthEntry(const char* text) {
+EntryResult ApplyFplineWidthEntry(Configuration& config, const char* text) {
   static const SpinRule kRule = {kMaxFplineWidth, kCtlFplineWidthSpin, "ERROR: TFT FPLINE Width!",
                                  SetFplineWidth};
-  return ApplySpinRule(text, 1, kRule);
+  return ApplySpinRule(config, text, 1, kRule);
 }
 
-EntryResult ApplyFplineStartEntry(const char* text) {
+EntryResult ApplyFplineStartEntry(Configuration& config, const char* text) {
   static const SpinRule kRule = {kMaxFplineStart, kCtlFplineStartSpin, "ERROR: TFT FPLINE Start!",
                                  SetFplineStart};
-  return ApplySpinRule(text, 1, kRule);
+  return ApplySpinRule(config, text, 1, kRule);
 }
 
-EntryResult ApplyFpframeWidthEntry(const char* text) {
+EntryResult ApplyFpframeWidthEntry(Configuration& config, const char* text) {
   static const SpinRule kRule = {kMaxFpframeWidth, kCtlFpframeWidthSpin,
                                  "ERROR: TFT FPFRAME Width!", SetFpframeWidth};
-  return ApplySpinRule(text, 1, kRule);
+  return ApplySpinRule(config, text, 1, kRule);
 }
 
-EntryResult ApplyFpframeStartEntry(const char* text) {
+EntryResult ApplyFpframeStartEntry(Configuration& config, const char* text) {
   static const SpinRule kRule = {kMaxFpframeStart, kCtlFpframeStartSpin,
                                  "ERROR: TFT FPFRAME Start!", SetFpframeStart};
-  return ApplySpinRule(text, 0, kRule);
+  return ApplySpinRule(config, text, 0, kRule);
 }
 
-EntryResult ApplyFrameRateEntry(const char* text) {
+EntryResult ApplyFrameRateEntry(Configuration& config, const char* text) {
   uint32_t lowest = 0, highest = 0, rate = 0;
-  GetFrameRateRange(&lowest, &highest);
+  GetFrameRateRange(config, &lowest, &highest);
   if (!ReadEntryInRange(text, lowest, highest, &rate)) {
     ShowPanelError(kCtlFrameRateList, "ERROR: Panel Frame Rate!");
     return kRefused;
   }
-  WorkingRecord.FrameRate = static_cast<uint16_t>(std::min<uint32_t>(rate, 0xFFFF));
-  SetHorizTotalForFrameRate(rate);
+  config.WorkingRecord.FrameRate = static_cast<uint16_t>(std::min<uint32_t>(rate, 0xFFFF));
+  SetHorizTotalForFrameRate(config, rate);
   return Accepted(rate);
 }
 
-EntryResult ApplyPixelClockEntry(const char* text) {
+EntryResult ApplyPixelClockEntry(Configuration& config, const char* text) {
   uint32_t source = 0, divide = 0;
-  if (!FindPixelClockChoice(text ? text : "", &source, &divide)) {
+  if (!FindPixelClockChoice(config, text ? text : "", &source, &divide)) {
     ShowPanelError(kCtlPixelClockList, "ERROR: Panel Pixel Clock!");
     return kRefused;
   }
-  ApplyPixelClockChoice(source, divide);
+  ApplyPixelClockChoice(config, source, divide);
   return Accepted(divide ? source / divide : 0);
 }
 
-int ApplySpinEntries(const SpinEntryTexts& texts, uint32_t* horizTotalShown) {
+int ApplySpinEntries(Configuration& config, const SpinEntryTexts& texts,
+                     uint32_t* horizTotalShown) {
   int refused = 0;
-  EntryResult total = ApplyHorizTotalEntry(texts.horizTotal);
+  EntryResult total = ApplyHorizTotalEntry(config, texts.horizTotal);
   if (!EntryTaken(total)) {
     ++refused;
     if (horizTotalShown) *horizTotalShown = total.value;
   }
-  EntryResult (*const kRules[])(const char*) = {
+  EntryResult (*const kRules[])(Configuration&, const char*) = {
       ApplyVertTotalEntry,   ApplyHorizStartEntry,   ApplyVertStartEntry,   ApplyFplineWidthEntry,
       ApplyFplineStartEntry, ApplyFpframeWidthEntry, ApplyFpframeStartEntry};
   const char* const kTexts[] = {texts.vertTotal,   texts.horizStart,  texts.vertStart,
                                 texts.fplineWidth, texts.fplineStart, texts.fpframeWidth,
                                 texts.fpframeStart};
   for (size_t i = 0; i < sizeof kRules / sizeof kRules[0]; ++i)
-    if (!EntryTaken(kRules[i](kTexts[i]))) ++refused;
+    if (!EntryTaken(kRules[i](config, kTexts[i]))) ++refused;
   return refused;
 }
 
-uint32_t HorizTotalShownValue() {
-  uint32_t total = std::max(GetHorizTotal(), GetMinHorizTotal());
+uint32_t HorizTotalShownValue(const Configuration& config) {
+  uint32_t total = std::max(GetHorizTotal(config), GetMinHorizTotal(config));
   return std::min<uint32_t>(total, kMaxHorizTotal);
 }
 
-bool CheckPanelOnLeave(const char* heightText, const char* widthText) {
-  if (!EntryTaken(ApplyHeightEntry(heightText))) return false;
-  if (!EntryTaken(ApplyWidthEntry(widthText))) return false;
-  if (GetHorizTotal() < GetMinHorizTotal())
+bool CheckPanelOnLeave(Configuration& config, const char* heightText, const char* widthText) {
+  if (!EntryTaken(ApplyHeightEntry(config, heightText))) return false;
+  if (!EntryTaken(ApplyWidthEntry(config, widthText))) return false;
+  if (GetHorizTotal(config) < GetMinHorizTotal(config))
     ShowPanelWarning(kCtlHorizTotalSpin, "WARNING: The Horizontal Total is too small!");
-  if (GetVertTotal() <= GetPanelHeight())
+  if (GetVertTotal(config) <= GetPanelHeight(config))
     ShowPanelWarning(kCtlVertTotalSpin,
                      "WARNING: Vertical Total should be at least 1 line larger than Vertical "
                      "Display!");
   return true;
 }
 
-void CorrectHorizTotalOnShow() {
-  uint32_t minTotal = GetMinHorizTotal();
+void CorrectHorizTotalOnShow(Configuration& config) {
+  uint32_t minTotal = GetMinHorizTotal(config);
   // A total beyond the 7-bit field cannot be stored; 1024 is the most it holds.
-  if (GetHorizTotal() < minTotal) SetHorizTotal(std::min<uint32_t>(minTotal, kMaxHorizTotal));
+  if (GetHorizTotal(config) < minTotal)
+    SetHorizTotal(config, std::min<uint32_t>(minTotal, kMaxHorizTotal));
 }
 
-bool ApplyFormat2Rule() {
-  unsigned panelType = GetRegister(kRegPanelType);
+bool ApplyFormat2Rule(Configuration& config) {
+  unsigned panelType = config.GetRegister(kRegPanelType);
   if ((panelType & 0x73) == 0x50) return true;
-  if (panelType & 0x80) SetRegister(kRegPanelType, panelType & 0x7F);
+  if (panelType & 0x80) config.SetRegister(kRegPanelType, panelType & 0x7F);
   return false;
 }
 
-bool Apply16BitRule() {
-  if (GetPanelType() != kPanelStn || IsColorPanel()) return true;
-  if (GetDataWidthCode() == 2)
-    SetRegister(kRegPanelType, (GetRegister(kRegPanelType) & ~0x30u) | 0x10);
+bool Apply16BitRule(Configuration& config) {
+  if (GetPanelType(config) != kPanelStn || IsColorPanel(config)) return true;
+  if (GetDataWidthCode(config) == 2)
+    config.SetRegister(kRegPanelType, (config.GetRegister(kRegPanelType) & ~0x30u) | 0x10);
   return false;
 }
 
@@ -216,35 +219,36 @@ void DefaultPolarities(unsigned type, bool* fplineHigh, bool* fpframeHigh) {
   *fpframeHigh = type == kPanelStn;
 }
 
-uint32_t SelectPanelType(unsigned type, uint32_t shownHorizStart) {
-  SetPanelType(type);
-  UpdateGpioForPanelType();
+uint32_t SelectPanelType(Configuration& config, unsigned type, uint32_t shownHorizStart) {
+  SetPanelType(config, type);
+  UpdateGpioForPanelType(config);
   uint32_t start = HorizStartForType(shownHorizStart, type);
-  SetHorizStart(start);
+  SetHorizStart(config, start);
   return start;
 }
 
-void UpdateGpioForPanelType() {
-  unsigned type = GetPanelType();
-  SetRegister(kRegGpioConfig1, (type == kPanelStn || type == kPanelTft) ? 0x80 : 0x00);
+void UpdateGpioForPanelType(Configuration& config) {
+  unsigned type = GetPanelType(config);
+  config.SetRegister(kRegGpioConfig1, (type == kPanelStn || type == kPanelTft) ? 0x80 : 0x00);
 }
 
-void SetKVrxGpioBits() {
-  if (GetPanelType() != kPanelKVrx) return;
-  SetRegister(kRegGpioConfig0, GetRegister(kRegGpioConfig0) | 0x40);
-  SetRegister(kRegGpioStatusControl0, GetRegister(kRegGpioStatusControl0) | 0x40);
+void SetKVrxGpioBits(Configuration& config) {
+  if (GetPanelType(config) != kPanelKVrx) return;
+  config.SetRegister(kRegGpioConfig0, config.GetRegister(kRegGpioConfig0) | 0x40);
+  config.SetRegister(kRegGpioStatusControl0, config.GetRegister(kRegGpioStatusControl0) | 0x40);
 }
 
-uint32_t VideoMemoryNeeded() {
+uint32_t VideoMemoryNeeded(const Configuration& config) {
   uint32_t offsetWords =
-      GetRegister(kRegMainWinAddrOffset1) * 256 + GetRegister(kRegMainWinAddrOffset0);
-  unsigned rotation = GetRegister(kRegSpecialEffects) & 3;
-  uint32_t lines = (rotation == 1 || rotation == 3) ? GetPanelWidth() : GetPanelHeight();
+      config.GetRegister(kRegMainWinAddrOffset1) * 256 + config.GetRegister(kRegMainWinAddrOffset0);
+  unsigned rotation = config.GetRegister(kRegSpecialEffects) & 3;
+  uint32_t lines =
+      (rotation == 1 || rotation == 3) ? GetPanelWidth(config) : GetPanelHeight(config);
   return offsetWords * 4 * lines;
 }
 
-bool CheckVideoMemory() {
-  uint32_t needed = VideoMemoryNeeded();
+bool CheckVideoMemory(const Configuration& config) {
+  uint32_t needed = VideoMemoryNeeded(config);
   if (needed <= kVideoMemoryBytes) return true;
   ShowMessage(nullptr, kMsgOk | kMsgIconError | kMsgTaskModal,
               "Warning: Not enough installed video memory for selected options. Memory needed: "
@@ -275,44 +279,46 @@ const char kNonDisplayPeriodRuleWarning[] =
     "Horizontal Total - Horizontal Display Period > 8Mclks.\n\n"
     "Be sure to increase Horzontal Total and Save again!!\n";
 
-bool MemoryClockRuleHolds() {
-  uint32_t memoryClock = GetMemoryClock();
-  uint32_t pixelClock = GetPixelClock();
-  unsigned rotation = GetRegister(kRegSpecialEffects) & 3;
+bool MemoryClockRuleHolds(const Configuration& config) {
+  uint32_t memoryClock = GetMemoryClock(config);
+  uint32_t pixelClock = GetPixelClock(config);
+  unsigned rotation = config.GetRegister(kRegSpecialEffects) & 3;
   if (rotation == 1 || rotation == 3) return memoryClock >= 1.25 * pixelClock;
   // Codes above 16 bpp do not exist; they are held to the 16 bpp demand.
-  unsigned depthCode = std::min(GetRegister(kRegDisplayMode) & 7, 4u);
+  unsigned depthCode = std::min(config.GetRegister(kRegDisplayMode) & 7, 4u);
   uint64_t needed = (static_cast<uint64_t>(pixelClock) << depthCode) / 16;
   return memoryClock >= needed;
 }
 
 // Whole register bytes, as the rule checks read them.
-static int64_t RuleWidth() {
-  return (static_cast<int64_t>(GetRegister(kRegHdp)) + 1) * 8;
+static int64_t RuleWidth(const Configuration& config) {
+  return (static_cast<int64_t>(config.GetRegister(kRegHdp)) + 1) * 8;
 }
-static int64_t RuleHorizTotal() {
-  return (static_cast<int64_t>(GetRegister(kRegHorizTotal)) + 1) * 8;
+static int64_t RuleHorizTotal(const Configuration& config) {
+  return (static_cast<int64_t>(config.GetRegister(kRegHorizTotal)) + 1) * 8;
 }
 
-bool DisplayPeriodRuleHolds() {
-  int64_t horizStart = GetRegister(kRegHdpStartPos1) * 256 + GetRegister(kRegHdpStartPos0);
-  int64_t vertStart = GetRegister(kRegVdpStartPos1) * 256 + GetRegister(kRegVdpStartPos0);
-  bool horizontal = horizStart + RuleWidth() < RuleHorizTotal();
-  bool vertical = vertStart + GetPanelHeight() < static_cast<int64_t>(GetVertTotal());
+bool DisplayPeriodRuleHolds(const Configuration& config) {
+  int64_t horizStart =
+      config.GetRegister(kRegHdpStartPos1) * 256 + config.GetRegister(kRegHdpStartPos0);
+  int64_t vertStart =
+      config.GetRegister(kRegVdpStartPos1) * 256 + config.GetRegister(kRegVdpStartPos0);
+  bool horizontal = horizStart + RuleWidth(config) < RuleHorizTotal(config);
+  bool vertical = vertStart + GetPanelHeight(config) < static_cast<int64_t>(GetVertTotal(config));
   return horizontal && vertical;
 }
 
-bool NonDisplayPeriodRuleHolds() {
-  uint32_t memoryClock = GetMemoryClock();
+bool NonDisplayPeriodRuleHolds(const Configuration& config) {
+  uint32_t memoryClock = GetMemoryClock(config);
   // Without a memory clock no non-display period is long enough.
   if (memoryClock == 0) return false;
-  int64_t needed = (8ll * GetPixelClock()) / memoryClock;
-  return RuleHorizTotal() - RuleWidth() >= needed;
+  int64_t needed = (8ll * GetPixelClock(config)) / memoryClock;
+  return RuleHorizTotal(config) - RuleWidth(config) >= needed;
 }
 
-int WarnAboutTimingRules(void* owner) {
+int WarnAboutTimingRules(const Configuration& config, void* owner) {
   struct Rule {
-    bool (*holds)();
+    bool (*holds)(const Configuration&);
     const char* warning;
   };
   static const Rule kRules[] = {
@@ -322,7 +328,7 @@ int WarnAboutTimingRules(void* owner) {
   };
   int failed = 0;
   for (const Rule& rule : kRules) {
-    if (rule.holds()) continue;
+    if (rule.holds(config)) continue;
     // OK and Cancel, yet either answer goes on: every failed rule is shown.
     ShowMessage(owner, kMsgOkCancel | kMsgIconInfo, "%s", rule.warning);
     ++failed;

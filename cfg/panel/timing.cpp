@@ -7,51 +7,51 @@
 #include "cfg/panel/clocks.h"
 #include "cfg/record/record.h"
 
-unsigned GetRegisterPair(unsigned lowIndex) {
-  return GetRegister(lowIndex) | ((GetRegister(lowIndex + 1) & 3) << 8);
+unsigned GetRegisterPair(const Configuration& config, unsigned lowIndex) {
+  return config.GetRegister(lowIndex) | ((config.GetRegister(lowIndex + 1) & 3) << 8);
 }
 
-void SetRegisterPair(unsigned lowIndex, uint32_t value) {
-  SetRegister(lowIndex, value & 0xFF);
-  SetRegister(lowIndex + 1, (value >> 8) & 3);
+void SetRegisterPair(Configuration& config, unsigned lowIndex, uint32_t value) {
+  config.SetRegister(lowIndex, value & 0xFF);
+  config.SetRegister(lowIndex + 1, (value >> 8) & 3);
 }
 
-unsigned GetPanelType() {
-  return GetRegister(kRegPanelType) & 3;
+unsigned GetPanelType(const Configuration& config) {
+  return config.GetRegister(kRegPanelType) & 3;
 }
 
-static void SetPanelTypeBits(unsigned mask, unsigned bits) {
-  SetRegister(kRegPanelType, (GetRegister(kRegPanelType) & ~mask) | (bits & mask));
+static void SetPanelTypeBits(Configuration& config, unsigned mask, unsigned bits) {
+  config.SetRegister(kRegPanelType, (config.GetRegister(kRegPanelType) & ~mask) | (bits & mask));
 }
 
-void SetPanelType(unsigned type) {
-  SetPanelTypeBits(3, type);
+void SetPanelType(Configuration& config, unsigned type) {
+  SetPanelTypeBits(config, 3, type);
 }
 
-unsigned GetDataWidthCode() {
-  return (GetRegister(kRegPanelType) >> 4) & 3;
+unsigned GetDataWidthCode(const Configuration& config) {
+  return (config.GetRegister(kRegPanelType) >> 4) & 3;
 }
-bool IsColorPanel() {
-  return (GetRegister(kRegPanelType) & 0x40) != 0;
+bool IsColorPanel(const Configuration& config) {
+  return (config.GetRegister(kRegPanelType) & 0x40) != 0;
 }
-bool IsFormat2() {
-  return (GetRegister(kRegPanelType) & 0x80) != 0;
+bool IsFormat2(const Configuration& config) {
+  return (config.GetRegister(kRegPanelType) & 0x80) != 0;
 }
-bool IsLargeActiveResolution() {
-  return (GetRegister(kRegPanelType) & 0x08) != 0;
+bool IsLargeActiveResolution(const Configuration& config) {
+  return (config.GetRegister(kRegPanelType) & 0x08) != 0;
 }
 
-void SetDataWidthCode(unsigned code) {
-  SetPanelTypeBits(0x30, code << 4);
+void SetDataWidthCode(Configuration& config, unsigned code) {
+  SetPanelTypeBits(config, 0x30, code << 4);
 }
-void SetColorPanel(bool color) {
-  SetPanelTypeBits(0x40, color ? 0x40 : 0);
+void SetColorPanel(Configuration& config, bool color) {
+  SetPanelTypeBits(config, 0x40, color ? 0x40 : 0);
 }
-void SetFormat2(bool format2) {
-  SetPanelTypeBits(0x80, format2 ? 0x80 : 0);
+void SetFormat2(Configuration& config, bool format2) {
+  SetPanelTypeBits(config, 0x80, format2 ? 0x80 : 0);
 }
-void SetLargeActiveResolution(bool large) {
-  SetPanelTypeBits(0x08, large ? 0x08 : 0);
+void SetLargeActiveResolution(Configuration& config, bool large) {
+  SetPanelTypeBits(config, 0x08, large ? 0x08 : 0);
 }
 
 unsigned DataWidthBitsOf(unsigned type, unsigned code) {
@@ -60,17 +60,17 @@ unsigned DataWidthBitsOf(unsigned type, unsigned code) {
   return (type == kPanelStn ? kStnBits : kTftBits)[code & 3];
 }
 
-uint32_t GetPanelWidth() {
-  return (GetRegister(kRegHdp) + 1) * 8;
+uint32_t GetPanelWidth(const Configuration& config) {
+  return (config.GetRegister(kRegHdp) + 1) * 8;
 }
-uint32_t GetPanelHeight() {
-  return GetRegisterPair(kRegVdp0) + 1;
+uint32_t GetPanelHeight(const Configuration& config) {
+  return GetRegisterPair(config, kRegVdp0) + 1;
 }
-uint32_t GetHorizTotal() {
-  return ((GetRegister(kRegHorizTotal) & 0x7F) + 1) * 8;
+uint32_t GetHorizTotal(const Configuration& config) {
+  return ((config.GetRegister(kRegHorizTotal) & 0x7F) + 1) * 8;
 }
-uint32_t GetVertTotal() {
-  return GetRegisterPair(kRegVertTotal0) + 1;
+uint32_t GetVertTotal(const Configuration& config) {
+  return GetRegisterPair(config, kRegVertTotal0) + 1;
 }
 
 uint32_t HorizStartOffset(unsigned type) {
@@ -78,125 +78,128 @@ uint32_t HorizStartOffset(unsigned type) {
   return kOffsets[type & 3];
 }
 
-uint32_t GetHorizStart() {
-  return GetRegisterPair(kRegHdpStartPos0) + HorizStartOffset(GetPanelType());
+uint32_t GetHorizStart(const Configuration& config) {
+  return GetRegisterPair(config, kRegHdpStartPos0) + HorizStartOffset(GetPanelType(config));
 }
-uint32_t GetVertStart() {
-  return GetRegisterPair(kRegVdpStartPos0);
+uint32_t GetVertStart(const Configuration& config) {
+  return GetRegisterPair(config, kRegVdpStartPos0);
 }
-uint32_t GetFplineStart() {
-  return GetRegisterPair(kRegHsyncPulseStartPos0) + 1;
+uint32_t GetFplineStart(const Configuration& config) {
+  return GetRegisterPair(config, kRegHsyncPulseStartPos0) + 1;
 }
-uint32_t GetFplineWidth() {
-  return (GetRegister(kRegHsyncPulseWidth) & 0x7F) + 1;
+uint32_t GetFplineWidth(const Configuration& config) {
+  return (config.GetRegister(kRegHsyncPulseWidth) & 0x7F) + 1;
 }
-bool GetFplineHigh() {
-  return (GetRegister(kRegHsyncPulseWidth) & 0x80) != 0;
+bool GetFplineHigh(const Configuration& config) {
+  return (config.GetRegister(kRegHsyncPulseWidth) & 0x80) != 0;
 }
-uint32_t GetFpframeStart() {
-  return GetRegisterPair(kRegVsyncPulseStartPos0);
+uint32_t GetFpframeStart(const Configuration& config) {
+  return GetRegisterPair(config, kRegVsyncPulseStartPos0);
 }
-uint32_t GetFpframeWidth() {
-  return (GetRegister(kRegVsyncPulseWidth) & 7) + 1;
+uint32_t GetFpframeWidth(const Configuration& config) {
+  return (config.GetRegister(kRegVsyncPulseWidth) & 7) + 1;
 }
-bool GetFpframeHigh() {
-  return (GetRegister(kRegVsyncPulseWidth) & 0x80) != 0;
-}
-
-uint32_t GetEffectivePanelWidth() {
-  unsigned type = GetPanelType();
-  if (type == kPanelStn || type == kPanelTft) return GetPanelWidth();
-  return IsLargeActiveResolution() ? 320 : 160;
+bool GetFpframeHigh(const Configuration& config) {
+  return (config.GetRegister(kRegVsyncPulseWidth) & 0x80) != 0;
 }
 
-uint32_t GetEffectivePanelHeight() {
-  unsigned type = GetPanelType();
-  if (type == kPanelStn || type == kPanelTft) return GetPanelHeight();
-  if (IsLargeActiveResolution()) return 240;
+uint32_t GetEffectivePanelWidth(const Configuration& config) {
+  unsigned type = GetPanelType(config);
+  if (type == kPanelStn || type == kPanelTft) return GetPanelWidth(config);
+  return IsLargeActiveResolution(config) ? 320 : 160;
+}
+
+uint32_t GetEffectivePanelHeight(const Configuration& config) {
+  unsigned type = GetPanelType(config);
+  if (type == kPanelStn || type == kPanelTft) return GetPanelHeight(config);
+  if (IsLargeActiveResolution(config)) return 240;
   return type == kPanelHrTft ? 160 : 240;
 }
 
-void SetPanelWidth(uint32_t width) {
-  SetRegister(kRegHdp, ((width >> 3) - 1) & 0x7F);
+void SetPanelWidth(Configuration& config, uint32_t width) {
+  config.SetRegister(kRegHdp, ((width >> 3) - 1) & 0x7F);
 }
-void SetPanelHeight(uint32_t height) {
-  SetRegisterPair(kRegVdp0, height - 1);
+void SetPanelHeight(Configuration& config, uint32_t height) {
+  SetRegisterPair(config, kRegVdp0, height - 1);
 }
-void SetHorizTotal(uint32_t total) {
-  SetRegister(kRegHorizTotal, ((total >> 3) - 1) & 0x7F);
+void SetHorizTotal(Configuration& config, uint32_t total) {
+  config.SetRegister(kRegHorizTotal, ((total >> 3) - 1) & 0x7F);
 }
-void SetVertTotal(uint32_t total) {
-  SetRegisterPair(kRegVertTotal0, total - 1);
-}
-
-void SetHorizStart(uint32_t start) {
-  SetRegisterPair(kRegHdpStartPos0, start - HorizStartOffset(GetPanelType()));
+void SetVertTotal(Configuration& config, uint32_t total) {
+  SetRegisterPair(config, kRegVertTotal0, total - 1);
 }
 
-void SetVertStart(uint32_t start) {
-  SetRegisterPair(kRegVdpStartPos0, start);
-}
-void SetFplineStart(uint32_t start) {
-  SetRegisterPair(kRegHsyncPulseStartPos0, start - 1);
+void SetHorizStart(Configuration& config, uint32_t start) {
+  SetRegisterPair(config, kRegHdpStartPos0, start - HorizStartOffset(GetPanelType(config)));
 }
 
-void SetFplineWidth(uint32_t width) {
-  SetRegister(kRegHsyncPulseWidth,
-              (GetRegister(kRegHsyncPulseWidth) & 0x80) | ((width - 1) & 0x7F));
+void SetVertStart(Configuration& config, uint32_t start) {
+  SetRegisterPair(config, kRegVdpStartPos0, start);
+}
+void SetFplineStart(Configuration& config, uint32_t start) {
+  SetRegisterPair(config, kRegHsyncPulseStartPos0, start - 1);
 }
 
-void SetFplineHigh(bool high) {
-  SetRegister(kRegHsyncPulseWidth, (GetRegister(kRegHsyncPulseWidth) & 0x7F) | (high ? 0x80 : 0));
+void SetFplineWidth(Configuration& config, uint32_t width) {
+  config.SetRegister(kRegHsyncPulseWidth,
+                     (config.GetRegister(kRegHsyncPulseWidth) & 0x80) | ((width - 1) & 0x7F));
 }
 
-void SetFpframeStart(uint32_t start) {
-  SetRegisterPair(kRegVsyncPulseStartPos0, start);
+void SetFplineHigh(Configuration& config, bool high) {
+  config.SetRegister(kRegHsyncPulseWidth,
+                     (config.GetRegister(kRegHsyncPulseWidth) & 0x7F) | (high ? 0x80 : 0));
 }
 
-void SetFpframeWidth(uint32_t width) {
-  SetRegister(kRegVsyncPulseWidth, (GetRegister(kRegVsyncPulseWidth) & ~7u) | ((width - 1) & 7));
+void SetFpframeStart(Configuration& config, uint32_t start) {
+  SetRegisterPair(config, kRegVsyncPulseStartPos0, start);
 }
 
-void SetFpframeHigh(bool high) {
-  SetRegister(kRegVsyncPulseWidth, (GetRegister(kRegVsyncPulseWidth) & 0x7F) | (high ? 0x80 : 0));
+void SetFpframeWidth(Configuration& config, uint32_t width) {
+  config.SetRegister(kRegVsyncPulseWidth,
+                     (config.GetRegister(kRegVsyncPulseWidth) & ~7u) | ((width - 1) & 7));
 }
 
-uint32_t GetMemoryDivide() {
-  return ((GetRegister(kRegBusClkMemClkConfig) >> 4) & 3) + 1;
-}
-uint32_t GetPixelDivide() {
-  return PixelDivideOfCode(GetRegister(kRegPclkConfig) >> 4);
-}
-unsigned GetPixelClockSourceCode() {
-  return GetRegister(kRegPclkConfig) & 3;
+void SetFpframeHigh(Configuration& config, bool high) {
+  config.SetRegister(kRegVsyncPulseWidth,
+                     (config.GetRegister(kRegVsyncPulseWidth) & 0x7F) | (high ? 0x80 : 0));
 }
 
-uint32_t GetMemoryClock() {
-  return WorkingRecord.BusClk / GetMemoryDivide();
+uint32_t GetMemoryDivide(const Configuration& config) {
+  return ((config.GetRegister(kRegBusClkMemClkConfig) >> 4) & 3) + 1;
+}
+uint32_t GetPixelDivide(const Configuration& config) {
+  return PixelDivideOfCode(config.GetRegister(kRegPclkConfig) >> 4);
+}
+unsigned GetPixelClockSourceCode(const Configuration& config) {
+  return config.GetRegister(kRegPclkConfig) & 3;
+}
+
+uint32_t GetMemoryClock(const Configuration& config) {
+  return config.WorkingRecord.BusClk / GetMemoryDivide(config);
 }
 
 // Frequency feeding the PCLK divider.
-static uint32_t PixelSourceFrequency() {
-  switch (GetPixelClockSourceCode()) {
+static uint32_t PixelSourceFrequency(const Configuration& config) {
+  switch (GetPixelClockSourceCode(config)) {
     case 0:
-      return GetMemoryClock();
+      return GetMemoryClock(config);
     case 1:
-      return WorkingRecord.BusClk;
+      return config.WorkingRecord.BusClk;
     case 2:
-      return WorkingRecord.ClkI;
+      return config.WorkingRecord.ClkI;
     default:
-      return WorkingRecord.ClkI2;
+      return config.WorkingRecord.ClkI2;
   }
 }
 
-uint32_t GetPixelClock() {
-  return PixelSourceFrequency() / GetPixelDivide();
+uint32_t GetPixelClock(const Configuration& config) {
+  return PixelSourceFrequency(config) / GetPixelDivide(config);
 }
 
-uint32_t GetMinHorizTotal() {
-  uint32_t memoryClock = GetMemoryClock();
-  uint64_t nonDisplay = memoryClock ? (8ull * GetPixelClock()) / memoryClock : 0;
-  uint64_t total = GetPanelWidth() + nonDisplay;
+uint32_t GetMinHorizTotal(const Configuration& config) {
+  uint32_t memoryClock = GetMemoryClock(config);
+  uint64_t nonDisplay = memoryClock ? (8ull * GetPixelClock(config)) / memoryClock : 0;
+  uint64_t total = GetPanelWidth(config) + nonDisplay;
   total = (total + 7) & ~7ull;
   return total > 0xFFFFFFF8ull ? 0xFFFFFFF8u : static_cast<uint32_t>(total);
 }
@@ -209,41 +212,41 @@ static uint32_t FrameRateOf(uint32_t pixelClock, uint32_t horizTotal, uint32_t v
   return static_cast<uint32_t>(static_cast<uint64_t>(pixelClock) * 1000 / divisor);
 }
 
-uint32_t FrameRateAt(uint32_t horizTotal) {
-  return FrameRateOf(GetPixelClock(), horizTotal, GetVertTotal());
+uint32_t FrameRateAt(const Configuration& config, uint32_t horizTotal) {
+  return FrameRateOf(GetPixelClock(config), horizTotal, GetVertTotal(config));
 }
 
-FrameRateList BuildFrameRateList() {
+FrameRateList BuildFrameRateList(Configuration& config) {
   FrameRateList list;
-  uint32_t minTotal = GetMinHorizTotal();
-  uint32_t currentTotal = GetRegister(kRegHorizTotal) * 8 + 8;
-  uint32_t pixelClock = GetPixelClock();
-  uint32_t vertTotal = GetVertTotal();
+  uint32_t minTotal = GetMinHorizTotal(config);
+  uint32_t currentTotal = config.GetRegister(kRegHorizTotal) * 8 + 8;
+  uint32_t pixelClock = GetPixelClock(config);
+  uint32_t vertTotal = GetVertTotal(config);
   for (uint32_t total = minTotal; total <= kMaxHorizTotal; total += 8) {
     uint32_t rate = FrameRateOf(pixelClock, total, vertTotal);
     if (total == currentTotal) {
       list.selected = static_cast<int>(list.texts.size());
       // The field holds 16 bits; absurd timings are stored as its highest value.
-      WorkingRecord.FrameRate = static_cast<uint16_t>(std::min<uint32_t>(rate, 0xFFFF));
+      config.WorkingRecord.FrameRate = static_cast<uint16_t>(std::min<uint32_t>(rate, 0xFFFF));
     }
     list.texts.push_back(std::to_string(rate));
   }
   return list;
 }
 
-void GetFrameRateRange(uint32_t* lowest, uint32_t* highest) {
-  uint32_t pixelClock = GetPixelClock();
-  uint32_t vertTotal = GetVertTotal();
+void GetFrameRateRange(const Configuration& config, uint32_t* lowest, uint32_t* highest) {
+  uint32_t pixelClock = GetPixelClock(config);
+  uint32_t vertTotal = GetVertTotal(config);
   *lowest = FrameRateOf(pixelClock, kMaxHorizTotal, vertTotal);
-  *highest = FrameRateOf(pixelClock, GetMinHorizTotal(), vertTotal);
+  *highest = FrameRateOf(pixelClock, GetMinHorizTotal(config), vertTotal);
 }
 
-bool SetHorizTotalForFrameRate(uint32_t rate, uint32_t* newTotal) {
-  uint32_t pixelClock = GetPixelClock();
-  uint32_t vertTotal = GetVertTotal();
-  for (uint32_t total = GetMinHorizTotal(); total <= kMaxHorizTotal; total += 8) {
+bool SetHorizTotalForFrameRate(Configuration& config, uint32_t rate, uint32_t* newTotal) {
+  uint32_t pixelClock = GetPixelClock(config);
+  uint32_t vertTotal = GetVertTotal(config);
+  for (uint32_t total = GetMinHorizTotal(config); total <= kMaxHorizTotal; total += 8) {
     if (FrameRateOf(pixelClock, total, vertTotal) == rate) {
-      SetRegister(kRegHorizTotal, total / 8 - 1);
+      config.SetRegister(kRegHorizTotal, total / 8 - 1);
       if (newTotal) *newTotal = total;
       return true;
     }

@@ -152,29 +152,29 @@ const ValueLabel kValueLabels[] = {
      [](HAL_STRUCT& r, uint32_t v) { r.PowerOnDelay = static_cast<uint16_t>(v); }},
 };
 
-void ApplyValueLine(const char* line) {
+void ApplyValueLine(HAL_STRUCT& loaded, const char* line) {
   for (const ValueLabel& label : kValueLabels) {
     if (!strstr(line, label.label)) continue;
     std::string word = FirstWord(line);
-    label.store(LoadedRecord, label.hexadecimal ? ReadHexAfterPrefix(word) : ReadDecimal(word));
+    label.store(loaded, label.hexadecimal ? ReadHexAfterPrefix(word) : ReadDecimal(word));
     return;
   }
 }
 
 // Reads the header into the loaded record; false after a reported failure.
-bool ImportFromFile(FILE* file, const std::string& path) {
+bool ImportFromFile(Configuration& config, FILE* file, const std::string& path) {
   char line[kMaxLineLength + 1];
   if (!ReadLineContaining(file, "HAL_STRUCT HalInfo =", line) ||
       !ReadLineContaining(file, HAL_ID_STRING, line)) {
     ShowMessage(nullptr, kMsgOk | kMsgIconError, "Wrong file format in %s", path.c_str());
     return false;
   }
-  LoadedRecord.Flags = 0;
+  config.LoadedRecord.Flags = 0;
   if (!ReadLineContaining(file, "/* Flags */", line)) {
     ShowMessage(nullptr, kMsgOk | kMsgIconError, "Wrong file format in %s", path.c_str());
     return false;
   }
-  LoadedRecord.Flags |= FlagsNamedOn(line);
+  config.LoadedRecord.Flags |= FlagsNamedOn(line);
   if (!ReadLineContaining(file, "/* Registers */", line)) {
     ShowMessage(nullptr, kMsgOk | kMsgIconError, "Wrong file format in %s", path.c_str());
     return false;
@@ -192,17 +192,17 @@ bool ImportFromFile(FILE* file, const std::string& path) {
     // A name outside the catalogue is left alone; one the record's list lacks
     // is reported by SetLoadedRegister and skipped.
     if (const RegisterInfo* info = FindRegisterBySymbol(symbol.c_str())) {
-      SetLoadedRegister(info->index, value);
+      config.SetLoadedRegister(info->index, value);
     }
   }
 
-  while (ReadLine(file, line)) ApplyValueLine(line);
+  while (ReadLine(file, line)) ApplyValueLine(config.LoadedRecord, line);
   return true;
 }
 
 }  // namespace
 
-bool ImportAppcfg(const char* chosenPath) {
+bool ImportAppcfg(Configuration& config, const char* chosenPath) {
   std::string path;
   if (chosenPath && *chosenPath) {
     path = chosenPath;
@@ -217,8 +217,8 @@ bool ImportAppcfg(const char* chosenPath) {
     ShowMessage(nullptr, kMsgOk | kMsgIconError, "Failed to open file %s", path.c_str());
     return false;
   }
-  bool imported = ImportFromFile(file, path);
+  bool imported = ImportFromFile(config, file, path);
   fclose(file);
-  if (imported) UseLoadedRecord();
+  if (imported) config.UseLoadedRecord();
   return imported;
 }

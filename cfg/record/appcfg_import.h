@@ -5,6 +5,8 @@
 
 #include <stdint.h>
 
+#include "cfg/record/configuration.h"
+
 // The Flags bits as they are named on the header's flags line, in the order
 // the export writes them. The import recognises each as a whole word.
 struct FlagName {
@@ -20,6 +22,6 @@ extern const FlagName kFlagNames[kFlagNameCount];
 // added or removed. A null or empty path reads appcfg.h in the temporary
 // directory, where the preview puts it. Failures are reported through
 // ShowMessage; values already applied stay in the loaded record.
-bool ImportAppcfg(const char* chosenPath);
+bool ImportAppcfg(Configuration& config, const char* chosenPath);
 
 #endif

@@ -85,7 +85,8 @@ RecordSearch ReadBinaryHalFromFile(const char* path, HAL_STRUCT* record, RecordL
   return window->Failed() ? RecordSearch::kUnreadable : RecordSearch::kNotFound;
 }
 
-bool WriteBinaryHal(const char* source, const char* target, bool preserveAddresses) {
+bool WriteBinaryHal(Configuration& config, const char* source, const char* target,
+                    bool preserveAddresses) {
   if (!PrepareSaveTarget(source, &target)) return false;
 
   RecordLocation location;
@@ -99,11 +100,11 @@ bool WriteBinaryHal(const char* source, const char* target, bool preserveAddress
     case RecordSearch::kFound:
       break;
   }
-  LoadedRecord = record;
+  config.LoadedRecord = record;
 
   // The bytes to write are made ready before the target is opened; the
   // working record itself stays as it is.
-  HAL_STRUCT image = RecordToSave(preserveAddresses);
+  HAL_STRUCT image = RecordToSave(config, preserveAddresses);
   if (location.bigEndian) SwapRecord(&image);
   return WriteIntoTarget(target, location.offset, &image, kHalStructSize);
 }

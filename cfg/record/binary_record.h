@@ -6,6 +6,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include "cfg/record/configuration.h"
 #include "common/hal_struct.h"
 
 class ByteWindow;
@@ -41,6 +42,7 @@ RecordSearch ReadBinaryHalFromFile(const char* path, HAL_STRUCT* record, RecordL
 // target and the copy is patched. The loaded record is refreshed from the
 // file first; preserveAddresses keeps the file's own RegAddr and DispMemAddr.
 // The working record is never changed.
-bool WriteBinaryHal(const char* source, const char* target, bool preserveAddresses);
+bool WriteBinaryHal(Configuration& config, const char* source, const char* target,
+                    bool preserveAddresses);
 
 #endif

@@ -45,7 +45,7 @@ bool CanReadWholeFile(const char* path) {
   return !window->Failed();
 }
 
-bool ReadRecordFromFile(const char* path, StorageForm form) {
+bool ReadRecordFromFile(Configuration& config, const char* path, StorageForm form) {
   HAL_STRUCT record;
   RecordLocation location;
   switch (RouteForOpening(path, form)) {
@@ -58,26 +58,26 @@ bool ReadRecordFromFile(const char* path, StorageForm form) {
     case kOpenHeaderImport:
       // The header import reads its own file once the chosen one has proved
       // that it can be read.
-      return CanReadWholeFile(path) && ImportAppcfg(path);
+      return CanReadWholeFile(path) && ImportAppcfg(config, path);
   }
-  LoadedRecord = record;
+  config.LoadedRecord = record;
   return true;
 }
 
 }  // namespace
 
-bool OpenConfigFile(const char* path, StorageForm form) {
-  if (!ReadRecordFromFile(path, form)) {
+bool OpenConfigFile(Configuration& config, const char* path, StorageForm form) {
+  if (!ReadRecordFromFile(config, path, form)) {
     ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_NOT_CONFIGURABLE, path);
     return false;
   }
-  UseLoadedRecord();
+  config.UseLoadedRecord();
   return true;
 }
 
-bool SaveConfigFile(const char* source, const char* target, bool preserveAddresses,
-                    StorageForm form) {
+bool SaveConfigFile(Configuration& config, const char* source, const char* target,
+                    bool preserveAddresses, StorageForm form) {
   bool asSRecord = form == kStorageSRecord || (form == kStorageByName && IsSRecordFileName(source));
-  return asSRecord ? WriteSRecordHal(source, target, preserveAddresses)
-                   : WriteBinaryHal(source, target, preserveAddresses);
+  return asSRecord ? WriteSRecordHal(config, source, target, preserveAddresses)
+                   : WriteBinaryHal(config, source, target, preserveAddresses);
 }

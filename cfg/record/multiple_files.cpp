@@ -68,8 +68,8 @@ std::string ConfigureSummaryText(size_t configured, size_t failed) {
   return text;
 }
 
-ConfigureOutcome ConfigureFiles(const std::vector<std::string>& files, bool preserveAddresses,
-                                ConfigureProgress progress, void* context) {
+ConfigureOutcome ConfigureFiles(Configuration& config, const std::vector<std::string>& files,
+                                bool preserveAddresses, ConfigureProgress progress, void* context) {
   ConfigureOutcome outcome = {0, 0};
   if (files.empty()) {
     ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_NO_FILES_SELECTED);
@@ -77,7 +77,7 @@ ConfigureOutcome ConfigureFiles(const std::vector<std::string>& files, bool pres
   }
   for (size_t i = 0; i < files.size(); ++i) {
     if (progress) progress(context, i + 1, files.size(), files[i]);
-    if (SaveConfigFile(files[i].c_str(), nullptr, preserveAddresses)) {
+    if (SaveConfigFile(config, files[i].c_str(), nullptr, preserveAddresses)) {
       ++outcome.configured;
     } else {
       ++outcome.failed;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cfg/record/configuration.h"
 #include "cfg/record/folder_listing.h"
 
 #define MSG_NO_FILES_SELECTED "ERROR: No files selected!"
@@ -58,7 +59,8 @@ typedef void (*ConfigureProgress)(void* context, size_t number, size_t count,
 // "ERROR: File \"%s\" is not configurable!" and the run goes on; at the end
 // the summary line is shown. An empty list shows "ERROR: No files selected!"
 // and writes nothing.
-ConfigureOutcome ConfigureFiles(const std::vector<std::string>& files, bool preserveAddresses,
-                                ConfigureProgress progress = nullptr, void* context = nullptr);
+ConfigureOutcome ConfigureFiles(Configuration& config, const std::vector<std::string>& files,
+                                bool preserveAddresses, ConfigureProgress progress = nullptr,
+                                void* context = nullptr);
 
 #endif

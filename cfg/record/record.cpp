@@ -1,20 +1,8 @@
 #include "cfg/record/record.h"
 
 #include "common/default_record.h"
-#include "common/message.h"
 
 const HAL_STRUCT kDefaultHalStruct = QLC_DEFAULT_HAL_STRUCT;
-HAL_STRUCT LoadedRecord = kDefaultHalStruct;
-HAL_STRUCT WorkingRecord = kDefaultHalStruct;
-
-void ResetRecords() {
-  LoadedRecord = kDefaultHalStruct;
-  WorkingRecord = kDefaultHalStruct;
-}
-
-void UseLoadedRecord() {
-  WorkingRecord = LoadedRecord;
-}
 
 int FindRegisterPosition(const HAL_STRUCT& record, unsigned index) {
   int found = -1;
@@ -23,36 +11,6 @@ int FindRegisterPosition(const HAL_STRUCT& record, unsigned index) {
     if (record.Regs[i].Index == FINISHED_REG_CFG) break;
   }
   return found;
-}
-
-static void ReportInvalidRegister(unsigned index) {
-  ShowMessage(nullptr, kMsgOk | kMsgIconError, "Invalid register requested: %xh", index);
-}
-
-unsigned GetRegister(unsigned index) {
-  int position = FindRegisterPosition(WorkingRecord, index);
-  if (position < 0) {
-    ReportInvalidRegister(index);
-    return 0;
-  }
-  return WorkingRecord.Regs[position].Value & 0xFF;
-}
-
-static void StoreRegister(HAL_STRUCT& record, unsigned index, unsigned value) {
-  int position = FindRegisterPosition(record, index);
-  if (position < 0) {
-    ReportInvalidRegister(index);
-    return;
-  }
-  record.Regs[position].Value = static_cast<uint16_t>(value & 0xFF);
-}
-
-void SetRegister(unsigned index, unsigned value) {
-  StoreRegister(WorkingRecord, index, value);
-}
-
-void SetLoadedRegister(unsigned index, unsigned value) {
-  StoreRegister(LoadedRecord, index, value);
 }
 
 static uint16_t Swap16(uint16_t v) {

@@ -20,11 +20,11 @@ bool PrepareSaveTarget(const char* source, const char** target) {
   return false;
 }
 
-HAL_STRUCT RecordToSave(bool preserveAddresses) {
-  HAL_STRUCT values = WorkingRecord;
+HAL_STRUCT RecordToSave(const Configuration& config, bool preserveAddresses) {
+  HAL_STRUCT values = config.WorkingRecord;
   if (preserveAddresses) {
-    values.RegAddr = LoadedRecord.RegAddr;
-    values.DispMemAddr = LoadedRecord.DispMemAddr;
+    values.RegAddr = config.LoadedRecord.RegAddr;
+    values.DispMemAddr = config.LoadedRecord.DispMemAddr;
   }
   return values;
 }

@@ -6,6 +6,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include "cfg/record/configuration.h"
 #include "common/hal_struct.h"
 
 // With a target (non-null, non-empty) copies source over it ("ERROR: could
@@ -15,7 +16,7 @@ bool PrepareSaveTarget(const char* source, const char** target);
 
 // The working record as it is to be written: with preserveAddresses the
 // file's own RegAddr and DispMemAddr (just read into the loaded record).
-HAL_STRUCT RecordToSave(bool preserveAddresses);
+HAL_STRUCT RecordToSave(const Configuration& config, bool preserveAddresses);
 
 // Opens the existing target, moves to offset and writes the length bytes
 // there with one write, then flushes them to the disk; the savers' messages

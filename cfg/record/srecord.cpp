@@ -359,19 +359,21 @@ bool PatchSRecordHal(uint8_t* text, size_t length, const HAL_STRUCT& values, Tex
   return ReadSRecordHal(text, length, &check) && PatchCheckedText(text, length, values, changed);
 }
 
-bool WriteSRecordHal(const char* source, const char* target, bool preserveAddresses) {
+bool WriteSRecordHal(Configuration& config, const char* source, const char* target,
+                     bool preserveAddresses) {
   if (!PrepareSaveTarget(source, &target)) return false;
 
   FileBuffer file;
   if (!ReadWholeFile(source, &file)) return false;
   HAL_STRUCT record;
   if (!ReadSRecordHal(file.data.get(), file.length, &record)) return false;
-  LoadedRecord = record;
+  config.LoadedRecord = record;
 
   // The whole text is patched in memory before the target is opened; only the
   // characters from the first to the last changed one go to the file.
   TextSpan changed;
-  if (!PatchCheckedText(file.data.get(), file.length, RecordToSave(preserveAddresses), &changed))
+  if (!PatchCheckedText(file.data.get(), file.length, RecordToSave(config, preserveAddresses),
+                        &changed))
     return false;
   return WriteIntoTarget(target, changed.begin, file.data.get() + changed.begin,
                          changed.end - changed.begin);

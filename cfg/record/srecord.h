@@ -8,6 +8,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include "cfg/record/configuration.h"
 #include "common/hal_struct.h"
 
 class ByteWindow;
@@ -48,6 +49,7 @@ bool PatchSRecordHal(uint8_t* text, size_t length, const HAL_STRUCT& values,
 // text is patched in memory before the target is opened, so a damaged source
 // leaves the target as it was; then only the changed characters are written,
 // with one write at their offset.
-bool WriteSRecordHal(const char* source, const char* target, bool preserveAddresses);
+bool WriteSRecordHal(Configuration& config, const char* source, const char* target,
+                     bool preserveAddresses);
 
 #endif

@@ -3,21 +3,20 @@
 #ifndef QLC_CFG_RECORD_TRACKING_H
 #define QLC_CFG_RECORD_TRACKING_H
 
+#include "cfg/record/configuration.h"
+
 // Marks the register's position in the working record's list (the last
 // matching entry, as GetRegister finds it); an index not in the list is
 // ignored.
-void MarkRegisterModified(unsigned index);
+void MarkRegisterModified(Configuration& config, unsigned index);
 
 // Copies the working record's whole register list into the snapshot.
-void TakeRegisterSnapshot();
+void TakeRegisterSnapshot(Configuration& config);
 
 // Lists every marked register whose working value now differs from the
 // snapshot in one information message ("The following manually modified
 // registers were recalculated:\n" then "%xh " per register), clearing its mark
 // and renewing its snapshot value. Shows nothing when none differs.
-void ReportRecalculatedRegisters();
-
-// Clears the marks and the snapshot, as at program start.
-void ResetRegisterTracking();
+void ReportRecalculatedRegisters(Configuration& config);
 
 #endif

@@ -26,6 +26,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   UseMessageBoxes();
   LoadPredefinedPanels();
   std::string file = FileArgument();
-  if (!CreateMainWindow(instance, show, file.c_str())) return 1;
+  Configuration configuration;
+  if (!CreateMainWindow(instance, show, configuration, file.c_str())) return 1;
   return RunMessageLoop();
 }

@@ -150,18 +150,19 @@ void EnableInput(HWND dialog, bool enable) {
 }
 
 void ConfigureClicked(HWND dialog) {
+  Configuration& config = WindowConfiguration();
   HWND list = SelectedList(dialog);
   std::vector<std::string> files;
   int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) files.push_back(ListText(list, i));
   if (files.empty()) {
-    ConfigureFiles(files, false);  // says that none are selected
+    ConfigureFiles(config, files, false);  // says that none are selected
     return;
   }
   bool preserve = IsChecked(dialog, IDC_MULTIPLE_PRESERVE_ADDRESSES);
   EnableInput(dialog, false);
   g_writing = true;
-  ConfigureFiles(files, preserve, ShowProgress, dialog);
+  ConfigureFiles(config, files, preserve, ShowProgress, dialog);
   g_writing = false;
   EnableInput(dialog, true);
   EndDialog(dialog, IDOK);

@@ -12,6 +12,7 @@
 #include "cfg/export/export_kinds.h"
 #include "cfg/export/export_options.h"
 #include "cfg/ui/export_options_dialog.h"
+#include "cfg/ui/main_window.h"
 #include "cfg/ui/resource.h"
 #include "cfg/ui/shell_dialogs.h"
 
@@ -29,11 +30,12 @@ int FileNameControl(HWND saveDialog) {
 }
 
 void OptionsClicked(HWND hook) {
+  Configuration& config = WindowConfiguration();
   HWND saveDialog = GetParent(hook);
   ExportKind kind = KindOfHook(hook);
   RunExportOptions(saveDialog, ExportOptionsShowModeNumber(kind));
   if (kind == kExportMode) {
-    std::string name = DefaultExportFileName(kind);
+    std::string name = DefaultExportFileName(config, kind);
     SendMessageA(saveDialog, CDM_SETCONTROLTEXT, FileNameControl(saveDialog),
                  reinterpret_cast<LPARAM>(name.c_str()));
   }
@@ -41,6 +43,7 @@ void OptionsClicked(HWND hook) {
 
 // The hook of the save dialog's extension (template 127).
 UINT_PTR CALLBACK ExportAsHook(HWND hook, UINT message, WPARAM wParam, LPARAM lParam) {
+  Configuration& config = WindowConfiguration();
   switch (message) {
     case WM_INITDIALOG: {
       const OPENFILENAMEA* dialog = reinterpret_cast<const OPENFILENAMEA*>(lParam);
@@ -57,7 +60,7 @@ UINT_PTR CALLBACK ExportAsHook(HWND hook, UINT message, WPARAM wParam, LPARAM lP
     case WM_COMMAND:
       if (HIWORD(wParam) != BN_CLICKED) return FALSE;
       if (LOWORD(wParam) == IDC_EXPORT_AS_PREVIEW) {
-        WriteExport(KindOfHook(hook), nullptr);  // the save dialog stays open
+        WriteExport(config, KindOfHook(hook), nullptr);  // the save dialog stays open
         return TRUE;
       }
       if (LOWORD(wParam) == IDC_EXPORT_AS_OPTIONS) {
@@ -72,6 +75,7 @@ UINT_PTR CALLBACK ExportAsHook(HWND hook, UINT message, WPARAM wParam, LPARAM lP
 
 // The save dialog for the kind; writes the file when the user confirms.
 void ExportAs(HWND owner, ExportKind kind) {
+  Configuration& config = WindowConfiguration();
   const ExportKindInfo& info = kExportKinds[kind];
   std::string filter;
   for (int i = 0; i < kFileFilterCount; ++i) {
@@ -82,7 +86,7 @@ void ExportAs(HWND owner, ExportKind kind) {
   }
   filter += '\0';
   char name[MAX_PATH] = "";
-  DefaultExportFileName(kind).copy(name, sizeof name - 1);
+  DefaultExportFileName(config, kind).copy(name, sizeof name - 1);
   OPENFILENAMEA dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
@@ -97,7 +101,7 @@ void ExportAs(HWND owner, ExportKind kind) {
   dialog.lpfnHook = ExportAsHook;
   dialog.lpTemplateName = MAKEINTRESOURCEA(IDD_EXPORT_AS_TEMPLATE);
   dialog.lCustData = kind;
-  if (GetSaveFileNameA(&dialog)) WriteExport(kind, name);
+  if (GetSaveFileNameA(&dialog)) WriteExport(config, kind, name);
 }
 
 void ChooseKind(HWND dialog) {

@@ -4,6 +4,7 @@
 
 #include "cfg/export/export_options.h"
 #include "cfg/ui/controls.h"
+#include "cfg/ui/main_window.h"
 #include "cfg/ui/resource.h"
 #include "common/text_read.h"
 
@@ -11,27 +12,29 @@ static const int kModeNumberControls[] = {IDC_OPTIONS_MODE_LABEL, IDC_OPTIONS_MO
                                           IDC_OPTIONS_MODE_SPIN};
 
 static void OpenExportOptions(HWND dialog, bool showModeNumber) {
+  Configuration& config = WindowConfiguration();
   HWND spin = GetDlgItem(dialog, IDC_OPTIONS_MODE_SPIN);
   SendMessageA(spin, UDM_SETRANGE32, 0, kMaxModeNumber);
-  SendMessageA(spin, UDM_SETPOS32, 0, CurrentExportOptions.modeNumber);
-  bool softwareCursor = CurrentExportOptions.softwareCursor == 1;
+  SendMessageA(spin, UDM_SETPOS32, 0, config.Export.modeNumber);
+  bool softwareCursor = config.Export.softwareCursor == 1;
   SetChecked(dialog, IDC_OPTIONS_SOFTWARE_CURSOR, softwareCursor);
   SetChecked(dialog, IDC_OPTIONS_NO_CURSOR, !softwareCursor);
-  SetChecked(dialog, IDC_OPTIONS_BLT_EMULATION, CurrentExportOptions.softwareBlitEmulation != 0);
+  SetChecked(dialog, IDC_OPTIONS_BLT_EMULATION, config.Export.softwareBlitEmulation != 0);
   if (!showModeNumber)
     for (int id : kModeNumberControls) ShowWindow(GetDlgItem(dialog, id), SW_HIDE);
 }
 
 static void ButtonClicked(HWND dialog, int id) {
+  Configuration& config = WindowConfiguration();
   switch (id) {
     case IDC_OPTIONS_NO_CURSOR:
-      CurrentExportOptions.softwareCursor = 0;
+      config.Export.softwareCursor = 0;
       break;
     case IDC_OPTIONS_SOFTWARE_CURSOR:
-      if (IsChecked(dialog, id)) CurrentExportOptions.softwareCursor = 1;
+      if (IsChecked(dialog, id)) config.Export.softwareCursor = 1;
       break;
     case IDC_OPTIONS_BLT_EMULATION:
-      CurrentExportOptions.softwareBlitEmulation = IsChecked(dialog, id) ? 1 : 0;
+      config.Export.softwareBlitEmulation = IsChecked(dialog, id) ? 1 : 0;
       break;
     case IDOK:
     case IDCANCEL:
@@ -44,10 +47,12 @@ static void ButtonClicked(HWND dialog, int id) {
 
 // A step of the up-down control has put the new number into the field.
 static void ModeNumberStepped(HWND dialog) {
+  Configuration& config = WindowConfiguration();
   uint32_t number = 0;
   double fraction = 0;
   if (ReadDialogNumber(ControlText(dialog, IDC_OPTIONS_MODE_NUMBER).c_str(), &number, &fraction))
-    SetExportModeNumber(number > kMaxModeNumber ? kMaxModeNumber : static_cast<int>(number));
+    SetExportModeNumber(config,
+                        number > kMaxModeNumber ? kMaxModeNumber : static_cast<int>(number));
 }
 
 static INT_PTR CALLBACK ExportOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -24,6 +24,11 @@ static HWND g_tabs = nullptr;
 static HWND g_page = nullptr;
 static int g_pageIndex = 0;
 static std::string g_currentFile;
+static Configuration* g_configuration = nullptr;
+
+Configuration& WindowConfiguration() {
+  return *g_configuration;
+}
 
 HWND MainWindow() {
   return g_main;
@@ -114,11 +119,12 @@ static void MoveToTab(int index) {
 
 // The file becomes the current file only once it has been read.
 static bool OpenNamedFile(const std::string& path) {
+  Configuration& config = WindowConfiguration();
   std::string name = FullUpperCasePath(path);
-  if (!OpenConfigFile(name.c_str())) return false;
+  if (!OpenConfigFile(config, name.c_str())) return false;
   g_currentFile = name;
   SetWindowTextA(g_main, WindowCaption(g_currentFile).c_str());
-  TakeClockWorkingValuesFromRecord();
+  TakeClockWorkingValuesFromRecord(config);
   BuildPage(g_pageIndex);
   return true;
 }
@@ -129,20 +135,23 @@ static void OpenCommand() {
 }
 
 static void SaveCommand() {
-  if (!g_currentFile.empty()) SaveConfigFile(g_currentFile.c_str(), nullptr, false);
+  Configuration& config = WindowConfiguration();
+  if (!g_currentFile.empty()) SaveConfigFile(config, g_currentFile.c_str(), nullptr, false);
 }
 
 static void SaveAsCommand() {
+  Configuration& config = WindowConfiguration();
   if (g_currentFile.empty()) return;
   ApplyAndRebuildPage();
   std::string chosen;
   if (ChooseFile(g_main, SaveAsRequest(g_currentFile), &chosen))
-    SaveConfigFile(g_currentFile.c_str(), chosen.c_str(), false);
+    SaveConfigFile(config, g_currentFile.c_str(), chosen.c_str(), false);
 }
 
 static void ConfigureMultipleCommand() {
+  Configuration& config = WindowConfiguration();
   ApplyAndRebuildPage();
-  WarnAboutTimingRules(g_main);
+  WarnAboutTimingRules(config, g_main);
   CommandDialogs.configureMultiple(g_main, std::vector<std::string>());
 }
 
@@ -226,11 +235,12 @@ static INT_PTR TabNotification(NMHDR* header) {
 }
 
 static INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Configuration& config = WindowConfiguration();
   switch (message) {
     case WM_INITDIALOG:
       g_main = window;
       g_tabs = GetDlgItem(window, IDC_MAIN_TABS);
-      TakeClockWorkingValuesFromRecord();
+      TakeClockWorkingValuesFromRecord(config);
       LoadAboutLogo(g_instance);
       DragAcceptFiles(window, TRUE);
       return TRUE;
@@ -307,7 +317,8 @@ static bool InsertTabs() {
   return true;
 }
 
-HWND CreateMainWindow(HINSTANCE instance, int show, const char* fileToOpen) {
+HWND CreateMainWindow(HINSTANCE instance, int show, Configuration& config, const char* fileToOpen) {
+  g_configuration = &config;
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES |
                                                         ICC_UPDOWN_CLASS | ICC_BAR_CLASSES |
                                                         ICC_STANDARD_CLASSES};

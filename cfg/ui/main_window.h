@@ -7,13 +7,15 @@
 
 #include <string>
 
+#include "cfg/record/configuration.h"
 #include "cfg/ui/page_table.h"
 
 // Start-up: common controls, the window class "56420CFG", the main window from
 // dialog 101, its six tabs and the tooltips; shows the window, builds the
 // General page and, given a file, opens it. Null when the window could not be
-// made (nothing is left behind).
-HWND CreateMainWindow(HINSTANCE instance, int show, const char* fileToOpen = nullptr);
+// made (nothing is left behind). The window edits config, which must outlive it.
+HWND CreateMainWindow(HINSTANCE instance, int show, Configuration& config,
+                      const char* fileToOpen = nullptr);
 
 // The keyboard handling of the message loop for one message: Ctrl+Tab,
 // Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp move between the tabs, then
@@ -30,6 +32,9 @@ int RunMessageLoop();
 // the display area (not resized) and shown. The main window's own step for
 // its open page; the page-building benchmark builds pages through it too.
 HWND CreatePageWindow(const PageEntry& entry);
+
+// The configuration the window edits (valid while the window exists).
+Configuration& WindowConfiguration();
 
 HWND MainWindow();
 HWND TabControl();

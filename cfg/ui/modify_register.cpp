@@ -6,6 +6,7 @@
 #include "cfg/record/record.h"
 #include "cfg/record/tracking.h"
 #include "cfg/ui/controls.h"
+#include "cfg/ui/main_window.h"
 #include "cfg/ui/resource.h"
 #include "common/register_catalogue.h"
 
@@ -14,14 +15,15 @@ static unsigned g_index = 0;
 static RegisterRadix g_radix = kHexadecimalRadix;
 
 static void OpenModifyRegister(HWND dialog, unsigned index) {
+  Configuration& config = WindowConfiguration();
   g_index = index;
   g_radix = kHexadecimalRadix;
   SetWindowTextA(dialog, ModifyRegisterTitle(index).c_str());
-  SetControlText(dialog, IDC_MODIFY_VALUE, RegisterValueText(GetRegister(index), g_radix));
+  SetControlText(dialog, IDC_MODIFY_VALUE, RegisterValueText(config.GetRegister(index), g_radix));
   SetChecked(dialog, IDC_MODIFY_HEXADECIMAL, true);
   SetChecked(dialog, IDC_MODIFY_DECIMAL, false);
   SetControlText(dialog, IDC_MODIFY_DESCRIPTION, RegisterDescription(index));
-  MarkRegisterModified(index);  // whether the dialog ends with OK or Cancel
+  MarkRegisterModified(config, index);  // whether the dialog ends with OK or Cancel
 }
 
 static void RadixClicked(HWND dialog) {
@@ -33,7 +35,8 @@ static void RadixClicked(HWND dialog) {
 }
 
 static void OkClicked(HWND dialog) {
-  if (TakeRegisterValue(g_index, ControlText(dialog, IDC_MODIFY_VALUE), g_radix, dialog)) {
+  Configuration& config = WindowConfiguration();
+  if (TakeRegisterValue(config, g_index, ControlText(dialog, IDC_MODIFY_VALUE), g_radix, dialog)) {
     EndDialog(dialog, IDOK);
     return;
   }

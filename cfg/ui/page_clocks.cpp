@@ -3,6 +3,7 @@
 #include "cfg/pages/clocks/clocks_page.h"
 #include "cfg/record/tracking.h"
 #include "cfg/ui/controls.h"
+#include "cfg/ui/main_window.h"
 #include "cfg/ui/page_colours.h"
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/pages.h"
@@ -100,20 +101,22 @@ static void ReadClocks(HWND page, int changingList) {
 }
 
 static void ListChanged(HWND page, int id, int notification) {
+  Configuration& config = WindowConfiguration();
   bool inputList = id == IDC_CLOCKS_CLKI || id == IDC_CLOCKS_CLKI2;
   bool handled = notification == CBN_SELCHANGE ||
                  (inputList && (notification == CBN_EDITCHANGE || notification == CBN_KILLFOCUS));
   if (!handled) return;
   ReadClocks(page, notification == CBN_SELCHANGE ? id : 0);
-  ChangeClocksPage(&g_clocks, id);
+  ChangeClocksPage(config, &g_clocks, id);
   ShowClocks(page, false);
 }
 
 static void CloseClocks(HWND page) {
+  Configuration& config = WindowConfiguration();
   ReadClocks(page, 0);
   int focus = 0;
-  if (CloseClocksPage(&g_clocks, page, &focus)) {
-    ReportRecalculatedRegisters();
+  if (CloseClocksPage(config, &g_clocks, page, &focus)) {
+    ReportRecalculatedRegisters(config);
     return;
   }
   FocusControl(page, focus);
@@ -123,17 +126,19 @@ static void CloseClocks(HWND page) {
 // Ctrl+Shift and a right double-click on the page itself offer CLKI2 as the
 // bus clock source.
 static void RightDoubleClick(HWND page, WPARAM keys) {
+  Configuration& config = WindowConfiguration();
   if ((keys & (MK_CONTROL | MK_SHIFT)) != (MK_CONTROL | MK_SHIFT)) return;
   ReadClocks(page, 0);
-  EnableClki2BusClock(&g_clocks);
+  EnableClki2BusClock(config, &g_clocks);
   ShowClocks(page, false);
 }
 
 INT_PTR CALLBACK ClocksPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  Configuration& config = WindowConfiguration();
   switch (message) {
     case WM_INITDIALOG:
       g_clocks = ClocksPage();
-      OpenClocksPage(&g_clocks);
+      OpenClocksPage(config, &g_clocks);
       ShowClocks(page, true);
       return TRUE;
     case WM_COMMAND:

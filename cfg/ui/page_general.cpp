@@ -3,6 +3,7 @@
 #include "cfg/pages/general/platforms.h"
 #include "cfg/record/record.h"
 #include "cfg/ui/controls.h"
+#include "cfg/ui/main_window.h"
 #include "cfg/ui/page_colours.h"
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/pages.h"
@@ -43,7 +44,8 @@ static void ShowPlatformAddresses(HWND page, int platform) {
 
 // The page is new: every button starts unchecked.
 static void OpenGeneralPage(HWND page) {
-  int platform = PlatformOfRecord();
+  Configuration& config = WindowConfiguration();
+  int platform = PlatformOfRecord(config);
   SetChecked(
       page,
       platform == kUserDefinedPlatform ? IDC_GENERAL_USER_DEFINED : kPlatformButtons[platform],
@@ -53,8 +55,9 @@ static void OpenGeneralPage(HWND page) {
     return;
   }
   EnableAddressFields(page, true);
-  SetControlText(page, IDC_GENERAL_REGISTER_ADDRESS, AddressText(WorkingRecord.RegAddr));
-  SetControlText(page, IDC_GENERAL_DISPLAY_BUFFER_ADDRESS, AddressText(WorkingRecord.DispMemAddr));
+  SetControlText(page, IDC_GENERAL_REGISTER_ADDRESS, AddressText(config.WorkingRecord.RegAddr));
+  SetControlText(page, IDC_GENERAL_DISPLAY_BUFFER_ADDRESS,
+                 AddressText(config.WorkingRecord.DispMemAddr));
 }
 
 static void ButtonClicked(HWND page, int id) {
@@ -68,11 +71,12 @@ static void ButtonClicked(HWND page, int id) {
 }
 
 static void CloseGeneralPage(HWND page) {
+  Configuration& config = WindowConfiguration();
   std::string registerText = ControlText(page, IDC_GENERAL_REGISTER_ADDRESS);
   std::string bufferText = ControlText(page, IDC_GENERAL_DISPLAY_BUFFER_ADDRESS);
   AddressField bad = kNoAddressField;
-  if (TakeAddressEntries(CheckedPlatform(page), registerText.c_str(), bufferText.c_str(), page,
-                         &bad))
+  if (TakeAddressEntries(config, CheckedPlatform(page), registerText.c_str(), bufferText.c_str(),
+                         page, &bad))
     return;
   FocusControl(page, kAddressFields[bad]);
   RefusePageClose(page);

@@ -13,6 +13,7 @@
 #include "cfg/panel/panel_messages.h"
 #include "cfg/panel/rules.h"
 #include "cfg/ui/controls.h"
+#include "cfg/ui/main_window.h"
 #include "cfg/ui/page_colours.h"
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/pages.h"
@@ -123,8 +124,9 @@ static void ShowPolarities(HWND page, bool fplineHigh, bool fpframeHigh) {
 }
 
 static void ShowFormat2(HWND page, bool enabled) {
+  Configuration& config = WindowConfiguration();
   EnableWindow(GetDlgItem(page, IDC_PANEL_FORMAT2), enabled);
-  ShowChecked(page, IDC_PANEL_FORMAT2, IsFormat2());
+  ShowChecked(page, IDC_PANEL_FORMAT2, IsFormat2(config));
 }
 
 // The controls that depend on the panel type, with the polarities to show:
@@ -132,12 +134,13 @@ static void ShowFormat2(HWND page, bool enabled) {
 // on a type button.
 static void ShowTypeControls(HWND page, unsigned type, bool fplineHigh, bool fpframeHigh,
                              bool format2Enabled) {
+  Configuration& config = WindowConfiguration();
   Filling filling;
   PanelTypeLabels labels = TypeLabels(type);
   for (unsigned code = 0; code < 3; ++code)
     ShowText(page, kDataWidthButtons[code], labels.dataWidth[code]);
   ShowText(page, IDC_PANEL_RESOLUTION_160, labels.smallResolution);
-  bool large = IsLargeActiveResolution();
+  bool large = IsLargeActiveResolution(config);
   for (int id : {IDC_PANEL_RESOLUTION_160, IDC_PANEL_RESOLUTION_320}) {
     EnableWindow(GetDlgItem(page, id), labels.resolutionEnabled);
     ShowChecked(page, id, labels.resolutionEnabled && large == (id == IDC_PANEL_RESOLUTION_320));
@@ -278,36 +281,40 @@ static void TakeOverDimensionEdits(HWND page, bool takeOver) {
 // The 16-bit rule on the data width buttons, then the search for a matching
 // panel: what follows every notification but the list choices.
 static void AfterNotification(HWND page) {
+  Configuration& config = WindowConfiguration();
   PanelPageWindow view(page);
-  bool sixteenBitAllowed = Apply16BitRule();
-  view.ShowDataWidth(GetDataWidthCode(), sixteenBitAllowed);
-  FindMatchingPanel(PredefinedPanels(), view);
+  bool sixteenBitAllowed = Apply16BitRule(config);
+  view.ShowDataWidth(GetDataWidthCode(config), sixteenBitAllowed);
+  FindMatchingPanel(config, PredefinedPanels(), view);
 }
 
 static void ShowFrameRates(HWND page) {
-  PanelPageWindow(page).ShowFrameRateList(BuildFrameRateList());
+  Configuration& config = WindowConfiguration();
+  PanelPageWindow(page).ShowFrameRateList(BuildFrameRateList(config));
 }
 
 // An accepted width moves the horizontal total's range with minHT, and a
 // rounded width is shown as it was taken.
 static void WidthTaken(HWND page, const EntryResult& result) {
+  Configuration& config = WindowConfiguration();
   if (result.showValue) {
     Filling filling;
     SetControlText(page, IDC_PANEL_WIDTH, std::to_string(result.value));
   }
-  ShowSpin(page, IDC_PANEL_HORIZ_TOTAL_SPIN, HorizTotalSpin());
+  ShowSpin(page, IDC_PANEL_HORIZ_TOTAL_SPIN, HorizTotalSpin(config));
 }
 
 // Width or height committed in its box. No search runs here.
 static void CommitDimension(HWND page, int id, WORD commit) {
+  Configuration& config = WindowConfiguration();
   std::string text = ControlText(page, id);
   bool taken;
   if (id == IDC_PANEL_WIDTH) {
-    EntryResult result = ApplyWidthEntry(text.c_str());
+    EntryResult result = ApplyWidthEntry(config, text.c_str());
     taken = EntryTaken(result);
     if (taken) WidthTaken(page, result);
   } else {
-    taken = EntryTaken(ApplyHeightEntry(text.c_str()));
+    taken = EntryTaken(ApplyHeightEntry(config, text.c_str()));
   }
   if (taken) {
     ShowFrameRates(page);
@@ -321,16 +328,17 @@ static void CommitDimension(HWND page, int id, WORD commit) {
 
 // An entry chosen in one of the lists.
 static void ListChosen(HWND page, int id) {
+  Configuration& config = WindowConfiguration();
   HWND list = GetDlgItem(page, id);
   int index = static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0));
   PanelPageWindow view(page);
   if (id == IDC_PANEL_PREDEFINED) {
-    ApplyPredefinedPanel(PredefinedPanels(), index, view);
+    ApplyPredefinedPanel(config, PredefinedPanels(), index, view);
     CarryOutPanelFocusRequests(page);
     return;
   }
   if (index < 0) return;
-  MarkPanelSettingsChanged();
+  MarkPanelSettingsChanged(config);
   LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
   std::string text(length > 0 ? static_cast<size_t>(length) + 1 : 1, '\0');
   SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text[0]));
@@ -344,27 +352,27 @@ static void ListChosen(HWND page, int id) {
     case IDC_PANEL_FRAME_RATE:
       // The total the rate gives is shown at once, so that the next up-down
       // change does not write the old total back.
-      if (EntryTaken(ApplyFrameRateEntry(text.c_str())))
-        ShowSpin(page, IDC_PANEL_HORIZ_TOTAL_SPIN, HorizTotalSpin());
+      if (EntryTaken(ApplyFrameRateEntry(config, text.c_str())))
+        ShowSpin(page, IDC_PANEL_HORIZ_TOTAL_SPIN, HorizTotalSpin(config));
       break;
     case IDC_PANEL_WIDTH: {
-      EntryResult result = ApplyWidthEntry(text.c_str());
+      EntryResult result = ApplyWidthEntry(config, text.c_str());
       if (EntryTaken(result)) WidthTaken(page, result);
       ShowFrameRates(page);
       break;
     }
     case IDC_PANEL_HEIGHT:
-      ApplyHeightEntry(text.c_str());
+      ApplyHeightEntry(config, text.c_str());
       ShowFrameRates(page);
       break;
     case IDC_PANEL_PIXEL_CLOCK:
-      ApplyPixelClockEntry(text.c_str());
+      ApplyPixelClockEntry(config, text.c_str());
       ShowFrameRates(page);
       break;
     default:
       return;
   }
-  FindMatchingPanel(PredefinedPanels(), view);
+  FindMatchingPanel(config, PredefinedPanels(), view);
   CarryOutPanelFocusRequests(page);
 }
 
@@ -375,37 +383,39 @@ static int IndexOf(const int* ids, int count, int id) {
 }
 
 static void TypeClicked(HWND page, unsigned type) {
+  Configuration& config = WindowConfiguration();
   uint32_t shownStart = 0;
   double fraction = 0;
   ReadDialogNumber(ControlText(page, IDC_PANEL_HORIZ_START).c_str(), &shownStart, &fraction);
-  SelectPanelType(type, shownStart);
-  ShowSpin(page, IDC_PANEL_HORIZ_START_SPIN, HorizStartSpin());
+  SelectPanelType(config, type, shownStart);
+  ShowSpin(page, IDC_PANEL_HORIZ_START_SPIN, HorizStartSpin(config));
   bool fplineHigh = false, fpframeHigh = false;
   DefaultPolarities(type, &fplineHigh, &fpframeHigh);
-  ShowTypeControls(page, type, fplineHigh, fpframeHigh, ApplyFormat2Rule());
+  ShowTypeControls(page, type, fplineHigh, fpframeHigh, ApplyFormat2Rule(config));
 }
 
 static void ButtonClicked(HWND page, int id) {
+  Configuration& config = WindowConfiguration();
   int type = IndexOf(kTypeButtons, 4, id);
   int dataWidth = IndexOf(kDataWidthButtons, 3, id);
-  MarkPanelSettingsChanged();
+  MarkPanelSettingsChanged(config);
   if (type >= 0) {
     TypeClicked(page, static_cast<unsigned>(type));
   } else if (dataWidth >= 0) {
-    SetDataWidthCode(static_cast<unsigned>(dataWidth));
-    ShowFormat2(page, ApplyFormat2Rule());
+    SetDataWidthCode(config, static_cast<unsigned>(dataWidth));
+    ShowFormat2(page, ApplyFormat2Rule(config));
   } else if (id == IDC_PANEL_MONO || id == IDC_PANEL_COLOR) {
-    SetColorPanel(id == IDC_PANEL_COLOR);
-    ShowFormat2(page, ApplyFormat2Rule());
-    CheckVideoMemory();
+    SetColorPanel(config, id == IDC_PANEL_COLOR);
+    ShowFormat2(page, ApplyFormat2Rule(config));
+    CheckVideoMemory(config);
   } else if (id == IDC_PANEL_FORMAT2) {
-    SetFormat2(IsChecked(page, IDC_PANEL_FORMAT2));
+    SetFormat2(config, IsChecked(page, IDC_PANEL_FORMAT2));
   } else if (id == IDC_PANEL_FPLINE_LOW || id == IDC_PANEL_FPLINE_HIGH) {
-    SetFplineHigh(id == IDC_PANEL_FPLINE_HIGH);
+    SetFplineHigh(config, id == IDC_PANEL_FPLINE_HIGH);
   } else if (id == IDC_PANEL_FPFRAME_LOW || id == IDC_PANEL_FPFRAME_HIGH) {
-    SetFpframeHigh(id == IDC_PANEL_FPFRAME_HIGH);
+    SetFpframeHigh(config, id == IDC_PANEL_FPFRAME_HIGH);
   } else if (id == IDC_PANEL_RESOLUTION_160 || id == IDC_PANEL_RESOLUTION_320) {
-    SetLargeActiveResolution(id == IDC_PANEL_RESOLUTION_320);
+    SetLargeActiveResolution(config, id == IDC_PANEL_RESOLUTION_320);
   }
 }
 
@@ -426,7 +436,8 @@ static void PanelCommand(HWND page, int id, WORD notification, HWND control) {
 
 // A new position of an up-down: the eight entry rules in their order.
 static void SpinChanged(HWND page, int spin) {
-  MarkPanelSettingsChanged();
+  Configuration& config = WindowConfiguration();
+  MarkPanelSettingsChanged(config);
   std::string texts[8];
   SpinEntryTexts entries = {};
   for (size_t i = 0; i < 8; ++i) {
@@ -434,34 +445,36 @@ static void SpinChanged(HWND page, int spin) {
     entries.*kSpins[i].entry = texts[i].c_str();
   }
   uint32_t refusedTotal = 0;
-  ApplySpinEntries(entries, &refusedTotal);
+  ApplySpinEntries(config, entries, &refusedTotal);
   // A refused total shows minHT, the lowest the up-down now offers.
-  if (refusedTotal) ShowSpin(page, IDC_PANEL_HORIZ_TOTAL_SPIN, HorizTotalSpin());
+  if (refusedTotal) ShowSpin(page, IDC_PANEL_HORIZ_TOTAL_SPIN, HorizTotalSpin(config));
   if (spin == IDC_PANEL_HORIZ_TOTAL_SPIN || spin == IDC_PANEL_VERT_TOTAL_SPIN) ShowFrameRates(page);
   PanelPageWindow view(page);
-  FindMatchingPanel(PredefinedPanels(), view);
+  FindMatchingPanel(config, PredefinedPanels(), view);
   CarryOutPanelFocusRequests(page);
 }
 
 // ---- Opening and leaving.
 
 static void OpenPage(HWND page) {
+  Configuration& config = WindowConfiguration();
   SetPanelMessageOwner(page);
   g_statusRed = false;
   SendDlgItemMessageA(page, IDC_PANEL_HORIZ_TOTAL_SPIN, UDM_SETACCEL, 2,
                       reinterpret_cast<LPARAM>(kHorizTotalSteps));
   PanelPageWindow view(page);
-  OpenPanelPage(PredefinedPanels(), view);
+  OpenPanelPage(config, PredefinedPanels(), view);
   TakeOverDimensionEdits(page, true);
   SendDlgItemMessageA(page, IDC_PANEL_PIXEL_CLOCK, CB_SETDROPPEDWIDTH, 120, 0);
   SendDlgItemMessageA(page, IDC_PANEL_PREDEFINED, CB_SETDROPPEDWIDTH, 200, 0);
 }
 
 static void ClosePage(HWND page) {
+  Configuration& config = WindowConfiguration();
   PanelPageLeaveEntries entries = {
       !IsChecked(page, IDC_PANEL_FPLINE_LOW), !IsChecked(page, IDC_PANEL_FPFRAME_LOW),
       ControlText(page, IDC_PANEL_HEIGHT), ControlText(page, IDC_PANEL_WIDTH)};
-  if (!LeavePanelPage(entries)) {
+  if (!LeavePanelPage(config, entries)) {
     CarryOutPanelFocusRequests(page);
     RefusePageClose(page);
     return;

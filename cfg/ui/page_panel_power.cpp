@@ -4,6 +4,7 @@
 #include "cfg/record/record.h"
 #include "cfg/record/tracking.h"
 #include "cfg/ui/controls.h"
+#include "cfg/ui/main_window.h"
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/pages.h"
 #include "cfg/ui/resource.h"
@@ -12,16 +13,18 @@ static_assert(IDC_POWER_OFF_DELAY == kCtlPowerOffDelay && IDC_POWER_ON_DELAY == 
               "the rule names the page's fields");
 
 static void OpenPanelPowerPage(HWND page) {
+  Configuration& config = WindowConfiguration();
   SetPanelMessageOwner(page);  // the rule's boxes belong to this page
-  SetDlgItemInt(page, IDC_POWER_OFF_DELAY, WorkingRecord.PowerOffDelay, FALSE);
-  SetDlgItemInt(page, IDC_POWER_ON_DELAY, WorkingRecord.PowerOnDelay, FALSE);
+  SetDlgItemInt(page, IDC_POWER_OFF_DELAY, config.WorkingRecord.PowerOffDelay, FALSE);
+  SetDlgItemInt(page, IDC_POWER_ON_DELAY, config.WorkingRecord.PowerOnDelay, FALSE);
 }
 
 static void ClosePanelPowerPage(HWND page) {
+  Configuration& config = WindowConfiguration();
   std::string off = ControlText(page, IDC_POWER_OFF_DELAY);
   std::string on = ControlText(page, IDC_POWER_ON_DELAY);
-  if (TakePowerDelays(off.c_str(), on.c_str())) {
-    ReportRecalculatedRegisters();
+  if (TakePowerDelays(config, off.c_str(), on.c_str())) {
+    ReportRecalculatedRegisters(config);
     return;
   }
   CarryOutPanelFocusRequests(page);

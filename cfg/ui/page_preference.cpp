@@ -5,6 +5,7 @@
 #include "cfg/record/record.h"
 #include "cfg/record/tracking.h"
 #include "cfg/ui/controls.h"
+#include "cfg/ui/main_window.h"
 #include "cfg/ui/page_colours.h"
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/pages.h"
@@ -23,24 +24,27 @@ enum { kSoftwareInvertBit = 0x10, kHardwareInvertBit = 0x20 };
 // The page is new, every button unchecked: only the record's choices are
 // checked (colour depth codes 5 to 7 check none).
 static void OpenPreferencePage(HWND page) {
-  unsigned depth = GetColorDepthCode();
+  Configuration& config = WindowConfiguration();
+  unsigned depth = GetColorDepthCode(config);
   if (depth < kDepthCount) SetChecked(page, kDepthButtons[depth], true);
-  unsigned mode = GetRegister(kRegDisplayMode);
+  unsigned mode = config.GetRegister(kRegDisplayMode);
   if (mode & kSoftwareInvertBit) SetChecked(page, IDC_PREFERENCE_SOFTWARE_INVERT, true);
   if (mode & kHardwareInvertBit) SetChecked(page, IDC_PREFERENCE_HARDWARE_INVERT, true);
-  SetChecked(page, kRotationButtons[GetRotation() % kRotationCount], true);
+  SetChecked(page, kRotationButtons[GetRotation(config) % kRotationCount], true);
 }
 
 static void ButtonClicked(HWND page, int id) {
+  Configuration& config = WindowConfiguration();
   for (unsigned code = 0; code < kRotationCount; ++code)
-    if (id == kRotationButtons[code] && IsChecked(page, id)) SetRotation(code);
+    if (id == kRotationButtons[code] && IsChecked(page, id)) SetRotation(config, code);
   for (unsigned code = 0; code < kDepthCount; ++code)
-    if (id == kDepthButtons[code] && IsChecked(page, id)) SetColorDepth(code);
-  if (id == IDC_PREFERENCE_SOFTWARE_INVERT) SetSoftwareInvert(IsChecked(page, id));
-  if (id == IDC_PREFERENCE_HARDWARE_INVERT) SetHardwareInvert(IsChecked(page, id));
+    if (id == kDepthButtons[code] && IsChecked(page, id)) SetColorDepth(config, code);
+  if (id == IDC_PREFERENCE_SOFTWARE_INVERT) SetSoftwareInvert(config, IsChecked(page, id));
+  if (id == IDC_PREFERENCE_HARDWARE_INVERT) SetHardwareInvert(config, IsChecked(page, id));
 }
 
 INT_PTR CALLBACK PreferencePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  Configuration& config = WindowConfiguration();
   switch (message) {
     case WM_INITDIALOG:
       OpenPreferencePage(page);
@@ -49,7 +53,7 @@ INT_PTR CALLBACK PreferencePageProc(HWND page, UINT message, WPARAM wParam, LPAR
       if (HIWORD(wParam) == BN_CLICKED) ButtonClicked(page, LOWORD(wParam));
       return TRUE;
     case kMsgPageClose:
-      ReportRecalculatedRegisters();
+      ReportRecalculatedRegisters(config);
       return TRUE;
     case WM_CTLCOLORSTATIC:
       return NoteColours(wParam, lParam, {IDC_PREFERENCE_NOTE});

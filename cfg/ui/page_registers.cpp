@@ -10,6 +10,7 @@
 #include "cfg/pages/registers/register_rows.h"
 #include "cfg/record/record.h"
 #include "cfg/record/tracking.h"
+#include "cfg/ui/main_window.h"
 #include "cfg/ui/modify_register.h"
 #include "cfg/ui/page_colours.h"
 #include "cfg/ui/page_table.h"
@@ -67,10 +68,11 @@ static void FitColumns(HWND list) {
 }
 
 static void FillList(HWND list) {
+  Configuration& config = WindowConfiguration();
   SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   ListView_DeleteAllItems(list);
   int line = 0;
-  for (const RegisterRow& row : RegisterRows(WorkingRecord)) {
+  for (const RegisterRow& row : RegisterRows(config.WorkingRecord)) {
     LVITEMA item = {};
     item.mask = LVIF_TEXT | LVIF_PARAM;
     item.iItem = line;
@@ -160,7 +162,8 @@ static void OpenRegistersPage(HWND page) {
 }
 
 static void CloseRegistersPage() {
-  TakeRegisterSnapshot();
+  Configuration& config = WindowConfiguration();
+  TakeRegisterSnapshot(config);
   if (!g_list) return;
   SetWindowLongPtrA(g_list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_listViewProc));
   // The list goes before its font does.

@@ -66,9 +66,9 @@ void SetPanelSize(HAL_STRUCT& record, uint32_t width, uint32_t height) {
 }
 
 bool MakeConfiguredProgram(const std::string& path, const std::function<void(HAL_STRUCT&)>& edit) {
-  ResetRecords();
-  edit(WorkingRecord);
-  return SaveConfigFile(BuiltBmpProgram().c_str(), path.c_str(), false, kStorageBinary);
+  Configuration config;
+  edit(config.WorkingRecord);
+  return SaveConfigFile(config, BuiltBmpProgram().c_str(), path.c_str(), false, kStorageBinary);
 }
 
 PanelImage RenderBoard(const std::string& folder) {

@@ -21,8 +21,7 @@ uint32_t NameableFlags() {
   return flags;
 }
 
-void CheckLoadedRecord(const HAL_STRUCT& before) {
-  const HAL_STRUCT& after = LoadedRecord;
+void CheckLoadedRecord(const HAL_STRUCT& after, const HAL_STRUCT& before) {
   for (int i = 0; i < kMaxRegCfg; ++i) {
     FUZZ_CHECK(after.Regs[i].Index == before.Regs[i].Index);
     if (after.Regs[i].Value != before.Regs[i].Value) FUZZ_CHECK(after.Regs[i].Value <= 0xFF);
@@ -43,7 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const uint64_t seed = InputHash(data, size);
   // The default register list with values of every width, so that a value
   // the import did not write stands out.
-  ResetRecords();
+  Configuration config;
+  HAL_STRUCT& LoadedRecord = config.LoadedRecord;
+  HAL_STRUCT& WorkingRecord = config.WorkingRecord;
   HAL_STRUCT loaded = RecordFromSeed(seed);
   memcpy(loaded.Regs, kDefaultHalStruct.Regs, sizeof loaded.Regs);
   const HAL_STRUCT working = RecordFromSeed(seed + 1);
@@ -51,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   WorkingRecord = working;
 
   QuietMessages();
-  bool imported = ImportAppcfg(path.c_str());
-  CheckLoadedRecord(loaded);
+  bool imported = ImportAppcfg(config, path.c_str());
+  CheckLoadedRecord(LoadedRecord, loaded);
   if (imported) {
     FUZZ_CHECK(memcmp(&WorkingRecord, &LoadedRecord, sizeof LoadedRecord) == 0);
   } else {

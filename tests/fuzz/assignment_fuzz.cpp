@@ -53,11 +53,10 @@ void CheckParsed(const std::string& text, const Assignment& assignment) {
 }
 
 void CheckApplied(const Assignment& assignment) {
-  ResetRecords();
-  ResetRegisterTracking();
-  TakeClockWorkingValuesFromRecord();
+  Configuration config;
+  const HAL_STRUCT& WorkingRecord = config.WorkingRecord;
   const HAL_STRUCT before = WorkingRecord;
-  bool applied = ApplyAssignment(assignment);
+  bool applied = ApplyAssignment(config, assignment);
   for (int i = 0; i < kMaxRegCfg; ++i)
     FUZZ_CHECK(WorkingRecord.Regs[i].Index == before.Regs[i].Index);
   if (!applied) {

@@ -74,10 +74,13 @@ void CheckOpen(const std::string& path, const uint8_t* data, const Expected& exp
                uint64_t seed) {
   const HAL_STRUCT loadedBefore = RecordFromSeed(seed);
   const HAL_STRUCT workingBefore = RecordFromSeed(seed + 1);
+  Configuration config;
+  HAL_STRUCT& LoadedRecord = config.LoadedRecord;
+  HAL_STRUCT& WorkingRecord = config.WorkingRecord;
   LoadedRecord = loadedBefore;
   WorkingRecord = workingBefore;
   QuietMessages();
-  bool opened = OpenConfigFile(path.c_str(), kStorageBinary);
+  bool opened = OpenConfigFile(config, path.c_str(), kStorageBinary);
   FUZZ_CHECK(opened == expected.found);
   if (!opened) {
     FUZZ_CHECK(memcmp(&LoadedRecord, &loadedBefore, sizeof LoadedRecord) == 0);
@@ -94,10 +97,13 @@ void CheckSave(const std::string& path, const uint8_t* data, size_t size, const 
                uint64_t seed) {
   const HAL_STRUCT working = RecordFromSeed(seed + 2);
   const bool preserveAddresses = seed & 1;
+  Configuration config;
+  HAL_STRUCT& LoadedRecord = config.LoadedRecord;
+  HAL_STRUCT& WorkingRecord = config.WorkingRecord;
   LoadedRecord = RecordFromSeed(seed + 3);
   WorkingRecord = working;
   QuietMessages();
-  bool saved = SaveConfigFile(path.c_str(), nullptr, preserveAddresses, kStorageBinary);
+  bool saved = SaveConfigFile(config, path.c_str(), nullptr, preserveAddresses, kStorageBinary);
   FUZZ_CHECK(saved == expected.found);
   FUZZ_CHECK(memcmp(&WorkingRecord, &working, sizeof working) == 0);
 

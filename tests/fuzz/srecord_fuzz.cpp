@@ -192,9 +192,12 @@ void CheckOpen(const uint8_t* data, size_t size, bool readOk, const HAL_STRUCT& 
   if (!WriteScratchFile(path, data, size)) return;
   const HAL_STRUCT loaded = RecordFromSeed(seed + 2);
   const HAL_STRUCT working = RecordFromSeed(seed + 3);
+  Configuration config;
+  HAL_STRUCT& LoadedRecord = config.LoadedRecord;
+  HAL_STRUCT& WorkingRecord = config.WorkingRecord;
   LoadedRecord = loaded;
   WorkingRecord = working;
-  FUZZ_CHECK(OpenConfigFile(path.c_str(), kStorageSRecord) == readOk);
+  FUZZ_CHECK(OpenConfigFile(config, path.c_str(), kStorageSRecord) == readOk);
   FUZZ_CHECK(memcmp(&LoadedRecord, readOk ? &read : &loaded, sizeof read) == 0);
   FUZZ_CHECK(memcmp(&WorkingRecord, readOk ? &read : &working, sizeof read) == 0);
 }

@@ -9,8 +9,6 @@
 #include "common/message.h"
 #include "common/text_read.h"
 
-bool Clki2BusClockOption = false;
-
 enum {
   kRegPwmCvClockControl = 0xB0,
   kRegPwmCvClockConfig = 0xB1,
@@ -66,8 +64,8 @@ static void FillBclkDivideList(ClocksPage* page, bool fromClki2, int selected) {
 }
 
 // The BCLK divide that gives the record's bus clock from CLKI.
-static int BusDivideOfRecord() {
-  uint32_t clki = WorkingRecord.ClkI, bus = WorkingRecord.BusClk;
+static int BusDivideOfRecord(const Configuration& config) {
+  uint32_t clki = config.WorkingRecord.ClkI, bus = config.WorkingRecord.BusClk;
   for (uint32_t divide = 1; divide <= 4; ++divide)
     if (bus == clki / divide) return static_cast<int>(divide - 1);
   return 0;
@@ -94,41 +92,43 @@ static void FillNumberList(ChoiceList* list, uint32_t first, uint32_t last, uint
   list->SelectOrAppend(Decimal(value));
 }
 
-void OpenClocksPage(ClocksPage* page) {
-  FillInputClockList(&page->clki, (WorkingRecord.Flags & fFIXED_CLKI) != 0, WorkingRecord.ClkI);
-  FillInputClockList(&page->clki2, (WorkingRecord.Flags & fFIXED_CLKI2) != 0, WorkingRecord.ClkI2);
+void OpenClocksPage(const Configuration& config, ClocksPage* page) {
+  FillInputClockList(&page->clki, (config.WorkingRecord.Flags & fFIXED_CLKI) != 0,
+                     config.WorkingRecord.ClkI);
+  FillInputClockList(&page->clki2, (config.WorkingRecord.Flags & fFIXED_CLKI2) != 0,
+                     config.WorkingRecord.ClkI2);
   // A bus clock taken from CLKI2 is offered and shown as such, so that
   // closing the page keeps it.
-  bool busFromClki2 = (GetRegister(kRegBusClkMemClkConfig) & 1) != 0;
-  FillBclkSourceList(page, Clki2BusClockOption || busFromClki2, busFromClki2);
-  FillBclkDivideList(page, busFromClki2, BusDivideOfRecord());
+  bool busFromClki2 = (config.GetRegister(kRegBusClkMemClkConfig) & 1) != 0;
+  FillBclkSourceList(page, config.Clki2BusClockOption || busFromClki2, busFromClki2);
+  FillBclkDivideList(page, busFromClki2, BusDivideOfRecord(config));
   FillEntries(&page->mclkDivide, kFourDivides, 4,
-              static_cast<int>((GetRegister(kRegBusClkMemClkConfig) >> 4) & 3));
+              static_cast<int>((config.GetRegister(kRegBusClkMemClkConfig) >> 4) & 3));
   static const int kPositionOfSourceCode[] = {kPclkFromMclk, kPclkFromBclk, kPclkFromClki,
                                               kPclkFromClki2};
   FillEntries(&page->pclkSource, kPclkSources, 4,
-              kPositionOfSourceCode[GetRegister(kRegPclkConfig) & 3]);
-  unsigned divideCode = (GetRegister(kRegPclkConfig) >> 4) & 7;
-  int dividePosition = (WorkingRecord.Flags & fFIXED_DIVPCLK)
+              kPositionOfSourceCode[config.GetRegister(kRegPclkConfig) & 3]);
+  unsigned divideCode = (config.GetRegister(kRegPclkConfig) >> 4) & 7;
+  int dividePosition = (config.WorkingRecord.Flags & fFIXED_DIVPCLK)
                            ? static_cast<int>(divideCode > 4 ? 4 : divideCode) + 1
                            : 0;
   FillEntries(&page->pclkDivide, kPclkDivides, 6, dividePosition);
 
-  unsigned config = GetRegister(kRegPwmCvClockConfig);
+  unsigned clockConfig = config.GetRegister(kRegPwmCvClockConfig);
   static const char* const kPwmSources[] = {"CLKI", "CLKI2"};
-  FillEntries(&page->pwmSource, kPwmSources, 2, static_cast<int>(config & 1));
-  page->cvSource = (config & 1) ? " CLKI2" : " CLKI";
-  FillPowerDivideList(&page->pwmDivide, kPwmDivideCount, config >> 4);
-  FillPowerDivideList(&page->cvDivide, kCvDivideCount, (config >> 1) & 7);
-  FillNumberList(&page->dutyCycle, 0, 255, GetRegister(kRegPwmClockDutyCycle));
-  FillNumberList(&page->burstLength, 1, 256, GetRegister(kRegCvClockBurstLength) + 1);
+  FillEntries(&page->pwmSource, kPwmSources, 2, static_cast<int>(clockConfig & 1));
+  page->cvSource = (clockConfig & 1) ? " CLKI2" : " CLKI";
+  FillPowerDivideList(&page->pwmDivide, kPwmDivideCount, clockConfig >> 4);
+  FillPowerDivideList(&page->cvDivide, kCvDivideCount, (clockConfig >> 1) & 7);
+  FillNumberList(&page->dutyCycle, 0, 255, config.GetRegister(kRegPwmClockDutyCycle));
+  FillNumberList(&page->burstLength, 1, 256, config.GetRegister(kRegCvClockBurstLength) + 1);
 
-  unsigned control = GetRegister(kRegPwmCvClockControl);
+  unsigned control = config.GetRegister(kRegPwmCvClockControl);
   page->pwmEnable = (control & 0x10) != 0;
   page->pwmForceHigh = (control & 0x80) != 0;
   page->cvEnable = (control & 0x01) != 0;
   page->cvForceHigh = (control & 0x08) != 0;
-  RefreshClockReadouts(page);
+  RefreshClockReadouts(config, page);
 }
 
 // The divide an entry "N:1" names; 1 for anything else.
@@ -137,10 +137,10 @@ static uint32_t DivideOfEntry(const std::string& text) {
   return divide ? static_cast<uint32_t>(divide) : 1;
 }
 
-static uint32_t PclkDivideOfPage(const ClocksPage& page) {
+static uint32_t PclkDivideOfPage(const Configuration& config, const ClocksPage& page) {
   int position = page.pclkDivide.selected;
   if (position >= 1 && position <= 5) return kPclkDivideValues[position];
-  return PixelDivideOfCode(GetRegister(kRegPclkConfig) >> 4);
+  return PixelDivideOfCode(config.GetRegister(kRegPclkConfig) >> 4);
 }
 
 static int Position(const ChoiceList& list) {
@@ -152,8 +152,8 @@ static std::string InputReadout(const ChoiceList& list, uint32_t kHz) {
   return list.selected <= 0 ? Readout(kHz) : std::string();
 }
 
-void RefreshClockReadouts(ClocksPage* page) {
-  double clki = WorkingRecord.ClkI, clki2 = WorkingRecord.ClkI2;
+void RefreshClockReadouts(const Configuration& config, ClocksPage* page) {
+  double clki = config.WorkingRecord.ClkI, clki2 = config.WorkingRecord.ClkI2;
   double bus = BusFromClki2(*page) ? clki2 : clki;
   double bclk = bus / (Position(page->bclkDivide) + 1);
   double mclk = bus / ((Position(page->mclkDivide) + 1) * (Position(page->bclkDivide) + 1));
@@ -161,9 +161,9 @@ void RefreshClockReadouts(ClocksPage* page) {
   double pclkSource = kSources[Position(page->pclkSource) & 3];
   double pwmSource = page->pwmSource.selected == 1 ? clki2 : clki;
 
-  page->clkiReadout = InputReadout(page->clki, WorkingRecord.ClkI);
-  page->clki2Readout = InputReadout(page->clki2, WorkingRecord.ClkI2);
-  page->pclkReadout = Readout(pclkSource / PclkDivideOfPage(*page));
+  page->clkiReadout = InputReadout(page->clki, config.WorkingRecord.ClkI);
+  page->clki2Readout = InputReadout(page->clki2, config.WorkingRecord.ClkI2);
+  page->pclkReadout = Readout(pclkSource / PclkDivideOfPage(config, *page));
   page->bclkReadout = Readout(bclk);
   page->mclkReadout = Readout(mclk);
   page->pwmReadout = Readout(pwmSource / DivideOfEntry(page->pwmDivide.Text()));
@@ -186,48 +186,48 @@ static uint32_t BusDivideOfPage(const ClocksPage& page) {
   return static_cast<uint32_t>(Position(page.bclkDivide)) + 1;
 }
 
-static void ChangeInputClock(ClocksPage* page, bool second) {
+static void ChangeInputClock(Configuration& config, ClocksPage* page, bool second) {
   const ChoiceList& list = second ? page->clki2 : page->clki;
   uint32_t flag = second ? fFIXED_CLKI2 : fFIXED_CLKI;
   if (list.selected == 0) {
-    WorkingRecord.Flags &= ~flag;
+    config.WorkingRecord.Flags &= ~flag;
     return;
   }
-  WorkingRecord.Flags |= flag;
+  config.WorkingRecord.Flags |= flag;
   uint32_t kHz = 0;
   if (!ReadInputClock(list, &kHz)) return;
   bool feedsBus = BusFromClki2(*page) == second;
   uint32_t busClock = second ? kHz : kHz / BusDivideOfPage(*page);
   // A clock that would stop the bus clock is left for the close to refuse.
   if (kHz == 0 || (feedsBus && busClock == 0)) return;
-  (second ? WorkingRecord.ClkI2 : WorkingRecord.ClkI) = kHz;
-  (second ? FixedClkI2 : FixedClkI) = kHz;
+  (second ? config.WorkingRecord.ClkI2 : config.WorkingRecord.ClkI) = kHz;
+  (second ? config.FixedClkI2 : config.FixedClkI) = kHz;
   if (feedsBus) {
-    WorkingRecord.BusClk = busClock;
-    FixedBusClk = busClock;
+    config.WorkingRecord.BusClk = busClock;
+    config.FixedBusClk = busClock;
   }
 }
 
-void ChangeClocksPage(ClocksPage* page, int control) {
+void ChangeClocksPage(Configuration& config, ClocksPage* page, int control) {
   switch (control) {
     case kCtlClkiList:
-      ChangeInputClock(page, false);
+      ChangeInputClock(config, page, false);
       break;
     case kCtlClki2List:
-      ChangeInputClock(page, true);
+      ChangeInputClock(config, page, true);
       break;
     case kCtlPclkDivide:
       if (page->pclkDivide.selected > 0)
-        WorkingRecord.Flags |= fFIXED_DIVPCLK;
+        config.WorkingRecord.Flags |= fFIXED_DIVPCLK;
       else
-        WorkingRecord.Flags &= ~static_cast<uint32_t>(fFIXED_DIVPCLK);
+        config.WorkingRecord.Flags &= ~static_cast<uint32_t>(fFIXED_DIVPCLK);
       break;
     case kCtlBclkDivide: {
-      uint32_t busClock =
-          BusFromClki2(*page) ? WorkingRecord.ClkI2 : WorkingRecord.ClkI / BusDivideOfPage(*page);
+      uint32_t busClock = BusFromClki2(*page) ? config.WorkingRecord.ClkI2
+                                              : config.WorkingRecord.ClkI / BusDivideOfPage(*page);
       if (busClock != 0) {
-        WorkingRecord.BusClk = busClock;
-        FixedBusClk = busClock;
+        config.WorkingRecord.BusClk = busClock;
+        config.FixedBusClk = busClock;
       }
       break;
     }
@@ -240,12 +240,12 @@ void ChangeClocksPage(ClocksPage* page, int control) {
     default:
       break;
   }
-  RefreshClockReadouts(page);
+  RefreshClockReadouts(config, page);
 }
 
-void EnableClki2BusClock(ClocksPage* page) {
+void EnableClki2BusClock(Configuration& config, ClocksPage* page) {
   FillBclkSourceList(page, true, true);
-  Clki2BusClockOption = true;
+  config.Clki2BusClockOption = true;
 }
 
 // The register code of a power-of-two divide entry.
@@ -277,10 +277,10 @@ static bool TakeInputClock(const ChoiceList& list, uint32_t* clock, uint32_t* fi
   return true;
 }
 
-bool CloseClocksPage(ClocksPage* page, void* owner, int* focusControl) {
+bool CloseClocksPage(Configuration& config, ClocksPage* page, void* owner, int* focusControl) {
   // The input clocks and the bus clock are worked out first, so that an
   // entry that would stop the bus clock is refused before anything changes.
-  uint32_t clki = WorkingRecord.ClkI, clki2 = WorkingRecord.ClkI2;
+  uint32_t clki = config.WorkingRecord.ClkI, clki2 = config.WorkingRecord.ClkI2;
   uint32_t fixedClki = 0, fixedClki2 = 0;
   if (!TakeInputClock(page->clki, &clki, &fixedClki))
     return Refuse(owner, focusControl, kCtlClkiList, "ERROR: CLKI Timing!");
@@ -292,15 +292,15 @@ bool CloseClocksPage(ClocksPage* page, void* owner, int* focusControl) {
     return Refuse(owner, focusControl, busFromClki2 ? kCtlClki2List : kCtlClkiList,
                   busFromClki2 ? "ERROR: CLKI2 Timing!" : "ERROR: CLKI Timing!");
 
-  WorkingRecord.ClkI = clki;
-  WorkingRecord.ClkI2 = clki2;
-  FixedClkI = fixedClki;
-  FixedClkI2 = fixedClki2;
-  WorkingRecord.BusClk = busClock;
-  FixedBusClk = busClock;
+  config.WorkingRecord.ClkI = clki;
+  config.WorkingRecord.ClkI2 = clki2;
+  config.FixedClkI = fixedClki;
+  config.FixedClkI2 = fixedClki2;
+  config.WorkingRecord.BusClk = busClock;
+  config.FixedBusClk = busClock;
   unsigned busConfig =
       (busFromClki2 ? 1u : 0u) | (static_cast<unsigned>(Position(page->mclkDivide)) & 3) << 4;
-  SetRegister(kRegBusClkMemClkConfig, busConfig);
+  config.SetRegister(kRegBusClkMemClkConfig, busConfig);
 
   static const unsigned kSourceCodeOfPosition[] = {2, 3, 1, 0};
   unsigned pclkConfig = kSourceCodeOfPosition[Position(page->pclkSource) & 3];
@@ -308,26 +308,26 @@ bool CloseClocksPage(ClocksPage* page, void* owner, int* focusControl) {
   if (dividePosition >= 1 && dividePosition <= 5)
     pclkConfig |= PixelDivideCode(kPclkDivideValues[dividePosition]) << 4;
   else
-    pclkConfig |= GetRegister(kRegPclkConfig) & 0x70;
-  SetRegister(kRegPclkConfig, pclkConfig);
+    pclkConfig |= config.GetRegister(kRegPclkConfig) & 0x70;
+  config.SetRegister(kRegPclkConfig, pclkConfig);
 
   uint32_t duty = 0, burst = 0;
   double fraction = 0;
   std::string dutyText = page->dutyCycle.Text();
   if (!ReadDialogNumber(dutyText.c_str(), &duty, &fraction) || duty > 255)
     return Refuse(owner, focusControl, kCtlDutyCycle, "decimal number less than 256 is required");
-  SetRegister(kRegPwmClockDutyCycle, duty);
+  config.SetRegister(kRegPwmClockDutyCycle, duty);
   std::string burstText = page->burstLength.Text();
   if (!ReadDialogNumber(burstText.c_str(), &burst, &fraction) || burst == 0 || burst > 256)
     return Refuse(owner, focusControl, kCtlBurstLength,
                   "decimal number between 1 and 256 is required");
-  SetRegister(kRegCvClockBurstLength, burst - 1);
+  config.SetRegister(kRegCvClockBurstLength, burst - 1);
 
   unsigned clockConfig = PowerCode(page->pwmDivide) << 4 | (PowerCode(page->cvDivide) & 7) << 1 |
                          (page->pwmSource.selected == 1 ? 1u : 0u);
-  SetRegister(kRegPwmCvClockConfig, clockConfig);
+  config.SetRegister(kRegPwmCvClockConfig, clockConfig);
   unsigned clockControl = (page->pwmEnable ? 0x10u : 0) | (page->pwmForceHigh ? 0x80u : 0) |
                           (page->cvEnable ? 0x01u : 0) | (page->cvForceHigh ? 0x08u : 0);
-  SetRegister(kRegPwmCvClockControl, clockControl);
+  config.SetRegister(kRegPwmCvClockControl, clockControl);
   return true;
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cfg/pages/choice_list.h"
+#include "cfg/record/configuration.h"
 
 // Resource ids of the page's controls.
 enum ClocksControlId {
@@ -61,25 +62,21 @@ struct ClocksPage {
   std::string cvSource;  // " CLKI" or " CLKI2"
 };
 
-// The hidden option that offers CLKI2 as the bus clock source; once on it
-// stays on until the program ends.
-extern bool Clki2BusClockOption;
-
 // Fills every list from the working record, then the read-outs.
-void OpenClocksPage(ClocksPage* page);
-void RefreshClockReadouts(ClocksPage* page);
+void OpenClocksPage(const Configuration& config, ClocksPage* page);
+void RefreshClockReadouts(const Configuration& config, ClocksPage* page);
 
 // The control changed (its new selection or text is already in page); the
 // record fields and working values follow at once.
-void ChangeClocksPage(ClocksPage* page, int control);
+void ChangeClocksPage(Configuration& config, ClocksPage* page, int control);
 
 // The Ctrl+Shift right double-click: offers and selects CLKI2 as the bus
 // clock source.
-void EnableClki2BusClock(ClocksPage* page);
+void EnableClki2BusClock(Configuration& config, ClocksPage* page);
 
 // Takes every entry over into the record. On a refusal the message has been
 // shown, *focusControl names the entry and nothing of the refused step or
 // the later ones is written.
-bool CloseClocksPage(ClocksPage* page, void* owner, int* focusControl);
+bool CloseClocksPage(Configuration& config, ClocksPage* page, void* owner, int* focusControl);
 
 #endif

@@ -14,10 +14,10 @@ const Platform kPlatforms[kPlatformCount] = {
     {"Motorola DSP56654 (\"RedCap\")", 0x41000000, 0x41020000},
 };
 
-int PlatformOfRecord() {
+int PlatformOfRecord(const Configuration& config) {
   for (int i = 0; i < kPlatformCount; ++i) {
-    if (kPlatforms[i].regAddr == WorkingRecord.RegAddr &&
-        kPlatforms[i].dispMemAddr == WorkingRecord.DispMemAddr)
+    if (kPlatforms[i].regAddr == config.WorkingRecord.RegAddr &&
+        kPlatforms[i].dispMemAddr == config.WorkingRecord.DispMemAddr)
       return i;
   }
   return kUserDefinedPlatform;
@@ -37,23 +37,23 @@ static bool ReadNonZeroHex(const char* text, uint32_t* value) {
   return ReadDialogHex(text ? text : "", value) && *value != 0;
 }
 
-bool TakeAddressEntries(int platform, const char* registerText, const char* displayBufferText,
-                        void* owner, AddressField* badField) {
+bool TakeAddressEntries(Configuration& config, int platform, const char* registerText,
+                        const char* displayBufferText, void* owner, AddressField* badField) {
   *badField = kNoAddressField;
   if (platform == kEvaluationBoard) {
-    WorkingRecord.RegAddr = 0;
-    WorkingRecord.DispMemAddr = 0;
+    config.WorkingRecord.RegAddr = 0;
+    config.WorkingRecord.DispMemAddr = 0;
     return true;
   }
   uint32_t value = 0;
   if (!ReadNonZeroHex(registerText, &value)) {
     *badField = kRegisterAddressField;
   } else {
-    WorkingRecord.RegAddr = value;
+    config.WorkingRecord.RegAddr = value;
     if (!ReadNonZeroHex(displayBufferText, &value))
       *badField = kDisplayBufferAddressField;
     else
-      WorkingRecord.DispMemAddr = value;
+      config.WorkingRecord.DispMemAddr = value;
   }
   if (*badField == kNoAddressField) return true;
   ShowMessage(owner, kMsgOk | kMsgIconError, "Non-zero hexadecimal value required!");

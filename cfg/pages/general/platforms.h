@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "cfg/record/configuration.h"
+
 struct Platform {
   const char* name;
   uint32_t regAddr;      // where the registers are decoded
@@ -20,7 +22,7 @@ extern const Platform kPlatforms[kPlatformCount];
 
 // The first platform whose addresses are the working record's, else
 // kUserDefinedPlatform.
-int PlatformOfRecord();
+int PlatformOfRecord(const Configuration& config);
 
 // What an address field shows for a platform: empty for the evaluation
 // board, the address as lower-case hexadecimal otherwise.
@@ -39,7 +41,7 @@ enum AddressField {
 // field that does not is reported ("Non-zero hexadecimal value required!",
 // owned by owner), named in *badField, and it and the later field stay
 // untaken.
-bool TakeAddressEntries(int platform, const char* registerText, const char* displayBufferText,
-                        void* owner, AddressField* badField);
+bool TakeAddressEntries(Configuration& config, int platform, const char* registerText,
+                        const char* displayBufferText, void* owner, AddressField* badField);
 
 #endif

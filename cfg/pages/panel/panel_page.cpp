@@ -7,27 +7,28 @@
 #include "cfg/panel/rules.h"
 #include "cfg/record/tracking.h"
 
-void OpenPanelPage(const PanelList& list, PanelPageView& view) {
-  MarkPanelSettingsChanged();
-  view.ShowPixelClockList(BuildPixelClockList());
-  view.ShowPanelSettings(FillPanelPageFromRegisters());
+void OpenPanelPage(Configuration& config, const PanelList& list, PanelPageView& view) {
+  MarkPanelSettingsChanged(config);
+  view.ShowPixelClockList(BuildPixelClockList(config));
+  view.ShowPanelSettings(FillPanelPageFromRegisters(config));
   FillPredefinedPanelList(list, view);
-  view.ShowFrameRateList(BuildFrameRateList());
-  FindMatchingPanel(list, view);
-  bool sixteenBitAllowed = Apply16BitRule();
-  view.ShowDataWidth(GetDataWidthCode(), sixteenBitAllowed);
+  view.ShowFrameRateList(BuildFrameRateList(config));
+  FindMatchingPanel(config, list, view);
+  bool sixteenBitAllowed = Apply16BitRule(config);
+  view.ShowDataWidth(GetDataWidthCode(config), sixteenBitAllowed);
 }
 
-PanelPageLeaveEntries ShownPanelPageEntries() {
-  return {GetFplineHigh(), GetFpframeHigh(), std::to_string(GetPanelHeight()),
-          std::to_string(GetPanelWidth())};
+PanelPageLeaveEntries ShownPanelPageEntries(const Configuration& config) {
+  return {GetFplineHigh(config), GetFpframeHigh(config), std::to_string(GetPanelHeight(config)),
+          std::to_string(GetPanelWidth(config))};
 }
 
-bool LeavePanelPage(const PanelPageLeaveEntries& entries) {
-  SetFplineHigh(entries.fplineHigh);
-  SetFpframeHigh(entries.fpframeHigh);
-  if (!CheckPanelOnLeave(entries.heightText.c_str(), entries.widthText.c_str())) return false;
-  SetKVrxGpioBits();
-  ReportRecalculatedRegisters();
+bool LeavePanelPage(Configuration& config, const PanelPageLeaveEntries& entries) {
+  SetFplineHigh(config, entries.fplineHigh);
+  SetFpframeHigh(config, entries.fpframeHigh);
+  if (!CheckPanelOnLeave(config, entries.heightText.c_str(), entries.widthText.c_str()))
+    return false;
+  SetKVrxGpioBits(config);
+  ReportRecalculatedRegisters(config);
   return true;
 }

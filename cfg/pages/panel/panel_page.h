@@ -25,6 +25,7 @@
 
 #include "cfg/pages/panel/panel_view.h"
 #include "cfg/pages/panel/predefined.h"
+#include "cfg/record/configuration.h"
 
 class PanelList;
 
@@ -32,7 +33,7 @@ class PanelList;
 // the controls, fills the predefined panels, shows the frame-rate list
 // (which stores FrameRate), searches for a matching panel and applies the
 // 16-bit rule.
-void OpenPanelPage(const PanelList& list, PanelPageView& view);
+void OpenPanelPage(Configuration& config, const PanelList& list, PanelPageView& view);
 
 // The choices that leaving the page takes over.
 struct PanelPageLeaveEntries {
@@ -43,13 +44,13 @@ struct PanelPageLeaveEntries {
 };
 
 // The entries as the page shows them right after a fill, without edits.
-PanelPageLeaveEntries ShownPanelPageEntries();
+PanelPageLeaveEntries ShownPanelPageEntries(const Configuration& config);
 
 // Leaving the page: the polarity choices go into REG[20h] and REG[24h] bit 7;
 // the height rule and the width rule (with its rounding question) may refuse,
 // which keeps the page (false); the horizontal-total and vertical-total
 // warnings do not; a K-VRX panel gets bit 6 of REG[A8h] and REG[ACh]; the
 // recalculated hand-set registers are reported. True: the page may close.
-bool LeavePanelPage(const PanelPageLeaveEntries& entries);
+bool LeavePanelPage(Configuration& config, const PanelPageLeaveEntries& entries);
 
 #endif

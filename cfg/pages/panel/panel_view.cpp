@@ -4,15 +4,15 @@
 
 #include "cfg/panel/rules.h"
 
-SpinSetting HorizTotalSpin() {
+SpinSetting HorizTotalSpin(const Configuration& config) {
   // A width near 1024 can need a total beyond what REG[12h] holds; the range
   // then shrinks to 1024 rather than turning round.
-  uint32_t lowest = std::min<uint32_t>(GetMinHorizTotal(), kMaxHorizTotal);
-  return {lowest, kMaxHorizTotal, HorizTotalShownValue()};
+  uint32_t lowest = std::min<uint32_t>(GetMinHorizTotal(config), kMaxHorizTotal);
+  return {lowest, kMaxHorizTotal, HorizTotalShownValue(config)};
 }
 
-SpinSetting HorizStartSpin() {
-  return {HorizStartOffset(GetPanelType()), kMaxDisplayStart, GetHorizStart()};
+SpinSetting HorizStartSpin(const Configuration& config) {
+  return {HorizStartOffset(GetPanelType(config)), kMaxDisplayStart, GetHorizStart(config)};
 }
 
 static ChoiceList PresetList(const uint32_t (&presets)[7], uint32_t current) {
@@ -42,30 +42,30 @@ PanelTypeLabels TypeLabels(unsigned type) {
   return labels;
 }
 
-PanelPageFill FillPanelPageFromRegisters() {
-  CorrectHorizTotalOnShow();
+PanelPageFill FillPanelPageFromRegisters(Configuration& config) {
+  CorrectHorizTotalOnShow(config);
   // The type-dependent controls, filled in register mode.
-  UpdateGpioForPanelType();
-  bool format2Enabled = ApplyFormat2Rule();
+  UpdateGpioForPanelType(config);
+  bool format2Enabled = ApplyFormat2Rule(config);
 
   PanelPageFill fill;
-  fill.type = GetPanelType();
-  fill.color = IsColorPanel();
-  fill.format2 = IsFormat2();
+  fill.type = GetPanelType(config);
+  fill.color = IsColorPanel(config);
+  fill.format2 = IsFormat2(config);
   fill.format2Enabled = format2Enabled;
-  fill.dataWidthCode = GetDataWidthCode();
-  fill.largeResolution = IsLargeActiveResolution();
-  fill.fplineHigh = GetFplineHigh();
-  fill.fpframeHigh = GetFpframeHigh();
-  fill.width = GetPanelWidth();
-  fill.height = GetPanelHeight();
-  fill.horizTotal = HorizTotalSpin();
-  fill.vertTotal = {1, kMaxVertTotal, GetVertTotal()};
-  fill.horizStart = HorizStartSpin();
-  fill.vertStart = {0, kMaxDisplayStart, GetVertStart()};
-  fill.fplineStart = {1, kMaxFplineStart, GetFplineStart()};
-  fill.fplineWidth = {1, kMaxFplineWidth, GetFplineWidth()};
-  fill.fpframeStart = {0, kMaxFpframeStart, GetFpframeStart()};
-  fill.fpframeWidth = {1, kMaxFpframeWidth, GetFpframeWidth()};
+  fill.dataWidthCode = GetDataWidthCode(config);
+  fill.largeResolution = IsLargeActiveResolution(config);
+  fill.fplineHigh = GetFplineHigh(config);
+  fill.fpframeHigh = GetFpframeHigh(config);
+  fill.width = GetPanelWidth(config);
+  fill.height = GetPanelHeight(config);
+  fill.horizTotal = HorizTotalSpin(config);
+  fill.vertTotal = {1, kMaxVertTotal, GetVertTotal(config)};
+  fill.horizStart = HorizStartSpin(config);
+  fill.vertStart = {0, kMaxDisplayStart, GetVertStart(config)};
+  fill.fplineStart = {1, kMaxFplineStart, GetFplineStart(config)};
+  fill.fplineWidth = {1, kMaxFplineWidth, GetFplineWidth(config)};
+  fill.fpframeStart = {0, kMaxFpframeStart, GetFpframeStart(config)};
+  fill.fpframeWidth = {1, kMaxFpframeWidth, GetFpframeWidth(config)};
   return fill;
 }

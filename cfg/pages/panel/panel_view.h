@@ -13,6 +13,7 @@
 #include "cfg/pages/choice_list.h"
 #include "cfg/panel/pixel_clock.h"
 #include "cfg/panel/timing.h"
+#include "cfg/record/configuration.h"
 
 // Range and position of one up-down control.
 struct SpinSetting {
@@ -61,10 +62,10 @@ class PanelPageView {
 
 // The up-down of the horizontal total: minHT to 1024, at the shown total. An
 // accepted width moves the range with minHT.
-SpinSetting HorizTotalSpin();
+SpinSetting HorizTotalSpin(const Configuration& config);
 // The up-down of the horizontal start: the type's offset to 1023, at HDPS. A
 // type button moves the range with the offset.
-SpinSetting HorizStartSpin();
+SpinSetting HorizStartSpin(const Configuration& config);
 
 // The width and height lists: their preset entries, with the current value
 // appended when it is not one of them, and selected.
@@ -84,6 +85,6 @@ PanelTypeLabels TypeLabels(unsigned type);
 // Filling the page from the registers: a horizontal total below minHT is
 // raised to it, REG[A9h] is set for the panel type and the format-2 rule
 // runs; then the values the controls show.
-PanelPageFill FillPanelPageFromRegisters();
+PanelPageFill FillPanelPageFromRegisters(Configuration& config);
 
 #endif

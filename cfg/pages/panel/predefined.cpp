@@ -26,10 +26,11 @@ static bool CandidateMatches(const PanelList& list, int index, const PanelRecord
   return !candidate.Disqualified() && MatchesPanel(candidate, current);
 }
 
-int FindMatchingPanel(const PanelList& list, PanelPageView& view) {
-  if (!PanelMatching.rematchPending || list.Count() == 0) return PanelMatching.matchedIndex;
-  PanelRecord current = CurrentPanelRecord();
-  int first = PanelMatching.matchedIndex < 0 ? 0 : PanelMatching.matchedIndex;
+int FindMatchingPanel(Configuration& config, const PanelList& list, PanelPageView& view) {
+  if (!config.PanelMatching.rematchPending || list.Count() == 0)
+    return config.PanelMatching.matchedIndex;
+  PanelRecord current = CurrentPanelRecord(config);
+  int first = config.PanelMatching.matchedIndex < 0 ? 0 : config.PanelMatching.matchedIndex;
   int found = -1;
   if (first < list.Count() && CandidateMatches(list, first, current)) {
     found = first;
@@ -39,13 +40,13 @@ int FindMatchingPanel(const PanelList& list, PanelPageView& view) {
     if (found >= 0) view.SetStatusLine(false, "Found a match!");
   }
   if (found < 0) {
-    PanelMatching.matchedIndex = -1;
+    config.PanelMatching.matchedIndex = -1;
     view.SetStatusLine(false, "");
     view.SelectPredefinedPanel(list.Count());
     return -1;
   }
-  PanelMatching.matchedIndex = found;
-  PanelMatching.rematchPending = false;
+  config.PanelMatching.matchedIndex = found;
+  config.PanelMatching.rematchPending = false;
   view.SelectPredefinedPanel(found);
   return found;
 }
@@ -70,10 +71,11 @@ static int FindEntryStartingWith(const std::vector<std::string>& texts, const st
   return -1;
 }
 
-PanelApplyResult ApplyPredefinedPanel(const PanelList& list, int index, PanelPageView& view) {
+PanelApplyResult ApplyPredefinedPanel(Configuration& config, const PanelList& list, int index,
+                                      PanelPageView& view) {
   if (index < 0 || index >= list.Count()) return kPanelNotApplied;
-  PanelMatching.matchedIndex = index;
-  PanelMatching.rematchPending = false;
+  config.PanelMatching.matchedIndex = index;
+  config.PanelMatching.rematchPending = false;
   const PanelRecord& record = list.At(index);
   // A list read without the qualification may still hold such a panel.
   if (record.Disqualified() || !PanelFitsRegisters(record)) {
@@ -83,17 +85,17 @@ PanelApplyResult ApplyPredefinedPanel(const PanelList& list, int index, PanelPag
     return kPanelNotApplied;
   }
   view.SetStatusLine(false, "");
-  PanelMatching.matchingEnabled = false;
-  WritePanelRegisters(record);
+  config.PanelMatching.matchingEnabled = false;
+  WritePanelRegisters(config, record);
 
-  PixelClockList clocks = BuildPixelClockList();
+  PixelClockList clocks = BuildPixelClockList(config);
   char wanted[32];
   snprintf(wanted, sizeof wanted, "%2d.%03d", record.PixelClock() / 1000,
            record.PixelClock() % 1000);
   int choice = FindEntryStartingWith(clocks.texts, wanted);
   if (choice >= 0) {
     clocks.selected = choice;
-    ApplyPixelClockEntry(clocks.texts[static_cast<size_t>(choice)].c_str());
+    ApplyPixelClockEntry(config, clocks.texts[static_cast<size_t>(choice)].c_str());
   } else {
     char status[96];
     snprintf(status, sizeof status, "Could not change pixel clock to \"%s\".", wanted);
@@ -101,13 +103,13 @@ PanelApplyResult ApplyPredefinedPanel(const PanelList& list, int index, PanelPag
   }
   view.ShowPixelClockList(clocks);
   if (clocks.selected >= 0)
-    ApplyPixelClockEntry(clocks.texts[static_cast<size_t>(clocks.selected)].c_str());
+    ApplyPixelClockEntry(config, clocks.texts[static_cast<size_t>(clocks.selected)].c_str());
 
   // The page is filled from the registers as when it opens, so its polarity
   // buttons show the panel's own polarities and leaving the page keeps them.
-  view.ShowPanelSettings(FillPanelPageFromRegisters());
-  view.ShowFrameRateList(BuildFrameRateList());
+  view.ShowPanelSettings(FillPanelPageFromRegisters(config));
+  view.ShowFrameRateList(BuildFrameRateList(config));
   view.SelectPredefinedPanel(index);
-  PanelMatching.matchingEnabled = true;
+  config.PanelMatching.matchingEnabled = true;
   return choice >= 0 ? kPanelApplied : kPanelAppliedWithoutPixelClock;
 }

@@ -5,12 +5,13 @@
 
 #include "cfg/pages/panel/panel_view.h"
 #include "cfg/panel/paneldef.h"
+#include "cfg/record/configuration.h"
 
 extern const char kCustomPanelEntry[];
 
 void FillPredefinedPanelList(const PanelList& list, PanelPageView& view);
 // Returns the matched index or -1.
-int FindMatchingPanel(const PanelList& list, PanelPageView& view);
+int FindMatchingPanel(Configuration& config, const PanelList& list, PanelPageView& view);
 enum PanelApplyResult {
   kPanelNotApplied = 0,  // "Custom Panel" or a rejected panel: nothing changed
   kPanelApplied,
@@ -18,6 +19,7 @@ enum PanelApplyResult {
 };
 // Writes the chosen panel into the registers and the pixel clock, then refills
 // the page from the registers: the page shows the panel's own polarities.
-PanelApplyResult ApplyPredefinedPanel(const PanelList& list, int index, PanelPageView& view);
+PanelApplyResult ApplyPredefinedPanel(Configuration& config, const PanelList& list, int index,
+                                      PanelPageView& view);
 
 #endif

@@ -15,17 +15,17 @@ static bool ReadDelay(const char* text, uint16_t* delay) {
   return true;
 }
 
-bool TakePowerDelays(const char* powerOffText, const char* powerOnText) {
+bool TakePowerDelays(Configuration& config, const char* powerOffText, const char* powerOnText) {
   uint16_t delay = 0;
   if (!ReadDelay(powerOnText, &delay)) {
     ShowPanelError(kCtlPowerOnDelay, "ERROR: Panel Power Connect Time!");
     return false;
   }
-  WorkingRecord.PowerOnDelay = delay;
+  config.WorkingRecord.PowerOnDelay = delay;
   if (!ReadDelay(powerOffText, &delay)) {
     ShowPanelError(kCtlPowerOffDelay, "ERROR: Panel Power Disconnect Time!");
     return false;
   }
-  WorkingRecord.PowerOffDelay = delay;
+  config.WorkingRecord.PowerOffDelay = delay;
   return true;
 }

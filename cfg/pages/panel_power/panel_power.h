@@ -3,6 +3,8 @@
 #ifndef QLC_CFG_PANEL_PANEL_POWER_H
 #define QLC_CFG_PANEL_PANEL_POWER_H
 
+#include "cfg/record/configuration.h"
+
 // Resource ids of the page's two fields, named in the focus requests.
 enum PanelPowerControlId { kCtlPowerOffDelay = 1475, kCtlPowerOnDelay = 1476 };
 
@@ -11,6 +13,6 @@ enum PanelPowerControlId { kCtlPowerOffDelay = 1475, kCtlPowerOnDelay = 1476 };
 // through ShowPanelError ("ERROR: Panel Power Connect Time!" or "ERROR: Panel
 // Power Disconnect Time!") with a focus request for its field; a delay taken
 // before it stays taken. True when both are taken.
-bool TakePowerDelays(const char* powerOffText, const char* powerOnText);
+bool TakePowerDelays(Configuration& config, const char* powerOffText, const char* powerOnText);
 
 #endif

@@ -3,32 +3,34 @@
 #include "cfg/panel/timing.h"
 #include "cfg/record/record.h"
 
-void SetRotation(unsigned rotation) {
+void SetRotation(Configuration& config, unsigned rotation) {
   rotation &= 3;
-  SetRegister(kRegSpecialEffects, (GetRegister(kRegSpecialEffects) & 0xFC) | rotation);
-  SetMainWindowStartAddress(MainWindowStartAddress(rotation));
+  config.SetRegister(kRegSpecialEffects,
+                     (config.GetRegister(kRegSpecialEffects) & 0xFC) | rotation);
+  SetMainWindowStartAddress(config, MainWindowStartAddress(config, rotation));
   bool sideways = rotation == kRotation90 || rotation == kRotation270;
   // Unlike the line offset of a size change, the rotation's offset is truncated.
-  uint32_t offset = ((sideways ? GetPanelHeight() : GetPanelWidth()) * BitsPerPixel()) >> 5;
-  SetRegister(kRegMainWinAddrOffset0, offset & 0xFF);
-  SetRegister(kRegMainWinAddrOffset1, (offset >> 8) & 0xFF);
+  uint32_t offset =
+      ((sideways ? GetPanelHeight(config) : GetPanelWidth(config)) * BitsPerPixel(config)) >> 5;
+  config.SetRegister(kRegMainWinAddrOffset0, offset & 0xFF);
+  config.SetRegister(kRegMainWinAddrOffset1, (offset >> 8) & 0xFF);
 }
 
-bool SetColorDepth(unsigned code) {
+bool SetColorDepth(Configuration& config, unsigned code) {
   if (code > kMaxColorDepthCode) return false;
-  SetRegister(kRegDisplayMode, (GetRegister(kRegDisplayMode) & 0xF8) | code);
-  UpdateMainWindowLayout();
+  config.SetRegister(kRegDisplayMode, (config.GetRegister(kRegDisplayMode) & 0xF8) | code);
+  UpdateMainWindowLayout(config);
   return true;
 }
 
-static void SetDisplayModeBit(unsigned bit, bool on) {
-  unsigned mode = GetRegister(kRegDisplayMode) & ~bit;
-  SetRegister(kRegDisplayMode, mode | (on ? bit : 0));
+static void SetDisplayModeBit(Configuration& config, unsigned bit, bool on) {
+  unsigned mode = config.GetRegister(kRegDisplayMode) & ~bit;
+  config.SetRegister(kRegDisplayMode, mode | (on ? bit : 0));
 }
 
-void SetSoftwareInvert(bool on) {
-  SetDisplayModeBit(0x10, on);
+void SetSoftwareInvert(Configuration& config, bool on) {
+  SetDisplayModeBit(config, 0x10, on);
 }
-void SetHardwareInvert(bool on) {
-  SetDisplayModeBit(0x20, on);
+void SetHardwareInvert(Configuration& config, bool on) {
+  SetDisplayModeBit(config, 0x20, on);
 }

@@ -6,15 +6,16 @@
 #include <stdint.h>
 
 #include "cfg/panel/display_layout.h"
+#include "cfg/record/configuration.h"
 
 // Rotation code 0..3: REG[71h], the start address and the (truncated) line
 // offset of that rotation.
-void SetRotation(unsigned rotation);
+void SetRotation(Configuration& config, unsigned rotation);
 
 // Colour depth code 0..4: REG[70h], the start address and UpdateLineOffset.
 // Other codes are refused (false) and change nothing.
-bool SetColorDepth(unsigned code);
-void SetSoftwareInvert(bool on);  // REG[70h] bit 4
-void SetHardwareInvert(bool on);  // REG[70h] bit 5
+bool SetColorDepth(Configuration& config, unsigned code);
+void SetSoftwareInvert(Configuration& config, bool on);  // REG[70h] bit 4
+void SetHardwareInvert(Configuration& config, bool on);  // REG[70h] bit 5
 
 #endif

@@ -38,12 +38,13 @@ std::string ConvertRegisterValueText(const std::string& text, RegisterRadix from
   return RegisterValueText(value, to);
 }
 
-bool TakeRegisterValue(unsigned index, const std::string& text, RegisterRadix radix, void* owner) {
+bool TakeRegisterValue(Configuration& config, unsigned index, const std::string& text,
+                       RegisterRadix radix, void* owner) {
   uint32_t value = 0;
   if (!ReadRegisterValue(text, radix, &value) || value > 0xFF) {
     ShowMessage(owner, kMsgOk | kMsgIconError, "ERROR:Invalid value entered!");
     return false;
   }
-  SetRegister(index, value);
+  config.SetRegister(index, value);
   return true;
 }

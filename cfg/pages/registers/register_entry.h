@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "cfg/record/configuration.h"
+
 enum RegisterRadix { kDecimalRadix, kHexadecimalRadix };
 
 // "Modify register %03Xh".
@@ -23,6 +25,7 @@ std::string ConvertRegisterValueText(const std::string& text, RegisterRadix from
 // below 256 is stored with SetRegister; any other is reported ("ERROR:Invalid
 // value entered!", error icon, owned by owner) and nothing changes. True when
 // stored.
-bool TakeRegisterValue(unsigned index, const std::string& text, RegisterRadix radix, void* owner);
+bool TakeRegisterValue(Configuration& config, unsigned index, const std::string& text,
+                       RegisterRadix radix, void* owner);
 
 #endif

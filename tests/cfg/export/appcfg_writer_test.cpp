@@ -101,13 +101,13 @@ using AppcfgWriterTest = SmallRecordTest;
 
 TEST_F(AppcfgWriterTest, WholeFileForAChangedRecord) {
   ChangeFields(&WorkingRecord);
-  EXPECT_EQ(AppcfgHeaderText(), kChangedSmallRecordHeader);
+  EXPECT_EQ(AppcfgHeaderText(config), kChangedSmallRecordHeader);
   EXPECT_TRUE(messages.Messages().empty());
 }
 
 TEST_F(AppcfgWriterTest, EmptyListGivesOnlyTheFinishedLine) {
   SetRegisterList(&WorkingRecord, {});
-  std::string text = AppcfgHeaderText();
+  std::string text = AppcfgHeaderText(config);
   EXPECT_NE(text.find("        /* Registers */\n        {FINISHED_REG_CFG,              0x00}\n"
                       "        },\n\n"),
             std::string::npos);
@@ -117,7 +117,7 @@ TEST_F(AppcfgWriterTest, EmptyListGivesOnlyTheFinishedLine) {
 TEST_F(AppcfgWriterTest, FullListWithoutTerminatorWritesExactly100Lines) {
   std::vector<REG_CFG> entries(kMaxRegCfg, REG_CFG{0xA4, 0x11});
   SetRegisterList(&WorkingRecord, entries);
-  std::string text = AppcfgHeaderText();
+  std::string text = AppcfgHeaderText(config);
   EXPECT_EQ(
       CountOccurrences(text, "        {REG_SCRATCH_PAD0              ,0x11},   /* Reg   a4h */\n"),
       100);
@@ -127,23 +127,23 @@ TEST_F(AppcfgWriterTest, FullListWithoutTerminatorWritesExactly100Lines) {
 // Named bits in a fixed order; fFIXED_DIVMCLK too, other bits never.
 TEST_F(AppcfgWriterTest, FlagsLineNamesTheSetBitsInOrder) {
   WorkingRecord.Flags = 0x17;
-  EXPECT_EQ(FlagsLine(AppcfgHeaderText()),
+  EXPECT_EQ(FlagsLine(AppcfgHeaderText(config)),
             "    0 | fVALID_LCD | fFIXED_CLKI | fFIXED_CLKI2 | fFIXED_DIVPCLK,");
   WorkingRecord.Flags = 0;
-  EXPECT_EQ(FlagsLine(AppcfgHeaderText()), "    0,");
+  EXPECT_EQ(FlagsLine(AppcfgHeaderText(config)), "    0,");
   WorkingRecord.Flags = 0x28;
-  EXPECT_EQ(FlagsLine(AppcfgHeaderText()), "    0 | fFIXED_DIVMCLK,");
+  EXPECT_EQ(FlagsLine(AppcfgHeaderText(config)), "    0 | fFIXED_DIVMCLK,");
 }
 
 TEST_F(AppcfgWriterTest, IndexOutsideTheCatalogueIsWrittenAsQuestionMarks) {
   SetRegisterList(&WorkingRecord, {{0x03, 0x07}});
-  EXPECT_NE(AppcfgHeaderText().find("        {?????,0x07},   /* Reg    3h */\n"),
+  EXPECT_NE(AppcfgHeaderText(config).find("        {?????,0x07},   /* Reg    3h */\n"),
             std::string::npos);
 }
 
 TEST_F(AppcfgWriterTest, FiveDigitClockFillsItsField) {
   WorkingRecord.ClkI = 50000;
-  EXPECT_NE(AppcfgHeaderText().find("\n    50000,             /* ClkI (kHz)      */\n"),
+  EXPECT_NE(AppcfgHeaderText(config).find("\n    50000,             /* ClkI (kHz)      */\n"),
             std::string::npos);
 }
 
@@ -189,8 +189,8 @@ TEST_F(AppcfgWriterTest, CompiledHeaderHoldsTheRecordBytes) {
       "  return 0;\n"
       "}\n";
   std::string output;
-  ASSERT_TRUE(
-      RunProgramWithExport(compiler, kExportAppcfg, "appcfg.h", "program.c", source, &output));
+  ASSERT_TRUE(RunProgramWithExport(config, compiler, kExportAppcfg, "appcfg.h", "program.c", source,
+                                   &output));
   std::string expected;
   const unsigned char* bytes = reinterpret_cast<const unsigned char*>(&WorkingRecord);
   for (size_t i = 0; i < sizeof(HAL_STRUCT); ++i) {
@@ -216,10 +216,10 @@ TEST_F(AppcfgWriterTest, ExportThenImportGivesTheRecordBack) {
   HAL_STRUCT original = WorkingRecord;
   TempDir dir;
   std::string path = dir.File("appcfg.h");
-  ASSERT_TRUE(WriteExport(kExportAppcfg, path.c_str()));
+  ASSERT_TRUE(WriteExport(config, kExportAppcfg, path.c_str()));
 
   ResetRecords();
-  ASSERT_TRUE(ImportAppcfg(path.c_str()));
+  ASSERT_TRUE(ImportAppcfg(config, path.c_str()));
   EXPECT_TRUE(messages.Messages().empty());
   EXPECT_EQ(WorkingRecord.Flags, original.Flags);
   EXPECT_EQ(WorkingRecord.BusClk, original.BusClk);
@@ -230,9 +230,9 @@ TEST_F(AppcfgWriterTest, ExportThenImportGivesTheRecordBack) {
 // register value the chip gets, its low byte: "0x1234" would import as 12h.
 TEST_F(AppcfgWriterTest, RegisterValueIsTheLowByteOfTheEntry) {
   SetRegisterList(&WorkingRecord, {{0x70, 0x1234}});
-  EXPECT_NE(
-      AppcfgHeaderText().find("        {REG_DISPLAY_MODE              ,0x34},   /* Reg   70h */\n"),
-      std::string::npos);
+  EXPECT_NE(AppcfgHeaderText(config).find(
+                "        {REG_DISPLAY_MODE              ,0x34},   /* Reg   70h */\n"),
+            std::string::npos);
 }
 
 // A full list has no end-marker line; the brace that closes the list ends it
@@ -250,11 +250,11 @@ TEST_F(AppcfgWriterTest, FullListWithoutTerminatorImportsBack) {
   WorkingRecord.ClkI2 = 14318;
   TempDir dir;
   std::string path = dir.File("appcfg.h");
-  ASSERT_TRUE(WriteExport(kExportAppcfg, path.c_str()));
+  ASSERT_TRUE(WriteExport(config, kExportAppcfg, path.c_str()));
   LoadedRecord = WorkingRecord;
   for (REG_CFG& entry : LoadedRecord.Regs) entry.Value = 0;
   LoadedRecord.ClkI2 = 0;
-  ASSERT_TRUE(ImportAppcfg(path.c_str()));
+  ASSERT_TRUE(ImportAppcfg(config, path.c_str()));
   EXPECT_TRUE(messages.Messages().empty());
   for (int k = 0; k < 54; ++k) {
     EXPECT_EQ(GetRegister(kDefaultHalStruct.Regs[k].Index), unsigned(k * 3 + 1)) << k;

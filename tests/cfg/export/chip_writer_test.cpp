@@ -7,6 +7,7 @@
 #include "cfg/record/record.h"
 #include "common/register_catalogue.h"
 #include "tests/cfg/export/export_test_support.h"
+#include "tests/cfg/record/configuration_fixture.h"
 
 namespace {
 const char kChipHeader[] =
@@ -91,17 +92,19 @@ const char kChipHeader[] =
 }  // namespace
 
 // The file is fixed text, whatever the configuration.
-TEST(ChipWriterTest, WholeFileIsFixedText) {
+using ChipWriterTest = ConfigurationTest;
+
+TEST_F(ChipWriterTest, WholeFileIsFixedText) {
   ResetRecords();
-  EXPECT_EQ(ChipHeaderText(), kChipHeader);
-  UseSmallRecord();
+  EXPECT_EQ(ChipHeaderText(config), kChipHeader);
+  UseSmallRecord(config);
   WorkingRecord.Regs[0].Value = 0x77;
-  EXPECT_EQ(ChipHeaderText(), kChipHeader);
+  EXPECT_EQ(ChipHeaderText(config), kChipHeader);
   ResetRecords();
 }
 
 // Compiled as C++, every enumerator has its register's index.
-TEST(ChipWriterTest, CompiledEnumeratorsHaveTheCatalogueIndexes) {
+TEST_F(ChipWriterTest, CompiledEnumeratorsHaveTheCatalogueIndexes) {
   std::string compiler = FindCompiler(true);
   if (compiler.empty()) GTEST_SKIP() << "no C++ compiler on PATH";
   std::string source = "#include \"chip.h\"\n";
@@ -115,6 +118,6 @@ TEST(ChipWriterTest, CompiledEnumeratorsHaveTheCatalogueIndexes) {
   EXPECT_EQ(count, 62);
   source += "int main() { return 0; }\n";
   std::string output;
-  EXPECT_TRUE(
-      RunProgramWithExport(compiler, kExportChip, "chip.h", "program.cpp", source, &output));
+  EXPECT_TRUE(RunProgramWithExport(config, compiler, kExportChip, "chip.h", "program.cpp", source,
+                                   &output));
 }

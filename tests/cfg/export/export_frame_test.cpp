@@ -11,19 +11,15 @@
 #include "cfg/export/text_format.h"
 #include "cfg/record/record.h"
 #include "common/message.h"
+#include "tests/cfg/record/configuration_fixture.h"
 #include "tests/support/environment.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
-class ExportFrameTest : public ::testing::Test {
+class ExportFrameTest : public ConfigurationTest {
  protected:
-  void SetUp() override {
-    ResetRecords();
-    ResetExportOptions();
-  }
-  void TearDown() override { ResetExportOptions(); }
   TempDir dir;
   MessageRecorder messages;
 };
@@ -38,7 +34,10 @@ bool OnlyCrLfLineEnds(const std::string& bytes) {
 
 }  // namespace
 
-TEST(ExportKindsTest, KindsByNameInListOrder) {
+using ExportKindsTest = ConfigurationTest;
+using ExportOptionsTest = ConfigurationTest;
+
+TEST_F(ExportKindsTest, KindsByNameInListOrder) {
   const char* const names[kExportKindCount] = {"appcfg", "chip", "mode", "generic", "csv"};
   for (int i = 0; i < kExportKindCount; ++i) {
     ExportKind kind = kExportCsv;
@@ -50,7 +49,7 @@ TEST(ExportKindsTest, KindsByNameInListOrder) {
   EXPECT_FALSE(FindExportKind(nullptr, &kind));
 }
 
-TEST(ExportKindsTest, OptionsOnlyForTheDriverHeaders) {
+TEST_F(ExportKindsTest, OptionsOnlyForTheDriverHeaders) {
   EXPECT_STREQ(kExportDefaultExtension, "h");  // for the CSV listing too
   for (int i = 0; i < kExportKindCount; ++i) {
     ExportKind kind = static_cast<ExportKind>(i);
@@ -59,51 +58,48 @@ TEST(ExportKindsTest, OptionsOnlyForTheDriverHeaders) {
   }
 }
 
-TEST(ExportKindsTest, FileNamesTakeTheModeNumber) {
-  ResetExportOptions();
+TEST_F(ExportKindsTest, FileNamesTakeTheModeNumber) {
   const char* const defaults[kExportKindCount] = {"appcfg.h", "chip.h", "mode0.h", "qlc56420.h",
                                                   "56420regs.csv"};
   for (int i = 0; i < kExportKindCount; ++i) {
-    EXPECT_EQ(DefaultExportFileName(static_cast<ExportKind>(i)), defaults[i]);
+    EXPECT_EQ(DefaultExportFileName(config, static_cast<ExportKind>(i)), defaults[i]);
   }
-  SetExportModeNumber(7);
-  EXPECT_EQ(DefaultExportFileName(kExportMode), "mode7.h");
-  SetExportModeNumber(3);
+  SetExportModeNumber(config, 7);
+  EXPECT_EQ(DefaultExportFileName(config, kExportMode), "mode7.h");
+  SetExportModeNumber(config, 3);
   const char* const previews[kExportKindCount] = {"appcfg.h", "CHIP.H", "MODE3.H", "qlc56420.h",
                                                   "56420REGS.CSV"};
   for (int i = 0; i < kExportKindCount; ++i) {
-    EXPECT_EQ(PreviewExportFileName(static_cast<ExportKind>(i)), previews[i]);
+    EXPECT_EQ(PreviewExportFileName(config, static_cast<ExportKind>(i)), previews[i]);
   }
-  ResetExportOptions();
 }
 
-TEST(ExportOptionsTest, StartClearedAndModeNumberStaysWithin0To1000) {
-  ResetExportOptions();
-  EXPECT_EQ(CurrentExportOptions.softwareCursor, 0);
-  EXPECT_EQ(CurrentExportOptions.softwareBlitEmulation, 0);
-  EXPECT_EQ(CurrentExportOptions.modeNumber, 0);
-  SetExportModeNumber(1000);
-  EXPECT_EQ(CurrentExportOptions.modeNumber, 1000);
-  SetExportModeNumber(1001);
-  EXPECT_EQ(CurrentExportOptions.modeNumber, 1000);
-  SetExportModeNumber(-1);
-  EXPECT_EQ(CurrentExportOptions.modeNumber, 0);
+TEST_F(ExportOptionsTest, StartClearedAndModeNumberStaysWithin0To1000) {
+  EXPECT_EQ(config.Export.softwareCursor, 0);
+  EXPECT_EQ(config.Export.softwareBlitEmulation, 0);
+  EXPECT_EQ(config.Export.modeNumber, 0);
+  SetExportModeNumber(config, 1000);
+  EXPECT_EQ(config.Export.modeNumber, 1000);
+  SetExportModeNumber(config, 1001);
+  EXPECT_EQ(config.Export.modeNumber, 1000);
+  SetExportModeNumber(config, -1);
+  EXPECT_EQ(config.Export.modeNumber, 0);
 }
 
 // The file holds the text with CR LF line ends, whichever build wrote it.
 TEST_F(ExportFrameTest, WritesTheTextWithCrLfReplacingAnExistingFile) {
   std::string path = dir.File("out.csv");
   ASSERT_TRUE(WriteFileBytes(path, std::string(20000, 'x')));
-  ASSERT_TRUE(WriteExport(kExportCsv, path.c_str()));
+  ASSERT_TRUE(WriteExport(config, kExportCsv, path.c_str()));
   std::string bytes = ReadFileBytes(path);
-  EXPECT_EQ(bytes, WithCrLf(CsvListingText()));
+  EXPECT_EQ(bytes, WithCrLf(CsvListingText(config)));
   EXPECT_TRUE(OnlyCrLfLineEnds(bytes));
   EXPECT_TRUE(messages.Messages().empty());
 }
 
 TEST_F(ExportFrameTest, AppcfgFileEndsWithoutALineEnd) {
   std::string path = dir.File("appcfg.h");
-  ASSERT_TRUE(WriteExport(kExportAppcfg, path.c_str()));
+  ASSERT_TRUE(WriteExport(config, kExportAppcfg, path.c_str()));
   std::string bytes = ReadFileBytes(path);
   EXPECT_EQ(bytes.substr(0, 2), "\r\n");
   EXPECT_EQ(bytes.substr(bytes.size() - 10), "*/\r\n    };");
@@ -112,7 +108,7 @@ TEST_F(ExportFrameTest, AppcfgFileEndsWithoutALineEnd) {
 
 TEST_F(ExportFrameTest, UncreatableFileIsReportedAndNothingIsWritten) {
   std::string path = dir.File("missing") + "/chip.h";
-  EXPECT_FALSE(WriteExport(kExportChip, path.c_str()));
+  EXPECT_FALSE(WriteExport(config, kExportChip, path.c_str()));
   ASSERT_EQ(messages.Texts(), std::vector<std::string>{"Failed to open file " + path});
   EXPECT_EQ(messages.Messages()[0].style & kMsgIconMask, unsigned(kMsgIconError));
   EXPECT_FALSE(FileExists(path));
@@ -121,7 +117,7 @@ TEST_F(ExportFrameTest, UncreatableFileIsReportedAndNothingIsWritten) {
 // A file that opens but cannot be written completely is not a success.
 TEST_F(ExportFrameTest, IncompleteWriteIsReported) {
   if (!FileExists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  EXPECT_FALSE(WriteExport(kExportChip, "/dev/full"));
+  EXPECT_FALSE(WriteExport(config, kExportChip, "/dev/full"));
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Failed to write file /dev/full"});
 }
 
@@ -143,11 +139,11 @@ class PreviewTest : public ExportFrameTest {
 };
 
 TEST_F(PreviewTest, ModePreviewGoesToTheTemporaryDirectoryAndItsPathIsPrinted) {
-  SetExportModeNumber(3);
+  SetExportModeNumber(config, 3);
   std::string expected = dir.File("MODE3.H");
-  EXPECT_EQ(PreviewExportPath(kExportMode), expected);
+  EXPECT_EQ(PreviewExportPath(config, kExportMode), expected);
   testing::internal::CaptureStdout();
-  bool written = WriteExport(kExportMode, nullptr);
+  bool written = WriteExport(config, kExportMode, nullptr);
   std::string printed = testing::internal::GetCapturedStdout();
   EXPECT_TRUE(written);
   EXPECT_EQ(printed, expected + "\n");
@@ -158,13 +154,13 @@ TEST_F(PreviewTest, ModePreviewGoesToTheTemporaryDirectoryAndItsPathIsPrinted) {
 TEST_F(PreviewTest, ViewerIsStartedWithThePreviewPath) {
   std::string opened = bin.File("opened");
   InstallViewer("printf '%s' \"$1\" > '" + opened + "'\n");
-  ASSERT_TRUE(WriteExport(kExportChip, ""));
+  ASSERT_TRUE(WriteExport(config, kExportChip, ""));
   EXPECT_EQ(ReadFileBytes(opened), dir.File("CHIP.H"));
 }
 
 TEST_F(PreviewTest, FailingViewerIsReportedAndThePreviewStays) {
   InstallViewer("exit 3\n");
-  EXPECT_FALSE(WriteExport(kExportCsv, nullptr));
+  EXPECT_FALSE(WriteExport(config, kExportCsv, nullptr));
   std::string path = dir.File("56420REGS.CSV");
   EXPECT_EQ(messages.Texts(),
             std::vector<std::string>{"Failed to execute \"xdg-open " + path + "\""});

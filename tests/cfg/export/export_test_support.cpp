@@ -13,11 +13,6 @@ void SetRegisterList(HAL_STRUCT* record, const std::vector<REG_CFG>& entries) {
   if (entries.size() < kMaxRegCfg) record->Regs[entries.size()] = REG_CFG{FINISHED_REG_CFG, 0};
 }
 
-void SmallRecordTest::TearDown() {
-  ResetRecords();
-  ResetExportOptions();
-}
-
 void ChangeClocksAndAddresses(HAL_STRUCT* record) {
   record->ClkI = 6000;
   record->ClkI2 = 14318;
@@ -25,9 +20,9 @@ void ChangeClocksAndAddresses(HAL_STRUCT* record) {
   record->DispMemAddr = 0x00800000;
 }
 
-void ChooseBothExportOptions() {
-  CurrentExportOptions.softwareCursor = 1;
-  CurrentExportOptions.softwareBlitEmulation = 1;
+void ChooseBothExportOptions(Configuration& config) {
+  config.Export.softwareCursor = 1;
+  config.Export.softwareBlitEmulation = 1;
 }
 
 std::string TextBeforeOnItsLine(const std::string& text, const std::string& marker) {
@@ -38,19 +33,19 @@ std::string TextBeforeOnItsLine(const std::string& text, const std::string& mark
   return text.substr(start, end - start);
 }
 
-void UseSmallRecord() {
-  ResetRecords();
-  ResetExportOptions();
-  SetRegisterList(&WorkingRecord, {{0x04, 0x00},
-                                   {0x05, 0x43},
-                                   {0x10, 0x40},
-                                   {0x14, 0x27},
-                                   {0x1C, 0xEF},
-                                   {0x1D, 0x00},
-                                   {0x70, 0x03},
-                                   {0x71, 0x00},
-                                   {0x78, 0x50},
-                                   {0x79, 0x00}});
+void UseSmallRecord(Configuration& config) {
+  config.ResetRecords();
+  config.Export = ExportOptions();
+  SetRegisterList(&config.WorkingRecord, {{0x04, 0x00},
+                                          {0x05, 0x43},
+                                          {0x10, 0x40},
+                                          {0x14, 0x27},
+                                          {0x1C, 0xEF},
+                                          {0x1D, 0x00},
+                                          {0x70, 0x03},
+                                          {0x71, 0x00},
+                                          {0x78, 0x50},
+                                          {0x79, 0x00}});
 }
 
 std::string FindCompiler(bool cplusplus) {
@@ -65,12 +60,13 @@ std::string FindCompiler(bool cplusplus) {
   return "";
 }
 
-::testing::AssertionResult RunProgramWithExport(const std::string& compiler, ExportKind kind,
+::testing::AssertionResult RunProgramWithExport(const Configuration& config,
+                                                const std::string& compiler, ExportKind kind,
                                                 const std::string& header,
                                                 const std::string& sourceName,
                                                 const std::string& source, std::string* output) {
   TempDir dir;
-  if (!WriteExport(kind, dir.File(header).c_str())) {
+  if (!WriteExport(config, kind, dir.File(header).c_str())) {
     return ::testing::AssertionFailure() << "the export was not written";
   }
   std::string sourcePath = dir.File(sourceName);

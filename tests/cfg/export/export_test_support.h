@@ -10,19 +10,19 @@
 
 #include "cfg/export/export_kinds.h"
 #include "common/hal_struct.h"
+#include "tests/cfg/record/configuration_fixture.h"
 #include "tests/support/message_recorder.h"
 
 // The working record with a short list of the registers the banners, sizes
 // and clocks are made of (04 05 10 14 1C 1D 70 71 78 79, default values),
 // and the export options cleared.
-void UseSmallRecord();
+void UseSmallRecord(Configuration& config);
 
-// Starts each test on the small record and leaves the default record and
-// options behind; messages records what the writers report.
-class SmallRecordTest : public ::testing::Test {
+// Starts each test on the small record; messages records what the writers
+// report.
+class SmallRecordTest : public ConfigurationTest {
  protected:
-  void SetUp() override { UseSmallRecord(); }
-  void TearDown() override;
+  void SetUp() override { UseSmallRecord(config); }
   MessageRecorder messages;
 };
 
@@ -31,7 +31,7 @@ class SmallRecordTest : public ::testing::Test {
 void ChangeClocksAndAddresses(HAL_STRUCT* record);
 
 // Software cursor and software blit emulation both chosen.
-void ChooseBothExportOptions();
+void ChooseBothExportOptions(Configuration& config);
 
 // The text from the start of marker's line up to marker, or "(absent)".
 std::string TextBeforeOnItsLine(const std::string& text, const std::string& marker);
@@ -51,7 +51,8 @@ std::string FindCompiler(bool cplusplus);
 // compiles source there as sourceName (include path that folder), runs the
 // program and gives its standard output. A failure carries the compiler's
 // messages.
-::testing::AssertionResult RunProgramWithExport(const std::string& compiler, ExportKind kind,
+::testing::AssertionResult RunProgramWithExport(const Configuration& config,
+                                                const std::string& compiler, ExportKind kind,
                                                 const std::string& header,
                                                 const std::string& sourceName,
                                                 const std::string& source, std::string* output);

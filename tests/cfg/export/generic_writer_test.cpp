@@ -88,7 +88,7 @@ class GenericWriterTest : public SmallRecordTest {
  protected:
   // The value of a "#define NAME value" line.
   std::string Define(const std::string& name) {
-    std::string text = GenericHeaderText();
+    std::string text = GenericHeaderText(config);
     std::string key = "\n#define " + name + " ";
     size_t at = text.find(key);
     if (at == std::string::npos) return "(absent)";
@@ -101,14 +101,14 @@ class GenericWriterTest : public SmallRecordTest {
 
 TEST_F(GenericWriterTest, WholeFileWithBothOptions) {
   ChangeClocksAndAddresses(&WorkingRecord);
-  ChooseBothExportOptions();
-  EXPECT_EQ(GenericHeaderText(), kGenericHeader);
+  ChooseBothExportOptions(config);
+  EXPECT_EQ(GenericHeaderText(config), kGenericHeader);
   EXPECT_TRUE(messages.Messages().empty());
 }
 
 TEST_F(GenericWriterTest, WithoutOptionsTheDelayIndexFollowsThePowerDelay) {
-  EXPECT_NE(GenericHeaderText().find("\n#define QLC_POWER_DELAY_OFF         1200"
-                                     "\n#define QLC_REGDELAYOFF             0xFFFE"),
+  EXPECT_NE(GenericHeaderText(config).find("\n#define QLC_POWER_DELAY_OFF         1200"
+                                           "\n#define QLC_REGDELAYOFF             0xFFFE"),
             std::string::npos);
 }
 
@@ -138,7 +138,7 @@ TEST_F(GenericWriterTest, ScanLineBytesFromTheLineOffset) {
 
 TEST_F(GenericWriterTest, ListIsUpperCaseHexWithAtLeastTwoDigits) {
   SetRegisterList(&WorkingRecord, {{0x0B, 0xAB}, {0x100, 0x05}});
-  std::string text = GenericHeaderText();
+  std::string text = GenericHeaderText(config);
   EXPECT_NE(text.find("\n{\n    {0x0B,0xAB},   // LUT Write Address Register"
                       "\n    {0x100,0x05},   // ?????\n};\n\n"),
             std::string::npos);
@@ -169,8 +169,8 @@ TEST_F(GenericWriterTest, CompiledHeaderHoldsTheRegisterList) {
       "  return 0;\n"
       "}\n";
   std::string output;
-  ASSERT_TRUE(
-      RunProgramWithExport(compiler, kExportGeneric, "qlc56420.h", "program.c", source, &output));
+  ASSERT_TRUE(RunProgramWithExport(config, compiler, kExportGeneric, "qlc56420.h", "program.c",
+                                   source, &output));
   std::string expected = "5 10 20 30|7 1 2 3|320 240 6250 81920|";
   expected += RegisterPairsText(WorkingRecord);
   EXPECT_EQ(output, expected);
@@ -178,6 +178,6 @@ TEST_F(GenericWriterTest, CompiledHeaderHoldsTheRegisterList) {
 
 TEST_F(GenericWriterTest, RegisterValueIsTheLowByteOfTheEntry) {
   SetRegisterList(&WorkingRecord, {{0x70, 0x1234}});
-  EXPECT_NE(GenericHeaderText().find("\n    {0x70,0x34},   // Display Mode Register"),
+  EXPECT_NE(GenericHeaderText(config).find("\n    {0x70,0x34},   // Display Mode Register"),
             std::string::npos);
 }

@@ -77,7 +77,7 @@ class ModeWriterTest : public SmallRecordTest {
  protected:
   // The mode line, "0, 320, 240, 8, 70, gpe8Bpp," and so on.
   std::string Line(const std::string& comment) {
-    return TextBeforeOnItsLine(ModeHeaderText(), comment);
+    return TextBeforeOnItsLine(ModeHeaderText(config), comment);
   }
 };
 
@@ -85,15 +85,15 @@ class ModeWriterTest : public SmallRecordTest {
 
 TEST_F(ModeWriterTest, WholeFileForMode7WithBothOptions) {
   ChangeClocksAndAddresses(&WorkingRecord);
-  ChooseBothExportOptions();
-  SetExportModeNumber(7);
-  EXPECT_EQ(ModeHeaderText(), kModeHeader);
+  ChooseBothExportOptions(config);
+  SetExportModeNumber(config, 7);
+  EXPECT_EQ(ModeHeaderText(config), kModeHeader);
   EXPECT_TRUE(messages.Messages().empty());
 }
 
 TEST_F(ModeWriterTest, ModeZeroIsTheInitialNameAndGuard) {
-  EXPECT_EQ(DefaultExportFileName(kExportMode), "mode0.h");
-  std::string text = ModeHeaderText();
+  EXPECT_EQ(DefaultExportFileName(config, kExportMode), "mode0.h");
+  std::string text = ModeHeaderText(config);
   EXPECT_NE(text.find("\n#ifndef __MODE0_H__\n#define __MODE0_H__\n"), std::string::npos);
   EXPECT_NE(text.find("\n#endif // __MODE0_H__\n"), std::string::npos);
 }
@@ -117,21 +117,23 @@ TEST_F(ModeWriterTest, DepthCodesAboveFourAreWrittenAs16Bits) {
   SetRegister(0x78, 160);
   EXPECT_EQ(Line("     //mode #0"), "        0, 320, 240, 16, 70, gpe16Bpp,");
   EXPECT_EQ(Line("//VirtualWidth"), "        320 ,          ");
-  EXPECT_NE(ModeHeaderText().find("#undef  Vantor16Bpp\n#define Vantor16Bpp\n"), std::string::npos);
+  EXPECT_NE(ModeHeaderText(config).find("#undef  Vantor16Bpp\n#define Vantor16Bpp\n"),
+            std::string::npos);
 }
 
 TEST_F(ModeWriterTest, FlagsTextNamesOptionsAndRotation) {
   EXPECT_EQ(Line("           //Flags"), "        0L | mfLCD,");
   SetRegister(0x71, 0x01);
   EXPECT_EQ(Line("           //Flags"), "        0L | mfLCD | mfR90,");
-  EXPECT_NE(ModeHeaderText().find("        0, 240, 320, 8, 70, gpe8Bpp,     //mode #0: 240 x 320"),
-            std::string::npos);
+  EXPECT_NE(
+      ModeHeaderText(config).find("        0, 240, 320, 8, 70, gpe8Bpp,     //mode #0: 240 x 320"),
+      std::string::npos);
   SetRegister(0x71, 0x02);
-  CurrentExportOptions.softwareCursor = 1;
+  config.Export.softwareCursor = 1;
   EXPECT_EQ(Line("           //Flags"), "        0L | mfSWCURSOR | mfLCD | mfR180,");
   SetRegister(0x71, 0x03);
-  CurrentExportOptions.softwareCursor = 0;
-  CurrentExportOptions.softwareBlitEmulation = 1;
+  config.Export.softwareCursor = 0;
+  config.Export.softwareBlitEmulation = 1;
   EXPECT_EQ(Line("           //Flags"), "        0L | mfSWEMUL | mfLCD | mfR270,");
 }
 
@@ -140,7 +142,7 @@ TEST_F(ModeWriterTest, ListEndsWithTheTerminatorEvenWhenTheRecordHasNone) {
   std::vector<REG_CFG> entries;
   for (int i = 0; i < kMaxRegCfg; ++i) entries.push_back(WorkingRecord.Regs[i % 54]);
   SetRegisterList(&WorkingRecord, entries);
-  std::string text = ModeHeaderText();
+  std::string text = ModeHeaderText(config);
   EXPECT_NE(text.find("        0x00b3,0x00,   // PWM Clock Duty Cycle Register \n"
                       "        0x0004,0x00,   // BUSCLK MEMCLK Config Register \n"),
             std::string::npos);
@@ -156,7 +158,7 @@ TEST_F(ModeWriterTest, CompiledInsideAModeTableInitialiser) {
   std::string compiler = FindCompiler(false);
   if (compiler.empty()) GTEST_SKIP() << "no C compiler on PATH";
   ResetRecords();
-  SetExportModeNumber(3);
+  SetExportModeNumber(config, 3);
   SetRegister(0x71, 0x01);
   std::string source =
       "#include <stdio.h>\n"
@@ -191,7 +193,8 @@ TEST_F(ModeWriterTest, CompiledInsideAModeTableInitialiser) {
       "  return 0;\n"
       "}\n";
   std::string output;
-  ASSERT_TRUE(RunProgramWithExport(compiler, kExportMode, "mode3.h", "program.c", source, &output));
+  ASSERT_TRUE(
+      RunProgramWithExport(config, compiler, kExportMode, "mode3.h", "program.c", source, &output));
   std::string expected = "1 3 240 320 3 320 3 50000 81920 1200 50 40|";
   expected += RegisterPairsText(WorkingRecord);
   EXPECT_EQ(output, expected);
@@ -199,6 +202,6 @@ TEST_F(ModeWriterTest, CompiledInsideAModeTableInitialiser) {
 
 TEST_F(ModeWriterTest, RegisterValueIsTheLowByteOfTheEntry) {
   SetRegisterList(&WorkingRecord, {{0x70, 0x1234}});
-  EXPECT_NE(ModeHeaderText().find("        0x0070,0x34,   // Display Mode Register \n"),
+  EXPECT_NE(ModeHeaderText(config).find("        0x0070,0x34,   // Display Mode Register \n"),
             std::string::npos);
 }

@@ -12,7 +12,7 @@ class ClocksPageTest : public PanelTest {
  protected:
   ClocksPage Opened() {
     ClocksPage page;
-    OpenClocksPage(&page);
+    OpenClocksPage(config, &page);
     return page;
   }
   // The user types text into an input-clock list.
@@ -28,7 +28,7 @@ class ClocksPageTest : public PanelTest {
   }
   bool Close(ClocksPage* page, int* focus = nullptr) {
     int control = 0;
-    bool accepted = CloseClocksPage(page, nullptr, &control);
+    bool accepted = CloseClocksPage(config, page, nullptr, &control);
     if (focus) *focus = control;
     return accepted;
   }
@@ -63,23 +63,23 @@ TEST_F(ClocksPageTest, FixedClockOffTheTableIsAppendedAndSelected) {
 TEST_F(ClocksPageTest, TypedClockIsTakenAndUnreadableTextOnlyFixesTheInput) {
   ClocksPage page = Opened();
   Type(&page.clki, "14.318");
-  ChangeClocksPage(&page, kCtlClkiList);
+  ChangeClocksPage(config, &page, kCtlClkiList);
   EXPECT_EQ(WorkingRecord.ClkI, 14318u);
-  EXPECT_EQ(FixedClkI, 14318u);
+  EXPECT_EQ(config.FixedClkI, 14318u);
   EXPECT_EQ(WorkingRecord.BusClk, 14318u);
   EXPECT_TRUE(WorkingRecord.Flags & fFIXED_CLKI);
   Type(&page.clki, "abc");
-  ChangeClocksPage(&page, kCtlClkiList);
+  ChangeClocksPage(config, &page, kCtlClkiList);
   EXPECT_EQ(WorkingRecord.ClkI, 14318u);
   Pick(&page.clki, "Auto");
-  ChangeClocksPage(&page, kCtlClkiList);
+  ChangeClocksPage(config, &page, kCtlClkiList);
   EXPECT_FALSE(WorkingRecord.Flags & fFIXED_CLKI);
 }
 
 TEST_F(ClocksPageTest, ClockThatWouldStopTheBusClockIsRefused) {
   ClocksPage page = Opened();
   Type(&page.clki, "0.0005");
-  ChangeClocksPage(&page, kCtlClkiList);
+  ChangeClocksPage(config, &page, kCtlClkiList);
   EXPECT_EQ(WorkingRecord.ClkI, 50000u);
   int focus = 0;
   EXPECT_FALSE(Close(&page, &focus));
@@ -111,12 +111,12 @@ TEST_F(ClocksPageTest, BusClockFromClki2IsKeptWhenThePageCloses) {
   ASSERT_TRUE(Close(&page));
   EXPECT_EQ(Reg(kRegBusClkMemClkConfig) & 1, 1u);
   EXPECT_EQ(WorkingRecord.BusClk, 40000u);
-  EXPECT_EQ(FixedBusClk, 40000u);
+  EXPECT_EQ(config.FixedBusClk, 40000u);
 }
 
 TEST_F(ClocksPageTest, GestureOffersClki2AsBusSource) {
   ClocksPage page = Opened();
-  EnableClki2BusClock(&page);
+  EnableClki2BusClock(config, &page);
   EXPECT_EQ(page.bclkSource.entries, (Texts{"CLKI", "CLKI2"}));
   EXPECT_EQ(page.bclkSource.Text(), "CLKI2");
   ASSERT_TRUE(Close(&page));
@@ -129,9 +129,9 @@ TEST_F(ClocksPageTest, BusDivideFromClkiFollowsTheRecord) {
   ClocksPage page = Opened();
   EXPECT_EQ(page.bclkDivide.Text(), "3:1");
   Pick(&page.bclkDivide, "2:1");
-  ChangeClocksPage(&page, kCtlBclkDivide);
+  ChangeClocksPage(config, &page, kCtlBclkDivide);
   EXPECT_EQ(WorkingRecord.BusClk, 25000u);
-  EXPECT_EQ(FixedBusClk, 25000u);
+  EXPECT_EQ(config.FixedBusClk, 25000u);
   EXPECT_EQ(page.bclkReadout, " 25.000 MHz");
 }
 

@@ -33,10 +33,6 @@ struct PageView : PanelPageView {
 
 class PanelPageTest : public PanelTest {
  protected:
-  void SetUp() override {
-    PanelTest::SetUp();
-    ResetRegisterTracking();
-  }
   PanelList Load(const std::string& text) {
     WriteFileBytes(dir_.File("PANELS.DEF"), text);
     return PanelList(QualifyPanel, dir_.Path());
@@ -59,9 +55,9 @@ bool Same(const SpinSetting& a, const SpinSetting& b) {
 TEST_F(PanelPageTest, FillShowsTheDefaultRecordAndCorrectsSilently) {
   SetRegister(kRegPanelType, 0xC0);   // colour STN 4-bit with format 2 set
   SetRegister(kRegHorizTotal, 0x20);  // 264, below the smallest total 328
-  PanelPageFill fill = FillPanelPageFromRegisters();
+  PanelPageFill fill = FillPanelPageFromRegisters(config);
   EXPECT_EQ(Reg(kRegPanelType), 0x40u);
-  EXPECT_EQ(GetHorizTotal(), 328u);
+  EXPECT_EQ(GetHorizTotal(config), 328u);
   EXPECT_EQ(Reg(kRegGpioConfig1), 0x80u);
   EXPECT_EQ(fill.type, unsigned(kPanelStn));
   EXPECT_TRUE(fill.color);
@@ -87,7 +83,7 @@ TEST_F(PanelPageTest, OpeningFillsSearchesAndAppliesTheSixteenBitRule) {
   SetRegister(kRegPanelType, 0x20);  // mono STN 16-bit, which does not exist
   WorkingRecord.FrameRate = 0;
   PanelList list = Load(kLowPulseStn);
-  OpenPanelPage(list, view_);
+  OpenPanelPage(config, list, view_);
   EXPECT_EQ(view_.fills, 1);
   EXPECT_EQ(view_.fill.dataWidthCode, 2u);  // filled before the rule
   EXPECT_EQ(view_.dataWidthCode, 1u);
@@ -100,13 +96,14 @@ TEST_F(PanelPageTest, OpeningFillsSearchesAndAppliesTheSixteenBitRule) {
 TEST_F(PanelPageTest, AChosenPanelKeepsItsOwnPolaritiesWhenThePageIsLeft) {
   ASSERT_EQ(Reg(kRegHsyncPulseWidth), 0x87u);
   PanelList list = Load(kLowPulseStn);
-  ASSERT_EQ(ApplyPredefinedPanel(list, 0, view_), kPanelApplied);
+  ASSERT_EQ(ApplyPredefinedPanel(config, list, 0, view_), kPanelApplied);
   EXPECT_FALSE(view_.fill.fplineHigh);
   EXPECT_FALSE(view_.fill.fpframeHigh);
-  PanelPageLeaveEntries shown = ShownPanelPageEntries();
+  PanelPageLeaveEntries shown = ShownPanelPageEntries(config);
   EXPECT_EQ(shown.heightText, "240");
   EXPECT_EQ(shown.widthText, "320");
-  ASSERT_TRUE(LeavePanelPage({view_.fill.fplineHigh, view_.fill.fpframeHigh, "240", "320"}));
+  ASSERT_TRUE(
+      LeavePanelPage(config, {view_.fill.fplineHigh, view_.fill.fpframeHigh, "240", "320"}));
   EXPECT_EQ(Reg(kRegHsyncPulseWidth), 0x07u);
   EXPECT_EQ(Reg(kRegVsyncPulseWidth), 0x00u);
   // Only a click on a type button shows the type's defaults.
@@ -114,16 +111,16 @@ TEST_F(PanelPageTest, AChosenPanelKeepsItsOwnPolaritiesWhenThePageIsLeft) {
   DefaultPolarities(kPanelStn, &fplineHigh, &fpframeHigh);
   EXPECT_TRUE(fplineHigh && fpframeHigh);
   // The settings still match the panel when the page is opened again.
-  OpenPanelPage(list, view_);
+  OpenPanelPage(config, list, view_);
   EXPECT_EQ(view_.selected, 0);
 }
 
 TEST_F(PanelPageTest, LeavingTakesThePolarityChoicesAndSetsKVrxBits) {
   PanelList list = Load(kKVrx);
-  ASSERT_EQ(ApplyPredefinedPanel(list, 0, view_), kPanelApplied);
+  ASSERT_EQ(ApplyPredefinedPanel(config, list, 0, view_), kPanelApplied);
   EXPECT_EQ(Reg(kRegGpioConfig1), 0x00u);
   EXPECT_EQ(Reg(kRegGpioConfig0), 0x00u);  // only leaving the page sets them
-  ASSERT_TRUE(LeavePanelPage({false, true, "240", "160"}));
+  ASSERT_TRUE(LeavePanelPage(config, {false, true, "240", "160"}));
   EXPECT_EQ(Reg(kRegGpioConfig0), 0x40u);
   EXPECT_EQ(Reg(kRegGpioStatusControl0), 0x40u);
   EXPECT_EQ(Reg(kRegHsyncPulseWidth), 0x01u);
@@ -132,18 +129,18 @@ TEST_F(PanelPageTest, LeavingTakesThePolarityChoicesAndSetsKVrxBits) {
 }
 
 TEST_F(PanelPageTest, OnlyHeightAndWidthKeepThePageOpen) {
-  SetPanelType(kPanelKVrx);
-  EXPECT_FALSE(LeavePanelPage({true, false, "", "320"}));
+  SetPanelType(config, kPanelKVrx);
+  EXPECT_FALSE(LeavePanelPage(config, {true, false, "", "320"}));
   EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel height!"));
   EXPECT_EQ(FocusedControls(), std::vector<int>{kCtlHeightList});
   EXPECT_EQ(Reg(kRegGpioConfig0), 0x00u) << "a refused leave stops before the GPIO bits";
   ClearMessages();
-  EXPECT_FALSE(LeavePanelPage({true, false, "240", "1025"}));
+  EXPECT_FALSE(LeavePanelPage(config, {true, false, "240", "1025"}));
   EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel width!"));
   EXPECT_EQ(FocusedControls(), std::vector<int>{kCtlWidthList});
   ClearMessages();
-  SetVertTotal(240);
-  EXPECT_TRUE(LeavePanelPage({true, false, "240", "320"}));
+  SetVertTotal(config, 240);
+  EXPECT_TRUE(LeavePanelPage(config, {true, false, "240", "320"}));
   EXPECT_EQ(Messages(), Texts(1,
                               "WARNING: Vertical Total should be at least 1 line larger than "
                               "Vertical Display!"));
@@ -180,14 +177,14 @@ TEST_F(PanelPageTest, TypeLabelsNameTheDataWidthsAndTheSmallResolution) {
 }
 
 TEST_F(PanelPageTest, TotalAndStartRangesFollowWidthAndType) {
-  ASSERT_TRUE(EntryTaken(ApplyWidthEntry("640")));
-  EXPECT_TRUE(Same(HorizTotalSpin(), {648, 1024, 648}));  // 352 is below the new minimum
-  EXPECT_EQ(GetHorizTotal(), 352u) << "the total follows only when it is accepted";
-  ASSERT_TRUE(EntryTaken(ApplyWidthEntry("1024")));
-  EXPECT_TRUE(Same(HorizTotalSpin(), {1024, 1024, 1024}));  // minHT 1032 cannot be held
-  EXPECT_EQ(SelectPanelType(kPanelTft, 22), 22u);
-  EXPECT_TRUE(Same(HorizStartSpin(), {5, 1023, 22}));
+  ASSERT_TRUE(EntryTaken(ApplyWidthEntry(config, "640")));
+  EXPECT_TRUE(Same(HorizTotalSpin(config), {648, 1024, 648}));  // 352 is below the new minimum
+  EXPECT_EQ(GetHorizTotal(config), 352u) << "the total follows only when it is accepted";
+  ASSERT_TRUE(EntryTaken(ApplyWidthEntry(config, "1024")));
+  EXPECT_TRUE(Same(HorizTotalSpin(config), {1024, 1024, 1024}));  // minHT 1032 cannot be held
+  EXPECT_EQ(SelectPanelType(config, kPanelTft, 22), 22u);
+  EXPECT_TRUE(Same(HorizStartSpin(config), {5, 1023, 22}));
   EXPECT_EQ(Reg(kRegHdpStartPos0), 0x11u);
-  EXPECT_EQ(SelectPanelType(kPanelStn, 10), 22u);
-  EXPECT_TRUE(Same(HorizStartSpin(), {22, 1023, 22}));
+  EXPECT_EQ(SelectPanelType(config, kPanelStn, 10), 22u);
+  EXPECT_TRUE(Same(HorizStartSpin(config), {22, 1023, 22}));
 }

@@ -9,10 +9,10 @@ using PanelPowerTest = PanelTest;
 using Texts = std::vector<std::string>;
 
 TEST_F(PanelPowerTest, DelaysUpTo65535AreTakenAnEmptyFieldIsZero) {
-  EXPECT_TRUE(TakePowerDelays("65535", ""));
+  EXPECT_TRUE(TakePowerDelays(config, "65535", ""));
   EXPECT_EQ(WorkingRecord.PowerOffDelay, 65535u);
   EXPECT_EQ(WorkingRecord.PowerOnDelay, 0u);
-  EXPECT_TRUE(TakePowerDelays(" 1 2", "1.5"));  // blanks ignored, every digit counts
+  EXPECT_TRUE(TakePowerDelays(config, " 1 2", "1.5"));  // blanks ignored, every digit counts
   EXPECT_EQ(WorkingRecord.PowerOffDelay, 12u);
   EXPECT_EQ(WorkingRecord.PowerOnDelay, 15u);
   EXPECT_TRUE(Messages().empty());
@@ -21,7 +21,7 @@ TEST_F(PanelPowerTest, DelaysUpTo65535AreTakenAnEmptyFieldIsZero) {
 TEST_F(PanelPowerTest, ConnectTimeIsCheckedFirstAndStopsTheClose) {
   WorkingRecord.PowerOffDelay = 7;
   WorkingRecord.PowerOnDelay = 9;
-  EXPECT_FALSE(TakePowerDelays("abc", "65536"));
+  EXPECT_FALSE(TakePowerDelays(config, "abc", "65536"));
   EXPECT_EQ(Messages(), Texts{"ERROR: Panel Power Connect Time!"});
   EXPECT_EQ(recorder_.Messages()[0].style, unsigned(kMsgOk | kMsgIconError | kMsgTaskModal));
   EXPECT_EQ(FocusedControls(), std::vector<int>{kCtlPowerOnDelay});
@@ -30,7 +30,7 @@ TEST_F(PanelPowerTest, ConnectTimeIsCheckedFirstAndStopsTheClose) {
 }
 
 TEST_F(PanelPowerTest, DisconnectTimeRefusedAfterTheConnectTimeWasTaken) {
-  EXPECT_FALSE(TakePowerDelays("-5", "250"));
+  EXPECT_FALSE(TakePowerDelays(config, "-5", "250"));
   EXPECT_EQ(Messages(), Texts{"ERROR: Panel Power Disconnect Time!"});
   EXPECT_EQ(FocusedControls(), std::vector<int>{kCtlPowerOffDelay});
   EXPECT_EQ(WorkingRecord.PowerOnDelay, 250u);

@@ -10,62 +10,62 @@ using PreferenceTest = PanelTest;
 using Texts = std::vector<std::string>;
 
 TEST_F(PreferenceTest, RotationSetsStartAndOffsetAt8Bpp) {
-  SetRotation(kRotation90);
+  SetRotation(config, kRotation90);
   EXPECT_EQ(StartAddress(), 59u);
   EXPECT_EQ(LineOffset(), 60u);
-  SetRotation(kRotation180);
+  SetRotation(config, kRotation180);
   EXPECT_EQ(StartAddress(), 19199u);
   EXPECT_EQ(LineOffset(), 80u);
-  SetRotation(kRotation270);
+  SetRotation(config, kRotation270);
   EXPECT_EQ(StartAddress(), 19140u);
   EXPECT_EQ(LineOffset(), 60u);
   EXPECT_EQ(Reg(kRegSpecialEffects), 3u);
-  SetRotation(kRotation0);
+  SetRotation(config, kRotation0);
   EXPECT_EQ(StartAddress(), 0u);
   EXPECT_EQ(LineOffset(), 80u);
 }
 
 TEST_F(PreferenceTest, DepthChangeAt90DegreesRecomputesBoth) {
-  SetRotation(kRotation90);
-  EXPECT_TRUE(SetColorDepth(1));
+  SetRotation(config, kRotation90);
+  EXPECT_TRUE(SetColorDepth(config, 1));
   EXPECT_EQ(LineOffset(), 15u);
   EXPECT_EQ(StartAddress(), 14u);
   EXPECT_EQ(Reg(kRegDisplayMode) & 7, 1u);
-  EXPECT_FALSE(SetColorDepth(5));
+  EXPECT_FALSE(SetColorDepth(config, 5));
   EXPECT_EQ(Reg(kRegDisplayMode) & 7, 1u);
 }
 
 TEST_F(PreferenceTest, StartBelowOneWordIsZeroNotWrapped) {
-  SetPanelHeight(16);
-  SetColorDepth(0);
-  SetRotation(kRotation90);  // 16 lines at 1 bpp is no whole word
+  SetPanelHeight(config, 16);
+  SetColorDepth(config, 0);
+  SetRotation(config, kRotation90);  // 16 lines at 1 bpp is no whole word
   EXPECT_EQ(StartAddress(), 0u);
 }
 
 TEST_F(PreferenceTest, InvertBitsAreIndependent) {
-  SetSoftwareInvert(true);
-  SetHardwareInvert(true);
-  SetSoftwareInvert(false);
+  SetSoftwareInvert(config, true);
+  SetHardwareInvert(config, true);
+  SetSoftwareInvert(config, false);
   EXPECT_EQ(Reg(kRegDisplayMode), 0x23u);
 }
 
 TEST_F(PreferenceTest, SettingsByNameUseThePageRules) {
-  EXPECT_EQ(ApplyPanelSetting("Width", "160"), kSettingAccepted);
-  EXPECT_EQ(GetPanelWidth(), 160u);
-  EXPECT_EQ(ApplyPanelSetting("horiztotal", "704"), kSettingAccepted);
-  EXPECT_EQ(GetHorizTotal(), 704u);
-  EXPECT_EQ(ApplyPanelSetting("FrameRate", "200"), kSettingRefused);
-  EXPECT_EQ(ApplyPanelSetting("VertStart", "1024"), kSettingRefused);
-  EXPECT_EQ(ApplyPanelSetting("PixelClock", "25.000   (25.000/1)"), kSettingAccepted);
-  EXPECT_EQ(GetPixelClock(), 25000u);
+  EXPECT_EQ(ApplyPanelSetting(config, "Width", "160"), kSettingAccepted);
+  EXPECT_EQ(GetPanelWidth(config), 160u);
+  EXPECT_EQ(ApplyPanelSetting(config, "horiztotal", "704"), kSettingAccepted);
+  EXPECT_EQ(GetHorizTotal(config), 704u);
+  EXPECT_EQ(ApplyPanelSetting(config, "FrameRate", "200"), kSettingRefused);
+  EXPECT_EQ(ApplyPanelSetting(config, "VertStart", "1024"), kSettingRefused);
+  EXPECT_EQ(ApplyPanelSetting(config, "PixelClock", "25.000   (25.000/1)"), kSettingAccepted);
+  EXPECT_EQ(GetPixelClock(config), 25000u);
   EXPECT_EQ(WorkingRecord.FrameRate, 141);  // the frame-rate list was rebuilt
-  EXPECT_EQ(ApplyPanelSetting("Rotation", "90"), kSettingAccepted);
+  EXPECT_EQ(ApplyPanelSetting(config, "Rotation", "90"), kSettingAccepted);
   EXPECT_EQ(Reg(kRegSpecialEffects), 1u);
-  EXPECT_EQ(ApplyPanelSetting("Rotation", "45"), kSettingRefused);
-  EXPECT_EQ(ApplyPanelSetting("Bpp", "16"), kSettingAccepted);
+  EXPECT_EQ(ApplyPanelSetting(config, "Rotation", "45"), kSettingRefused);
+  EXPECT_EQ(ApplyPanelSetting(config, "Bpp", "16"), kSettingAccepted);
   EXPECT_EQ(Reg(kRegDisplayMode) & 7, 4u);
-  EXPECT_EQ(ApplyPanelSetting("Bpp", "3"), kSettingRefused);
-  EXPECT_EQ(ApplyPanelSetting("Colour", "1"), kSettingUnknown);
+  EXPECT_EQ(ApplyPanelSetting(config, "Bpp", "3"), kSettingRefused);
+  EXPECT_EQ(ApplyPanelSetting(config, "Colour", "1"), kSettingUnknown);
   EXPECT_EQ(Messages(), (Texts{"ERROR: Panel Frame Rate!\nThe nearest frame rate is 148 Hz.",
                                "ERROR: Panel Vertical Start Position!",
                                "ERROR: Rotation must be 0, 90, 180 or 270!",
@@ -74,7 +74,7 @@ TEST_F(PreferenceTest, SettingsByNameUseThePageRules) {
 
 TEST_F(PreferenceTest, NoFrameRateExistsWhenNoTotalFits) {
   SetRegister(kRegHdp, 0x7F);  // W 1024: the smallest total lies beyond 1024
-  EXPECT_EQ(ApplyPanelSetting("FrameRate", "24"), kSettingRefused);
+  EXPECT_EQ(ApplyPanelSetting(config, "FrameRate", "24"), kSettingRefused);
   EXPECT_EQ(Messages(), Texts(1,
                               "ERROR: Panel Frame Rate!\nNo horizontal total gives a frame rate "
                               "with these settings."));

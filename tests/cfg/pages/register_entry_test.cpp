@@ -4,6 +4,7 @@
 
 #include "cfg/record/record.h"
 #include "common/message.h"
+#include "tests/cfg/record/configuration_fixture.h"
 #include "tests/support/message_recorder.h"
 
 using Texts = std::vector<std::string>;
@@ -12,7 +13,7 @@ namespace {
 
 const char kInvalid[] = "ERROR:Invalid value entered!";
 
-class RegisterEntryTest : public ::testing::Test {
+class RegisterEntryTest : public ConfigurationTest {
  protected:
   void SetUp() override { ResetRecords(); }
   MessageRecorder messages;
@@ -45,11 +46,11 @@ TEST(RegisterEntry, RadixSwitchConvertsWhatReadsAndKeepsWhatDoesNot) {
 }
 
 TEST_F(RegisterEntryTest, OkStoresValuesBelow256InEitherRadix) {
-  EXPECT_TRUE(TakeRegisterValue(0x12, "255", kDecimalRadix, nullptr));
+  EXPECT_TRUE(TakeRegisterValue(config, 0x12, "255", kDecimalRadix, nullptr));
   EXPECT_EQ(GetRegister(0x12), 0xFFu);
-  EXPECT_TRUE(TakeRegisterValue(0x12, " 0a", kHexadecimalRadix, nullptr));
+  EXPECT_TRUE(TakeRegisterValue(config, 0x12, " 0a", kHexadecimalRadix, nullptr));
   EXPECT_EQ(GetRegister(0x12), 0x0Au);
-  EXPECT_TRUE(TakeRegisterValue(0xB3, "0", kDecimalRadix, nullptr));
+  EXPECT_TRUE(TakeRegisterValue(config, 0xB3, "0", kDecimalRadix, nullptr));
   EXPECT_EQ(GetRegister(0xB3), 0u);
   EXPECT_TRUE(messages.Messages().empty());
 }
@@ -64,7 +65,7 @@ TEST_F(RegisterEntryTest, OkRefusesTooLargeMalformedAndDigitlessValues) {
                  {".", kDecimalRadix},   {"99999999999", kDecimalRadix}};
   for (const auto& entry : refused) {
     messages.Clear();
-    EXPECT_FALSE(TakeRegisterValue(0x12, entry.text, entry.radix, &owner)) << entry.text;
+    EXPECT_FALSE(TakeRegisterValue(config, 0x12, entry.text, entry.radix, &owner)) << entry.text;
     ASSERT_EQ(messages.Texts(), Texts{kInvalid}) << entry.text;
     EXPECT_EQ(messages.Messages()[0].style, unsigned(kMsgOk | kMsgIconError));
     EXPECT_EQ(GetRegister(0x12), 0x2Bu) << entry.text;

@@ -142,7 +142,7 @@ TEST_F(MatchingTest, ExtremeFieldsAreNeverWrittenEvenFromAnUnqualifiedList) {
       false, nullptr);
   ASSERT_EQ(list.Count(), 1);
   HAL_STRUCT before = WorkingRecord;
-  EXPECT_FALSE(ApplyPredefinedPanel(list, 0, view_));
+  EXPECT_FALSE(ApplyPredefinedPanel(config, list, 0, view_));
   ASSERT_EQ(view_.statuses.size(), 1u);
   EXPECT_TRUE(view_.statuses[0].first);
   EXPECT_EQ(view_.statuses[0].second.rfind("**Disqualified: W out of range; H out of range;", 0),
@@ -151,7 +151,7 @@ TEST_F(MatchingTest, ExtremeFieldsAreNeverWrittenEvenFromAnUnqualifiedList) {
 }
 
 TEST_F(MatchingTest, NegativeFieldsAreWild) {
-  PanelRecord current = CurrentPanelRecord();
+  PanelRecord current = CurrentPanelRecord(config);
   PanelRecord c = current;
   c.SetHorizTotal(-1);
   c.SetHorizTotal(-1);
@@ -165,7 +165,7 @@ TEST_F(MatchingTest, NegativeFieldsAreWild) {
 }
 
 TEST_F(MatchingTest, StnIgnoresPulsesButNotHighPolarity) {
-  PanelRecord current = CurrentPanelRecord();
+  PanelRecord current = CurrentPanelRecord(config);
   PanelRecord c = current;
   c.SetFplineStart(99);
   c.SetFplineWidth(99);
@@ -180,8 +180,8 @@ TEST_F(MatchingTest, StnIgnoresPulsesButNotHighPolarity) {
 }
 
 TEST_F(MatchingTest, TftNeedsEqualPulses) {
-  SetPanelType(kPanelTft);
-  PanelRecord current = CurrentPanelRecord();
+  SetPanelType(config, kPanelTft);
+  PanelRecord current = CurrentPanelRecord(config);
   EXPECT_EQ(current.DataWidth(), 9);
   PanelRecord c = current;
   EXPECT_TRUE(MatchesPanel(c, current));
@@ -196,7 +196,7 @@ TEST_F(MatchingTest, TftNeedsEqualPulses) {
 
 TEST_F(MatchingTest, HrTftComparesDataWidthAsSixteen) {
   SetRegister(kRegPanelType, 0x62);  // HR-TFT, colour, code 2, 160x160
-  PanelRecord current = CurrentPanelRecord();
+  PanelRecord current = CurrentPanelRecord(config);
   EXPECT_EQ(current.Type(), kPanelRecordHrTft);
   EXPECT_EQ(current.Width(), 160);
   EXPECT_EQ(current.Height(), 160);
@@ -210,7 +210,7 @@ TEST_F(MatchingTest, HrTftComparesDataWidthAsSixteen) {
 
 TEST_F(MatchingTest, ApplyWritesEveryRegisterOfThePanel) {
   PanelList list = Load(kTft640);
-  ASSERT_TRUE(ApplyPredefinedPanel(list, 0, view_));
+  ASSERT_TRUE(ApplyPredefinedPanel(config, list, 0, view_));
   const std::pair<unsigned, unsigned> expected[] = {
       {0x1C, 0xDF}, {0x1D, 0x01}, {0x14, 0x4F}, {0x10, 0x61}, {0x12, 0x63},
       {0x16, 0x8B}, {0x17, 0x00}, {0x18, 0x0C}, {0x19, 0x02}, {0x1E, 0x23},
@@ -218,15 +218,15 @@ TEST_F(MatchingTest, ApplyWritesEveryRegisterOfThePanel) {
       {0x26, 0x00}, {0x27, 0x00}, {0xA9, 0x80}, {0x05, 0x03}};
   for (const auto& reg : expected) EXPECT_EQ(Reg(reg.first), reg.second) << std::hex << reg.first;
   EXPECT_EQ(WorkingRecord.ClkI2, 25175u);
-  EXPECT_EQ(GetPixelClock(), 25175u);
+  EXPECT_EQ(GetPixelClock(config), 25175u);
   EXPECT_EQ(view_.statuses, (std::vector<std::pair<bool, std::string>>{{false, ""}}));
   EXPECT_EQ(view_.refills, 1);
   EXPECT_EQ(view_.selected, 0);
   EXPECT_EQ(view_.clocks.texts[static_cast<size_t>(view_.clocks.selected)], "25.175   (25.175/1)");
   EXPECT_EQ(WorkingRecord.FrameRate, 59);
-  EXPECT_EQ(PanelMatching.matchedIndex, 0);
-  EXPECT_TRUE(PanelMatching.matchingEnabled);
-  EXPECT_FALSE(PanelMatching.rematchPending);
+  EXPECT_EQ(config.PanelMatching.matchedIndex, 0);
+  EXPECT_TRUE(config.PanelMatching.matchingEnabled);
+  EXPECT_FALSE(config.PanelMatching.rematchPending);
   EXPECT_TRUE(Messages().empty());
 }
 
@@ -234,13 +234,13 @@ TEST_F(MatchingTest, ApplyWritesTenBitTotalsAndFieldEdges) {
   PanelList list = Load(
       "PANEL \"a\" HR-TFT 320 240 F 16 F n T F 6250 400 20 256 2 1 2 H 0 8 L F 0 0\n"
       "PANEL \"b\" HR-TFT 160 160 F 16 F n T F 6250 400 20 1024 2 1 2 H 0 8 H F 0 0\n");
-  ApplyPredefinedPanel(list, 0, view_);
+  ApplyPredefinedPanel(config, list, 0, view_);
   EXPECT_EQ(Reg(kRegVertTotal0), 0xFFu);
   EXPECT_EQ(Reg(kRegVertTotal1), 0x00u);
   EXPECT_EQ(Reg(kRegVsyncPulseWidth), 0x07u);
   EXPECT_EQ(Reg(kRegPanelType), 0x6Au);  // 320x240 bit set
   EXPECT_EQ(Reg(kRegGpioConfig1), 0x00u);
-  ApplyPredefinedPanel(list, 1, view_);
+  ApplyPredefinedPanel(config, list, 1, view_);
   EXPECT_EQ(Reg(kRegVertTotal0), 0xFFu);
   EXPECT_EQ(Reg(kRegVertTotal1), 0x03u);
   EXPECT_EQ(Reg(kRegVsyncPulseWidth), 0x87u);
@@ -248,13 +248,13 @@ TEST_F(MatchingTest, ApplyWritesTenBitTotalsAndFieldEdges) {
 }
 
 TEST_F(MatchingTest, PixelClockThatCannotBeHadLeavesThePreviousOne) {
-  FixedClkI2 = 50000;  // CLKI2 fixed: only 50 MHz divides are offered
+  config.FixedClkI2 = 50000;  // CLKI2 fixed: only 50 MHz divides are offered
   PanelList list = Load(kTft640);
-  ASSERT_TRUE(ApplyPredefinedPanel(list, 0, view_));
+  ASSERT_TRUE(ApplyPredefinedPanel(config, list, 0, view_));
   ASSERT_EQ(view_.statuses.size(), 2u);
   EXPECT_EQ(view_.statuses[1],
             std::make_pair(true, std::string("Could not change pixel clock to \"25.175\".")));
-  EXPECT_EQ(GetPixelClock(), 6250u);
+  EXPECT_EQ(GetPixelClock(config), 6250u);
   EXPECT_EQ(Reg(kRegHdp), 0x4Fu);  // the rest of the panel is applied
   EXPECT_TRUE(Messages().empty());
 }
@@ -264,7 +264,7 @@ TEST_F(MatchingTest, CurrentClockOffTheTableIsReportedWhenReapplied) {
   SetRegister(kRegPclkConfig, 0x02);
   PanelList list =
       Load("PANEL \"odd\" TFT 640 480 F 18 F n T F 12345 800 144 525 35 1 96 L 0 2 L F 160 45\n");
-  ApplyPredefinedPanel(list, 0, view_);
+  ApplyPredefinedPanel(config, list, 0, view_);
   EXPECT_EQ(view_.statuses.back(),
             std::make_pair(true, std::string("Could not change pixel clock to \"12.345\".")));
   EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel Pixel Clock!"));
@@ -278,13 +278,13 @@ TEST_F(MatchingTest, CustomPanelAndRejectedPanelsChangeNothing) {
                         true);
   ASSERT_EQ(list.Count(), 2);
   HAL_STRUCT before = WorkingRecord;
-  EXPECT_FALSE(ApplyPredefinedPanel(list, 2, view_));  // "Custom Panel"
+  EXPECT_FALSE(ApplyPredefinedPanel(config, list, 2, view_));  // "Custom Panel"
   EXPECT_TRUE(view_.statuses.empty());
-  EXPECT_FALSE(ApplyPredefinedPanel(list, 1, view_));
+  EXPECT_FALSE(ApplyPredefinedPanel(config, list, 1, view_));
   EXPECT_EQ(view_.statuses,
             (std::vector<std::pair<bool, std::string>>{{true, "**Disqualified: >80K."}}));
   EXPECT_EQ(memcmp(&before, &WorkingRecord, sizeof before), 0);
-  EXPECT_EQ(PanelMatching.matchedIndex, 1);
+  EXPECT_EQ(config.PanelMatching.matchedIndex, 1);
 }
 
 TEST_F(MatchingTest, UnknownTypeIsNeverApplied) {
@@ -293,7 +293,7 @@ TEST_F(MatchingTest, UnknownTypeIsNeverApplied) {
            false, nullptr);
   ASSERT_EQ(list.Count(), 1);
   HAL_STRUCT before = WorkingRecord;
-  EXPECT_FALSE(ApplyPredefinedPanel(list, 0, view_));
+  EXPECT_FALSE(ApplyPredefinedPanel(config, list, 0, view_));
   EXPECT_EQ(
       view_.statuses,
       (std::vector<std::pair<bool, std::string>>{{true, "**Disqualified: Unknown panel type."}}));
@@ -318,32 +318,32 @@ TEST_F(MatchingTest, FillMarksRejectedPanelsAndEndsWithCustom) {
 
 TEST_F(MatchingTest, FirstSearchOfAOneRecordListTriesRecordZero) {
   PanelList list = Load(kDefaultStn);
-  EXPECT_EQ(FindMatchingPanel(list, view_), 1);  // nothing pending: no search
-  MarkPanelSettingsChanged();
-  EXPECT_EQ(FindMatchingPanel(list, view_), 0);
+  EXPECT_EQ(FindMatchingPanel(config, list, view_), 1);  // nothing pending: no search
+  MarkPanelSettingsChanged(config);
+  EXPECT_EQ(FindMatchingPanel(config, list, view_), 0);
   EXPECT_EQ(view_.statuses, (std::vector<std::pair<bool, std::string>>{{false, "Found a match!"}}));
   EXPECT_EQ(view_.selected, 0);
-  EXPECT_FALSE(PanelMatching.rematchPending);
+  EXPECT_FALSE(config.PanelMatching.rematchPending);
   // The remembered panel matching again leaves the status line alone.
-  MarkPanelSettingsChanged();
-  EXPECT_EQ(FindMatchingPanel(list, view_), 0);
+  MarkPanelSettingsChanged(config);
+  EXPECT_EQ(FindMatchingPanel(config, list, view_), 0);
   EXPECT_EQ(view_.statuses.size(), 1u);
 }
 
 TEST_F(MatchingTest, NoMatchSelectsCustomPanelAndKeepsSearching) {
   PanelList list = Load(kTft640);
-  MarkPanelSettingsChanged();
-  EXPECT_EQ(FindMatchingPanel(list, view_), -1);
+  MarkPanelSettingsChanged(config);
+  EXPECT_EQ(FindMatchingPanel(config, list, view_), -1);
   EXPECT_EQ(view_.selected, 1);
   EXPECT_EQ(view_.statuses, (std::vector<std::pair<bool, std::string>>{{false, ""}}));
-  EXPECT_EQ(PanelMatching.matchedIndex, -1);
-  EXPECT_TRUE(PanelMatching.rematchPending);
+  EXPECT_EQ(config.PanelMatching.matchedIndex, -1);
+  EXPECT_TRUE(config.PanelMatching.rematchPending);
 }
 
 TEST_F(MatchingTest, NothingAskedForASearchWhileAPanelIsApplied) {
-  PanelMatching.matchingEnabled = false;
-  MarkPanelSettingsChanged();
-  EXPECT_FALSE(PanelMatching.rematchPending);
+  config.PanelMatching.matchingEnabled = false;
+  MarkPanelSettingsChanged(config);
+  EXPECT_FALSE(config.PanelMatching.rematchPending);
 }
 
 // Every shipped panel, chosen on the opened page and left as the page does,
@@ -360,30 +360,30 @@ TEST_F(MatchingTest, EveryShippedPanelAppliesCleanly) {
     ClearMessages();
     RecordingView view;
     const PanelRecord& panel = list.At(i);
-    OpenPanelPage(list, view);
+    OpenPanelPage(config, list, view);
     view.statuses.clear();
-    ASSERT_EQ(ApplyPredefinedPanel(list, i, view), kPanelApplied) << panel.Name();
+    ASSERT_EQ(ApplyPredefinedPanel(config, list, i, view), kPanelApplied) << panel.Name();
     EXPECT_EQ(view.statuses, (std::vector<std::pair<bool, std::string>>{{false, ""}}))
         << panel.Name();
     EXPECT_TRUE(Messages().empty()) << panel.Name();
-    ASSERT_TRUE(LeavePanelPage(ShownPanelPageEntries())) << panel.Name();
+    ASSERT_TRUE(LeavePanelPage(config, ShownPanelPageEntries(config))) << panel.Name();
     // Leaving checks the memory: a 640-pixel line at 8 bpp needs more than 80 KB.
     for (const std::string& text : Messages())
       EXPECT_EQ(text.rfind("Warning: Not enough installed video memory", 0), 0u) << panel.Name();
-    EXPECT_EQ(LineOffset(), GetPanelWidth() * BitsPerPixel() / 32) << panel.Name();
-    EXPECT_EQ(GetPixelClock(), static_cast<uint32_t>(panel.PixelClock())) << panel.Name();
-    EXPECT_TRUE(MemoryClockRuleHolds()) << panel.Name();
-    EXPECT_TRUE(DisplayPeriodRuleHolds()) << panel.Name();
-    EXPECT_TRUE(NonDisplayPeriodRuleHolds()) << panel.Name();
-    EXPECT_GE(GetHorizTotal(), GetMinHorizTotal()) << panel.Name();
-    EXPECT_GT(GetVertTotal(), GetPanelHeight()) << panel.Name();
+    EXPECT_EQ(LineOffset(), GetPanelWidth(config) * BitsPerPixel(config) / 32) << panel.Name();
+    EXPECT_EQ(GetPixelClock(config), static_cast<uint32_t>(panel.PixelClock())) << panel.Name();
+    EXPECT_TRUE(MemoryClockRuleHolds(config)) << panel.Name();
+    EXPECT_TRUE(DisplayPeriodRuleHolds(config)) << panel.Name();
+    EXPECT_TRUE(NonDisplayPeriodRuleHolds(config)) << panel.Name();
+    EXPECT_GE(GetHorizTotal(config), GetMinHorizTotal(config)) << panel.Name();
+    EXPECT_GT(GetVertTotal(config), GetPanelHeight(config)) << panel.Name();
     EXPECT_GE(view.rates.selected, 0) << panel.Name();
     // What a real panel of that size runs at: no flicker, no overdriven clock.
     EXPECT_GE(WorkingRecord.FrameRate, 50) << panel.Name();
     EXPECT_LE(WorkingRecord.FrameRate, 90) << panel.Name();
-    EXPECT_EQ(WorkingRecord.FrameRate, FrameRateAt(GetHorizTotal())) << panel.Name();
-    PanelMatching.matchedIndex = -1;
-    MarkPanelSettingsChanged();
-    EXPECT_EQ(FindMatchingPanel(list, view), i) << panel.Name();
+    EXPECT_EQ(WorkingRecord.FrameRate, FrameRateAt(config, GetHorizTotal(config))) << panel.Name();
+    config.PanelMatching.matchedIndex = -1;
+    MarkPanelSettingsChanged(config);
+    EXPECT_EQ(FindMatchingPanel(config, list, view), i) << panel.Name();
   }
 }

@@ -10,9 +10,10 @@
 #include <vector>
 
 #include "cfg/record/record.h"
+#include "tests/cfg/record/configuration_fixture.h"
 #include "tests/support/message_recorder.h"
 
-class PanelTest : public ::testing::Test {
+class PanelTest : public ConfigurationTest {
  protected:
   void SetUp() override;
   void TearDown() override;
@@ -22,14 +23,14 @@ class PanelTest : public ::testing::Test {
   std::vector<int> FocusedControls();
   void ClearMessages() { recorder_.Clear(); }
 
+  // The register values of the working record, indexed by register.
+  unsigned Reg(unsigned index) const { return config.GetRegister(index); }
+  // The main window's start address (REG[74h]-[76h]) and line offset
+  // (REG[78h]/[79h]) in words.
+  uint32_t StartAddress() const;
+  uint32_t LineOffset() const;
+
   MessageRecorder recorder_;
 };
-
-// The register values of the working record, indexed by register.
-unsigned Reg(unsigned index);
-// The main window's start address (REG[74h]-[76h]) and line offset
-// (REG[78h]/[79h]) in words.
-uint32_t StartAddress();
-uint32_t LineOffset();
 
 #endif

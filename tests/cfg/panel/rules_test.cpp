@@ -11,17 +11,17 @@
 using RulesTest = PanelTest;
 using Texts = std::vector<std::string>;
 
-static void MakeTft() {
-  SetPanelType(kPanelTft);
+static void MakeTft(Configuration& config) {
+  SetPanelType(config, kPanelTft);
 }
 
 TEST_F(RulesTest, OffStepWidthAsksAndRoundsUpOnOk) {
   recorder_.Answer(kAnswerOk);
-  EntryResult result = ApplyWidthEntry("250");
+  EntryResult result = ApplyWidthEntry(config, "250");
   EXPECT_EQ(result.outcome, kEntryCorrected);
   EXPECT_TRUE(result.showValue);
   EXPECT_EQ(result.value, 256u);
-  EXPECT_EQ(GetPanelWidth(), 256u);
+  EXPECT_EQ(GetPanelWidth(config), 256u);
   ASSERT_EQ(recorder_.Messages().size(), 1u);
   EXPECT_EQ(recorder_.Messages()[0].text,
             "The panel width will be rounded up to the closest allowable value");
@@ -30,21 +30,21 @@ TEST_F(RulesTest, OffStepWidthAsksAndRoundsUpOnOk) {
 
 TEST_F(RulesTest, CancelledRoundingRefusesSilentlyAndKeepsPageOpen) {
   recorder_.Answer(kAnswerCancel);
-  EXPECT_EQ(ApplyWidthEntry("250").outcome, kEntryRefused);
+  EXPECT_EQ(ApplyWidthEntry(config, "250").outcome, kEntryRefused);
   EXPECT_EQ(Reg(kRegHdp), 0x27u);
   recorder_.Answer(kAnswerCancel);
-  EXPECT_FALSE(CheckPanelOnLeave("240", "250"));
+  EXPECT_FALSE(CheckPanelOnLeave(config, "240", "250"));
   EXPECT_EQ(Messages(),
             Texts(2, "The panel width will be rounded up to the closest allowable value"));
 }
 
 TEST_F(RulesTest, WidthBoundsOnTft) {
-  MakeTft();
-  EXPECT_EQ(ApplyWidthEntry("1020").value, 1024u);
+  MakeTft(config);
+  EXPECT_EQ(ApplyWidthEntry(config, "1020").value, 1024u);
   EXPECT_EQ(Reg(kRegHdp), 0x7Fu);
   ClearMessages();
   for (const char* text : {"1025", "7", "320.5", "", "abc"}) {
-    EXPECT_EQ(ApplyWidthEntry(text).outcome, kEntryRefused) << text;
+    EXPECT_EQ(ApplyWidthEntry(config, text).outcome, kEntryRefused) << text;
   }
   EXPECT_EQ(Messages(), Texts(5, "ERROR: Panel width!"));
   EXPECT_EQ(FocusedControls(), std::vector<int>(5, kCtlWidthList));
@@ -53,7 +53,7 @@ TEST_F(RulesTest, WidthBoundsOnTft) {
 
 TEST_F(RulesTest, AcceptedWidthUpdatesLineOffsetAndChecksMemory) {
   SetRegister(kRegDisplayMode, 0x04);  // 16 bpp
-  EXPECT_EQ(ApplyWidthEntry("320").outcome, kEntryAccepted);
+  EXPECT_EQ(ApplyWidthEntry(config, "320").outcome, kEntryAccepted);
   EXPECT_EQ(Reg(kRegMainWinAddrOffset0), 160u);
   EXPECT_EQ(Messages(), Texts(1,
                               "Warning: Not enough installed video memory for selected "
@@ -62,40 +62,40 @@ TEST_F(RulesTest, AcceptedWidthUpdatesLineOffsetAndChecksMemory) {
 }
 
 TEST_F(RulesTest, VideoMemoryFitsAt8Bpp) {
-  EXPECT_EQ(VideoMemoryNeeded(), 76800u);
-  EXPECT_TRUE(CheckVideoMemory());
+  EXPECT_EQ(VideoMemoryNeeded(config), 76800u);
+  EXPECT_TRUE(CheckVideoMemory(config));
   EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(RulesTest, HeightBounds) {
-  EXPECT_TRUE(EntryTaken(ApplyHeightEntry("1024")));
+  EXPECT_TRUE(EntryTaken(ApplyHeightEntry(config, "1024")));
   EXPECT_EQ(Reg(kRegVdp0), 0xFFu);
   EXPECT_EQ(Reg(kRegVdp1), 0x03u);
-  EXPECT_FALSE(EntryTaken(ApplyHeightEntry("0")));
-  EXPECT_FALSE(EntryTaken(ApplyHeightEntry("1025")));
-  EXPECT_EQ(GetPanelHeight(), 1024u);
+  EXPECT_FALSE(EntryTaken(ApplyHeightEntry(config, "0")));
+  EXPECT_FALSE(EntryTaken(ApplyHeightEntry(config, "1025")));
+  EXPECT_EQ(GetPanelHeight(config), 1024u);
   EXPECT_EQ(Messages(), (Texts{"Warning: Not enough installed video memory for selected options. "
                                "Memory needed: 320k, memory installed: 80k,",
                                "ERROR: Panel height!", "ERROR: Panel height!"}));
 }
 
 TEST_F(RulesTest, HorizontalTotalFromMinimumTo1024) {
-  EntryResult refused = ApplyHorizTotalEntry("320");
+  EntryResult refused = ApplyHorizTotalEntry(config, "320");
   EXPECT_EQ(refused.outcome, kEntryRefused);
   EXPECT_TRUE(refused.showValue);
   EXPECT_EQ(refused.value, 328u);
   EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel Horizontal Total!"));
   EXPECT_EQ(FocusedControls(), std::vector<int>(1, kCtlHorizTotalSpin));
   EXPECT_EQ(Reg(kRegHorizTotal), 0x2Bu);
-  EXPECT_TRUE(EntryTaken(ApplyHorizTotalEntry("1024")));
+  EXPECT_TRUE(EntryTaken(ApplyHorizTotalEntry(config, "1024")));
   EXPECT_EQ(Reg(kRegHorizTotal), 0x7Fu);
-  EXPECT_TRUE(EntryTaken(ApplyHorizTotalEntry("1020")));
+  EXPECT_TRUE(EntryTaken(ApplyHorizTotalEntry(config, "1020")));
   EXPECT_EQ(Reg(kRegHorizTotal), 0x7Eu);
 }
 
 TEST_F(RulesTest, DisplayStartsAndPulsesHaveTheirFieldBounds) {
   struct Case {
-    EntryResult (*rule)(const char*);
+    EntryResult (*rule)(Configuration&, const char*);
     const char* low;
     const char* high;
     const char* beyond;
@@ -112,55 +112,55 @@ TEST_F(RulesTest, DisplayStartsAndPulsesHaveTheirFieldBounds) {
   };
   for (const Case& c : cases) {
     ClearMessages();
-    EXPECT_TRUE(EntryTaken(c.rule(c.low))) << c.message;
-    EXPECT_TRUE(EntryTaken(c.rule(c.high))) << c.message;
-    EXPECT_FALSE(EntryTaken(c.rule(c.beyond))) << c.message;
+    EXPECT_TRUE(EntryTaken(c.rule(config, c.low))) << c.message;
+    EXPECT_TRUE(EntryTaken(c.rule(config, c.high))) << c.message;
+    EXPECT_FALSE(EntryTaken(c.rule(config, c.beyond))) << c.message;
     EXPECT_EQ(Messages(), Texts(1, c.message));
   }
-  EXPECT_EQ(GetVertTotal(), 1024u);
-  EXPECT_EQ(GetHorizStart(), 1023u);
-  EXPECT_EQ(GetFpframeStart(), 1023u);
-  EXPECT_EQ(GetFplineStart(), 1024u);
+  EXPECT_EQ(GetVertTotal(config), 1024u);
+  EXPECT_EQ(GetHorizStart(config), 1023u);
+  EXPECT_EQ(GetFpframeStart(config), 1023u);
+  EXPECT_EQ(GetFplineStart(config), 1024u);
 }
 
 TEST_F(RulesTest, PulseWidthsKeepTheirPolarity) {
-  EXPECT_TRUE(EntryTaken(ApplyFplineWidthEntry("128")));
+  EXPECT_TRUE(EntryTaken(ApplyFplineWidthEntry(config, "128")));
   EXPECT_EQ(Reg(kRegHsyncPulseWidth), 0xFFu);  // polarity bit 7 stays set
-  EXPECT_TRUE(EntryTaken(ApplyFpframeWidthEntry("8")));
+  EXPECT_TRUE(EntryTaken(ApplyFpframeWidthEntry(config, "8")));
   EXPECT_EQ(Reg(kRegVsyncPulseWidth), 0x87u);
-  EXPECT_FALSE(EntryTaken(ApplyFpframeWidthEntry("0")));
+  EXPECT_FALSE(EntryTaken(ApplyFpframeWidthEntry(config, "0")));
   EXPECT_EQ(Reg(kRegVsyncPulseWidth), 0x87u);
 }
 
 TEST_F(RulesTest, TftHorizontalStartStartsAtFive) {
-  MakeTft();
-  EXPECT_FALSE(EntryTaken(ApplyHorizStartEntry("4")));
-  EXPECT_TRUE(EntryTaken(ApplyHorizStartEntry("5")));
+  MakeTft(config);
+  EXPECT_FALSE(EntryTaken(ApplyHorizStartEntry(config, "4")));
+  EXPECT_TRUE(EntryTaken(ApplyHorizStartEntry(config, "5")));
   EXPECT_EQ(Reg(kRegHdpStartPos0), 0x00u);
   EXPECT_EQ(HorizStartForType(10, kPanelStn), 22u);
   EXPECT_EQ(HorizStartForType(2000, kPanelTft), 1023u);
 }
 
 TEST_F(RulesTest, TypeChangeMovesTheHorizontalStartIntoRange) {
-  EXPECT_EQ(SelectPanelType(kPanelTft, 22), 22u);
+  EXPECT_EQ(SelectPanelType(config, kPanelTft, 22), 22u);
   EXPECT_EQ(Reg(kRegHdpStartPos0), 0x11u);
   EXPECT_EQ(Reg(kRegGpioConfig1), 0x80u);
   EXPECT_EQ(Reg(kRegHsyncPulseWidth), 0x87u);  // polarities stay until the page is left
-  EXPECT_EQ(SelectPanelType(kPanelStn, 10), 22u);
+  EXPECT_EQ(SelectPanelType(config, kPanelStn, 10), 22u);
   EXPECT_EQ(Reg(kRegHdpStartPos0), 0x00u);
-  EXPECT_EQ(SelectPanelType(kPanelKVrx, 10), 10u);
+  EXPECT_EQ(SelectPanelType(config, kPanelKVrx, 10), 10u);
   EXPECT_EQ(Reg(kRegGpioConfig1), 0x00u);
-  SetKVrxGpioBits();
+  SetKVrxGpioBits(config);
   EXPECT_EQ(Reg(kRegGpioConfig0), 0x40u);
   EXPECT_EQ(Reg(kRegGpioStatusControl0), 0x40u);
 }
 
 TEST_F(RulesTest, FrameRateRangeIs24To75ForDefaultRecord) {
-  EXPECT_TRUE(EntryTaken(ApplyFrameRateEntry("24")));
+  EXPECT_TRUE(EntryTaken(ApplyFrameRateEntry(config, "24")));
   EXPECT_EQ(WorkingRecord.FrameRate, 24);
-  EXPECT_TRUE(EntryTaken(ApplyFrameRateEntry("75")));
-  EXPECT_EQ(GetHorizTotal(), 328u);
-  EXPECT_FALSE(EntryTaken(ApplyFrameRateEntry("76")));
+  EXPECT_TRUE(EntryTaken(ApplyFrameRateEntry(config, "75")));
+  EXPECT_EQ(GetHorizTotal(config), 328u);
+  EXPECT_FALSE(EntryTaken(ApplyFrameRateEntry(config, "76")));
   EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel Frame Rate!"));
   EXPECT_EQ(WorkingRecord.FrameRate, 75);
 }
@@ -168,30 +168,30 @@ TEST_F(RulesTest, FrameRateRangeIs24To75ForDefaultRecord) {
 TEST_F(RulesTest, PixelClockNotAmongCandidatesIsRefused) {
   WorkingRecord.ClkI = 12000;
   SetRegister(kRegPclkConfig, 0x02);
-  EXPECT_FALSE(EntryTaken(ApplyPixelClockEntry("12.000   (12.000/1)")));
+  EXPECT_FALSE(EntryTaken(ApplyPixelClockEntry(config, "12.000   (12.000/1)")));
   EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel Pixel Clock!"));
   EXPECT_EQ(FocusedControls(), std::vector<int>(1, kCtlPixelClockList));
-  EXPECT_TRUE(EntryTaken(ApplyPixelClockEntry("25.175   (25.175/1)")));
+  EXPECT_TRUE(EntryTaken(ApplyPixelClockEntry(config, "25.175   (25.175/1)")));
   EXPECT_EQ(WorkingRecord.ClkI, 25175u);
 }
 
 TEST_F(RulesTest, NewHeightOrWidthRecomputesTheRotatedLayout) {
-  SetRotation(kRotation90);
-  EXPECT_EQ(ApplyHeightEntry("480").outcome, kEntryAccepted);
+  SetRotation(config, kRotation90);
+  EXPECT_EQ(ApplyHeightEntry(config, "480").outcome, kEntryAccepted);
   EXPECT_EQ(StartAddress(), 119u);  // last word of a 480-line row at 8 bpp
   EXPECT_EQ(LineOffset(), 120u);
   // 120 words of 4 bytes for each of the 320 columns.
   EXPECT_EQ(Messages(), Texts(1,
                               "Warning: Not enough installed video memory for selected "
                               "options. Memory needed: 150k, memory installed: 80k,"));
-  SetRotation(kRotation180);
+  SetRotation(config, kRotation180);
   ClearMessages();
   recorder_.Answer(kAnswerOk);
-  EXPECT_EQ(ApplyWidthEntry("256").outcome, kEntryAccepted);
+  EXPECT_EQ(ApplyWidthEntry(config, "256").outcome, kEntryAccepted);
   EXPECT_EQ(StartAddress(), 256u * 480 * 8 / 32 - 1);
   EXPECT_EQ(LineOffset(), 64u);
-  SetRotation(kRotation270);
-  EXPECT_EQ(ApplyHeightEntry("200").outcome, kEntryAccepted);
+  SetRotation(config, kRotation270);
+  EXPECT_EQ(ApplyHeightEntry(config, "200").outcome, kEntryAccepted);
   EXPECT_EQ(StartAddress(), 255u * 200 * 8 / 32);
   EXPECT_EQ(LineOffset(), 50u);
 }
@@ -199,15 +199,15 @@ TEST_F(RulesTest, NewHeightOrWidthRecomputesTheRotatedLayout) {
 TEST_F(RulesTest, SpinEntriesAllRunAfterARefusal) {
   SpinEntryTexts texts = {"320", "0", "22", "0", "8", "1", "1", "0"};
   uint32_t shown = 0;
-  EXPECT_EQ(ApplySpinEntries(texts, &shown), 2);
+  EXPECT_EQ(ApplySpinEntries(config, texts, &shown), 2);
   EXPECT_EQ(shown, 328u);
   EXPECT_EQ(Messages(), (Texts{"ERROR: Panel Horizontal Total!", "ERROR: Panel Vertical Total!"}));
 }
 
 TEST_F(RulesTest, LeavingWarnsButLeaves) {
-  SetVertTotal(240);
+  SetVertTotal(config, 240);
   SetRegister(kRegHorizTotal, 0x20);
-  EXPECT_TRUE(CheckPanelOnLeave("240", "320"));
+  EXPECT_TRUE(CheckPanelOnLeave(config, "240", "320"));
   EXPECT_EQ(Messages(),
             (Texts{"WARNING: The Horizontal Total is too small!",
                    "WARNING: Vertical Total should be at least 1 line larger than Vertical "
@@ -217,7 +217,7 @@ TEST_F(RulesTest, LeavingWarnsButLeaves) {
 }
 
 TEST_F(RulesTest, LeavingWithEmptyHeightStays) {
-  EXPECT_FALSE(CheckPanelOnLeave("", "320"));
+  EXPECT_FALSE(CheckPanelOnLeave(config, "", "320"));
   EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel height!"));
   std::vector<PanelFocusRequest> requests = TakePanelFocusRequests();
   ASSERT_EQ(requests.size(), 1u);
@@ -227,22 +227,22 @@ TEST_F(RulesTest, LeavingWithEmptyHeightStays) {
 
 TEST_F(RulesTest, SilentCorrections) {
   SetRegister(kRegHorizTotal, 0x10);
-  CorrectHorizTotalOnShow();
-  EXPECT_EQ(GetHorizTotal(), 328u);
+  CorrectHorizTotalOnShow(config);
+  EXPECT_EQ(GetHorizTotal(config), 328u);
   SetRegister(kRegPanelType, 0xD0);  // colour STN, 8-bit, format 2
-  EXPECT_TRUE(ApplyFormat2Rule());
+  EXPECT_TRUE(ApplyFormat2Rule(config));
   EXPECT_EQ(Reg(kRegPanelType), 0xD0u);
   SetRegister(kRegPanelType, 0x90);  // mono STN 8-bit: no format 2
-  EXPECT_FALSE(ApplyFormat2Rule());
+  EXPECT_FALSE(ApplyFormat2Rule(config));
   EXPECT_EQ(Reg(kRegPanelType), 0x10u);
   SetRegister(kRegPanelType, 0xC0);  // colour STN 4-bit
-  EXPECT_FALSE(ApplyFormat2Rule());
+  EXPECT_FALSE(ApplyFormat2Rule(config));
   EXPECT_EQ(Reg(kRegPanelType), 0x40u);
   SetRegister(kRegPanelType, 0x20);  // mono STN 16-bit becomes 8-bit
-  EXPECT_FALSE(Apply16BitRule());
+  EXPECT_FALSE(Apply16BitRule(config));
   EXPECT_EQ(Reg(kRegPanelType), 0x10u);
   SetRegister(kRegPanelType, 0x60);
-  EXPECT_TRUE(Apply16BitRule());
+  EXPECT_TRUE(Apply16BitRule(config));
   EXPECT_EQ(Reg(kRegPanelType), 0x60u);
   EXPECT_TRUE(Messages().empty());
 }
@@ -251,27 +251,27 @@ TEST_F(RulesTest, MemoryClockRuleDependsOnRotationAndDepth) {
   SetRegister(kRegPclkConfig, 0x03);  // PCLK = CLKI2 = 50000
   WorkingRecord.BusClk = 50000;
   SetRegister(kRegDisplayMode, 0x04);
-  EXPECT_TRUE(MemoryClockRuleHolds());  // 0 degrees, 16 bpp: MCLK >= PCLK
+  EXPECT_TRUE(MemoryClockRuleHolds(config));  // 0 degrees, 16 bpp: MCLK >= PCLK
   SetRegister(kRegSpecialEffects, 0x01);
-  EXPECT_FALSE(MemoryClockRuleHolds());  // 90 degrees: MCLK >= 1.25 PCLK
+  EXPECT_FALSE(MemoryClockRuleHolds(config));  // 90 degrees: MCLK >= 1.25 PCLK
   WorkingRecord.BusClk = 62500;
-  EXPECT_TRUE(MemoryClockRuleHolds());
+  EXPECT_TRUE(MemoryClockRuleHolds(config));
   SetRegister(kRegSpecialEffects, 0x00);
   WorkingRecord.BusClk = 12500;
   SetRegister(kRegDisplayMode, 0x02);
-  EXPECT_TRUE(MemoryClockRuleHolds());  // 4 bpp: MCLK >= PCLK / 4
+  EXPECT_TRUE(MemoryClockRuleHolds(config));  // 4 bpp: MCLK >= PCLK / 4
   WorkingRecord.BusClk = 12499;
-  EXPECT_FALSE(MemoryClockRuleHolds());
+  EXPECT_FALSE(MemoryClockRuleHolds(config));
 }
 
 TEST_F(RulesTest, TimingRulesWarnInOrder) {
-  EXPECT_EQ(WarnAboutTimingRules(), 0);
+  EXPECT_EQ(WarnAboutTimingRules(config), 0);
   SetRegister(kRegPclkConfig, 0x03);
   WorkingRecord.BusClk = 20000;       // MCLK 20000 < PCLK 50000 / 2
   SetRegister(kRegHdpStartPos0, 40);  // 40 + 320 > 352
   SetRegister(kRegHorizTotal, 0x28);  // HT 328, 8 < 8 * 50000 / 20000 = 20
   recorder_.Answer(kAnswerCancel);    // Cancel stops none of the later warnings
-  EXPECT_EQ(WarnAboutTimingRules(), 3);
+  EXPECT_EQ(WarnAboutTimingRules(config), 3);
   EXPECT_EQ(Messages(), (Texts{kMemoryClockRuleWarning, kDisplayPeriodRuleWarning,
                                kNonDisplayPeriodRuleWarning}));
   for (const RecordedMessage& message : recorder_.Messages())
@@ -283,8 +283,8 @@ TEST_F(RulesTest, TimingRulesWarnInOrder) {
 
 TEST_F(RulesTest, ZeroBusClockFailsTheRulesInsteadOfDividingByZero) {
   WorkingRecord.BusClk = 0;
-  EXPECT_FALSE(NonDisplayPeriodRuleHolds());
-  EXPECT_FALSE(MemoryClockRuleHolds());
-  EXPECT_EQ(GetMinHorizTotal(), 320u);
-  EXPECT_TRUE(EntryTaken(ApplyHorizTotalEntry("320")));
+  EXPECT_FALSE(NonDisplayPeriodRuleHolds(config));
+  EXPECT_FALSE(MemoryClockRuleHolds(config));
+  EXPECT_EQ(GetMinHorizTotal(config), 320u);
+  EXPECT_TRUE(EntryTaken(ApplyHorizTotalEntry(config, "320")));
 }

@@ -12,22 +12,22 @@
 using TimingTest = PanelTest;
 
 TEST_F(TimingTest, DefaultRecordGivesItsKnownQuantities) {
-  EXPECT_EQ(GetPixelClock(), 6250u);
-  EXPECT_EQ(GetMemoryClock(), 50000u);
-  EXPECT_EQ(GetPanelWidth(), 320u);
-  EXPECT_EQ(GetPanelHeight(), 240u);
-  EXPECT_EQ(GetHorizTotal(), 352u);
-  EXPECT_EQ(GetVertTotal(), 251u);
-  EXPECT_EQ(GetHorizStart(), 22u);
-  EXPECT_EQ(GetMinHorizTotal(), 328u);
+  EXPECT_EQ(GetPixelClock(config), 6250u);
+  EXPECT_EQ(GetMemoryClock(config), 50000u);
+  EXPECT_EQ(GetPanelWidth(config), 320u);
+  EXPECT_EQ(GetPanelHeight(config), 240u);
+  EXPECT_EQ(GetHorizTotal(config), 352u);
+  EXPECT_EQ(GetVertTotal(config), 251u);
+  EXPECT_EQ(GetHorizStart(config), 22u);
+  EXPECT_EQ(GetMinHorizTotal(config), 328u);
   EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(TimingTest, FrameRateBeyondSixteenBitsIsStoredAsTheHighestItHolds) {
-  SetRegister(kRegHdp, 0);             // W 8: the smallest total is 16
-  SetRegister(kRegHorizTotal, 1);      // HT 16
-  SetRegisterPair(kRegVertTotal0, 0);  // VT 1: 6250 kHz / 16 = 390625 Hz
-  FrameRateList list = BuildFrameRateList();
+  SetRegister(kRegHdp, 0);                     // W 8: the smallest total is 16
+  SetRegister(kRegHorizTotal, 1);              // HT 16
+  SetRegisterPair(config, kRegVertTotal0, 0);  // VT 1: 6250 kHz / 16 = 390625 Hz
+  FrameRateList list = BuildFrameRateList(config);
   ASSERT_EQ(list.selected, 0);
   EXPECT_EQ(list.texts[0], "390625");
   EXPECT_EQ(WorkingRecord.FrameRate, 65535);
@@ -35,13 +35,13 @@ TEST_F(TimingTest, FrameRateBeyondSixteenBitsIsStoredAsTheHighestItHolds) {
 
 TEST_F(TimingTest, MinimumTotalAlreadyOnStepIsNotRaised) {
   SetRegister(kRegPclkConfig, 0x00);  // PCLK = MCLK / 1, so X = 8
-  EXPECT_EQ(GetPixelClock(), 50000u);
-  EXPECT_EQ(GetMinHorizTotal(), 328u);
+  EXPECT_EQ(GetPixelClock(config), 50000u);
+  EXPECT_EQ(GetMinHorizTotal(config), 328u);
 }
 
 TEST_F(TimingTest, FrameRateListRunsFrom75To24AndSelectsCurrentTotal) {
   WorkingRecord.FrameRate = 0;
-  FrameRateList list = BuildFrameRateList();
+  FrameRateList list = BuildFrameRateList(config);
   ASSERT_EQ(list.texts.size(), 88u);
   EXPECT_EQ(list.texts.front(), "75");
   EXPECT_EQ(list.texts.back(), "24");
@@ -54,23 +54,23 @@ TEST_F(TimingTest, FrameRateListRunsFrom75To24AndSelectsCurrentTotal) {
 TEST_F(TimingTest, FrameRateListWithTotalOffTheListSelectsNothing) {
   SetRegister(kRegHorizTotal, 0x20);  // 264 < minHT
   WorkingRecord.FrameRate = 55;
-  FrameRateList list = BuildFrameRateList();
+  FrameRateList list = BuildFrameRateList(config);
   EXPECT_EQ(list.selected, -1);
   EXPECT_EQ(WorkingRecord.FrameRate, 55);
 }
 
 TEST_F(TimingTest, FrameRateChoiceTakesSmallestTotalGivingIt) {
   uint32_t lowest = 0, highest = 0;
-  GetFrameRateRange(&lowest, &highest);
+  GetFrameRateRange(config, &lowest, &highest);
   EXPECT_EQ(lowest, 24u);
   EXPECT_EQ(highest, 75u);
   uint32_t total = 0;
-  EXPECT_TRUE(SetHorizTotalForFrameRate(74, &total));
+  EXPECT_TRUE(SetHorizTotalForFrameRate(config, 74, &total));
   EXPECT_EQ(total, 336u);
   EXPECT_EQ(Reg(kRegHorizTotal), 0x29u);
-  EXPECT_TRUE(SetHorizTotalForFrameRate(70, &total));
+  EXPECT_TRUE(SetHorizTotalForFrameRate(config, 70, &total));
   EXPECT_EQ(total, 352u);
-  EXPECT_FALSE(SetHorizTotalForFrameRate(76));
+  EXPECT_FALSE(SetHorizTotalForFrameRate(config, 76));
   EXPECT_EQ(Reg(kRegHorizTotal), 0x2Bu);
 }
 
@@ -81,7 +81,7 @@ TEST_F(TimingTest, PixelClockEntriesShowMegahertzWithThreeDecimals) {
 }
 
 TEST_F(TimingTest, FreeSourceListHas120SortedTableEntries) {
-  PixelClockList list = BuildPixelClockList();
+  PixelClockList list = BuildPixelClockList(config);
   ASSERT_EQ(list.texts.size(), 120u);
   EXPECT_TRUE(std::is_sorted(list.texts.begin(), list.texts.end()));
   ASSERT_GE(list.selected, 0);
@@ -91,14 +91,14 @@ TEST_F(TimingTest, FreeSourceListHas120SortedTableEntries) {
 
 TEST_F(TimingTest, FixedDivideOffersOnlyTheCurrentDivide) {
   WorkingRecord.Flags |= fFIXED_DIVPCLK;
-  PixelClockList list = BuildPixelClockList();
+  PixelClockList list = BuildPixelClockList(config);
   ASSERT_EQ(list.texts.size(), 24u);
   for (const std::string& text : list.texts) EXPECT_NE(text.find("/8)"), std::string::npos);
 }
 
 TEST_F(TimingTest, FixedSourceOffersOneEntryPerDivide) {
-  FixedClkI2 = 50000;
-  PixelClockList list = BuildPixelClockList();
+  config.FixedClkI2 = 50000;
+  PixelClockList list = BuildPixelClockList(config);
   std::vector<std::string> expected = {" 6.250   (50.000/8)", "12.500   (50.000/4)",
                                        "16.666   (50.000/3)", "25.000   (50.000/2)",
                                        "50.000   (50.000/1)"};
@@ -109,12 +109,12 @@ TEST_F(TimingTest, FixedSourceOffersOneEntryPerDivide) {
 TEST_F(TimingTest, CurrentClockOffTheTableIsListedButNotFound) {
   WorkingRecord.ClkI = 12000;
   SetRegister(kRegPclkConfig, 0x02);  // CLKI, divide 1
-  PixelClockList list = BuildPixelClockList();
+  PixelClockList list = BuildPixelClockList(config);
   ASSERT_EQ(list.texts.size(), 121u);
   EXPECT_EQ(list.texts[static_cast<size_t>(list.selected)], "12.000   (12.000/1)");
   uint32_t source = 0, divide = 0;
-  EXPECT_FALSE(FindPixelClockChoice("12.000   (12.000/1)", &source, &divide));
-  EXPECT_TRUE(FindPixelClockChoice(" 4.772   (14.318/3)", &source, &divide));
+  EXPECT_FALSE(FindPixelClockChoice(config, "12.000   (12.000/1)", &source, &divide));
+  EXPECT_TRUE(FindPixelClockChoice(config, " 4.772   (14.318/3)", &source, &divide));
   EXPECT_EQ(source, 14318u);
   EXPECT_EQ(divide, 3u);
 }
@@ -124,8 +124,8 @@ TEST_F(TimingTest, BusClockChoiceKeepsTheBusDivide) {
   WorkingRecord.ClkI = 50000;
   WorkingRecord.BusClk = 25000;
   uint32_t source = 0, divide = 0;
-  ASSERT_TRUE(FindPixelClockChoice("20.000   (20.000/1)", &source, &divide));
-  ApplyPixelClockChoice(source, divide);
+  ASSERT_TRUE(FindPixelClockChoice(config, "20.000   (20.000/1)", &source, &divide));
+  ApplyPixelClockChoice(config, source, divide);
   EXPECT_EQ(WorkingRecord.BusClk, 20000u);
   EXPECT_EQ(WorkingRecord.ClkI, 40000u);
   EXPECT_EQ(Reg(kRegPclkConfig), 0x01u);
@@ -134,14 +134,14 @@ TEST_F(TimingTest, BusClockChoiceKeepsTheBusDivide) {
 TEST_F(TimingTest, MemoryClockSourceStoresSourceTimesMemoryDivide) {
   SetRegister(kRegBusClkMemClkConfig, 0x20);  // mdiv 3, bus from CLKI
   SetRegister(kRegPclkConfig, 0x00);          // MCLK, divide 1
-  FixedClkI = 50000;
-  FixedBusClk = 50000;
-  PixelClockList list = BuildPixelClockList();
+  config.FixedClkI = 50000;
+  config.FixedBusClk = 50000;
+  PixelClockList list = BuildPixelClockList(config);
   ASSERT_EQ(list.texts.size(), 5u);
   EXPECT_EQ(list.texts[static_cast<size_t>(list.selected)], "16.666   (16.666/1)");
   uint32_t source = 0, divide = 0;
-  ASSERT_TRUE(FindPixelClockChoice(" 8.333   (16.666/2)", &source, &divide));
-  ApplyPixelClockChoice(source, divide);
+  ASSERT_TRUE(FindPixelClockChoice(config, " 8.333   (16.666/2)", &source, &divide));
+  ApplyPixelClockChoice(config, source, divide);
   EXPECT_EQ(WorkingRecord.BusClk, 49998u);
   EXPECT_EQ(WorkingRecord.ClkI, 49998u);
   EXPECT_EQ(Reg(kRegPclkConfig) & 0x70, 0x10u);
@@ -150,7 +150,7 @@ TEST_F(TimingTest, MemoryClockSourceStoresSourceTimesMemoryDivide) {
 TEST_F(TimingTest, BusClockFromClki2FollowsTheChoice) {
   SetRegister(kRegBusClkMemClkConfig, 0x01);
   SetRegister(kRegPclkConfig, 0x41);
-  ApplyPixelClockChoice(40000, 8);
+  ApplyPixelClockChoice(config, 40000, 8);
   EXPECT_EQ(WorkingRecord.ClkI2, 40000u);
   EXPECT_EQ(WorkingRecord.BusClk, 40000u);
   EXPECT_EQ(WorkingRecord.ClkI, 50000u);
@@ -159,17 +159,17 @@ TEST_F(TimingTest, BusClockFromClki2FollowsTheChoice) {
 
 TEST_F(TimingTest, LineOffsetRoundsUpBelow8BppAndTruncatesFrom8) {
   SetRegister(kRegSpecialEffects, 0x01);  // 90 degrees: the line is H long
-  SetPanelHeight(100);
+  SetPanelHeight(config, 100);
   SetRegister(kRegDisplayMode, 0x00);
-  UpdateLineOffset();
+  UpdateLineOffset(config);
   EXPECT_EQ(Reg(kRegMainWinAddrOffset0), 4u);
   SetRegister(kRegDisplayMode, 0x03);
-  UpdateLineOffset();
+  UpdateLineOffset(config);
   EXPECT_EQ(Reg(kRegMainWinAddrOffset0), 25u);
   SetRegister(kRegSpecialEffects, 0x00);
-  SetPanelWidth(1024);
+  SetPanelWidth(config, 1024);
   SetRegister(kRegDisplayMode, 0x04);
-  UpdateLineOffset();
+  UpdateLineOffset(config);
   EXPECT_EQ(Reg(kRegMainWinAddrOffset0), 0x00u);
   EXPECT_EQ(Reg(kRegMainWinAddrOffset1), 0x02u);
 }
@@ -178,46 +178,46 @@ TEST_F(TimingTest, ZeroClocksGiveZeroQuantitiesWithoutCrashing) {
   WorkingRecord.ClkI = 0;
   WorkingRecord.ClkI2 = 0;
   WorkingRecord.BusClk = 0;
-  FixedBusClk = 0;
-  EXPECT_EQ(GetMemoryClock(), 0u);
-  EXPECT_EQ(GetPixelClock(), 0u);
-  EXPECT_EQ(GetMinHorizTotal(), 320u);
-  EXPECT_EQ(FrameRateAt(352), 0u);
-  FrameRateList rates = BuildFrameRateList();
+  config.FixedBusClk = 0;
+  EXPECT_EQ(GetMemoryClock(config), 0u);
+  EXPECT_EQ(GetPixelClock(config), 0u);
+  EXPECT_EQ(GetMinHorizTotal(config), 320u);
+  EXPECT_EQ(FrameRateAt(config, 352), 0u);
+  FrameRateList rates = BuildFrameRateList(config);
   EXPECT_EQ(rates.texts.front(), "0");
-  EXPECT_FALSE(BuildPixelClockList().texts.empty());
+  EXPECT_FALSE(BuildPixelClockList(config).texts.empty());
   SetRegister(kRegPclkConfig, 0x41);  // BCLK: the bus divide of a 0 bus clock
-  ApplyPixelClockChoice(20000, 1);
+  ApplyPixelClockChoice(config, 20000, 1);
   EXPECT_EQ(WorkingRecord.BusClk, 20000u);
   EXPECT_EQ(WorkingRecord.ClkI, 20000u);
 }
 
 TEST_F(TimingTest, WorkingValuesAreTakenFromTheRecord) {
-  FixedClkI = 1234;
-  FixedClkI2 = 5678;
+  config.FixedClkI = 1234;
+  config.FixedClkI2 = 5678;
   WorkingRecord.Flags = fVALID_LCD | fFIXED_CLKI2;
   WorkingRecord.ClkI2 = 25175;
   WorkingRecord.BusClk = 33000;
-  TakeClockWorkingValuesFromRecord();
-  EXPECT_EQ(FixedClkI, 0u);
-  EXPECT_EQ(FixedClkI2, 25175u);
-  EXPECT_EQ(FixedBusClk, 33000u);
+  TakeClockWorkingValuesFromRecord(config);
+  EXPECT_EQ(config.FixedClkI, 0u);
+  EXPECT_EQ(config.FixedClkI2, 25175u);
+  EXPECT_EQ(config.FixedBusClk, 33000u);
   WorkingRecord.Flags = fFIXED_CLKI;
-  TakeClockWorkingValuesFromRecord();
-  EXPECT_EQ(FixedClkI, 50000u);
-  EXPECT_EQ(FixedClkI2, 0u);
+  TakeClockWorkingValuesFromRecord(config);
+  EXPECT_EQ(config.FixedClkI, 50000u);
+  EXPECT_EQ(config.FixedClkI2, 0u);
 }
 
 TEST_F(TimingTest, ButtonSettersWriteOnlyTheirPanelTypeField) {
   SetRegister(kRegPanelType, 0x02);  // HR-TFT, mono, 4-bit
-  SetColorPanel(true);
-  SetDataWidthCode(2);
-  SetLargeActiveResolution(true);
-  SetFormat2(true);
+  SetColorPanel(config, true);
+  SetDataWidthCode(config, 2);
+  SetLargeActiveResolution(config, true);
+  SetFormat2(config, true);
   EXPECT_EQ(Reg(kRegPanelType), 0xEAu);
-  SetDataWidthCode(1);
-  SetFormat2(false);
-  SetLargeActiveResolution(false);
-  SetColorPanel(false);
+  SetDataWidthCode(config, 1);
+  SetFormat2(config, false);
+  SetLargeActiveResolution(config, false);
+  SetColorPanel(config, false);
   EXPECT_EQ(Reg(kRegPanelType), 0x12u);
 }

@@ -9,6 +9,7 @@
 
 #include "cfg/record/record.h"
 #include "common/message.h"
+#include "tests/cfg/record/configuration_fixture.h"
 #include "tests/support/environment.h"
 #include "tests/support/fifo.h"
 #include "tests/support/message_recorder.h"
@@ -73,7 +74,7 @@ const char kTemporaryDirectoryVariable[] = "TMP";
 const char kTemporaryDirectoryVariable[] = "TMPDIR";
 #endif
 
-class AppcfgImportTest : public ::testing::Test {
+class AppcfgImportTest : public ConfigurationTest {
  protected:
   void SetUp() override { ResetRecords(); }
   void TearDown() override { ResetRecords(); }
@@ -81,7 +82,7 @@ class AppcfgImportTest : public ::testing::Test {
   bool Import(const std::string& content) {
     std::string path = dir.File("board.h");
     EXPECT_TRUE(WriteFileBytes(path, content));
-    return ImportAppcfg(path.c_str());
+    return ImportAppcfg(config, path.c_str());
   }
 
   unsigned Loaded(unsigned index) {
@@ -151,7 +152,7 @@ TEST_F(TemporaryAppcfgTest, ReadsTheChosenFileNotTheTemporaryDirectoryCopy) {
 }
 
 TEST_F(TemporaryAppcfgTest, NoPathReadsAppcfgInTheTemporaryDirectory) {
-  ASSERT_TRUE(ImportAppcfg(nullptr));
+  ASSERT_TRUE(ImportAppcfg(config, nullptr));
   EXPECT_EQ(Loaded(0x14), 0x33u);
 }
 
@@ -246,11 +247,11 @@ TEST_F(AppcfgImportTest, BadRegisterValueOrBlankLineInTheListIsAWrongFormat) {
 
 TEST_F(AppcfgImportTest, UnreadableFileIsReported) {
   std::string path = dir.File("missing.h");
-  EXPECT_FALSE(ImportAppcfg(path.c_str()));
+  EXPECT_FALSE(ImportAppcfg(config, path.c_str()));
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Failed to open file " + path});
   // A folder cannot be opened as a header either, on every system.
   messages.Clear();
-  EXPECT_FALSE(ImportAppcfg(dir.Path().c_str()));
+  EXPECT_FALSE(ImportAppcfg(config, dir.Path().c_str()));
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Failed to open file " + dir.Path()});
 }
 
@@ -265,11 +266,12 @@ TEST_F(AppcfgImportTest, ClosingBraceEndsAListWithoutEndMarker) {
 }
 
 TEST_F(AppcfgImportTest, FifoOrFolderIsReportedBeforeAnythingWaits) {
-  EXPECT_FALSE(ImportAppcfg(dir.Path().c_str()));
+  EXPECT_FALSE(ImportAppcfg(config, dir.Path().c_str()));
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Failed to open file " + dir.Path()});
   std::string fifo = dir.File("appcfg.h");
   if (!MakeFifo(fifo)) GTEST_SKIP() << "no FIFOs here";
   messages.Clear();
-  EXPECT_TRUE(ReturnsWithoutWaitingOnFifo(fifo, [&] { EXPECT_FALSE(ImportAppcfg(fifo.c_str())); }));
+  EXPECT_TRUE(
+      ReturnsWithoutWaitingOnFifo(fifo, [&] { EXPECT_FALSE(ImportAppcfg(config, fifo.c_str())); }));
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Failed to open file " + fifo});
 }

@@ -13,6 +13,7 @@
 #include "cfg/record/byte_window.h"
 #include "cfg/record/record.h"
 #include "common/message.h"
+#include "tests/cfg/record/configuration_fixture.h"
 #include "tests/cfg/record/record_files.h"
 #include "tests/support/message_recorder.h"
 
@@ -26,7 +27,7 @@ bool Find(const std::string& bytes, RecordLocation* found) {
   return FindBinaryRecord(copy.get(), bytes.size(), found);
 }
 
-class BinaryRecordTest : public ::testing::Test {
+class BinaryRecordTest : public ConfigurationTest {
  protected:
   MessageRecorder messages;
 };

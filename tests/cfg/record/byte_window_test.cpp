@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/cfg/record/configuration_fixture.h"
 #include "tests/cfg/record/record_files.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_dir.h"
@@ -21,7 +22,7 @@ std::string Shown(const ByteWindow& window) {
   return std::string(reinterpret_cast<const char*>(window.Data()), window.Size());
 }
 
-class ByteWindowTest : public ::testing::Test {
+class ByteWindowTest : public ConfigurationTest {
  protected:
   MessageRecorder messages;
   TempDir dir;

@@ -11,6 +11,7 @@
 #include "cfg/record/record.h"
 #include "cfg/record/whole_file.h"
 #include "common/message.h"
+#include "tests/cfg/record/configuration_fixture.h"
 #include "tests/cfg/record/record_files.h"
 #include "tests/support/fifo.h"
 #include "tests/support/message_recorder.h"
@@ -40,7 +41,7 @@ std::vector<size_t> Differences(const std::string& a, const std::string& b) {
   return offsets;
 }
 
-class ConfigFileTest : public ::testing::Test {
+class ConfigFileTest : public ConfigurationTest {
  protected:
   void SetUp() override { ResetRecords(); }
   MessageRecorder messages;
@@ -57,7 +58,7 @@ TEST_F(ConfigFileTest, MissingFileIsReportedByReadAndByOpen) {
   EXPECT_FALSE(ReadWholeFile(path.c_str(), &buffer));
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{"ERROR: open failed on input file " + path});
   messages.Clear();
-  EXPECT_FALSE(OpenConfigFile(path.c_str()));
+  EXPECT_FALSE(OpenConfigFile(config, path.c_str()));
   EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"ERROR: open failed on input file " + path,
                                                         NotConfigurable(path)}));
 }
@@ -68,7 +69,7 @@ TEST_F(ConfigFileTest, OpeningTakesTheRecordIntoBothCopies) {
   std::string path = dir.File("prog.exe");
   ASSERT_TRUE(WriteFileBytes(path, ProgramImage(SampleRecord(), false)));
   WorkingRecord.ClkI = 7;
-  ASSERT_TRUE(OpenConfigFile(path.c_str()));
+  ASSERT_TRUE(OpenConfigFile(config, path.c_str()));
   EXPECT_TRUE(SameRecord(LoadedRecord, SampleRecord()));
   EXPECT_TRUE(SameRecord(WorkingRecord, SampleRecord()));
   EXPECT_TRUE(messages.Messages().empty());
@@ -90,7 +91,7 @@ TEST_F(ConfigFileTest, FailedOpenLeavesBothRecordsAsTheyWere) {
     messages.Clear();
     std::string path = dir.File(c.name);
     ASSERT_TRUE(WriteFileBytes(path, c.bytes));
-    EXPECT_FALSE(OpenConfigFile(path.c_str())) << c.name;
+    EXPECT_FALSE(OpenConfigFile(config, path.c_str())) << c.name;
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{NotConfigurable(path)}) << c.name;
     EXPECT_TRUE(SameRecord(WorkingRecord, working)) << c.name;
     EXPECT_TRUE(SameRecord(LoadedRecord, kDefaultHalStruct)) << c.name;
@@ -103,7 +104,7 @@ TEST_F(ConfigFileTest, DamagedChecksumIsReportedBeforeNotConfigurable) {
   text[lineEnd - 1] = text[lineEnd - 1] == '0' ? '1' : '0';
   std::string path = dir.File("prog.S9");
   ASSERT_TRUE(WriteFileBytes(path, text));
-  EXPECT_FALSE(OpenConfigFile(path.c_str()));
+  EXPECT_FALSE(OpenConfigFile(config, path.c_str()));
   EXPECT_EQ(messages.Texts(),
             (std::vector<std::string>{"ERROR: Invalid checksum!", NotConfigurable(path)}));
 }
@@ -115,17 +116,17 @@ TEST_F(ConfigFileTest, NamesChooseTheStorageFormWithoutRegardToCase) {
     ResetRecords();
     std::string path = dir.File(name);
     ASSERT_TRUE(WriteFileBytes(path, text));
-    EXPECT_TRUE(OpenConfigFile(path.c_str())) << name;
+    EXPECT_TRUE(OpenConfigFile(config, path.c_str())) << name;
     EXPECT_TRUE(SameRecord(WorkingRecord, SampleRecord())) << name;
     // The same name holding a binary image is not read as binary.
     ASSERT_TRUE(WriteFileBytes(path, image));
-    EXPECT_FALSE(OpenConfigFile(path.c_str())) << name;
+    EXPECT_FALSE(OpenConfigFile(config, path.c_str())) << name;
   }
   for (const char* name : {"prog.elf", "PROG.Exe", "a.ELF"}) {
     ResetRecords();
     std::string path = dir.File(name);
     ASSERT_TRUE(WriteFileBytes(path, image));
-    EXPECT_TRUE(OpenConfigFile(path.c_str())) << name;
+    EXPECT_TRUE(OpenConfigFile(config, path.c_str())) << name;
     EXPECT_TRUE(SameRecord(WorkingRecord, SampleRecord())) << name;
   }
   EXPECT_TRUE(IsSRecordFileName("a.s9"));
@@ -139,15 +140,15 @@ TEST_F(ConfigFileTest, OtherNamesGoToTheHeaderImportOnOpenAndAreBinaryOnSave) {
   // looks for a header there.
   std::string path = dir.File("appcfg.h");
   ASSERT_TRUE(WriteFileBytes(path, ProgramImage(SampleRecord(), false)));
-  EXPECT_FALSE(OpenConfigFile(path.c_str()));
+  EXPECT_FALSE(OpenConfigFile(config, path.c_str()));
   EXPECT_EQ(messages.Texts().back(), NotConfigurable(path));
   EXPECT_TRUE(SameRecord(WorkingRecord, kDefaultHalStruct));
   // Saving into it uses the binary writer.
   messages.Clear();
-  EXPECT_TRUE(SaveConfigFile(path.c_str(), nullptr, false));
+  EXPECT_TRUE(SaveConfigFile(config, path.c_str(), nullptr, false));
   EXPECT_EQ(ReadFileBytes(path), ProgramImage(kDefaultHalStruct, false));
   ASSERT_TRUE(WriteFileBytes(path, "#define X 1\n"));
-  EXPECT_FALSE(SaveConfigFile(path.c_str(), nullptr, false));
+  EXPECT_FALSE(SaveConfigFile(config, path.c_str(), nullptr, false));
   EXPECT_EQ(messages.Texts(),
             std::vector<std::string>{"ERROR: file " + path + ": HAL INFO not found !"});
 }
@@ -155,18 +156,18 @@ TEST_F(ConfigFileTest, OtherNamesGoToTheHeaderImportOnOpenAndAreBinaryOnSave) {
 TEST_F(ConfigFileTest, ExplicitStorageFormOverridesTheName) {
   std::string srec = dir.File("image.txt");
   ASSERT_TRUE(WriteFileBytes(srec, MakeSRecordText(RecordImage(SampleRecord(), false))));
-  ASSERT_TRUE(OpenConfigFile(srec.c_str(), kStorageSRecord));
+  ASSERT_TRUE(OpenConfigFile(config, srec.c_str(), kStorageSRecord));
   EXPECT_TRUE(SameRecord(WorkingRecord, SampleRecord()));
   WorkingRecord.ClkI = 0x99;
-  ASSERT_TRUE(SaveConfigFile(srec.c_str(), nullptr, false, kStorageSRecord));
+  ASSERT_TRUE(SaveConfigFile(config, srec.c_str(), nullptr, false, kStorageSRecord));
   EXPECT_TRUE(AllChecksumsCorrect(ReadFileBytes(srec)));
 
   std::string binary = dir.File("prog.S9");
   ASSERT_TRUE(WriteFileBytes(binary, ProgramImage(SampleRecord(), false)));
-  ASSERT_TRUE(OpenConfigFile(binary.c_str(), kStorageBinary));
+  ASSERT_TRUE(OpenConfigFile(config, binary.c_str(), kStorageBinary));
   EXPECT_TRUE(SameRecord(LoadedRecord, SampleRecord()));
   WorkingRecord.ClkI = 0x99;
-  ASSERT_TRUE(SaveConfigFile(binary.c_str(), nullptr, false, kStorageBinary));
+  ASSERT_TRUE(SaveConfigFile(config, binary.c_str(), nullptr, false, kStorageBinary));
   HAL_STRUCT expected = SampleRecord();
   expected.ClkI = 0x99;
   EXPECT_EQ(ReadFileBytes(binary), ProgramImage(expected, false));
@@ -178,19 +179,19 @@ TEST_F(ConfigFileTest, BigEndianFileRoundTripsByteForByte) {
   std::string path = dir.File("target.elf");
   std::string original = ProgramImage(SampleRecord(), true);
   ASSERT_TRUE(WriteFileBytes(path, original));
-  ASSERT_TRUE(OpenConfigFile(path.c_str()));
+  ASSERT_TRUE(OpenConfigFile(config, path.c_str()));
   EXPECT_EQ(WorkingRecord.ClkI, 0x00012345u);
   EXPECT_EQ(WorkingRecord.RegAddr, 0x12345678u);
   EXPECT_EQ(WorkingRecord.Regs[1].Index, 0x05);
 
   // Unchanged, the file comes back as it was.
-  ASSERT_TRUE(SaveConfigFile(path.c_str(), nullptr, false));
+  ASSERT_TRUE(SaveConfigFile(config, path.c_str(), nullptr, false));
   EXPECT_EQ(ReadFileBytes(path), original);
 
   SetRegister(0x05, 0x5A);
   WorkingRecord.FrameRate = 0x0160;
   HAL_STRUCT working = WorkingRecord;
-  ASSERT_TRUE(SaveConfigFile(path.c_str(), nullptr, false));
+  ASSERT_TRUE(SaveConfigFile(config, path.c_str(), nullptr, false));
   std::string saved = ReadFileBytes(path);
   ASSERT_EQ(saved.size(), original.size());
   // Register 05h is entry 1: its Value's low byte is the second byte big-endian;
@@ -214,7 +215,7 @@ TEST_F(ConfigFileTest, PreservedAddressesKeepTheFilesOwnInBothForms) {
   std::string binary = dir.File("prog.exe");
   ASSERT_TRUE(WriteFileBytes(binary, ProgramImage(fileRecord, true)));
   HAL_STRUCT working = WorkingRecord;
-  ASSERT_TRUE(SaveConfigFile(binary.c_str(), nullptr, true));
+  ASSERT_TRUE(SaveConfigFile(config, binary.c_str(), nullptr, true));
   EXPECT_EQ(ReadFileBytes(binary), ProgramImage(expected, true));
   // The save refreshed the loaded record from the file and left the working one.
   EXPECT_TRUE(SameRecord(LoadedRecord, fileRecord));
@@ -222,13 +223,13 @@ TEST_F(ConfigFileTest, PreservedAddressesKeepTheFilesOwnInBothForms) {
 
   std::string srec = dir.File("prog.IDP");
   ASSERT_TRUE(WriteFileBytes(srec, MakeSRecordText(RecordImage(fileRecord, false))));
-  ASSERT_TRUE(SaveConfigFile(srec.c_str(), nullptr, true));
+  ASSERT_TRUE(SaveConfigFile(config, srec.c_str(), nullptr, true));
   HAL_STRUCT inFile = expected;
   memcpy(inFile.Reserved, fileRecord.Reserved, sizeof inFile.Reserved);
   EXPECT_EQ(DataStream(ReadFileBytes(srec)), "HDR" + RecordImage(inFile, false));
 
   // Cleared, the working record's addresses are written.
-  ASSERT_TRUE(SaveConfigFile(binary.c_str(), nullptr, false));
+  ASSERT_TRUE(SaveConfigFile(config, binary.c_str(), nullptr, false));
   EXPECT_EQ(ReadFileBytes(binary), ProgramImage(WorkingRecord, true));
   EXPECT_EQ(WorkingRecord.RegAddr, 0x1000u);
 }
@@ -242,11 +243,11 @@ TEST_F(ConfigFileTest, SaveAsOverAnExistingFileCopiesAndPatchesLeavingTheSource)
                                : MakeSRecordText(ProgramImage(SampleRecord(), false));
     ASSERT_TRUE(WriteFileBytes(source, original));
     ASSERT_TRUE(WriteFileBytes(target, std::string(100000, 'T')));
-    ASSERT_TRUE(OpenConfigFile(source.c_str()));
+    ASSERT_TRUE(OpenConfigFile(config, source.c_str()));
     SetRegister(0x10, 0x61);
-    ASSERT_TRUE(SaveConfigFile(source.c_str(), target.c_str(), false)) << suffix;
+    ASSERT_TRUE(SaveConfigFile(config, source.c_str(), target.c_str(), false)) << suffix;
     EXPECT_EQ(ReadFileBytes(source), original) << suffix;
-    ASSERT_TRUE(OpenConfigFile(target.c_str()));
+    ASSERT_TRUE(OpenConfigFile(config, target.c_str()));
     EXPECT_EQ(GetRegister(0x10), 0x61u) << suffix;
     EXPECT_EQ(ReadFileBytes(target).size(), original.size()) << suffix;
   }
@@ -256,23 +257,23 @@ TEST_F(ConfigFileTest, SaveAsOverAnExistingFileCopiesAndPatchesLeavingTheSource)
 TEST_F(ConfigFileTest, SaveAsOntoTheSourceItselfPatchesItInPlace) {
   std::string path = dir.File("prog.exe");
   ASSERT_TRUE(WriteFileBytes(path, ProgramImage(SampleRecord(), false)));
-  ASSERT_TRUE(OpenConfigFile(path.c_str()));
+  ASSERT_TRUE(OpenConfigFile(config, path.c_str()));
   WorkingRecord.ClkI = 42;
-  ASSERT_TRUE(SaveConfigFile(path.c_str(), path.c_str(), false));
+  ASSERT_TRUE(SaveConfigFile(config, path.c_str(), path.c_str(), false));
   EXPECT_EQ(ReadFileBytes(path), ProgramImage(WorkingRecord, false));
 }
 
 TEST_F(ConfigFileTest, SaveAsReportsACopyThatCannotBeMade) {
   std::string source = dir.File("absent.exe");
   std::string target = dir.File("copy.exe");
-  EXPECT_FALSE(SaveConfigFile(source.c_str(), target.c_str(), false));
+  EXPECT_FALSE(SaveConfigFile(config, source.c_str(), target.c_str(), false));
   EXPECT_EQ(messages.Texts(),
             std::vector<std::string>{"ERROR: could not create file " + target + "!"});
   messages.Clear();
   std::string present = dir.File("present.S9");
   ASSERT_TRUE(WriteFileBytes(present, MakeSRecordText(RecordImage(SampleRecord(), false))));
   std::string intoMissingFolder = dir.File("no-such-folder/copy.S9");
-  EXPECT_FALSE(SaveConfigFile(present.c_str(), intoMissingFolder.c_str(), false));
+  EXPECT_FALSE(SaveConfigFile(config, present.c_str(), intoMissingFolder.c_str(), false));
   EXPECT_EQ(messages.Texts(),
             std::vector<std::string>{"ERROR: could not create file " + intoMissingFolder + "!"});
 }
@@ -290,12 +291,12 @@ TEST_F(ConfigFileTest, FailedSRecordSaveLeavesTheTargetAsItWas) {
   ASSERT_TRUE(WriteFileBytes(source, broken));
   WorkingRecord.ClkI = 1;
   HAL_STRUCT working = WorkingRecord;
-  EXPECT_FALSE(SaveConfigFile(source.c_str(), nullptr, false));
+  EXPECT_FALSE(SaveConfigFile(config, source.c_str(), nullptr, false));
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{"ERROR: Invalid checksum!"});
   EXPECT_EQ(ReadFileBytes(source), broken);
   // Save As: the copy is made and stays a plain copy.
   std::string target = dir.File("copy.LVB");
-  EXPECT_FALSE(SaveConfigFile(source.c_str(), target.c_str(), false));
+  EXPECT_FALSE(SaveConfigFile(config, source.c_str(), target.c_str(), false));
   EXPECT_EQ(ReadFileBytes(target), broken);
   EXPECT_TRUE(SameRecord(WorkingRecord, working));
   EXPECT_TRUE(SameRecord(LoadedRecord, kDefaultHalStruct));
@@ -307,7 +308,7 @@ TEST_F(ConfigFileTest, TargetThatCannotBeOpenedForWritingIsReported) {
   std::string path = dir.File("locked.exe");
   ASSERT_TRUE(WriteFileBytes(path, ProgramImage(SampleRecord(), false)));
   ASSERT_EQ(chmod(path.c_str(), 0444), 0);
-  EXPECT_FALSE(SaveConfigFile(path.c_str(), nullptr, false));
+  EXPECT_FALSE(SaveConfigFile(config, path.c_str(), nullptr, false));
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{"ERROR: open failed on input file " + path});
 }
 #endif
@@ -318,8 +319,8 @@ TEST_F(ConfigFileTest, FifoIsRefusedBeforeAnythingWaitsForAWriter) {
     if (!MakeFifo(path)) GTEST_SKIP() << "no FIFOs here";
     messages.Clear();
     EXPECT_TRUE(ReturnsWithoutWaitingOnFifo(path, [&] {
-      EXPECT_FALSE(OpenConfigFile(path.c_str()));
-      EXPECT_FALSE(SaveConfigFile(path.c_str(), nullptr, false));
+      EXPECT_FALSE(OpenConfigFile(config, path.c_str()));
+      EXPECT_FALSE(SaveConfigFile(config, path.c_str(), nullptr, false));
     })) << name;
     std::string openFailed = "ERROR: open failed on input file " + path;
     EXPECT_EQ(messages.Texts(),

@@ -9,6 +9,7 @@
 #include "cfg/record/binary_record.h"
 #include "cfg/record/record.h"
 #include "common/message.h"
+#include "tests/cfg/record/configuration_fixture.h"
 #include "tests/cfg/record/record_files.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_dir.h"
@@ -38,7 +39,7 @@ Texts Sorted(Texts texts) {
 
 // Works inside a folder holding A.EXE, B.TXT, C.s9, D.elf and the folders
 // sub and Other, and goes back where it was afterwards.
-class MultipleFilesTest : public ::testing::Test {
+class MultipleFilesTest : public ConfigurationTest {
  protected:
   void SetUp() override {
     ResetRecords();
@@ -142,7 +143,7 @@ TEST_F(MultipleFilesTest, ConfigureWritesEveryFileInOrderAndReportsEachFailure) 
   auto note = [](void* context, size_t number, size_t count, const std::string& file) {
     static_cast<Texts*>(context)->push_back(ConfigureProgressText(number, count, file));
   };
-  ConfigureOutcome outcome = ConfigureFiles({first, broken, last}, true, note, &progress);
+  ConfigureOutcome outcome = ConfigureFiles(config, {first, broken, last}, true, note, &progress);
   EXPECT_EQ(outcome.configured, 2u);
   EXPECT_EQ(outcome.failed, 1u);
   EXPECT_EQ(progress,
@@ -161,14 +162,14 @@ TEST_F(MultipleFilesTest, ConfigureWritesEveryFileInOrderAndReportsEachFailure) 
   EXPECT_EQ(ReadFileBytes(broken), std::string(2000, 'A'));
 
   messages.Clear();
-  outcome = ConfigureFiles({first}, false);
+  outcome = ConfigureFiles(config, {first}, false);
   EXPECT_EQ(RecordOf(first).RegAddr, 0x123000u);
   EXPECT_EQ(messages.Texts(), Texts{"1 file configured, 0 failed."});
   EXPECT_EQ(messages.Messages().back().style, unsigned(kMsgOk | kMsgIconInfo));
 }
 
 TEST_F(MultipleFilesTest, AnEmptySelectionWritesNothing) {
-  ConfigureOutcome outcome = ConfigureFiles({}, false);
+  ConfigureOutcome outcome = ConfigureFiles(config, {}, false);
   EXPECT_EQ(outcome.configured + outcome.failed, 0u);
   EXPECT_EQ(messages.Texts(), Texts{"ERROR: No files selected!"});
   EXPECT_EQ(messages.Messages()[0].style, unsigned(kMsgOk | kMsgIconError));

@@ -10,6 +10,7 @@
 
 #include "cfg/record/config_file.h"
 #include "cfg/record/record.h"
+#include "tests/cfg/record/configuration_fixture.h"
 #include "tests/cfg/record/record_files.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_dir.h"
@@ -60,10 +61,10 @@ HAL_STRUCT EditedDefault() {
   return record;
 }
 
-void EditWorkingRecord() {
-  WorkingRecord.ClkI = 25175;
-  SetRegister(0x05, 0x5A);
-  WorkingRecord.FrameRate = 60;
+void EditWorkingRecord(Configuration& config) {
+  config.WorkingRecord.ClkI = 25175;
+  config.SetRegister(0x05, 0x5A);
+  config.WorkingRecord.FrameRate = 60;
 }
 
 size_t CountDifferences(const std::string& a, const std::string& b) {
@@ -72,7 +73,7 @@ size_t CountDifferences(const std::string& a, const std::string& b) {
   return count;
 }
 
-class RealToolsTest : public ::testing::Test {
+class RealToolsTest : public ConfigurationTest {
  protected:
   void SetUp() override {
     ResetRecords();
@@ -96,10 +97,10 @@ TEST_F(RealToolsTest, NativeProgramRunsWithTheRecordSavedIntoIt) {
   ASSERT_EQ(CommandOutput("'" + program + "'"), "50000 67 70\n");
   std::string before = ReadFileBytes(program);
 
-  ASSERT_TRUE(OpenConfigFile(program.c_str()));
+  ASSERT_TRUE(OpenConfigFile(config, program.c_str()));
   EXPECT_TRUE(SameRecord(WorkingRecord, kDefaultHalStruct));
-  EditWorkingRecord();
-  ASSERT_TRUE(SaveConfigFile(program.c_str(), nullptr, false));
+  EditWorkingRecord(config);
+  ASSERT_TRUE(SaveConfigFile(config, program.c_str(), nullptr, false));
   EXPECT_EQ(CommandOutput("'" + program + "'"), "25175 90 60\n");
   // ClkI changes two bytes (C350h to 6257h), the register and FrameRate one each.
   EXPECT_EQ(CountDifferences(before, ReadFileBytes(program)), 4u);
@@ -113,13 +114,13 @@ TEST_F(RealToolsTest, BigEndianObjectRoundTripsByteForByte) {
   std::string object = dir.File("hal.ELF");
   ASSERT_EQ(RunCommand(Compile("m68k-linux-gnu-gcc", "-c -O0", object)), 0);
   std::string before = ReadFileBytes(object);
-  ASSERT_TRUE(OpenConfigFile(object.c_str()));
+  ASSERT_TRUE(OpenConfigFile(config, object.c_str()));
   EXPECT_TRUE(SameRecord(WorkingRecord, kDefaultHalStruct));
-  ASSERT_TRUE(SaveConfigFile(object.c_str(), nullptr, false));
+  ASSERT_TRUE(SaveConfigFile(config, object.c_str(), nullptr, false));
   EXPECT_EQ(ReadFileBytes(object), before);
 
-  EditWorkingRecord();
-  ASSERT_TRUE(SaveConfigFile(object.c_str(), nullptr, false));
+  EditWorkingRecord(config);
+  ASSERT_TRUE(SaveConfigFile(config, object.c_str(), nullptr, false));
   EXPECT_EQ(CountDifferences(before, ReadFileBytes(object)), 4u);
   std::string data = dir.File("data.bin");
   ASSERT_EQ(RunCommand("m68k-linux-gnu-objcopy -O binary -j .data '" + object + "' '" + data + "'"),
@@ -136,10 +137,10 @@ TEST_F(RealToolsTest, ObjcopySRecordsAreReadAndRewrittenWithValidChecksums) {
   ASSERT_EQ(RunCommand(Compile("m68k-linux-gnu-gcc", "-c -O0", object)), 0);
   ASSERT_EQ(RunCommand("m68k-linux-gnu-objcopy -O srec -j .data '" + object + "' '" + srec + "'"),
             0);
-  ASSERT_TRUE(OpenConfigFile(srec.c_str()));
+  ASSERT_TRUE(OpenConfigFile(config, srec.c_str()));
   EXPECT_TRUE(SameRecord(WorkingRecord, kDefaultHalStruct));
-  EditWorkingRecord();
-  ASSERT_TRUE(SaveConfigFile(srec.c_str(), nullptr, false));
+  EditWorkingRecord(config);
+  ASSERT_TRUE(SaveConfigFile(config, srec.c_str(), nullptr, false));
   EXPECT_EQ(RunCommand("srec_info '" + srec + "' >/dev/null 2>&1"), 0);
   EXPECT_TRUE(AllChecksumsCorrect(ReadFileBytes(srec)));
   std::string back = dir.File("back.bin");
@@ -164,10 +165,10 @@ TEST_F(RealToolsTest, SrecCatS1S2S3FilesAreReadAndRewrittenWithValidChecksums) {
               0);
     std::string text = ReadFileBytes(srec);
     ASSERT_NE(text.find(std::string("\nS") + char('0' + addressLength - 1)), std::string::npos);
-    ASSERT_TRUE(OpenConfigFile(srec.c_str())) << addressLength;
+    ASSERT_TRUE(OpenConfigFile(config, srec.c_str())) << addressLength;
     EXPECT_TRUE(SameRecord(WorkingRecord, kDefaultHalStruct));
-    EditWorkingRecord();
-    ASSERT_TRUE(SaveConfigFile(srec.c_str(), nullptr, false));
+    EditWorkingRecord(config);
+    ASSERT_TRUE(SaveConfigFile(config, srec.c_str(), nullptr, false));
     std::string saved = ReadFileBytes(srec);
     EXPECT_EQ(saved.size(), text.size());
     EXPECT_EQ(RunCommand("srec_info '" + srec + "' >/dev/null 2>&1"), 0) << addressLength;

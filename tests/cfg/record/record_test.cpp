@@ -5,10 +5,11 @@
 
 #include "common/default_record.h"
 #include "common/message.h"
+#include "tests/cfg/record/configuration_fixture.h"
 #include "tests/support/message_recorder.h"
 
 namespace {
-class RecordTest : public ::testing::Test {
+class RecordTest : public ConfigurationTest {
  protected:
   void SetUp() override { ResetRecords(); }
   MessageRecorder messages;

@@ -22,6 +22,7 @@
 #include "cfg/record/config_file.h"
 #include "cfg/record/record.h"
 #include "cfg/record/srecord.h"
+#include "tests/cfg/record/configuration_fixture.h"
 #include "tests/cfg/record/failing_file_io.h"
 #include "tests/cfg/record/record_files.h"
 #include "tests/support/message_recorder.h"
@@ -76,7 +77,7 @@ bool IsWritableByItsOwner(const std::string& path) {
   return (fs::status(path).permissions() & fs::perms::owner_write) != fs::perms::none;
 }
 
-class SaveTargetTest : public ::testing::Test {
+class SaveTargetTest : public ConfigurationTest {
  protected:
   void SetUp() override {
     ResetRecords();
@@ -90,7 +91,7 @@ class SaveTargetTest : public ::testing::Test {
     std::string path = (fs::path(folder) / form.name).string();
     original = FileText(form, SampleRecord(), lowerCase);
     EXPECT_TRUE(WriteFileBytes(path, original));
-    EXPECT_TRUE(OpenConfigFile(path.c_str()));
+    EXPECT_TRUE(OpenConfigFile(config, path.c_str()));
     WorkingRecord.Flags = fVALID_LCD;
     SetRegister(0x05, 0x21);
     WorkingRecord.ClkI = 25175;
@@ -124,7 +125,7 @@ TEST_F(SaveTargetTest, SRecordSaveWritesOnlyTheChangedSpanWithOneWrite) {
   for (bool lowerCase : {false, true}) {
     SCOPED_TRACE(lowerCase ? "lower case" : "upper case");
     std::string path = Prepare(kForms[1], dir.Path(), lowerCase);
-    ASSERT_TRUE(SaveConfigFile(path.c_str(), nullptr, false));
+    ASSERT_TRUE(SaveConfigFile(config, path.c_str(), nullptr, false));
     // Exactly the bytes a write of the whole text gives.
     EXPECT_EQ(ReadFileBytes(path), expected);
     TextSpan span = DifferingSpan(original, expected);
@@ -148,7 +149,7 @@ TEST_F(SaveTargetTest, SavedFileKeepsItsIdentityLinksAndPermissions) {
     ASSERT_EQ(chmod(path.c_str(), 0750), 0);
     struct stat before;
     ASSERT_EQ(stat(path.c_str(), &before), 0);
-    ASSERT_TRUE(SaveConfigFile(path.c_str(), nullptr, false));
+    ASSERT_TRUE(SaveConfigFile(config, path.c_str(), nullptr, false));
     struct stat after;
     ASSERT_EQ(stat(path.c_str(), &after), 0);
     EXPECT_EQ(after.st_ino, before.st_ino);
@@ -186,7 +187,7 @@ TEST_F(SaveTargetTest, FailingStepsGiveTheirMessagesAndNeverLeaveTheTargetHalfWr
       bool saved;
       {
         ScopedFileFault fault(c.call, 0, c.movedBytes);
-        saved = SaveConfigFile(path.c_str(), nullptr, false);
+        saved = SaveConfigFile(config, path.c_str(), nullptr, false);
       }
       EXPECT_FALSE(saved);
       char message[512];
@@ -215,7 +216,7 @@ TEST_F(SaveTargetTest, DriveThatRefusesEvenTheUndoIsStillReported) {
     ScopedFileFault partly(FileCall::kWrite, 0, 64);
     ScopedFileFault gone(FileCall::kWrite, 1, 0, true);
     ScopedFileFault unflushable(FileCall::kFlush, 0, 0, true);
-    EXPECT_FALSE(SaveConfigFile(path.c_str(), nullptr, false));
+    EXPECT_FALSE(SaveConfigFile(config, path.c_str(), nullptr, false));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"ERROR: written 64 bytes of " +
                                                          std::to_string(BytesToWrite(form))});
     EXPECT_EQ(WritesSeen().size(), 2u);
@@ -231,12 +232,12 @@ TEST_F(SaveTargetTest, ReadOnlySourceGivesAWritableCopyThatTakesTheRecordEveryTi
     std::string source = Prepare(form);
     std::string target = dir.File(std::string("copy-") + form.name);
     fs::permissions(source, kWritable, fs::perm_options::remove);
-    EXPECT_TRUE(SaveConfigFile(source.c_str(), target.c_str(), false));
+    EXPECT_TRUE(SaveConfigFile(config, source.c_str(), target.c_str(), false));
     EXPECT_TRUE(IsWritableByItsOwner(target));
     EXPECT_EQ(ReadFileBytes(target), expected);
     // A second Save As over the first copy works as well.
     WorkingRecord.PowerOffDelay = 1;
-    EXPECT_TRUE(SaveConfigFile(source.c_str(), target.c_str(), false));
+    EXPECT_TRUE(SaveConfigFile(config, source.c_str(), target.c_str(), false));
     EXPECT_EQ(ReadFileBytes(target), SavedText(form, original, WorkingRecord));
     EXPECT_EQ(ReadFileBytes(source), original);
     EXPECT_FALSE(IsWritableByItsOwner(source));
@@ -271,7 +272,7 @@ TEST_F(SaveTargetTest, CopyThatFailsPartWayLeavesNoFileBehind) {
         bool saved;
         {
           ScopedFileFault fault(c.call, 0, c.movedBytes);
-          saved = SaveConfigFile(source.c_str(), target.c_str(), false, kStorageByName);
+          saved = SaveConfigFile(config, source.c_str(), target.c_str(), false, kStorageByName);
         }
         EXPECT_FALSE(saved);
         EXPECT_EQ(messages.Texts(),
@@ -295,7 +296,7 @@ TEST_F(SaveTargetTest, SaveAsOntoALinkReplacesTheFileItLeadsTo) {
   std::string link = dir.File("link.S9");
   ASSERT_TRUE(WriteFileBytes(real, "older"));
   ASSERT_EQ(symlink(real.c_str(), link.c_str()), 0);
-  ASSERT_TRUE(SaveConfigFile(source.c_str(), link.c_str(), false));
+  ASSERT_TRUE(SaveConfigFile(config, source.c_str(), link.c_str(), false));
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(ReadFileBytes(real), expected);
 }
@@ -347,14 +348,14 @@ TEST_F(SmallFileSystemTest, SaveAsOntoAFullDiskLeavesNoPartialCopy) {
   std::string big = std::string(100000, '\x90') + RecordImage(record, false);
   std::string source = dir.File("big.S9");
   ASSERT_TRUE(WriteFileBytes(source, MakeSRecordText(big)));
-  ASSERT_TRUE(OpenConfigFile(source.c_str()));
+  ASSERT_TRUE(OpenConfigFile(config, source.c_str()));
   std::string older = (fs::path(mountPoint) / "older.S9").string();
   ASSERT_TRUE(WriteFileBytes(older, "an older file"));
   for (const std::string& name : {std::string("new.S9"), std::string("older.S9")}) {
     SCOPED_TRACE(name);
     messages.Clear();
     std::string target = (fs::path(mountPoint) / name).string();
-    EXPECT_FALSE(SaveConfigFile(source.c_str(), target.c_str(), false));
+    EXPECT_FALSE(SaveConfigFile(config, source.c_str(), target.c_str(), false));
     EXPECT_EQ(messages.Texts(),
               std::vector<std::string>{"ERROR: could not create file " + target + "!"});
     EXPECT_EQ(FolderNames(mountPoint), std::vector<std::string>{"older.S9"});
@@ -367,7 +368,7 @@ TEST_F(SmallFileSystemTest, InPlaceSaveOnAFullDiskSucceedsSinceNoByteIsAdded) {
     SCOPED_TRACE(form.name);
     std::string path = Prepare(form, mountPoint);
     FillUp();
-    EXPECT_TRUE(SaveConfigFile(path.c_str(), nullptr, false));
+    EXPECT_TRUE(SaveConfigFile(config, path.c_str(), nullptr, false));
     EXPECT_EQ(ReadFileBytes(path), expected);
     EXPECT_TRUE(messages.Messages().empty());
     fs::remove(fs::path(mountPoint) / "filler");
@@ -381,14 +382,14 @@ TEST_F(SmallFileSystemTest, FileSystemGoneReadOnlyLeavesTheFileAsItWas) {
     SCOPED_TRACE(form.name);
     std::string path = Prepare(form, mountPoint);
     Remount(MS_RDONLY);
-    EXPECT_FALSE(SaveConfigFile(path.c_str(), nullptr, false));
+    EXPECT_FALSE(SaveConfigFile(config, path.c_str(), nullptr, false));
     EXPECT_EQ(messages.Texts(),
               std::vector<std::string>{"ERROR: open failed on input file " + path});
     EXPECT_EQ(ReadFileBytes(path), original);
     EXPECT_TRUE(SameRecord(WorkingRecord, working));
     messages.Clear();
     std::string copy = (fs::path(mountPoint) / "copy").string();
-    EXPECT_FALSE(SaveConfigFile(path.c_str(), copy.c_str(), false));
+    EXPECT_FALSE(SaveConfigFile(config, path.c_str(), copy.c_str(), false));
     EXPECT_EQ(messages.Texts(),
               std::vector<std::string>{"ERROR: could not create file " + copy + "!"});
     EXPECT_FALSE(FileExists(copy));

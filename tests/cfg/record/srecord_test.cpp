@@ -15,6 +15,7 @@
 #include "cfg/record/byte_window.h"
 #include "cfg/record/record.h"
 #include "common/message.h"
+#include "tests/cfg/record/configuration_fixture.h"
 #include "tests/cfg/record/record_files.h"
 #include "tests/support/message_recorder.h"
 
@@ -105,7 +106,7 @@ std::string StreamAround(const std::string& image) {
   return std::string("\x01\x02\x03\x04\x05\x06\x07", 7) + image + std::string(20, '\x5A');
 }
 
-class SRecordTest : public ::testing::Test {
+class SRecordTest : public ConfigurationTest {
  protected:
   // Reads the sample record from text (behind the S0 bytes and 7 more),
   // patches it with the changed record and checks the outcome: only data and

@@ -4,18 +4,17 @@
 
 #include "cfg/record/record.h"
 #include "common/message.h"
+#include "tests/cfg/record/configuration_fixture.h"
 #include "tests/support/message_recorder.h"
 
 namespace {
 
 const char kHeading[] = "The following manually modified registers were recalculated:\n";
 
-class TrackingTest : public ::testing::Test {
+class TrackingTest : public ConfigurationTest {
  protected:
   void SetUp() override {
-    ResetRecords();
-    ResetRegisterTracking();
-    TakeRegisterSnapshot();  // the Registers page was visited and closed
+    TakeRegisterSnapshot(config);  // the Registers page was visited and closed
   }
   MessageRecorder messages;
 };
@@ -23,66 +22,66 @@ class TrackingTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(TrackingTest, RegisterOpenedAndCancelledIsReportedOnceWhenRecalculated) {
-  MarkRegisterModified(0x12);
+  MarkRegisterModified(config, 0x12);
   SetRegister(0x12, 0x2C);  // a page's apply
-  ReportRecalculatedRegisters();
+  ReportRecalculatedRegisters(config);
   ASSERT_EQ(messages.Texts(), std::vector<std::string>{std::string(kHeading) + "12h "});
   EXPECT_EQ(messages.Messages()[0].style, unsigned(kMsgOk | kMsgIconInfo));
   // The mark is gone: a second change is not reported.
   messages.Clear();
   SetRegister(0x12, 0x2D);
-  ReportRecalculatedRegisters();
+  ReportRecalculatedRegisters(config);
   EXPECT_TRUE(messages.Messages().empty());
 }
 
 TEST_F(TrackingTest, MarkedRegisterLeftUnchangedIsNotListedAndKeepsItsMark) {
-  MarkRegisterModified(0x20);
-  ReportRecalculatedRegisters();
+  MarkRegisterModified(config, 0x20);
+  ReportRecalculatedRegisters(config);
   EXPECT_TRUE(messages.Messages().empty());
   SetRegister(0x20, 0x01);
-  ReportRecalculatedRegisters();
+  ReportRecalculatedRegisters(config);
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{std::string(kHeading) + "20h "});
 }
 
 TEST_F(TrackingTest, SeveralRegistersAreListedInListOrderInOneMessage) {
-  MarkRegisterModified(0x05);
-  MarkRegisterModified(0x04);  // position 0 of the list
-  MarkRegisterModified(0xB3);
+  MarkRegisterModified(config, 0x05);
+  MarkRegisterModified(config, 0x04);  // position 0 of the list
+  MarkRegisterModified(config, 0xB3);
   SetRegister(0xB3, 0x10);
   SetRegister(0x05, 0x10);
   SetRegister(0x04, 0x10);
-  ReportRecalculatedRegisters();
+  ReportRecalculatedRegisters(config);
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{std::string(kHeading) + "4h 5h b3h "});
 }
 
 TEST_F(TrackingTest, ComparisonIsAgainstTheLatestSnapshot) {
-  MarkRegisterModified(0x70);
-  SetRegister(0x70, 0x05);  // the user's own value ...
-  TakeRegisterSnapshot();   // ... seen again when the Registers page closes
-  ReportRecalculatedRegisters();
+  MarkRegisterModified(config, 0x70);
+  SetRegister(0x70, 0x05);       // the user's own value ...
+  TakeRegisterSnapshot(config);  // ... seen again when the Registers page closes
+  ReportRecalculatedRegisters(config);
   EXPECT_TRUE(messages.Messages().empty());
   SetRegister(0x70, 0x03);
-  ReportRecalculatedRegisters();
+  ReportRecalculatedRegisters(config);
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{std::string(kHeading) + "70h "});
 }
 
 TEST_F(TrackingTest, MarksArePositionsFoundLikeGetRegister) {
   WorkingRecord.Regs[30].Index = 0x70;  // 70h twice: the later one counts
-  TakeRegisterSnapshot();
-  MarkRegisterModified(0x70);
-  MarkRegisterModified(0x00);  // not in the list: ignored
+  TakeRegisterSnapshot(config);
+  MarkRegisterModified(config, 0x70);
+  MarkRegisterModified(config, 0x00);  // not in the list: ignored
   WorkingRecord.Regs[20].Value = 0x09;
-  ReportRecalculatedRegisters();
+  ReportRecalculatedRegisters(config);
   EXPECT_TRUE(messages.Messages().empty());
   WorkingRecord.Regs[30].Value = 0x09;
-  ReportRecalculatedRegisters();
+  ReportRecalculatedRegisters(config);
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{std::string(kHeading) + "70h "});
 }
 
 TEST_F(TrackingTest, MarksSurviveOpeningAnotherFile) {
-  MarkRegisterModified(0x14);
+  MarkRegisterModified(config, 0x14);
   ResetRecords();  // the records replaced, as by an open
   WorkingRecord.Regs[5].Value = 0x99;
-  ReportRecalculatedRegisters();
+  ReportRecalculatedRegisters(config);
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{std::string(kHeading) + "14h "});
 }

@@ -5,12 +5,13 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/cfg/record/configuration_fixture.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
-class WholeFileTest : public ::testing::Test {
+class WholeFileTest : public ConfigurationTest {
  protected:
   MessageRecorder messages;
   TempDir dir;

@@ -130,12 +130,12 @@ int main(int argc, char** argv) {
   }
 
   SetMessageSink(CountingSink);
-  ResetRecords();
-  if (!CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOW, source.c_str())) {
+  Configuration configuration;
+  if (!CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOW, configuration, source.c_str())) {
     fprintf(stderr, "no main window (is there a display?)\n");
     return 1;
   }
-  WorkingRecord.PowerOnDelay = 123;
+  configuration.WorkingRecord.PowerOnDelay = 123;
 
   // The files arrive as a drop; the script presses Configure.
   LARGE_INTEGER start = {}, end;

@@ -26,11 +26,6 @@ class ExportDialogTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     CommandDialogs.exportConfiguration = RunExportDialog;
-    ResetExportOptions();
-  }
-  void TearDown() override {
-    ResetExportOptions();
-    MainWindowTest::TearDown();
   }
 
   // File > Export, then kind picked in the Export dialog with its button (or
@@ -61,10 +56,10 @@ class ExportDialogTest : public MainWindowTest {
   TempDir folder;
 };
 
-std::string Written(ExportKind kind) {
+std::string Written(const Configuration& config, ExportKind kind) {
   TempDir direct;
   std::string path = direct.File("direct");
-  EXPECT_TRUE(WriteExport(kind, path.c_str()));
+  EXPECT_TRUE(WriteExport(config, kind, path.c_str()));
   return ReadFileBytes(path);
 }
 
@@ -142,7 +137,7 @@ TEST_F(ExportDialogTest, EveryKindWrittenThroughTheDialogsHasTheWritersBytes) {
     EXPECT_EQ(view.fileTypes, kind == kExportCsv ? kCsvTypes : kHeaderTypes);
     EXPECT_EQ(view.optionsEnabled, kind == kExportMode || kind == kExportGeneric);
     EXPECT_TRUE(view.previewEnabled);
-    EXPECT_EQ(ReadFileBytes(path), Written(static_cast<ExportKind>(kind)));
+    EXPECT_EQ(ReadFileBytes(path), Written(config, static_cast<ExportKind>(kind)));
   }
   EXPECT_EQ(ReadFileBytes(folder.File("chip.h")).substr(0, 80),
             "//----------------------------------------------------------------------------\r\n");
@@ -161,7 +156,7 @@ TEST_F(ExportDialogTest, TheDefaultExtensionIsHForTheCsvListingToo) {
     PostClick(dialog, IDOK);
   });
   RunScript(script);
-  EXPECT_EQ(ReadFileBytes(folder.File("listing.h")), Written(kExportCsv));
+  EXPECT_EQ(ReadFileBytes(folder.File("listing.h")), Written(config, kExportCsv));
 }
 
 TEST_F(ExportDialogTest, OptionsChangeTheModeNumberTheProposedNameAndBothFlags) {
@@ -194,9 +189,9 @@ TEST_F(ExportDialogTest, OptionsChangeTheModeNumberTheProposedNameAndBothFlags) 
   EXPECT_FALSE(blt);
   EXPECT_EQ(modeText, "0");
   EXPECT_TRUE(modeShown);
-  EXPECT_EQ(CurrentExportOptions.softwareCursor, 1);
-  EXPECT_EQ(CurrentExportOptions.softwareBlitEmulation, 1);
-  EXPECT_EQ(CurrentExportOptions.modeNumber, 7);
+  EXPECT_EQ(config.Export.softwareCursor, 1);
+  EXPECT_EQ(config.Export.softwareBlitEmulation, 1);
+  EXPECT_EQ(config.Export.modeNumber, 7);
   EXPECT_EQ(nameAfter, "mode7.h");
   EXPECT_FALSE(FileExists(folder.File("mode7.h")));
 
@@ -220,9 +215,9 @@ TEST_F(ExportDialogTest, OptionsChangeTheModeNumberTheProposedNameAndBothFlags) 
   RunScript(generic);
   EXPECT_FALSE(modeShown);
   EXPECT_TRUE(softwareCursor);
-  EXPECT_EQ(CurrentExportOptions.softwareCursor, 0);
-  EXPECT_EQ(CurrentExportOptions.softwareBlitEmulation, 0);
-  EXPECT_EQ(CurrentExportOptions.modeNumber, 7);
+  EXPECT_EQ(config.Export.softwareCursor, 0);
+  EXPECT_EQ(config.Export.softwareBlitEmulation, 0);
+  EXPECT_EQ(config.Export.modeNumber, 7);
   EXPECT_EQ(nameAfter, "qlc56420.h");
 }
 
@@ -252,8 +247,8 @@ HWND WaitForWindowTitled(const char* part) {
 }  // namespace
 
 TEST_F(ExportDialogTest, PreviewWritesTheTemporaryFileOpensTheEditorAndTheDialogStays) {
-  SetExportModeNumber(3);
-  std::string preview = PreviewExportPath(kExportMode);
+  SetExportModeNumber(config, 3);
+  std::string preview = PreviewExportPath(config, kExportMode);
   DeleteFileA(preview.c_str());
   ASSERT_EQ(preview.substr(preview.size() - 8), "\\MODE3.H");
   ModalScript script;
@@ -268,7 +263,7 @@ TEST_F(ExportDialogTest, PreviewWritesTheTemporaryFileOpensTheEditorAndTheDialog
   });
   RunScript(script);
   EXPECT_TRUE(stillOpen);
-  EXPECT_EQ(previewBytes, Written(kExportMode));
+  EXPECT_EQ(previewBytes, Written(config, kExportMode));
   EXPECT_EQ(Messages(), Texts{});
   HWND editor = WaitForWindowTitled("MODE3");
   EXPECT_NE(editor, nullptr) << "the preview did not open in the editor";

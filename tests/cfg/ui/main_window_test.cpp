@@ -27,19 +27,19 @@ const char kHexRequired[] = "Non-zero hexadecimal value required!";
 // A copy of the built 56420BMP whose record holds the platform addresses of
 // the Motorola IDP68000, power delays of 11 and 22 ms and a fixed CLKI of
 // 12 MHz (not a table frequency) feeding a 6 MHz bus clock.
-std::string MakeProgramFile(const TempDir& folder, const std::string& name) {
+std::string MakeProgramFile(Configuration& config, const TempDir& folder, const std::string& name) {
   std::string path = folder.File(name);
   EXPECT_TRUE(CopyFileA(BuiltBmpProgram().c_str(), path.c_str(), FALSE)) << BuiltBmpProgram();
-  HAL_STRUCT saved = WorkingRecord;
-  WorkingRecord.RegAddr = 0xF80000;
-  WorkingRecord.DispMemAddr = 0xF00000;
-  WorkingRecord.PowerOffDelay = 11;
-  WorkingRecord.PowerOnDelay = 22;
-  WorkingRecord.Flags |= fFIXED_CLKI;
-  WorkingRecord.ClkI = 12000;
-  WorkingRecord.BusClk = 6000;
-  EXPECT_TRUE(SaveConfigFile(path.c_str(), nullptr, false));
-  WorkingRecord = saved;
+  HAL_STRUCT saved = config.WorkingRecord;
+  config.WorkingRecord.RegAddr = 0xF80000;
+  config.WorkingRecord.DispMemAddr = 0xF00000;
+  config.WorkingRecord.PowerOffDelay = 11;
+  config.WorkingRecord.PowerOnDelay = 22;
+  config.WorkingRecord.Flags |= fFIXED_CLKI;
+  config.WorkingRecord.ClkI = 12000;
+  config.WorkingRecord.BusClk = 6000;
+  EXPECT_TRUE(SaveConfigFile(config, path.c_str(), nullptr, false));
+  config.WorkingRecord = saved;
   return path;
 }
 
@@ -89,14 +89,14 @@ HAL_STRUCT FileRecord(const std::string& path) {
 
 // A written program file: the bytes of the original but for the record at
 // offset, which holds the working record.
-void ExpectTheWorkingRecordIn(const std::string& written, const std::string& original,
-                              size_t offset) {
+void ExpectTheWorkingRecordIn(const Configuration& config, const std::string& written,
+                              const std::string& original, size_t offset) {
   const size_t kRecordSize = 488;
   ASSERT_EQ(written.size(), original.size());
   EXPECT_TRUE(written.compare(0, offset, original, 0, offset) == 0);
   EXPECT_TRUE(written.compare(offset + kRecordSize, std::string::npos, original,
                               offset + kRecordSize) == 0);
-  EXPECT_EQ(written.substr(offset, kRecordSize), RecordImage(WorkingRecord, false));
+  EXPECT_EQ(written.substr(offset, kRecordSize), RecordImage(config.WorkingRecord, false));
 }
 
 }  // namespace
@@ -170,7 +170,7 @@ TEST_F(MainWindowTest, ARefusingPageKeepsItsTabOnlyATabChangeHonoursIt) {
 
 TEST_F(MainWindowTest, OpenReadsTheFileRebuildsThePageAndNamesTheFile) {
   TempDir folder;
-  std::string path = MakeProgramFile(folder, "demo.exe");
+  std::string path = MakeProgramFile(config, folder, "demo.exe");
   chosenFiles.push_back(path);
   Menu(IDM_FILE_OPEN);
 
@@ -201,7 +201,7 @@ TEST_F(MainWindowTest, OpenReadsTheFileRebuildsThePageAndNamesTheFile) {
 
 TEST_F(MainWindowTest, ACancelledOrFailedOpenKeepsThePreviousFile) {
   TempDir folder;
-  std::string path = MakeProgramFile(folder, "demo.exe");
+  std::string path = MakeProgramFile(config, folder, "demo.exe");
   std::string notes = folder.File("notes.exe");
   WriteFileBytes(notes, "no record in here");
   chosenFiles = {path, "", notes};
@@ -226,7 +226,7 @@ TEST_F(MainWindowTest, ACancelledOrFailedOpenKeepsThePreviousFile) {
 
 TEST_F(MainWindowTest, SaveWritesTheRecordAsItIsWithoutThePagesPendingEntries) {
   TempDir folder;
-  std::string path = MakeProgramFile(folder, "demo.exe");
+  std::string path = MakeProgramFile(config, folder, "demo.exe");
   chosenFiles.push_back(path);
   Menu(IDM_FILE_OPEN);
   std::string original = ReadFileBytes(path);
@@ -242,12 +242,12 @@ TEST_F(MainWindowTest, SaveWritesTheRecordAsItIsWithoutThePagesPendingEntries) {
   EXPECT_EQ(saved.PowerOffDelay, 1234);
   EXPECT_EQ(saved.PowerOnDelay, 22);
   EXPECT_EQ(memcmp(&saved, &WorkingRecord, sizeof saved), 0);
-  ExpectTheWorkingRecordIn(ReadFileBytes(path), original, RecordOffset(original));
+  ExpectTheWorkingRecordIn(config, ReadFileBytes(path), original, RecordOffset(original));
 }
 
 TEST_F(MainWindowTest, SaveAsTakesThePageOverAndWritesACopyTheCurrentFileStays) {
   TempDir folder;
-  std::string path = MakeProgramFile(folder, "demo.exe");
+  std::string path = MakeProgramFile(config, folder, "demo.exe");
   std::string copy = folder.File("copy.exe");
   chosenFiles = {path, copy};
   Menu(IDM_FILE_OPEN);
@@ -268,7 +268,7 @@ TEST_F(MainWindowTest, SaveAsTakesThePageOverAndWritesACopyTheCurrentFileStays) 
   EXPECT_EQ(written.RegAddr, 0x1000u);
   EXPECT_EQ(written.DispMemAddr, 0x2A0000u);
   EXPECT_EQ(ReadFileBytes(path), original);
-  ExpectTheWorkingRecordIn(ReadFileBytes(copy), original, RecordOffset(original));
+  ExpectTheWorkingRecordIn(config, ReadFileBytes(copy), original, RecordOffset(original));
   EXPECT_EQ(Caption(), caption);
   EXPECT_EQ(Text(IDC_GENERAL_REGISTER_ADDRESS), "1000");  // rebuilt from the record
 
@@ -298,7 +298,7 @@ TEST_F(MainWindowTest, AnSRecordFileOpensAndSavesInItsOwnForm) {
 TEST_F(MainWindowTest, AFileNameOutsideTheAnsiCodePageOpensAndSaves) {
   ASSERT_EQ(GetACP(), 65001u) << "the manifest asks for UTF-8 as the active code page";
   TempDir folder;
-  std::string plain = MakeProgramFile(folder, "plain.exe");
+  std::string plain = MakeProgramFile(config, folder, "plain.exe");
   std::string name = NonAnsiCopy(folder, plain);
   chosenFiles.push_back(name);
   Menu(IDM_FILE_OPEN);
@@ -327,14 +327,14 @@ TEST_F(MainWindowTest, AFileNameOutsideTheAnsiCodePageOpensAndSaves) {
 
 TEST_F(MainWindowTest, OpenTakesTheClockWorkingValuesFromTheFile) {
   TempDir folder;
-  std::string path = MakeProgramFile(folder, "demo.exe");
-  FixedClkI = 33000;  // left by an earlier use of the Clocks page
-  FixedBusClk = 33000;
+  std::string path = MakeProgramFile(config, folder, "demo.exe");
+  config.FixedClkI = 33000;  // left by an earlier use of the Clocks page
+  config.FixedBusClk = 33000;
   chosenFiles.push_back(path);
   Menu(IDM_FILE_OPEN);
-  EXPECT_EQ(FixedClkI, 12000u);
-  EXPECT_EQ(FixedClkI2, 0u);
-  EXPECT_EQ(FixedBusClk, 6000u);
+  EXPECT_EQ(config.FixedClkI, 12000u);
+  EXPECT_EQ(config.FixedClkI2, 0u);
+  EXPECT_EQ(config.FixedBusClk, 6000u);
   ClickTab(kClocksPage);
   EXPECT_EQ(Text(IDC_CLOCKS_CLKI), "12.000");
   EXPECT_EQ(Entries(IDC_CLOCKS_CLKI).back(), "12.000");
@@ -344,7 +344,7 @@ TEST_F(MainWindowTest, OpenTakesTheClockWorkingValuesFromTheFile) {
 
 TEST_F(MainWindowTest, DroppedFilesGoToConfigureMultipleWithoutRuleWarnings) {
   SetRegister(kRegVdpStartPos0, 200);  // the display-start rule fails
-  ASSERT_FALSE(DisplayPeriodRuleHolds());
+  ASSERT_FALSE(DisplayPeriodRuleHolds(config));
   const char kNames[] = "C:\\WORK\\ONE.EXE\0C:\\WORK\\TWO.S9\0";
   HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + sizeof kNames);
   DROPFILES* drop = static_cast<DROPFILES*>(GlobalLock(memory));

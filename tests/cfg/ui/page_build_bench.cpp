@@ -72,9 +72,9 @@ double Median(std::vector<double> values) {
 int main(int argc, char** argv) {
   int rounds = argc > 1 ? atoi(argv[1]) : 50;
   if (rounds < 1) rounds = 1;
-  ResetRecords();
   LoadPredefinedPanels();  // the Panel page lists them as the program does
-  if (!CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOW)) {
+  Configuration configuration;
+  if (!CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOW, configuration)) {
     fprintf(stderr, "no main window (is there a display?)\n");
     return 1;
   }

@@ -36,8 +36,8 @@ class PagesTest : public MainWindowTest {
   // The Registers page marks a register set by hand, and takes its snapshot
   // as it closes.
   void SetByHand(unsigned index) {
-    MarkRegisterModified(index);
-    TakeRegisterSnapshot();
+    MarkRegisterModified(config, index);
+    TakeRegisterSnapshot(config);
   }
   uint32_t StartAddress() {
     return GetRegister(kRegMainWinDispStartAddr0) | GetRegister(kRegMainWinDispStartAddr1) << 8 |
@@ -209,7 +209,7 @@ TEST_F(PagesTest, ClocksTypedAndChosenInputClocksReachTheRecordAtOnce) {
   EXPECT_EQ(WorkingRecord.ClkI, 14318u);
   EXPECT_TRUE(WorkingRecord.Flags & fFIXED_CLKI);
   EXPECT_EQ(WorkingRecord.BusClk, 14318u);
-  EXPECT_EQ(FixedClkI, 14318u);
+  EXPECT_EQ(config.FixedClkI, 14318u);
   EXPECT_EQ(Text(IDC_CLOCKS_CLKI_AUTO), " 14.318 MHz");  // typed text, no entry chosen
   EXPECT_EQ(Text(IDC_CLOCKS_CLKI), "14.318");
   TypeInto(IDC_CLOCKS_CLKI, "abc");

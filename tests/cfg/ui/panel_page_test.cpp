@@ -36,7 +36,7 @@ class PanelPageTest : public MainWindowTest {
  protected:
   void SetUp() override {
     LoadPredefinedPanels();
-    PanelMatching = PanelMatchState();
+    config.PanelMatching = PanelMatchState();
     MainWindowTest::SetUp();
     ClickTab(kPanelPage);
   }
@@ -206,12 +206,12 @@ TEST_F(PanelPageTest, WidthEnterAsksToRoundAndShowsTheRoundedWidthWithoutASearch
   messages.Answer(kAnswerCancel);
   PressKey(VK_RETURN);
   EXPECT_EQ(Messages(), Texts{kRounding});
-  EXPECT_EQ(GetPanelWidth(), 320u);
+  EXPECT_EQ(GetPanelWidth(config), 320u);
   EXPECT_EQ(Text(IDC_PANEL_WIDTH), "250");
   PressKey(VK_RETURN);
   EXPECT_EQ(Messages(), (Texts{kRounding, kRounding}));
   EXPECT_EQ(Text(IDC_PANEL_WIDTH), "256");
-  EXPECT_EQ(GetPanelWidth(), 256u);
+  EXPECT_EQ(GetPanelWidth(config), 256u);
   EXPECT_EQ(FocusId(), IDC_PANEL_WIDTH);
   // minHT 264: the frame-rate list is rebuilt, the total's range follows.
   EXPECT_EQ(Entries(IDC_PANEL_FRAME_RATE).size(), 96u);
@@ -226,11 +226,11 @@ TEST_F(PanelPageTest, TabMovesFromWidthToHeightToTheHorizontalTotal) {
   TypeInto(IDC_PANEL_WIDTH, "640");
   PressKey(VK_TAB);
   EXPECT_EQ(FocusId(), IDC_PANEL_HEIGHT);
-  EXPECT_EQ(GetPanelWidth(), 640u);
+  EXPECT_EQ(GetPanelWidth(config), 640u);
   TypeInto(IDC_PANEL_HEIGHT, "200");
   PressKey(VK_TAB);
   EXPECT_EQ(FocusId(), IDC_PANEL_HORIZ_TOTAL);
-  EXPECT_EQ(GetPanelHeight(), 200u);
+  EXPECT_EQ(GetPanelHeight(config), 200u);
   // 640 x 200 at 8 bpp does not fit: each accepted entry says so.
   EXPECT_EQ(Messages().size(), 2u);
   EXPECT_EQ(Messages()[0].rfind("Warning: Not enough installed video memory", 0), 0u);
@@ -243,24 +243,24 @@ TEST_F(PanelPageTest, TabMovesFromWidthToHeightToTheHorizontalTotal) {
   EXPECT_EQ(FocusId(), IDC_PANEL_HEIGHT);
   TypeInto(IDC_PANEL_HEIGHT, "100");
   PressKey(VK_ESCAPE);
-  EXPECT_EQ(GetPanelHeight(), 100u);
+  EXPECT_EQ(GetPanelHeight(config), 100u);
   EXPECT_EQ(FocusId(), IDC_PANEL_HEIGHT);
   EXPECT_EQ(PageIndex(), kPanelPage);
 }
 
 TEST_F(PanelPageTest, ListChoicesRunTheirRules) {
   ChooseEntry(IDC_PANEL_FRAME_RATE, "74");
-  EXPECT_EQ(GetHorizTotal(), 336u);
+  EXPECT_EQ(GetHorizTotal(config), 336u);
   EXPECT_EQ(Text(IDC_PANEL_HORIZ_TOTAL), "336");
   EXPECT_EQ(WorkingRecord.FrameRate, 74);
   ChooseEntry(IDC_PANEL_HEIGHT, "200");
-  EXPECT_EQ(GetPanelHeight(), 200u);
+  EXPECT_EQ(GetPanelHeight(config), 200u);
   EXPECT_EQ(Text(IDC_PANEL_HEIGHT), "200");
   ChooseEntry(IDC_PANEL_WIDTH, "160");
-  EXPECT_EQ(GetPanelWidth(), 160u);
+  EXPECT_EQ(GetPanelWidth(config), 160u);
   EXPECT_EQ(SpinLowest(IDC_PANEL_HORIZ_TOTAL_SPIN), 168);
   ChooseEntry(IDC_PANEL_PIXEL_CLOCK, "12.500   (25.000/2)");
-  EXPECT_EQ(GetPixelClock(), 12500u);
+  EXPECT_EQ(GetPixelClock(config), 12500u);
   EXPECT_EQ(WorkingRecord.ClkI2, 25000u);
   EXPECT_EQ(Selected(IDC_PANEL_FRAME_RATE), 21);  // 336 on the list from minHT 168
   EXPECT_TRUE(Messages().empty());
@@ -287,7 +287,7 @@ TEST_F(PanelPageTest, HoldingTheTotalsUpDownStepsByEightThenThirtyTwo) {
   StepSpin(IDC_PANEL_HORIZ_TOTAL_SPIN, 8);
   StepSpin(IDC_PANEL_HORIZ_TOTAL_SPIN, 32);
   EXPECT_EQ(Text(IDC_PANEL_HORIZ_TOTAL), "400");
-  EXPECT_EQ(GetHorizTotal(), 400u);
+  EXPECT_EQ(GetHorizTotal(config), 400u);
   EXPECT_EQ(Selected(IDC_PANEL_FRAME_RATE), 9);
   StepSpin(IDC_PANEL_HORIZ_TOTAL_SPIN, 32 * 30);
   EXPECT_EQ(Text(IDC_PANEL_HORIZ_TOTAL), "1024");
@@ -306,11 +306,11 @@ TEST_F(PanelPageTest, TotalBelowANewMinimumIsRefusedAndShowsTheMinimum) {
   StepSpin(IDC_PANEL_VERT_TOTAL_SPIN, 1);
   EXPECT_EQ(Messages(), Texts{"ERROR: Panel Horizontal Total!"});
   EXPECT_EQ(Text(IDC_PANEL_HORIZ_TOTAL), "368");
-  EXPECT_EQ(GetHorizTotal(), 352u);
-  EXPECT_EQ(GetVertTotal(), 252u) << "the other rules still run";
+  EXPECT_EQ(GetHorizTotal(config), 352u);
+  EXPECT_EQ(GetVertTotal(config), 252u) << "the other rules still run";
   EXPECT_EQ(FocusId(), IDC_PANEL_HORIZ_TOTAL);
   StepSpin(IDC_PANEL_HORIZ_TOTAL_SPIN, 8);
-  EXPECT_EQ(GetHorizTotal(), 376u);
+  EXPECT_EQ(GetHorizTotal(config), 376u);
 }
 
 TEST_F(PanelPageTest, LeavingRefusesAnEmptyHeightButOnlyWarnsAboutTheTotals) {
@@ -326,15 +326,15 @@ TEST_F(PanelPageTest, LeavingRefusesAnEmptyHeightButOnlyWarnsAboutTheTotals) {
 
   messages.Clear();
   StepSpin(IDC_PANEL_VERT_TOTAL_SPIN, -11);
-  EXPECT_EQ(GetVertTotal(), 240u);
+  EXPECT_EQ(GetVertTotal(config), 240u);
   EXPECT_TRUE(LeavePage());
   EXPECT_EQ(Messages(), Texts{kTooShort});
   EXPECT_EQ(messages.Messages()[0].style & kMsgIconMask, unsigned(kMsgIconWarning));
 }
 
 TEST_F(PanelPageTest, LeavingReportsAHandSetRegisterItRecalculated) {
-  MarkRegisterModified(kRegHorizTotal);  // set on the Registers page
-  TakeRegisterSnapshot();
+  MarkRegisterModified(config, kRegHorizTotal);  // set on the Registers page
+  TakeRegisterSnapshot(config);
   StepSpin(IDC_PANEL_HORIZ_TOTAL_SPIN, 8);
   EXPECT_TRUE(Messages().empty());
   ASSERT_TRUE(LeavePage());
@@ -360,13 +360,13 @@ TEST_F(PanelPageTest, EveryShippedPanelIsWrittenAndStillMatchedWhenThePageReturn
     ChooseEntry(IDC_PANEL_PREDEFINED, i);
     EXPECT_EQ(Selected(IDC_PANEL_PREDEFINED), i);
     EXPECT_EQ(Text(IDC_PANEL_STATUS), "");
-    EXPECT_EQ(GetPanelType() + 1, static_cast<unsigned>(panel.Type()));
-    EXPECT_EQ(GetPanelWidth(), static_cast<uint32_t>(panel.Width()));
-    EXPECT_EQ(GetPanelHeight(), static_cast<uint32_t>(panel.Height()));
-    EXPECT_EQ(GetHorizTotal(), static_cast<uint32_t>(panel.HorizTotal()));
-    EXPECT_EQ(GetVertTotal(), static_cast<uint32_t>(panel.VertTotal()));
-    EXPECT_EQ(GetHorizStart(), static_cast<uint32_t>(panel.HorizStart()));
-    EXPECT_EQ(GetPixelClock(), static_cast<uint32_t>(panel.PixelClock()));
+    EXPECT_EQ(GetPanelType(config) + 1, static_cast<unsigned>(panel.Type()));
+    EXPECT_EQ(GetPanelWidth(config), static_cast<uint32_t>(panel.Width()));
+    EXPECT_EQ(GetPanelHeight(config), static_cast<uint32_t>(panel.Height()));
+    EXPECT_EQ(GetHorizTotal(config), static_cast<uint32_t>(panel.HorizTotal()));
+    EXPECT_EQ(GetVertTotal(config), static_cast<uint32_t>(panel.VertTotal()));
+    EXPECT_EQ(GetHorizStart(config), static_cast<uint32_t>(panel.HorizStart()));
+    EXPECT_EQ(GetPixelClock(config), static_cast<uint32_t>(panel.PixelClock()));
     EXPECT_EQ(Text(IDC_PANEL_WIDTH), std::to_string(panel.Width()));
     EXPECT_EQ(Text(IDC_PANEL_HORIZ_TOTAL), std::to_string(panel.HorizTotal()));
     // The panel's own polarities, shown and kept.
@@ -374,8 +374,8 @@ TEST_F(PanelPageTest, EveryShippedPanelIsWrittenAndStillMatchedWhenThePageReturn
     EXPECT_EQ(Checked(IDC_PANEL_FPFRAME_HIGH), panel.FpframePolarity() == 1);
     ReopenPage();
     EXPECT_EQ(Selected(IDC_PANEL_PREDEFINED), i);
-    EXPECT_EQ(GetFplineHigh(), panel.FplinePolarity() == 1);
-    EXPECT_EQ(GetFpframeHigh(), panel.FpframePolarity() == 1);
+    EXPECT_EQ(GetFplineHigh(config), panel.FplinePolarity() == 1);
+    EXPECT_EQ(GetFpframeHigh(config), panel.FpframePolarity() == 1);
     if (panel.Type() == kPanelRecordKVrx) {
       EXPECT_EQ(Text(IDC_PANEL_RESOLUTION_160), "160x240");
       EXPECT_TRUE(Checked(IDC_PANEL_RESOLUTION_160));
@@ -410,7 +410,7 @@ TEST_F(PanelPageTest, StatusLineIsRedForAMissingPixelClockAndBlueForAFoundMatch)
   int mode = 0;
   EXPECT_EQ(TextColour(IDC_PANEL_STATUS, &mode), kStatusRed);
   EXPECT_EQ(mode, TRANSPARENT);
-  EXPECT_EQ(GetPanelType(), unsigned(kPanelTft));
+  EXPECT_EQ(GetPanelType(config), unsigned(kPanelTft));
   ChooseEntry(IDC_PANEL_PREDEFINED, "Custom Panel");
   EXPECT_EQ(Text(IDC_PANEL_STATUS), "Could not change pixel clock to \" 6.250\".");
 
@@ -476,7 +476,7 @@ TEST_F(PanelPageTest, ChosenPanelSavedIntoTheProgramDrivesTheVirtualBoard) {
   Menu(IDM_FILE_OPEN);
   ASSERT_EQ(Caption().rfind("56420CFG : ", 0), 0u);
   ChooseEntry(IDC_PANEL_PREDEFINED, "TFT 640x480 18-bit");
-  ASSERT_EQ(GetPanelWidth(), 640u);
+  ASSERT_EQ(GetPanelWidth(config), 640u);
   // 640 x 480 fits the display memory at 2 bits per pixel, not at 8.
   ASSERT_TRUE(ClickTab(kPreferencePage));
   EXPECT_EQ(Messages().size(), 2u);

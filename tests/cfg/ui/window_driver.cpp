@@ -34,13 +34,10 @@ static void RecordExport(HWND) {
 
 void MainWindowTest::SetUp() {
   g_test = this;
-  ResetRecords();
-  ResetRegisterTracking();
-  Clki2BusClockOption = false;
   SetFileChooser(ScriptedChooser);
   CommandDialogs.configureMultiple = RecordConfigureMultiple;
   CommandDialogs.exportConfiguration = RecordExport;
-  ASSERT_NE(CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOW), nullptr)
+  ASSERT_NE(CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOW, config), nullptr)
       << "no main window: is there a display?";
   PumpMessages();
 }
@@ -52,7 +49,7 @@ void MainWindowTest::StartAgain() {
   MSG quit;
   while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
   }
-  ASSERT_NE(CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOW), nullptr);
+  ASSERT_NE(CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOW, config), nullptr);
   PumpMessages();
   if (index != 0) ClickTab(index);
 }

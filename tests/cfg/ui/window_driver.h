@@ -16,11 +16,12 @@
 #include "cfg/ui/file_dialogs.h"
 #include "common/hal_struct.h"
 #include "tests/bmp/program_runner.h"  // BuiltBmpProgram: a configurable file
+#include "tests/cfg/record/configuration_fixture.h"
 #include "tests/support/message_recorder.h"
 
 // Each test starts the program afresh: default records, no hand-set marks,
 // a new main window showing the General page.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ConfigurationTest {
  protected:
   void SetUp() override;
   void TearDown() override;

@@ -13,16 +13,13 @@
 /*                                                                            */
 /******************************************************************************/
 
-HAL_STRUCT HalInfo = 
-    {
-    "5642 HAL EXE",     /* ID string */
-    0x1234,             /* Detect Endian */
-    sizeof(HAL_STRUCT), /* Size */
-    0 | fVALID_LCD,    /* Flags */
-        {
-        /* Registers */
-        {REG_BUSCLK_MEMCLK_CONFIG      ,0x00},   /* Reg    4h */
-        {REG_PCLK_CONFIG               ,0x43},   /* Reg    5h */
-        {REG_PANEL_TYPE                ,0x40},   /* Reg   10h */
-        {REG_MOD_RATE                  ,0x00},   /* Reg   11h */
-        {REG_HORIZ_TOTAL               ,0x2b},   /* Reg   12h */
+HAL_STRUCT HalInfo = {"5642 HAL EXE",                    /* ID string */
+                      0x1234,                            /* Detect Endian */
+                      sizeof(HAL_STRUCT),                /* Size */
+                      0 | fVALID_LCD,                    /* Flags */
+                      {                                  /* Registers */
+                       {REG_BUSCLK_MEMCLK_CONFIG, 0x00}, /* Reg    4h */
+                       {REG_PCLK_CONFIG, 0x43},          /* Reg    5h */
+                       {REG_PANEL_TYPE, 0x40},           /* Reg   10h */
+                       {REG_MOD_RATE, 0x00},             /* Reg   11h */
+                       {REG_HORIZ_TOTAL, 0x2b},          /* Reg   12h */
