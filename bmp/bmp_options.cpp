@@ -1,7 +1,8 @@
 #include "bmp/bmp_options.h"
 
-#include <ctype.h>
 #include <stdlib.h>
+
+#include "common/text_read.h"
 
 namespace {
 
@@ -10,12 +11,6 @@ const bool kCaseSensitiveNames = false;
 #else
 const bool kCaseSensitiveNames = true;
 #endif
-
-std::string UpperCase(const char* text) {
-  std::string result(text);
-  for (char& c : result) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-  return result;
-}
 
 bool StartsWith(const std::string& text, const char* prefix) {
   return text.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
@@ -45,7 +40,7 @@ BmpParseOutcome ParseBmpArguments(int argc, const char* const* argv, BmpSettings
   *settings = BmpSettings();
   if (argc < kMinArguments || argc > kMaxArguments) return kParseUsageError;
   for (int i = 1; i < argc; ++i) {
-    std::string argument = UpperCase(argv[i]);
+    std::string argument = UpperCaseAscii(argv[i]);
     if (argument[0] == '/' || argument[0] == '-') {
       std::string option = argument.substr(1);
       if (option == "?") return kParseHelp;

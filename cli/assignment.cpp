@@ -5,6 +5,7 @@
 #include "cfg/pages/settings.h"
 #include "cfg/record/appcfg_import.h"
 #include "common/register_catalogue.h"
+#include "common/text_read.h"
 
 namespace {
 
@@ -22,14 +23,6 @@ const NamedField kFields[] = {
     {"PowerOnDelay", RecordField::kPowerOnDelay},
     {"Flags", RecordField::kFlags},
 };
-
-bool EqualNoCase(const std::string& a, const char* b) {
-  size_t i = 0;
-  for (; i < a.size() && b[i] != '\0'; ++i)
-    if (tolower(static_cast<unsigned char>(a[i])) != tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return i == a.size() && b[i] == '\0';
-}
 
 bool ParseDigits(const std::string& digits, unsigned base, uint32_t* value) {
   if (digits.empty()) return false;
@@ -49,11 +42,6 @@ bool ParseDigits(const std::string& digits, unsigned base, uint32_t* value) {
   }
   *value = static_cast<uint32_t>(result);
   return true;
-}
-
-std::string ToUpper(std::string text) {
-  for (char& c : text) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-  return text;
 }
 
 }  // namespace
@@ -110,7 +98,7 @@ bool ParseAssignment(const std::string& text, Assignment* assignment, std::strin
   // Panel settings first: FrameRate is a rate the frame-rate entry takes, not
   // a raw field, so that the horizontal total follows it.
   for (const char* const* setting = kPanelSettingNames; *setting; ++setting) {
-    if (!EqualNoCase(name, *setting)) continue;
+    if (!EqualsNoCase(name, *setting)) continue;
     assignment->target = AssignTarget::kPanel;
     assignment->setting = *setting;
     // The pixel clock is a list text; every other setting is a number, not
@@ -120,7 +108,7 @@ bool ParseAssignment(const std::string& text, Assignment* assignment, std::strin
     return false;
   }
   for (const NamedField& entry : kFields) {
-    if (!EqualNoCase(name, entry.name)) continue;
+    if (!EqualsNoCase(name, entry.name)) continue;
     assignment->target = AssignTarget::kField;
     assignment->field = entry.field;
     if (entry.field == RecordField::kFlags) {
@@ -144,8 +132,8 @@ bool ParseAssignment(const std::string& text, Assignment* assignment, std::strin
       }
       assignment->registerIndex = index;
     } else {
-      const RegisterInfo* info = FindRegisterBySymbol(ToUpper(name).c_str());
-      if (!info || ToUpper(name).compare(0, 4, "REG_") != 0) {
+      const RegisterInfo* info = FindRegisterBySymbol(UpperCaseAscii(name).c_str());
+      if (!info || UpperCaseAscii(name).compare(0, 4, "REG_") != 0) {
         *error = "unknown register, field or panel setting '" + name + "'";
         return false;
       }

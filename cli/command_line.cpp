@@ -2,39 +2,22 @@
 
 #include <stdlib.h>
 
-namespace {
+#include "cfg/export/export_options.h"
 
-enum OptionBit : unsigned {
-  kOptJson = 1u << 0,
-  kOptOutput = 1u << 1,
-  kOptFormat = 1u << 2,
-  kOptDefinition = 1u << 3,
-  kOptMode = 1u << 4,
-  kOptCursor = 1u << 5,
-  kOptBlit = 1u << 6,
-  kOptPreserve = 1u << 7,
-  kOptKeepPixelClock = 1u << 8,
-};
+namespace {
 
 struct CommandSyntax {
   const char* name;
   CommandKind kind;
   int minOperands;
   int maxOperands;  // -1: no limit
-  unsigned options;
 };
 
 const CommandSyntax kCommands[] = {
-    {"show", CommandKind::kShow, 1, 1, kOptJson | kOptFormat},
-    {"set", CommandKind::kSet, 2, -1, kOptOutput | kOptFormat},
-    {"panels", CommandKind::kPanels, 0, 0, kOptDefinition},
-    {"apply-panel", CommandKind::kApplyPanel, 2, 2,
-     kOptDefinition | kOptOutput | kOptFormat | kOptKeepPixelClock},
-    {"check", CommandKind::kCheck, 1, 1, kOptFormat},
-    {"export", CommandKind::kExport, 2, 2,
-     kOptOutput | kOptFormat | kOptMode | kOptCursor | kOptBlit},
-    {"import", CommandKind::kImport, 2, 2, kOptOutput | kOptFormat},
-    {"configure", CommandKind::kConfigure, 2, -1, kOptFormat | kOptPreserve},
+    {"show", CommandKind::kShow, 1, 1},     {"set", CommandKind::kSet, 2, -1},
+    {"panels", CommandKind::kPanels, 0, 0}, {"apply-panel", CommandKind::kApplyPanel, 2, 2},
+    {"check", CommandKind::kCheck, 1, 1},   {"export", CommandKind::kExport, 2, 2},
+    {"import", CommandKind::kImport, 2, 2}, {"configure", CommandKind::kConfigure, 2, -1},
 };
 
 struct Alias {
@@ -52,14 +35,97 @@ const CommandSyntax* FindCommand(const std::string& word) {
   return nullptr;
 }
 
-bool ParseModeNumber(const std::string& text, unsigned* value) {
-  if (text.empty() || text.size() > 4) return false;
-  for (char c : text)
-    if (c < '0' || c > '9') return false;
-  unsigned number = static_cast<unsigned>(atoi(text.c_str()));
-  if (number > 1000) return false;
-  *value = number;
+// The set of commands an option applies to, one bit a command.
+constexpr unsigned For(CommandKind kind) {
+  return 1u << static_cast<unsigned>(kind);
+}
+constexpr unsigned kFileCommands = For(CommandKind::kShow) | For(CommandKind::kSet) |
+                                   For(CommandKind::kApplyPanel) | For(CommandKind::kCheck) |
+                                   For(CommandKind::kExport) | For(CommandKind::kImport) |
+                                   For(CommandKind::kConfigure);
+constexpr unsigned kSavingCommands = For(CommandKind::kSet) | For(CommandKind::kApplyPanel) |
+                                     For(CommandKind::kExport) | For(CommandKind::kImport);
+
+// Stores the value of an option; false with error set when the value is refused.
+using ValueReader = bool (*)(const std::string& option, const std::string& value, Command* command,
+                             std::string* error);
+
+bool NeedFileName(const std::string& option, const std::string& value, std::string* error) {
+  if (!value.empty()) return true;
+  *error = "option '" + option + "' needs a file name";
+  return false;
+}
+
+bool ReadOutput(const std::string& option, const std::string& value, Command* command,
+                std::string* error) {
+  if (!NeedFileName(option, value, error)) return false;
+  command->output = value;
+  command->hasOutput = true;
   return true;
+}
+
+bool ReadDefinitionFile(const std::string& option, const std::string& value, Command* command,
+                        std::string* error) {
+  if (!NeedFileName(option, value, error)) return false;
+  command->definitionFile = value;
+  return true;
+}
+
+bool ReadFormat(const std::string&, const std::string& value, Command* command,
+                std::string* error) {
+  if (value == "binary") {
+    command->format = FileFormat::kBinary;
+  } else if (value == "srec") {
+    command->format = FileFormat::kSRecord;
+  } else {
+    *error = "unknown format '" + value + "' (binary or srec)";
+    return false;
+  }
+  return true;
+}
+
+// Plain decimal digits, no more of them than the largest number has.
+bool ReadMode(const std::string&, const std::string& value, Command* command, std::string* error) {
+  static const std::string largest = std::to_string(kMaxModeNumber);
+  bool digitsOnly = !value.empty() && value.size() <= largest.size() &&
+                    value.find_first_not_of("0123456789") == std::string::npos;
+  unsigned number = digitsOnly ? static_cast<unsigned>(atoi(value.c_str())) : 0;
+  if (!digitsOnly || number > static_cast<unsigned>(kMaxModeNumber)) {
+    *error = "mode number '" + value + "' is not a number from 0 to " + largest;
+    return false;
+  }
+  command->modeNumber = number;
+  return true;
+}
+
+// An option either sets a flag of the Command or takes a value.
+struct OptionSyntax {
+  const char* name;
+  const char* shortName;  // nullptr when it has none
+  unsigned commands;      // those it applies to
+  bool Command::*flag;    // set by an option without a value
+  ValueReader readValue;  // for an option with a value
+};
+
+const OptionSyntax kOptions[] = {
+    {"--json", nullptr, For(CommandKind::kShow), &Command::json, nullptr},
+    {"--output", "-o", kSavingCommands, nullptr, ReadOutput},
+    {"--format", nullptr, kFileCommands, nullptr, ReadFormat},
+    {"--def", nullptr, For(CommandKind::kPanels) | For(CommandKind::kApplyPanel), nullptr,
+     ReadDefinitionFile},
+    {"--mode", nullptr, For(CommandKind::kExport), nullptr, ReadMode},
+    {"--sw-cursor", nullptr, For(CommandKind::kExport), &Command::softwareCursor, nullptr},
+    {"--sw-blit", nullptr, For(CommandKind::kExport), &Command::softwareBlit, nullptr},
+    {"--preserve-addresses", nullptr, For(CommandKind::kConfigure), &Command::preserveAddresses,
+     nullptr},
+    {"--keep-pixel-clock", nullptr, For(CommandKind::kApplyPanel), &Command::keepPixelClock,
+     nullptr},
+};
+
+const OptionSyntax* FindOption(const std::string& name) {
+  for (const OptionSyntax& option : kOptions)
+    if (name == option.name || (option.shortName && name == option.shortName)) return &option;
+  return nullptr;
 }
 
 // Splits "--name=value" into its two halves; other words are left whole.
@@ -71,151 +137,53 @@ void SplitInlineValue(const std::string& word, std::string* name, std::string* v
   *value = *hasValue ? word.substr(equals + 1) : std::string();
 }
 
-}  // namespace
-
-const char* CommandName(CommandKind kind) {
-  for (const CommandSyntax& syntax : kCommands)
-    if (syntax.kind == kind) return syntax.name;
-  return "";
-}
-
-bool ParseCommandLine(const std::vector<std::string>& arguments, Command* command,
-                      std::string* error) {
-  *command = Command();
-  if (arguments.empty()) {
-    *error = "no command given";
+// Applies the option word arguments[*i] to command. An option whose value is
+// not inline takes the next word, and *i moves on to it.
+bool ApplyOption(const std::vector<std::string>& arguments, size_t* i, const CommandSyntax& syntax,
+                 Command* command, std::string* error) {
+  std::string name, value;
+  bool hasValue = false;
+  SplitInlineValue(arguments[*i], &name, &value, &hasValue);
+  const OptionSyntax* option = FindOption(name);
+  if (!option) {
+    *error = "unknown option '" + name + "'";
     return false;
   }
-  const std::string& first = arguments[0];
-  if (first == "--help" || first == "-h" || first == "help") {
-    command->kind = CommandKind::kHelp;
-    if (arguments.size() > 1) {
-      const CommandSyntax* syntax = FindCommand(arguments[1]);
-      if (!syntax) {
-        *error = "unknown command '" + arguments[1] + "'";
-        return false;
-      }
-      command->helpTopic = syntax->name;
-    }
-    return true;
-  }
-  if (first == "--version" || first == "-V") {
-    command->kind = CommandKind::kVersion;
-    return true;
-  }
-  const CommandSyntax* syntax = FindCommand(first);
-  if (!syntax) {
-    *error = first[0] == '-' ? "unknown option '" + first + "'" : "unknown command '" + first + "'";
+  if (!(option->commands & For(syntax.kind))) {
+    *error = "option '" + name + "' does not apply to '" + syntax.name + "'";
     return false;
   }
-  command->kind = syntax->kind;
-
-  std::vector<std::string> operands;
-  bool optionsEnded = false;
-  for (size_t i = 1; i < arguments.size(); ++i) {
-    const std::string& word = arguments[i];
-    // A lone "-" is an operand (standard output), not an option.
-    if (optionsEnded || word.size() < 2 || word[0] != '-') {
-      operands.push_back(word);
-      continue;
-    }
-    if (word == "--") {
-      optionsEnded = true;
-      continue;
-    }
-    if (word == "--help" || word == "-h") {
-      command->kind = CommandKind::kHelp;
-      command->helpTopic = syntax->name;
-      return true;
-    }
-    std::string name, value;
-    bool hasValue = false;
-    SplitInlineValue(word, &name, &value, &hasValue);
-    auto takeValue = [&](std::string* out) {
-      if (hasValue) {
-        *out = value;
-        return true;
-      }
-      if (i + 1 >= arguments.size()) {
-        *error = "option '" + name + "' needs a value";
-        return false;
-      }
-      *out = arguments[++i];
-      return true;
-    };
-    auto allowed = [&](unsigned bit) {
-      if (syntax->options & bit) return true;
-      *error = "option '" + name + "' does not apply to '" + syntax->name + "'";
-      return false;
-    };
-    auto flagWithoutValue = [&]() {
-      if (!hasValue) return true;
+  if (option->flag) {
+    if (hasValue) {
       *error = "option '" + name + "' takes no value";
       return false;
-    };
-    if (name == "--json") {
-      if (!allowed(kOptJson) || !flagWithoutValue()) return false;
-      command->json = true;
-    } else if (name == "-o" || name == "--output") {
-      if (!allowed(kOptOutput) || !takeValue(&command->output)) return false;
-      if (command->output.empty()) {
-        *error = "option '" + name + "' needs a file name";
-        return false;
-      }
-      command->hasOutput = true;
-    } else if (name == "--format") {
-      std::string format;
-      if (!allowed(kOptFormat) || !takeValue(&format)) return false;
-      if (format == "binary") {
-        command->format = FileFormat::kBinary;
-      } else if (format == "srec") {
-        command->format = FileFormat::kSRecord;
-      } else {
-        *error = "unknown format '" + format + "' (binary or srec)";
-        return false;
-      }
-    } else if (name == "--def") {
-      if (!allowed(kOptDefinition) || !takeValue(&command->definitionFile)) return false;
-      if (command->definitionFile.empty()) {
-        *error = "option '--def' needs a file name";
-        return false;
-      }
-    } else if (name == "--mode") {
-      std::string mode;
-      if (!allowed(kOptMode) || !takeValue(&mode)) return false;
-      if (!ParseModeNumber(mode, &command->modeNumber)) {
-        *error = "mode number '" + mode + "' is not a number from 0 to 1000";
-        return false;
-      }
-    } else if (name == "--sw-cursor") {
-      if (!allowed(kOptCursor) || !flagWithoutValue()) return false;
-      command->softwareCursor = true;
-    } else if (name == "--sw-blit") {
-      if (!allowed(kOptBlit) || !flagWithoutValue()) return false;
-      command->softwareBlit = true;
-    } else if (name == "--preserve-addresses") {
-      if (!allowed(kOptPreserve) || !flagWithoutValue()) return false;
-      command->preserveAddresses = true;
-    } else if (name == "--keep-pixel-clock") {
-      if (!allowed(kOptKeepPixelClock) || !flagWithoutValue()) return false;
-      command->keepPixelClock = true;
-    } else {
-      *error = "unknown option '" + name + "'";
+    }
+    command->*option->flag = true;
+    return true;
+  }
+  if (!hasValue) {
+    if (*i + 1 >= arguments.size()) {
+      *error = "option '" + name + "' needs a value";
       return false;
     }
+    value = arguments[++*i];
   }
+  return option->readValue(name, value, command, error);
+}
 
+// Hands the operands to the fields of the command, once their count is right.
+bool PlaceOperands(const std::vector<std::string>& operands, const CommandSyntax& syntax,
+                   Command* command, std::string* error) {
   int count = static_cast<int>(operands.size());
-  if (count < syntax->minOperands) {
-    *error = std::string("'") + syntax->name + "' needs more arguments";
+  if (count < syntax.minOperands) {
+    *error = std::string("'") + syntax.name + "' needs more arguments";
     return false;
   }
-  if (syntax->maxOperands >= 0 && count > syntax->maxOperands) {
-    *error = std::string("'") + syntax->name + "': unexpected argument '" +
-             operands[static_cast<size_t>(syntax->maxOperands)] + "'";
+  if (syntax.maxOperands >= 0 && count > syntax.maxOperands) {
+    *error = std::string("'") + syntax.name + "': unexpected argument '" +
+             operands[static_cast<size_t>(syntax.maxOperands)] + "'";
     return false;
   }
-
   switch (command->kind) {
     case CommandKind::kShow:
     case CommandKind::kCheck:
@@ -247,6 +215,75 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, Command* comman
     default:
       break;
   }
+  return true;
+}
+
+// The first word: help, the version, or a command.
+bool ParseFirstWord(const std::vector<std::string>& arguments, Command* command,
+                    const CommandSyntax** syntax, std::string* error) {
+  const std::string& first = arguments[0];
+  if (first == "--help" || first == "-h" || first == "help") {
+    command->kind = CommandKind::kHelp;
+    if (arguments.size() > 1) {
+      const CommandSyntax* topic = FindCommand(arguments[1]);
+      if (!topic) {
+        *error = "unknown command '" + arguments[1] + "'";
+        return false;
+      }
+      command->helpTopic = topic->name;
+    }
+    return true;
+  }
+  if (first == "--version" || first == "-V") {
+    command->kind = CommandKind::kVersion;
+    return true;
+  }
+  *syntax = FindCommand(first);
+  if (!*syntax) {
+    *error = first[0] == '-' ? "unknown option '" + first + "'" : "unknown command '" + first + "'";
+    return false;
+  }
+  command->kind = (*syntax)->kind;
+  return true;
+}
+
+}  // namespace
+
+const char* CommandName(CommandKind kind) {
+  for (const CommandSyntax& syntax : kCommands)
+    if (syntax.kind == kind) return syntax.name;
+  return "";
+}
+
+bool ParseCommandLine(const std::vector<std::string>& arguments, Command* command,
+                      std::string* error) {
+  *command = Command();
+  if (arguments.empty()) {
+    *error = "no command given";
+    return false;
+  }
+  const CommandSyntax* syntax = nullptr;
+  if (!ParseFirstWord(arguments, command, &syntax, error)) return false;
+  if (!syntax) return true;  // help or the version
+
+  std::vector<std::string> operands;
+  bool optionsEnded = false;
+  for (size_t i = 1; i < arguments.size(); ++i) {
+    const std::string& word = arguments[i];
+    // A lone "-" is an operand (standard output), not an option.
+    if (optionsEnded || word.size() < 2 || word[0] != '-') {
+      operands.push_back(word);
+    } else if (word == "--") {
+      optionsEnded = true;
+    } else if (word == "--help" || word == "-h") {
+      command->kind = CommandKind::kHelp;
+      command->helpTopic = syntax->name;
+      return true;
+    } else if (!ApplyOption(arguments, &i, *syntax, command, error)) {
+      return false;
+    }
+  }
+  if (!PlaceOperands(operands, *syntax, command, error)) return false;
   // Only export may write to standard output; the others save a configurable file.
   if (command->hasOutput && command->output == "-" && command->kind != CommandKind::kExport) {
     *error =

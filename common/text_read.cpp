@@ -42,14 +42,39 @@ bool ReadDialogHex(const char* text, uint32_t* value) {
   return true;
 }
 
+namespace {
+
+char LowerCaseAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Whether the first count characters of a and b are the same but for case.
+bool SameCharactersNoCase(const char* a, const char* b, size_t count) {
+  for (size_t i = 0; i < count; ++i)
+    if (LowerCaseAscii(a[i]) != LowerCaseAscii(b[i])) return false;
+  return true;
+}
+
+}  // namespace
+
 bool EndsWithNoCase(const char* name, const char* extension) {
   size_t nameLength = strlen(name);
   size_t extensionLength = strlen(extension);
   if (nameLength < extensionLength) return false;
-  const char* tail = name + nameLength - extensionLength;
-  for (size_t i = 0; i < extensionLength; ++i)
-    if (tolower(static_cast<unsigned char>(tail[i])) !=
-        tolower(static_cast<unsigned char>(extension[i])))
-      return false;
-  return true;
+  return SameCharactersNoCase(name + nameLength - extensionLength, extension, extensionLength);
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && SameCharactersNoCase(a.data(), b.data(), a.size());
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() &&
+         SameCharactersNoCase(text.data(), prefix.data(), prefix.size());
+}
+
+std::string UpperCaseAscii(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return text;
 }

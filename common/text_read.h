@@ -4,6 +4,9 @@
 
 #include <stdint.h>
 
+#include <string>
+#include <string_view>
+
 // Entry fields hold at most this many characters; longer text is cut.
 enum { kMaxEntryText = 39 };
 
@@ -17,7 +20,16 @@ bool ReadDialogNumber(const char* text, uint32_t* integer, double* fraction);
 // empty text is 0. A value beyond 32 bits fails rather than wrapping.
 bool ReadDialogHex(const char* text, uint32_t* value);
 
-// Whether name ends with extension, compared without regard to case.
+// Comparisons of names without regard to case. Only the ASCII letters fold,
+// whatever the locale, so a name matches the same on every host.
+
+// Whether name ends with extension.
 bool EndsWithNoCase(const char* name, const char* extension);
+// Whether a and b are the same name.
+bool EqualsNoCase(std::string_view a, std::string_view b);
+// Whether text starts with prefix.
+bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+// text with its ASCII letters in upper case.
+std::string UpperCaseAscii(std::string text);
 
 #endif

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 #include "cli/assignment.h"
 #include "cli/file_format.h"
 
@@ -94,6 +97,51 @@ TEST(CommandLine, UsageErrorsSayWhatIsWrong) {
   EXPECT_EQ(UsageError({"set", "a", "Width=8", "-o", "-"}),
             "'set' cannot write a configurable file to standard output");
   EXPECT_EQ(UsageError({"show", "a", "--json=1"}), "option '--json' takes no value");
+}
+
+// Each option, with a value it takes, beside the commands that take it; every
+// other command refuses it by its name.
+TEST(CommandLine, EveryOptionIsRefusedByTheCommandsThatDoNotTakeIt) {
+  struct OptionUse {
+    std::vector<std::string> words;
+    std::set<std::string> commands;
+  };
+  const std::set<std::string> saving = {"set", "apply-panel", "export", "import"};
+  const OptionUse uses[] = {
+      {{"--json"}, {"show"}},
+      {{"-o", "out"}, saving},
+      {{"--output=out"}, saving},
+      {{"--format", "binary"},
+       {"show", "set", "apply-panel", "check", "export", "import", "configure"}},
+      {{"--def", "P.DEF"}, {"panels", "apply-panel"}},
+      {{"--mode", "3"}, {"export"}},
+      {{"--sw-cursor"}, {"export"}},
+      {{"--sw-blit"}, {"export"}},
+      {{"--preserve-addresses"}, {"configure"}},
+      {{"--keep-pixel-clock"}, {"apply-panel"}},
+  };
+  const std::map<std::string, std::vector<std::string>> operands = {
+      {"show", {"f"}},        {"set", {"f", "Width=8"}},
+      {"panels", {}},         {"apply-panel", {"f", "1"}},
+      {"check", {"f"}},       {"export", {"mode", "f"}},
+      {"import", {"f", "h"}}, {"configure", {"f", "t"}},
+  };
+  for (const OptionUse& use : uses) {
+    std::string option = use.words[0].substr(0, use.words[0].find('='));
+    for (const auto& [name, words] : operands) {
+      std::vector<std::string> line = {name};
+      line.insert(line.end(), use.words.begin(), use.words.end());
+      line.insert(line.end(), words.begin(), words.end());
+      Command c;
+      std::string error;
+      bool taken = use.commands.count(name) > 0;
+      EXPECT_EQ(ParseCommandLine(line, &c, &error), taken)
+          << option << " " << name << ": " << error;
+      if (!taken) {
+        EXPECT_EQ(error, "option '" + option + "' does not apply to '" + name + "'");
+      }
+    }
+  }
 }
 
 TEST(Assignment, NumbersAreDecimalOrHexWithPrefixOrSuffix) {

@@ -47,3 +47,26 @@ TEST(EndsWithNoCase, ComparesTailWithoutCase) {
   EXPECT_FALSE(EndsWithNoCase("S9", ".S9"));
   EXPECT_FALSE(EndsWithNoCase("prog.elf.bak", ".ELF"));
 }
+
+TEST(CaseFolding, OnlyAsciiLettersFoldAndLengthsCount) {
+  struct Case {
+    std::string a, b;
+    bool equal, aStartsWithB;
+  };
+  const Case cases[] = {
+      {"FrameRate", "framerate", true, true},
+      {"REG_hdp", "reg_HDP", true, true},
+      {"Width", "Wid", false, true},
+      {"Wid", "Width", false, false},
+      {"", "", true, true},
+      {"TFT 320", "", false, true},
+      {"[x]", "{X}", false, false},  // the neighbours of the letters do not fold
+      {"\xC9t\xE9", "\xE9T\xE9", false, false},
+      {std::string("Bpp\0x", 5), "bpp", false, true},  // a NUL does not end a name
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(EqualsNoCase(c.a, c.b), c.equal) << c.a << " / " << c.b;
+    EXPECT_EQ(StartsWithNoCase(c.a, c.b), c.aStartsWithB) << c.a << " / " << c.b;
+  }
+  EXPECT_EQ(UpperCaseAscii("reg_Hdp 12 [z] \xE9"), "REG_HDP 12 [Z] \xE9");
+}
