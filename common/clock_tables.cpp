@@ -1,4 +1,4 @@
-#include "clock_tables.h"
+#include "common/clock_tables.h"
 
 // clang-format off
 const ClockRow kClkITable[kClockRowCount] = {

@@ -1,4 +1,4 @@
-#include "copyright.h"
+#include "common/copyright.h"
 
 const char* const kCopyrightLines[kCopyrightLineCount] = {
     "Copyright (c) QLC56420 Configuration Tools.",

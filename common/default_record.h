@@ -3,7 +3,7 @@
 #ifndef QLC_COMMON_DEFAULT_RECORD_H
 #define QLC_COMMON_DEFAULT_RECORD_H
 
-#include "hal_struct.h"
+#include "common/hal_struct.h"
 
 // clang-format off
 #define QLC_DEFAULT_HAL_STRUCT                                                  \

@@ -1,4 +1,4 @@
-#include "text_read.h"
+#include "common/text_read.h"
 
 #include <ctype.h>
 #include <string.h>
