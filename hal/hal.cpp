@@ -1,16 +1,6 @@
 // Start-up of the HAL: board mapping, chip detection, first surface layout.
 #include "hal/hal.h"
 
-namespace {
-
-HAL_STRUCT* gRecord = nullptr;
-
-}  // namespace
-
-HAL_STRUCT* hxRecord() {
-  return gRecord;
-}
-
 void hxVersion(const char** version, const char** suffix1, const char** suffix2) {
   if (version) *version = "1.06";
   if (suffix1) *suffix1 = "";
@@ -27,7 +17,7 @@ int hxDetectChip(int* revision) {
 int hxOpen(HAL_STRUCT* record) {
   hxResetSurfaces();
   hxResetPriority();
-  gRecord = record;
+  hxUseRecord(record);
 
   int mapped = hxMapBoard(record);
   if (mapped != kHalOk) return mapped;

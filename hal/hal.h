@@ -1,5 +1,6 @@
-// The chip's hardware abstraction layer: start-up, chip detection and the
-// record the chip is programmed from. Includes every HAL header.
+// The chip's hardware abstraction layer: start-up and chip detection.
+// Includes every HAL header, for the programs built on the whole HAL; the
+// HAL's own files include only the headers they use.
 #ifndef QLC_HAL_HAL_H
 #define QLC_HAL_HAL_H
 
@@ -12,22 +13,11 @@
 #include "hal/hal_mem.h"
 #include "hal/hal_misc.h"
 #include "hal/hal_pci.h"
+#include "hal/hal_record.h"
 #include "hal/hal_regs.h"
+#include "hal/hal_status.h"
 #include "hal/hal_virt.h"
 #include "hal/priority.h"
-
-// Error codes of the HAL operations.
-enum {
-  kHalOk = 0,
-  kHalMapFailed = 1,
-  kHalNoChip = 2,
-  kHalNoDriver = 6,
-  kHalMapRefused = 7,
-  kHalClkINotInTable = 8,
-  kHalClkI2NotInTable = 9,
-  kHalNoMemory = 11,
-  kHalClocksTooSlow = 12,
-};
 
 enum { kQlc56420ProductCode = 0x28 };
 
@@ -38,7 +28,5 @@ int hxOpen(HAL_STRUCT* record);
 // 0 with the revision (0..3) when a QLC56420 answers, else 2.
 int hxDetectChip(int* revision);
 void hxVersion(const char** version, const char** suffix1, const char** suffix2);
-// The record given to hxOpen, or null.
-HAL_STRUCT* hxRecord();
 
 #endif

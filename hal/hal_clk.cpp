@@ -2,7 +2,9 @@
 // and the check of the memory clock against the pixel clock.
 #include "hal/hal_clk.h"
 
-#include "hal/hal.h"
+#include "hal/hal_record.h"
+#include "hal/hal_regs.h"
+#include "hal/hal_status.h"
 
 namespace {
 

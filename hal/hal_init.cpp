@@ -1,7 +1,14 @@
 // Programming the chip from the record's register list.
 #include "hal/hal_init.h"
 
-#include "hal/hal.h"
+#include "hal/hal_clk.h"
+#include "hal/hal_lut.h"
+#include "hal/hal_mem.h"
+#include "hal/hal_misc.h"
+#include "hal/hal_record.h"
+#include "hal/hal_regs.h"
+#include "hal/hal_status.h"
+#include "hal/hal_virt.h"
 
 namespace {
 

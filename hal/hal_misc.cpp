@@ -2,7 +2,9 @@
 // LCD power sequences.
 #include "hal/hal_misc.h"
 
-#include "hal/hal.h"
+#include "hal/hal_record.h"
+#include "hal/hal_regs.h"
+#include "hal/priority.h"
 
 namespace {
 

@@ -55,7 +55,8 @@ void hxUseBoard(const HalBoardOps* ops);
 // 6 (no driver), 7 (refused) or 1.
 int PciDriverMap(uint32_t base, uintptr_t* linearAddress);
 void PciDriverUnmap(uintptr_t linearAddress);
-// Opens the virtual board kept in folder; null when it cannot be used.
+// Opens the virtual board kept in folder; null when it cannot be used. The
+// virtual board (sim/hal_board.cpp) provides it.
 const HalBoardOps* OpenVirtualBoard(const char* folder);
 
 #endif

@@ -1,7 +1,11 @@
 // Display surfaces, sub-window placement, colour depth and rotation.
 #include "hal/hal_virt.h"
 
-#include "hal/hal.h"
+#include "hal/hal_lut.h"
+#include "hal/hal_mem.h"
+#include "hal/hal_misc.h"
+#include "hal/hal_regs.h"
+#include "hal/hal_status.h"
 
 namespace {
 

@@ -2,26 +2,9 @@
 
 #include <string.h>
 
-namespace {
+#include "common/register_indices.h"
 
-enum {
-  kRegRevision = 0x00,
-  kRegBufferSize = 0x01,
-  kRegConfigReadback = 0x02,
-  kRegLutBlueWrite = 0x08,
-  kRegLutGreenWrite = 0x09,
-  kRegLutRedWrite = 0x0A,
-  kRegLutWriteAddr = 0x0B,
-  kRegLutBlueRead = 0x0C,
-  kRegLutGreenRead = 0x0D,
-  kRegLutRedRead = 0x0E,
-  kRegLutReadAddr = 0x0F,
-  kRegGcpIndex = 0x28,
-  kRegGcpData = 0x2C,
-  kRegPowerSave = 0xA0,
-  kRegGpioConfig0 = 0xA8,
-  kRegGpioStatus0 = 0xAC,
-};
+namespace {
 
 const uint8_t kVerticalNonDisplayBit = 0x80;
 const uint8_t kSynthClockLine = 0x20;  // GPIO5
@@ -29,8 +12,8 @@ const uint8_t kSynthDataLine = 0x40;   // GPIO6
 
 // A GPIO pin that is not an output is pulled up, so the synthesizer sees it high.
 bool SynthLineLevel(const ChipState& chip, uint8_t line) {
-  if (!(chip.regs[kRegGpioConfig0] & line)) return true;
-  return (chip.regs[kRegGpioStatus0] & line) != 0;
+  if (!(chip.regs[REG_GPIO_CONFIG0] & line)) return true;
+  return (chip.regs[REG_GPIO_STATUS_CONTROL0] & line) != 0;
 }
 
 void DriveSynthLines(ChipState* chip) {
@@ -65,15 +48,15 @@ void ResyncSynthesizer(ChipState* chip) {
 
 uint8_t ChipReadRegister(const ChipState& chip, uint8_t offset, bool nonDisplay) {
   switch (offset) {
-    case kRegRevision:
+    case REG_REVISION_CODE:
       return kChipProductCode | kChipRevision;
-    case kRegBufferSize:
+    case REG_DISP_BUFFER_SIZE:
       return kChipBufferSizeCode;
-    case kRegConfigReadback:
+    case REG_CONFIG_READBACK:
       return kChipConfigReadback;
-    case kRegGcpData:
-      return chip.gcp[chip.regs[kRegGcpIndex] % kChipGcpEntries];
-    case kRegPowerSave:
+    case REG_KVRX_GCP_DATA:
+      return chip.gcp[chip.regs[REG_KVRX_GCP_INDEX] % kChipGcpEntries];
+    case REG_POWER_SAVE_CONFIG:
       return (chip.regs[offset] & ~kVerticalNonDisplayBit) |
              (nonDisplay ? kVerticalNonDisplayBit : 0);
     default:
@@ -83,31 +66,31 @@ uint8_t ChipReadRegister(const ChipState& chip, uint8_t offset, bool nonDisplay)
 
 void ChipWriteRegister(ChipState* chip, uint8_t offset, uint8_t value) {
   switch (offset) {
-    case kRegRevision:
-    case kRegBufferSize:
-    case kRegConfigReadback:
+    case REG_REVISION_CODE:
+    case REG_DISP_BUFFER_SIZE:
+    case REG_CONFIG_READBACK:
       return;  // read-only
-    case kRegLutWriteAddr:
+    case REG_LUT_WRITE_ADDR:
       chip->regs[offset] = value;
-      chip->lut[value][0] = chip->regs[kRegLutRedWrite];
-      chip->lut[value][1] = chip->regs[kRegLutGreenWrite];
-      chip->lut[value][2] = chip->regs[kRegLutBlueWrite];
+      chip->lut[value][0] = chip->regs[REG_LUT_RED_WRITE_DATA];
+      chip->lut[value][1] = chip->regs[REG_LUT_GREEN_WRITE_DATA];
+      chip->lut[value][2] = chip->regs[REG_LUT_BLUE_WRITE_DATA];
       return;
-    case kRegLutReadAddr:
+    case REG_LUT_READ_ADDR:
       chip->regs[offset] = value;
-      chip->regs[kRegLutRedRead] = chip->lut[value][0];
-      chip->regs[kRegLutGreenRead] = chip->lut[value][1];
-      chip->regs[kRegLutBlueRead] = chip->lut[value][2];
+      chip->regs[REG_LUT_RED_READ_DATA] = chip->lut[value][0];
+      chip->regs[REG_LUT_GREEN_READ_DATA] = chip->lut[value][1];
+      chip->regs[REG_LUT_BLUE_READ_DATA] = chip->lut[value][2];
       return;
-    case kRegGcpData:
+    case REG_KVRX_GCP_DATA:
       chip->regs[offset] = value;
-      chip->gcp[chip->regs[kRegGcpIndex] % kChipGcpEntries] = value;
+      chip->gcp[chip->regs[REG_KVRX_GCP_INDEX] % kChipGcpEntries] = value;
       return;
-    case kRegPowerSave:
+    case REG_POWER_SAVE_CONFIG:
       chip->regs[offset] = value & ~kVerticalNonDisplayBit;  // the status bit is read-only
       return;
-    case kRegGpioConfig0:
-    case kRegGpioStatus0:
+    case REG_GPIO_CONFIG0:
+    case REG_GPIO_STATUS_CONTROL0:
       chip->regs[offset] = value;
       DriveSynthLines(chip);
       return;
@@ -126,22 +109,22 @@ uint32_t ChipRegister24(const ChipState& chip, uint8_t offset) {
 }
 
 uint32_t ChipPanelWidth(const ChipState& chip) {
-  return ((chip.regs[0x14] & 0x7Fu) + 1) * 8;
+  return ((chip.regs[REG_HDP] & 0x7Fu) + 1) * 8;
 }
 
 uint32_t ChipPanelHeight(const ChipState& chip) {
-  return (ChipRegister16(chip, 0x1C) & 0x3FF) + 1;
+  return (ChipRegister16(chip, REG_VDP0) & 0x3FF) + 1;
 }
 
 uint32_t ChipHorizTotal(const ChipState& chip) {
-  return ((chip.regs[0x12] & 0x7Fu) + 1) * 8;
+  return ((chip.regs[REG_HORIZ_TOTAL] & 0x7Fu) + 1) * 8;
 }
 
 uint32_t ChipVertTotal(const ChipState& chip) {
-  return (ChipRegister16(chip, 0x18) & 0x3FF) + 1;
+  return (ChipRegister16(chip, REG_VERT_TOTAL0) & 0x3FF) + 1;
 }
 
 uint32_t ChipColorDepth(const ChipState& chip) {
   static const uint32_t kDepthByCode[8] = {1, 2, 4, 8, 16, 8, 8, 8};
-  return kDepthByCode[chip.regs[0x70] & 7];
+  return kDepthByCode[chip.regs[REG_DISPLAY_MODE] & 7];
 }

@@ -1,5 +1,7 @@
 #include "sim/frame_timing.h"
 
+#include "common/register_indices.h"
+
 namespace {
 
 const uint64_t kNanosecondsPerMillisecond = 1000000;
@@ -9,8 +11,8 @@ const uint64_t kLongestFrameNs = 1000000000;
 }  // namespace
 
 uint32_t ChipPixelClockKhz(const ChipState& chip) {
-  uint8_t busConfig = chip.regs[0x04];
-  uint8_t pixelConfig = chip.regs[0x05];
+  uint8_t busConfig = chip.regs[REG_BUSCLK_MEMCLK_CONFIG];
+  uint8_t pixelConfig = chip.regs[REG_PCLK_CONFIG];
   uint32_t bus = (busConfig & 1) ? chip.clki2Khz : chip.clkiKhz;
   uint32_t memory = bus / (((busConfig >> 4) & 3) + 1);
   uint32_t source = 0;

@@ -1,5 +1,9 @@
 #include "sim/panel_render.h"
 
+#include <stddef.h>
+
+#include "common/register_indices.h"
+
 namespace {
 
 // A window as the chip fetches it: where its scan starts and how far apart
@@ -73,17 +77,18 @@ uint32_t GreyOf(uint32_t rgb) {
 // counts it in words for 0 and 180 degrees; rotated by 90 or 270 degrees the
 // words run down the panel, so the vertical positions are in words instead.
 PanelRect SubWindowRect(const ChipState& chip, uint32_t rotation, int64_t perWord) {
-  int64_t xStart = ChipRegister16(chip, 0x84), yStart = ChipRegister16(chip, 0x88);
-  int64_t xEnd = ChipRegister16(chip, 0x8C) + int64_t{1};
-  int64_t yEnd = ChipRegister16(chip, 0x90) + int64_t{1};
+  int64_t xStart = ChipRegister16(chip, REG_SUB_WIN_X_START_POS0),
+          yStart = ChipRegister16(chip, REG_SUB_WIN_Y_START_POS0);
+  int64_t xEnd = ChipRegister16(chip, REG_SUB_WIN_X_END_POS0) + int64_t{1};
+  int64_t yEnd = ChipRegister16(chip, REG_SUB_WIN_Y_END_POS0) + int64_t{1};
   if (rotation & 1) return {xStart, yStart * perWord, xEnd, yEnd * perWord};
   return {xStart * perWord, yStart, xEnd * perWord, yEnd};
 }
 
 bool PanelIsDark(const ChipState& chip) {
-  bool blanked = (chip.regs[0x70] & 0x80) != 0;
-  bool powerSave = (chip.regs[0xA0] & 0x01) != 0;
-  bool lcdPowerOff = (chip.regs[0xAD] & 0x80) == 0;
+  bool blanked = (chip.regs[REG_DISPLAY_MODE] & 0x80) != 0;
+  bool powerSave = (chip.regs[REG_POWER_SAVE_CONFIG] & 0x01) != 0;
+  bool lcdPowerOff = (chip.regs[REG_GPIO_STATUS_CONTROL1] & 0x80) == 0;
   return blanked || powerSave || lcdPowerOff;
 }
 
@@ -98,13 +103,16 @@ PanelImage RenderPanel(const ChipState& chip, const uint8_t* memory, uint32_t me
 
   uint32_t depth = ChipColorDepth(chip);
   int64_t perWord = 32 / depth;
-  uint32_t rotation = chip.regs[0x71] & 3;
-  bool subWindowOn = (chip.regs[0x71] & 0x10) != 0;
-  bool colorPanel = (chip.regs[0x10] & 0x40) != 0;
+  uint32_t rotation = chip.regs[REG_SPECIAL_EFFECTS] & 3;
+  bool subWindowOn = (chip.regs[REG_SPECIAL_EFFECTS] & 0x10) != 0;
+  bool colorPanel = (chip.regs[REG_PANEL_TYPE] & 0x40) != 0;
   // Software (bit 4) and hardware (bit 5) invert act one after the other.
-  bool inverted = (((chip.regs[0x70] >> 4) ^ (chip.regs[0x70] >> 5)) & 1) != 0;
-  ScanWindow mainWindow = {ChipRegister24(chip, 0x74), ChipRegister16(chip, 0x78)};
-  ScanWindow subWindow = {ChipRegister24(chip, 0x7C), ChipRegister16(chip, 0x80)};
+  bool inverted =
+      (((chip.regs[REG_DISPLAY_MODE] >> 4) ^ (chip.regs[REG_DISPLAY_MODE] >> 5)) & 1) != 0;
+  ScanWindow mainWindow = {ChipRegister24(chip, REG_MAIN_WIN_DISP_START_ADDR0),
+                           ChipRegister16(chip, REG_MAIN_WIN_ADDR_OFFSET0)};
+  ScanWindow subWindow = {ChipRegister24(chip, REG_SUB_WIN_DISP_START_ADDR0),
+                          ChipRegister16(chip, REG_SUB_WIN_ADDR_OFFSET0)};
   PanelRect sub = SubWindowRect(chip, rotation, perWord);
 
   for (int64_t y = 0; y < image.height; ++y) {

@@ -6,7 +6,7 @@
 #include <stdint.h>
 
 #include "sim/chip_state.h"
-#include "sim/virtual_board.h"
+#include "sim/panel_image.h"
 
 // memory holds memorySize bytes of display memory; pixels the scan would
 // fetch from outside it show black.

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "sim/virtual_board.h"
+#include "sim/panel_image.h"
 
 // False when the picture is empty or the file cannot be written in full.
 bool WritePanelPng(const std::string& path, const PanelImage& image);

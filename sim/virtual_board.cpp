@@ -15,8 +15,10 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <system_error>
 
+#include "common/register_indices.h"
 #include "sim/board_store.h"
 #include "sim/chip_state.h"
 #include "sim/frame_timing.h"
@@ -128,7 +130,8 @@ uint8_t VirtualBoardReadRegister(uint32_t offset) {
     ++gRefused;
     return 0;
   }
-  bool nonDisplay = offset == 0xA0 && InVerticalNonDisplay(gChip, FrameClockNanoseconds());
+  bool nonDisplay =
+      offset == REG_POWER_SAVE_CONFIG && InVerticalNonDisplay(gChip, FrameClockNanoseconds());
   return ChipReadRegister(gChip, static_cast<uint8_t>(offset), nonDisplay);
 }
 

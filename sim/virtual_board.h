@@ -26,8 +26,7 @@
 
 #include <stdint.h>
 
-#include <string>
-#include <vector>
+#include "sim/panel_image.h"
 
 enum { kVirtualBoardMemorySize = 0x14000 };
 
@@ -52,12 +51,7 @@ uint8_t* VirtualBoardMemory();
 // Writes one more picture of the panel: panel-0001.png, panel-0002.png, ...
 bool VirtualBoardSaveFrame();
 
-// What the panel shows: width x height pixels, 0xRRGGBB each, row by row.
-struct PanelImage {
-  int width = 0;
-  int height = 0;
-  std::vector<uint32_t> pixels;
-};
+// What the panel shows now.
 PanelImage VirtualBoardRenderPanel();
 
 // For tests: the last 24-bit word the synthesizer received for a register
