@@ -26,6 +26,7 @@
 #include "cli/set_command.h"
 #include "cli/standard_output.h"
 #include "common/message.h"
+#include "common/text_read.h"
 
 namespace {
 
@@ -68,8 +69,7 @@ bool LoadPanels(const Command& command, PanelList* list) {
   } else {
     // A file named DEBUG.DEF keeps its rejected panels, as it does beside the program.
     std::string name = fs::path(command.definitionFile).filename().string();
-    for (char& c : name) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-    if (!list->LoadPanelFile(command.definitionFile, name == "DEBUG.DEF")) {
+    if (!list->LoadPanelFile(command.definitionFile, UpperCaseAscii(name) == "DEBUG.DEF")) {
       ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_OPEN_FAILED, command.definitionFile.c_str());
       return false;
     }

@@ -9,20 +9,20 @@ unsigned ColourDepthBitsOfCode(unsigned code) {
 }
 
 unsigned GetColourDepthBits(const Configuration& config) {
-  return ColourDepthBitsOfCode(config.GetRegister(kRegDisplayMode));
+  return ColourDepthBitsOfCode(config.GetRegister(REG_DISPLAY_MODE));
 }
 
 void GetRotatedDisplaySize(const Configuration& config, uint32_t* width, uint32_t* height) {
   uint32_t panelWidth = GetPanelWidth(config);
   uint32_t panelHeight = GetPanelHeight(config);
-  bool rotated = (config.GetRegister(kRegSpecialEffects) & 1) != 0;
+  bool rotated = (config.GetRegister(REG_SPECIAL_EFFECTS) & 1) != 0;
   *width = rotated ? panelHeight : panelWidth;
   *height = rotated ? panelWidth : panelHeight;
 }
 
 uint32_t GetLineStrideBytes(const Configuration& config) {
-  uint32_t low = config.GetRegister(kRegMainWinAddrOffset0);
-  uint32_t high = config.GetRegister(kRegMainWinAddrOffset1);
+  uint32_t low = config.GetRegister(REG_MAIN_WIN_ADDR_OFFSET0);
+  uint32_t high = config.GetRegister(REG_MAIN_WIN_ADDR_OFFSET1);
   return (low + high * 256) * 4;
 }
 

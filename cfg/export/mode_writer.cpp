@@ -51,7 +51,7 @@ std::string ModeHeaderText(const Configuration& config) {
   unsigned depth = GetColourDepthBits(config);
   uint32_t stride = GetLineStrideBytes(config);
   uint32_t virtualWidth = stride * 8 / depth;
-  unsigned rotation = config.GetRegister(kRegSpecialEffects) & 3;
+  unsigned rotation = config.GetRegister(REG_SPECIAL_EFFECTS) & 3;
   int w = static_cast<int>(width);
   int h = static_cast<int>(height);
   int d = static_cast<int>(depth);

@@ -26,7 +26,7 @@ const PanelTypeSummary kPanelTypes[4] = {
 
 std::string PanelSummary(const Configuration& config) {
   // REG[10h] is read once, so a record without it is reported once.
-  unsigned panelType = config.GetRegister(kRegPanelType);
+  unsigned panelType = config.GetRegister(REG_PANEL_TYPE);
   const PanelTypeSummary& type = kPanelTypes[panelType & 3];
   unsigned large = (panelType >> 3) & 1;
   uint32_t width = type.width[large] ? type.width[large] : GetPanelWidth(config);

@@ -1,6 +1,5 @@
 #include "cfg/pages/settings.h"
 
-#include <ctype.h>
 #include <stdint.h>
 
 #include <string>
@@ -16,13 +15,6 @@ const char* const kPanelSettingNames[] = {
     "Width",     "Height",      "HorizTotal",  "VertTotal",    "HorizStart",
     "VertStart", "FplineStart", "FplineWidth", "FpframeStart", "FpframeWidth",
     "FrameRate", "PixelClock",  "Rotation",    "Bpp",          nullptr};
-
-static bool SameNameNoCase(const char* a, const char* b) {
-  for (; *a && *b; ++a, ++b)
-    if (tolower(static_cast<unsigned char>(*a)) != tolower(static_cast<unsigned char>(*b)))
-      return false;
-  return *a == *b;
-}
 
 // After a change of a dimension, total or clock the page rebuilds its
 // frame-rate list, which stores the frame rate of the current total.
@@ -136,18 +128,17 @@ SettingResult ApplyPanelSetting(Configuration& config, const char* name, const c
   };
   if (!name || !value) return kSettingUnknown;
   for (const EntrySetting& entry : kEntries)
-    if (SameNameNoCase(name, entry.name))
+    if (EqualsNoCase(name, entry.name))
       return Then(config, entry.rule(config, value), entry.rebuildFrameRates);
-  if (SameNameNoCase(name, "Rotation")) return ApplyRotation(config, value);
-  if (SameNameNoCase(name, "Bpp")) return ApplyBpp(config, value);
+  if (EqualsNoCase(name, "Rotation")) return ApplyRotation(config, value);
+  if (EqualsNoCase(name, "Bpp")) return ApplyBpp(config, value);
   return kSettingUnknown;
 }
 
 SettingPage PageOfSetting(const char* name) {
   if (!name) return kNoSettingPage;
-  if (SameNameNoCase(name, "Rotation") || SameNameNoCase(name, "Bpp"))
-    return kPreferencePageSetting;
+  if (EqualsNoCase(name, "Rotation") || EqualsNoCase(name, "Bpp")) return kPreferencePageSetting;
   for (const char* const* setting = kPanelSettingNames; *setting; ++setting)
-    if (SameNameNoCase(name, *setting)) return kPanelPageSetting;
+    if (EqualsNoCase(name, *setting)) return kPanelPageSetting;
   return kNoSettingPage;
 }

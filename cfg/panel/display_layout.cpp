@@ -4,10 +4,10 @@
 #include "cfg/record/record.h"
 
 unsigned GetRotation(const Configuration& config) {
-  return config.GetRegister(kRegSpecialEffects) & 3;
+  return config.GetRegister(REG_SPECIAL_EFFECTS) & 3;
 }
 unsigned GetColorDepthCode(const Configuration& config) {
-  return config.GetRegister(kRegDisplayMode) & 7;
+  return config.GetRegister(REG_DISPLAY_MODE) & 7;
 }
 uint32_t BitsPerPixel(const Configuration& config) {
   return 1u << (GetColorDepthCode(config) > 4 ? 4 : GetColorDepthCode(config));
@@ -37,15 +37,15 @@ uint32_t MainWindowStartAddress(const Configuration& config, unsigned rotation) 
 }
 
 void SetMainWindowStartAddress(Configuration& config, uint32_t words) {
-  config.SetRegister(kRegMainWinDispStartAddr0, words & 0xFF);
-  config.SetRegister(kRegMainWinDispStartAddr1, (words >> 8) & 0xFF);
-  config.SetRegister(kRegMainWinDispStartAddr2, (words >> 16) & 0xFF);
+  config.SetRegister(REG_MAIN_WIN_DISP_START_ADDR0, words & 0xFF);
+  config.SetRegister(REG_MAIN_WIN_DISP_START_ADDR1, (words >> 8) & 0xFF);
+  config.SetRegister(REG_MAIN_WIN_DISP_START_ADDR2, (words >> 16) & 0xFF);
 }
 
 uint32_t LineOffsetWords(const Configuration& config) {
-  uint32_t length =
-      (config.GetRegister(kRegSpecialEffects) & 1) ? GetPanelHeight(config) : GetPanelWidth(config);
-  switch (config.GetRegister(kRegDisplayMode) & 7) {
+  uint32_t length = (config.GetRegister(REG_SPECIAL_EFFECTS) & 1) ? GetPanelHeight(config)
+                                                                  : GetPanelWidth(config);
+  switch (config.GetRegister(REG_DISPLAY_MODE) & 7) {
     case 0:
       return (length + 31) / 32;
     case 1:
@@ -61,8 +61,8 @@ uint32_t LineOffsetWords(const Configuration& config) {
 
 void UpdateLineOffset(Configuration& config) {
   uint32_t words = LineOffsetWords(config);
-  config.SetRegister(kRegMainWinAddrOffset0, words & 0xFF);
-  config.SetRegister(kRegMainWinAddrOffset1, (words >> 8) & 0xFF);
+  config.SetRegister(REG_MAIN_WIN_ADDR_OFFSET0, words & 0xFF);
+  config.SetRegister(REG_MAIN_WIN_ADDR_OFFSET1, (words >> 8) & 0xFF);
 }
 
 void UpdateMainWindowLayout(Configuration& config) {

@@ -148,24 +148,26 @@ bool MatchesPanel(const PanelRecord& c, const PanelRecord& s) {
 void WritePanelRegisters(Configuration& config, const PanelRecord& c) {
   unsigned type = static_cast<unsigned>(c.Type() - 1) & 3;
   auto field = [](int64_t value, uint32_t mask) { return static_cast<uint32_t>(value) & mask; };
-  SetRegisterPair(config, kRegVdp0, field(int64_t{c.Height()} - 1, 0x3FF));
-  config.SetRegister(kRegHdp, field((int64_t{c.Width()} + 7) / 8 - 1, 0x7F));
+  SetRegisterPair(config, REG_VDP0, field(int64_t{c.Height()} - 1, 0x3FF));
+  config.SetRegister(REG_HDP, field((int64_t{c.Width()} + 7) / 8 - 1, 0x7F));
   unsigned large =
       (c.Type() == kPanelRecordHrTft || c.Type() == kPanelRecordKVrx) && c.Width() == 320;
   unsigned format2 = c.DataFormat() < 0 ? 0 : static_cast<unsigned>(c.DataFormat()) & 1;
   unsigned color = c.Color() < 0 ? 0 : static_cast<unsigned>(c.Color()) & 1;
-  config.SetRegister(kRegPanelType, format2 << 7 | color << 6 | DataWidthCode(c.DataWidth()) << 4 |
-                                        large << 3 | type);
-  config.SetRegister(kRegHorizTotal, field(int64_t{c.HorizTotal()} / 8 - 1, 0x7F));
-  SetRegisterPair(config, kRegHdpStartPos0,
+  config.SetRegister(REG_PANEL_TYPE, format2 << 7 | color << 6 | DataWidthCode(c.DataWidth()) << 4 |
+                                         large << 3 | type);
+  config.SetRegister(REG_HORIZ_TOTAL, field(int64_t{c.HorizTotal()} / 8 - 1, 0x7F));
+  SetRegisterPair(config, REG_HDP_START_POS0,
                   field(int64_t{c.HorizStart()} - HorizStartOffset(type), 0x3FF));
-  SetRegisterPair(config, kRegVertTotal0, field(int64_t{c.VertTotal()} - 1, 0x3FF));
-  SetRegisterPair(config, kRegVdpStartPos0, field(c.VertStart(), 0x3FF));
+  SetRegisterPair(config, REG_VERT_TOTAL0, field(int64_t{c.VertTotal()} - 1, 0x3FF));
+  SetRegisterPair(config, REG_VDP_START_POS0, field(c.VertStart(), 0x3FF));
   unsigned linePolarity = c.FplinePolarity() == 1 ? 0x80 : 0;
-  config.SetRegister(kRegHsyncPulseWidth, linePolarity | field(int64_t{c.FplineWidth()} - 1, 0x7F));
-  SetRegisterPair(config, kRegHsyncPulseStartPos0, field(int64_t{c.FplineStart()} - 1, 0x3FF));
+  config.SetRegister(REG_HSYNC_PULSE_WIDTH,
+                     linePolarity | field(int64_t{c.FplineWidth()} - 1, 0x7F));
+  SetRegisterPair(config, REG_HSYNC_PULSE_START_POS0, field(int64_t{c.FplineStart()} - 1, 0x3FF));
   unsigned framePolarity = c.FpframePolarity() == 1 ? 0x80 : 0;
-  config.SetRegister(kRegVsyncPulseWidth, framePolarity | field(int64_t{c.FpframeWidth()} - 1, 7));
-  SetRegisterPair(config, kRegVsyncPulseStartPos0, field(c.FpframeStart(), 0x3FF));
+  config.SetRegister(REG_VSYNC_PULSE_WIDTH,
+                     framePolarity | field(int64_t{c.FpframeWidth()} - 1, 7));
+  SetRegisterPair(config, REG_VSYNC_PULSE_START_POS0, field(c.FpframeStart(), 0x3FF));
   UpdateGpioForPanelType(config);
 }

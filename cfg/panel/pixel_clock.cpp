@@ -11,7 +11,7 @@
 
 // Whether the input feeding the bus clock is fixed by the user.
 static bool BusInputFixed(const Configuration& config) {
-  bool fromClki2 = (config.GetRegister(kRegBusClkMemClkConfig) & 1) != 0;
+  bool fromClki2 = (config.GetRegister(REG_BUSCLK_MEMCLK_CONFIG) & 1) != 0;
   return fromClki2 ? config.FixedClkI2 != 0 : config.FixedClkI != 0;
 }
 
@@ -108,7 +108,7 @@ bool FindPixelClockChoice(const Configuration& config, const char* text, uint32_
 
 // The bus clock becomes busClock; the input feeding it follows.
 static void SetBusClock(Configuration& config, uint32_t busClock) {
-  if (config.GetRegister(kRegBusClkMemClkConfig) & 1) {
+  if (config.GetRegister(REG_BUSCLK_MEMCLK_CONFIG) & 1) {
     config.WorkingRecord.ClkI2 = busClock;
     config.WorkingRecord.BusClk = busClock;
     return;
@@ -137,6 +137,6 @@ void ApplyPixelClockChoice(Configuration& config, uint32_t source, uint32_t divi
       config.WorkingRecord.ClkI2 = source;
       break;
   }
-  unsigned clockConfig = config.GetRegister(kRegPclkConfig) & ~0x70u;
-  config.SetRegister(kRegPclkConfig, clockConfig | (PixelDivideCode(divide) << 4));
+  unsigned clockConfig = config.GetRegister(REG_PCLK_CONFIG) & ~0x70u;
+  config.SetRegister(REG_PCLK_CONFIG, clockConfig | (PixelDivideCode(divide) << 4));
 }

@@ -196,16 +196,16 @@ void CorrectHorizTotalOnShow(Configuration& config) {
 }
 
 bool ApplyFormat2Rule(Configuration& config) {
-  unsigned panelType = config.GetRegister(kRegPanelType);
+  unsigned panelType = config.GetRegister(REG_PANEL_TYPE);
   if ((panelType & 0x73) == 0x50) return true;
-  if (panelType & 0x80) config.SetRegister(kRegPanelType, panelType & 0x7F);
+  if (panelType & 0x80) config.SetRegister(REG_PANEL_TYPE, panelType & 0x7F);
   return false;
 }
 
 bool Apply16BitRule(Configuration& config) {
   if (GetPanelType(config) != kPanelStn || IsColorPanel(config)) return true;
   if (GetDataWidthCode(config) == 2)
-    config.SetRegister(kRegPanelType, (config.GetRegister(kRegPanelType) & ~0x30u) | 0x10);
+    config.SetRegister(REG_PANEL_TYPE, (config.GetRegister(REG_PANEL_TYPE) & ~0x30u) | 0x10);
   return false;
 }
 
@@ -229,19 +229,19 @@ uint32_t SelectPanelType(Configuration& config, unsigned type, uint32_t shownHor
 
 void UpdateGpioForPanelType(Configuration& config) {
   unsigned type = GetPanelType(config);
-  config.SetRegister(kRegGpioConfig1, (type == kPanelStn || type == kPanelTft) ? 0x80 : 0x00);
+  config.SetRegister(REG_GPIO_CONFIG1, (type == kPanelStn || type == kPanelTft) ? 0x80 : 0x00);
 }
 
 void SetKVrxGpioBits(Configuration& config) {
   if (GetPanelType(config) != kPanelKVrx) return;
-  config.SetRegister(kRegGpioConfig0, config.GetRegister(kRegGpioConfig0) | 0x40);
-  config.SetRegister(kRegGpioStatusControl0, config.GetRegister(kRegGpioStatusControl0) | 0x40);
+  config.SetRegister(REG_GPIO_CONFIG0, config.GetRegister(REG_GPIO_CONFIG0) | 0x40);
+  config.SetRegister(REG_GPIO_STATUS_CONTROL0, config.GetRegister(REG_GPIO_STATUS_CONTROL0) | 0x40);
 }
 
 uint32_t VideoMemoryNeeded(const Configuration& config) {
-  uint32_t offsetWords =
-      config.GetRegister(kRegMainWinAddrOffset1) * 256 + config.GetRegister(kRegMainWinAddrOffset0);
-  unsigned rotation = config.GetRegister(kRegSpecialEffects) & 3;
+  uint32_t offsetWords = config.GetRegister(REG_MAIN_WIN_ADDR_OFFSET1) * 256 +
+                         config.GetRegister(REG_MAIN_WIN_ADDR_OFFSET0);
+  unsigned rotation = config.GetRegister(REG_SPECIAL_EFFECTS) & 3;
   uint32_t lines =
       (rotation == 1 || rotation == 3) ? GetPanelWidth(config) : GetPanelHeight(config);
   return offsetWords * 4 * lines;
@@ -282,27 +282,27 @@ const char kNonDisplayPeriodRuleWarning[] =
 bool MemoryClockRuleHolds(const Configuration& config) {
   uint32_t memoryClock = GetMemoryClock(config);
   uint32_t pixelClock = GetPixelClock(config);
-  unsigned rotation = config.GetRegister(kRegSpecialEffects) & 3;
+  unsigned rotation = config.GetRegister(REG_SPECIAL_EFFECTS) & 3;
   if (rotation == 1 || rotation == 3) return memoryClock >= 1.25 * pixelClock;
   // Codes above 16 bpp do not exist; they are held to the 16 bpp demand.
-  unsigned depthCode = std::min(config.GetRegister(kRegDisplayMode) & 7, 4u);
+  unsigned depthCode = std::min(config.GetRegister(REG_DISPLAY_MODE) & 7, 4u);
   uint64_t needed = (static_cast<uint64_t>(pixelClock) << depthCode) / 16;
   return memoryClock >= needed;
 }
 
 // Whole register bytes, as the rule checks read them.
 static int64_t RuleWidth(const Configuration& config) {
-  return (static_cast<int64_t>(config.GetRegister(kRegHdp)) + 1) * 8;
+  return (static_cast<int64_t>(config.GetRegister(REG_HDP)) + 1) * 8;
 }
 static int64_t RuleHorizTotal(const Configuration& config) {
-  return (static_cast<int64_t>(config.GetRegister(kRegHorizTotal)) + 1) * 8;
+  return (static_cast<int64_t>(config.GetRegister(REG_HORIZ_TOTAL)) + 1) * 8;
 }
 
 bool DisplayPeriodRuleHolds(const Configuration& config) {
   int64_t horizStart =
-      config.GetRegister(kRegHdpStartPos1) * 256 + config.GetRegister(kRegHdpStartPos0);
+      config.GetRegister(REG_HDP_START_POS1) * 256 + config.GetRegister(REG_HDP_START_POS0);
   int64_t vertStart =
-      config.GetRegister(kRegVdpStartPos1) * 256 + config.GetRegister(kRegVdpStartPos0);
+      config.GetRegister(REG_VDP_START_POS1) * 256 + config.GetRegister(REG_VDP_START_POS0);
   bool horizontal = horizStart + RuleWidth(config) < RuleHorizTotal(config);
   bool vertical = vertStart + GetPanelHeight(config) < static_cast<int64_t>(GetVertTotal(config));
   return horizontal && vertical;

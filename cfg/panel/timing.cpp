@@ -17,11 +17,11 @@ void SetRegisterPair(Configuration& config, unsigned lowIndex, uint32_t value) {
 }
 
 unsigned GetPanelType(const Configuration& config) {
-  return config.GetRegister(kRegPanelType) & 3;
+  return config.GetRegister(REG_PANEL_TYPE) & 3;
 }
 
 static void SetPanelTypeBits(Configuration& config, unsigned mask, unsigned bits) {
-  config.SetRegister(kRegPanelType, (config.GetRegister(kRegPanelType) & ~mask) | (bits & mask));
+  config.SetRegister(REG_PANEL_TYPE, (config.GetRegister(REG_PANEL_TYPE) & ~mask) | (bits & mask));
 }
 
 void SetPanelType(Configuration& config, unsigned type) {
@@ -29,16 +29,16 @@ void SetPanelType(Configuration& config, unsigned type) {
 }
 
 unsigned GetDataWidthCode(const Configuration& config) {
-  return (config.GetRegister(kRegPanelType) >> 4) & 3;
+  return (config.GetRegister(REG_PANEL_TYPE) >> 4) & 3;
 }
 bool IsColorPanel(const Configuration& config) {
-  return (config.GetRegister(kRegPanelType) & 0x40) != 0;
+  return (config.GetRegister(REG_PANEL_TYPE) & 0x40) != 0;
 }
 bool IsFormat2(const Configuration& config) {
-  return (config.GetRegister(kRegPanelType) & 0x80) != 0;
+  return (config.GetRegister(REG_PANEL_TYPE) & 0x80) != 0;
 }
 bool IsLargeActiveResolution(const Configuration& config) {
-  return (config.GetRegister(kRegPanelType) & 0x08) != 0;
+  return (config.GetRegister(REG_PANEL_TYPE) & 0x08) != 0;
 }
 
 void SetDataWidthCode(Configuration& config, unsigned code) {
@@ -61,16 +61,16 @@ unsigned DataWidthBitsOf(unsigned type, unsigned code) {
 }
 
 uint32_t GetPanelWidth(const Configuration& config) {
-  return (config.GetRegister(kRegHdp) + 1) * 8;
+  return (config.GetRegister(REG_HDP) + 1) * 8;
 }
 uint32_t GetPanelHeight(const Configuration& config) {
-  return GetRegisterPair(config, kRegVdp0) + 1;
+  return GetRegisterPair(config, REG_VDP0) + 1;
 }
 uint32_t GetHorizTotal(const Configuration& config) {
-  return ((config.GetRegister(kRegHorizTotal) & 0x7F) + 1) * 8;
+  return ((config.GetRegister(REG_HORIZ_TOTAL) & 0x7F) + 1) * 8;
 }
 uint32_t GetVertTotal(const Configuration& config) {
-  return GetRegisterPair(config, kRegVertTotal0) + 1;
+  return GetRegisterPair(config, REG_VERT_TOTAL0) + 1;
 }
 
 uint32_t HorizStartOffset(unsigned type) {
@@ -79,28 +79,28 @@ uint32_t HorizStartOffset(unsigned type) {
 }
 
 uint32_t GetHorizStart(const Configuration& config) {
-  return GetRegisterPair(config, kRegHdpStartPos0) + HorizStartOffset(GetPanelType(config));
+  return GetRegisterPair(config, REG_HDP_START_POS0) + HorizStartOffset(GetPanelType(config));
 }
 uint32_t GetVertStart(const Configuration& config) {
-  return GetRegisterPair(config, kRegVdpStartPos0);
+  return GetRegisterPair(config, REG_VDP_START_POS0);
 }
 uint32_t GetFplineStart(const Configuration& config) {
-  return GetRegisterPair(config, kRegHsyncPulseStartPos0) + 1;
+  return GetRegisterPair(config, REG_HSYNC_PULSE_START_POS0) + 1;
 }
 uint32_t GetFplineWidth(const Configuration& config) {
-  return (config.GetRegister(kRegHsyncPulseWidth) & 0x7F) + 1;
+  return (config.GetRegister(REG_HSYNC_PULSE_WIDTH) & 0x7F) + 1;
 }
 bool GetFplineHigh(const Configuration& config) {
-  return (config.GetRegister(kRegHsyncPulseWidth) & 0x80) != 0;
+  return (config.GetRegister(REG_HSYNC_PULSE_WIDTH) & 0x80) != 0;
 }
 uint32_t GetFpframeStart(const Configuration& config) {
-  return GetRegisterPair(config, kRegVsyncPulseStartPos0);
+  return GetRegisterPair(config, REG_VSYNC_PULSE_START_POS0);
 }
 uint32_t GetFpframeWidth(const Configuration& config) {
-  return (config.GetRegister(kRegVsyncPulseWidth) & 7) + 1;
+  return (config.GetRegister(REG_VSYNC_PULSE_WIDTH) & 7) + 1;
 }
 bool GetFpframeHigh(const Configuration& config) {
-  return (config.GetRegister(kRegVsyncPulseWidth) & 0x80) != 0;
+  return (config.GetRegister(REG_VSYNC_PULSE_WIDTH) & 0x80) != 0;
 }
 
 uint32_t GetEffectivePanelWidth(const Configuration& config) {
@@ -117,61 +117,61 @@ uint32_t GetEffectivePanelHeight(const Configuration& config) {
 }
 
 void SetPanelWidth(Configuration& config, uint32_t width) {
-  config.SetRegister(kRegHdp, ((width >> 3) - 1) & 0x7F);
+  config.SetRegister(REG_HDP, ((width >> 3) - 1) & 0x7F);
 }
 void SetPanelHeight(Configuration& config, uint32_t height) {
-  SetRegisterPair(config, kRegVdp0, height - 1);
+  SetRegisterPair(config, REG_VDP0, height - 1);
 }
 void SetHorizTotal(Configuration& config, uint32_t total) {
-  config.SetRegister(kRegHorizTotal, ((total >> 3) - 1) & 0x7F);
+  config.SetRegister(REG_HORIZ_TOTAL, ((total >> 3) - 1) & 0x7F);
 }
 void SetVertTotal(Configuration& config, uint32_t total) {
-  SetRegisterPair(config, kRegVertTotal0, total - 1);
+  SetRegisterPair(config, REG_VERT_TOTAL0, total - 1);
 }
 
 void SetHorizStart(Configuration& config, uint32_t start) {
-  SetRegisterPair(config, kRegHdpStartPos0, start - HorizStartOffset(GetPanelType(config)));
+  SetRegisterPair(config, REG_HDP_START_POS0, start - HorizStartOffset(GetPanelType(config)));
 }
 
 void SetVertStart(Configuration& config, uint32_t start) {
-  SetRegisterPair(config, kRegVdpStartPos0, start);
+  SetRegisterPair(config, REG_VDP_START_POS0, start);
 }
 void SetFplineStart(Configuration& config, uint32_t start) {
-  SetRegisterPair(config, kRegHsyncPulseStartPos0, start - 1);
+  SetRegisterPair(config, REG_HSYNC_PULSE_START_POS0, start - 1);
 }
 
 void SetFplineWidth(Configuration& config, uint32_t width) {
-  config.SetRegister(kRegHsyncPulseWidth,
-                     (config.GetRegister(kRegHsyncPulseWidth) & 0x80) | ((width - 1) & 0x7F));
+  config.SetRegister(REG_HSYNC_PULSE_WIDTH,
+                     (config.GetRegister(REG_HSYNC_PULSE_WIDTH) & 0x80) | ((width - 1) & 0x7F));
 }
 
 void SetFplineHigh(Configuration& config, bool high) {
-  config.SetRegister(kRegHsyncPulseWidth,
-                     (config.GetRegister(kRegHsyncPulseWidth) & 0x7F) | (high ? 0x80 : 0));
+  config.SetRegister(REG_HSYNC_PULSE_WIDTH,
+                     (config.GetRegister(REG_HSYNC_PULSE_WIDTH) & 0x7F) | (high ? 0x80 : 0));
 }
 
 void SetFpframeStart(Configuration& config, uint32_t start) {
-  SetRegisterPair(config, kRegVsyncPulseStartPos0, start);
+  SetRegisterPair(config, REG_VSYNC_PULSE_START_POS0, start);
 }
 
 void SetFpframeWidth(Configuration& config, uint32_t width) {
-  config.SetRegister(kRegVsyncPulseWidth,
-                     (config.GetRegister(kRegVsyncPulseWidth) & ~7u) | ((width - 1) & 7));
+  config.SetRegister(REG_VSYNC_PULSE_WIDTH,
+                     (config.GetRegister(REG_VSYNC_PULSE_WIDTH) & ~7u) | ((width - 1) & 7));
 }
 
 void SetFpframeHigh(Configuration& config, bool high) {
-  config.SetRegister(kRegVsyncPulseWidth,
-                     (config.GetRegister(kRegVsyncPulseWidth) & 0x7F) | (high ? 0x80 : 0));
+  config.SetRegister(REG_VSYNC_PULSE_WIDTH,
+                     (config.GetRegister(REG_VSYNC_PULSE_WIDTH) & 0x7F) | (high ? 0x80 : 0));
 }
 
 uint32_t GetMemoryDivide(const Configuration& config) {
-  return ((config.GetRegister(kRegBusClkMemClkConfig) >> 4) & 3) + 1;
+  return ((config.GetRegister(REG_BUSCLK_MEMCLK_CONFIG) >> 4) & 3) + 1;
 }
 uint32_t GetPixelDivide(const Configuration& config) {
-  return PixelDivideOfCode(config.GetRegister(kRegPclkConfig) >> 4);
+  return PixelDivideOfCode(config.GetRegister(REG_PCLK_CONFIG) >> 4);
 }
 unsigned GetPixelClockSourceCode(const Configuration& config) {
-  return config.GetRegister(kRegPclkConfig) & 3;
+  return config.GetRegister(REG_PCLK_CONFIG) & 3;
 }
 
 uint32_t GetMemoryClock(const Configuration& config) {
@@ -219,7 +219,7 @@ uint32_t FrameRateAt(const Configuration& config, uint32_t horizTotal) {
 FrameRateList BuildFrameRateList(Configuration& config) {
   FrameRateList list;
   uint32_t minTotal = GetMinHorizTotal(config);
-  uint32_t currentTotal = config.GetRegister(kRegHorizTotal) * 8 + 8;
+  uint32_t currentTotal = config.GetRegister(REG_HORIZ_TOTAL) * 8 + 8;
   uint32_t pixelClock = GetPixelClock(config);
   uint32_t vertTotal = GetVertTotal(config);
   for (uint32_t total = minTotal; total <= kMaxHorizTotal; total += 8) {
@@ -246,7 +246,7 @@ bool SetHorizTotalForFrameRate(Configuration& config, uint32_t rate, uint32_t* n
   uint32_t vertTotal = GetVertTotal(config);
   for (uint32_t total = GetMinHorizTotal(config); total <= kMaxHorizTotal; total += 8) {
     if (FrameRateOf(pixelClock, total, vertTotal) == rate) {
-      config.SetRegister(kRegHorizTotal, total / 8 - 1);
+      config.SetRegister(REG_HORIZ_TOTAL, total / 8 - 1);
       if (newTotal) *newTotal = total;
       return true;
     }

@@ -11,42 +11,10 @@
 #include <vector>
 
 #include "cfg/record/configuration.h"
+#include "common/register_indices.h"
 
 // Panel type code of REG[10h] bits 1:0.
 enum PanelTypeCode : unsigned { kPanelStn = 0, kPanelTft = 1, kPanelHrTft = 2, kPanelKVrx = 3 };
-
-// Register indices the model reads and writes.
-enum PanelRegister : unsigned {
-  kRegBusClkMemClkConfig = 0x04,
-  kRegPclkConfig = 0x05,
-  kRegPanelType = 0x10,
-  kRegHorizTotal = 0x12,
-  kRegHdp = 0x14,
-  kRegHdpStartPos0 = 0x16,
-  kRegHdpStartPos1 = 0x17,
-  kRegVertTotal0 = 0x18,
-  kRegVertTotal1 = 0x19,
-  kRegVdp0 = 0x1C,
-  kRegVdp1 = 0x1D,
-  kRegVdpStartPos0 = 0x1E,
-  kRegVdpStartPos1 = 0x1F,
-  kRegHsyncPulseWidth = 0x20,
-  kRegHsyncPulseStartPos0 = 0x22,
-  kRegHsyncPulseStartPos1 = 0x23,
-  kRegVsyncPulseWidth = 0x24,
-  kRegVsyncPulseStartPos0 = 0x26,
-  kRegVsyncPulseStartPos1 = 0x27,
-  kRegDisplayMode = 0x70,
-  kRegSpecialEffects = 0x71,
-  kRegMainWinDispStartAddr0 = 0x74,
-  kRegMainWinDispStartAddr1 = 0x75,
-  kRegMainWinDispStartAddr2 = 0x76,
-  kRegMainWinAddrOffset0 = 0x78,
-  kRegMainWinAddrOffset1 = 0x79,
-  kRegGpioConfig0 = 0xA8,
-  kRegGpioConfig1 = 0xA9,
-  kRegGpioStatusControl0 = 0xAC,
-};
 
 // Bounds of the register fields.
 enum {

@@ -27,7 +27,7 @@ static void OpenPreferencePage(HWND page) {
   Configuration& config = WindowConfiguration();
   unsigned depth = GetColorDepthCode(config);
   if (depth < kDepthCount) SetChecked(page, kDepthButtons[depth], true);
-  unsigned mode = config.GetRegister(kRegDisplayMode);
+  unsigned mode = config.GetRegister(REG_DISPLAY_MODE);
   if (mode & kSoftwareInvertBit) SetChecked(page, IDC_PREFERENCE_SOFTWARE_INVERT, true);
   if (mode & kHardwareInvertBit) SetChecked(page, IDC_PREFERENCE_HARDWARE_INVERT, true);
   SetChecked(page, kRotationButtons[GetRotation(config) % kRotationCount], true);

@@ -10,10 +10,6 @@
 #include "common/text_read.h"
 
 enum {
-  kRegPwmCvClockControl = 0xB0,
-  kRegPwmCvClockConfig = 0xB1,
-  kRegCvClockBurstLength = 0xB2,
-  kRegPwmClockDutyCycle = 0xB3,
   kPwmDivideCount = 13,
   kCvDivideCount = 8,
 };
@@ -99,31 +95,31 @@ void OpenClocksPage(const Configuration& config, ClocksPage* page) {
                      config.WorkingRecord.ClkI2);
   // A bus clock taken from CLKI2 is offered and shown as such, so that
   // closing the page keeps it.
-  bool busFromClki2 = (config.GetRegister(kRegBusClkMemClkConfig) & 1) != 0;
+  bool busFromClki2 = (config.GetRegister(REG_BUSCLK_MEMCLK_CONFIG) & 1) != 0;
   FillBclkSourceList(page, config.Clki2BusClockOption || busFromClki2, busFromClki2);
   FillBclkDivideList(page, busFromClki2, BusDivideOfRecord(config));
   FillEntries(&page->mclkDivide, kFourDivides, 4,
-              static_cast<int>((config.GetRegister(kRegBusClkMemClkConfig) >> 4) & 3));
+              static_cast<int>((config.GetRegister(REG_BUSCLK_MEMCLK_CONFIG) >> 4) & 3));
   static const int kPositionOfSourceCode[] = {kPclkFromMclk, kPclkFromBclk, kPclkFromClki,
                                               kPclkFromClki2};
   FillEntries(&page->pclkSource, kPclkSources, 4,
-              kPositionOfSourceCode[config.GetRegister(kRegPclkConfig) & 3]);
-  unsigned divideCode = (config.GetRegister(kRegPclkConfig) >> 4) & 7;
+              kPositionOfSourceCode[config.GetRegister(REG_PCLK_CONFIG) & 3]);
+  unsigned divideCode = (config.GetRegister(REG_PCLK_CONFIG) >> 4) & 7;
   int dividePosition = (config.WorkingRecord.Flags & fFIXED_DIVPCLK)
                            ? static_cast<int>(divideCode > 4 ? 4 : divideCode) + 1
                            : 0;
   FillEntries(&page->pclkDivide, kPclkDivides, 6, dividePosition);
 
-  unsigned clockConfig = config.GetRegister(kRegPwmCvClockConfig);
+  unsigned clockConfig = config.GetRegister(REG_PWM_CV_CLOCK_CONFIG);
   static const char* const kPwmSources[] = {"CLKI", "CLKI2"};
   FillEntries(&page->pwmSource, kPwmSources, 2, static_cast<int>(clockConfig & 1));
   page->cvSource = (clockConfig & 1) ? " CLKI2" : " CLKI";
   FillPowerDivideList(&page->pwmDivide, kPwmDivideCount, clockConfig >> 4);
   FillPowerDivideList(&page->cvDivide, kCvDivideCount, (clockConfig >> 1) & 7);
-  FillNumberList(&page->dutyCycle, 0, 255, config.GetRegister(kRegPwmClockDutyCycle));
-  FillNumberList(&page->burstLength, 1, 256, config.GetRegister(kRegCvClockBurstLength) + 1);
+  FillNumberList(&page->dutyCycle, 0, 255, config.GetRegister(REG_PWM_CLOCK_DUTY_CYCLE));
+  FillNumberList(&page->burstLength, 1, 256, config.GetRegister(REG_CV_CLOCK_BURST_LENGTH) + 1);
 
-  unsigned control = config.GetRegister(kRegPwmCvClockControl);
+  unsigned control = config.GetRegister(REG_PWM_CV_CLOCK_CONTROL);
   page->pwmEnable = (control & 0x10) != 0;
   page->pwmForceHigh = (control & 0x80) != 0;
   page->cvEnable = (control & 0x01) != 0;
@@ -140,7 +136,7 @@ static uint32_t DivideOfEntry(const std::string& text) {
 static uint32_t PclkDivideOfPage(const Configuration& config, const ClocksPage& page) {
   int position = page.pclkDivide.selected;
   if (position >= 1 && position <= 5) return kPclkDivideValues[position];
-  return PixelDivideOfCode(config.GetRegister(kRegPclkConfig) >> 4);
+  return PixelDivideOfCode(config.GetRegister(REG_PCLK_CONFIG) >> 4);
 }
 
 static int Position(const ChoiceList& list) {
@@ -300,7 +296,7 @@ bool CloseClocksPage(Configuration& config, ClocksPage* page, void* owner, int* 
   config.FixedBusClk = busClock;
   unsigned busConfig =
       (busFromClki2 ? 1u : 0u) | (static_cast<unsigned>(Position(page->mclkDivide)) & 3) << 4;
-  config.SetRegister(kRegBusClkMemClkConfig, busConfig);
+  config.SetRegister(REG_BUSCLK_MEMCLK_CONFIG, busConfig);
 
   static const unsigned kSourceCodeOfPosition[] = {2, 3, 1, 0};
   unsigned pclkConfig = kSourceCodeOfPosition[Position(page->pclkSource) & 3];
@@ -308,26 +304,26 @@ bool CloseClocksPage(Configuration& config, ClocksPage* page, void* owner, int* 
   if (dividePosition >= 1 && dividePosition <= 5)
     pclkConfig |= PixelDivideCode(kPclkDivideValues[dividePosition]) << 4;
   else
-    pclkConfig |= config.GetRegister(kRegPclkConfig) & 0x70;
-  config.SetRegister(kRegPclkConfig, pclkConfig);
+    pclkConfig |= config.GetRegister(REG_PCLK_CONFIG) & 0x70;
+  config.SetRegister(REG_PCLK_CONFIG, pclkConfig);
 
   uint32_t duty = 0, burst = 0;
   double fraction = 0;
   std::string dutyText = page->dutyCycle.Text();
   if (!ReadDialogNumber(dutyText.c_str(), &duty, &fraction) || duty > 255)
     return Refuse(owner, focusControl, kCtlDutyCycle, "decimal number less than 256 is required");
-  config.SetRegister(kRegPwmClockDutyCycle, duty);
+  config.SetRegister(REG_PWM_CLOCK_DUTY_CYCLE, duty);
   std::string burstText = page->burstLength.Text();
   if (!ReadDialogNumber(burstText.c_str(), &burst, &fraction) || burst == 0 || burst > 256)
     return Refuse(owner, focusControl, kCtlBurstLength,
                   "decimal number between 1 and 256 is required");
-  config.SetRegister(kRegCvClockBurstLength, burst - 1);
+  config.SetRegister(REG_CV_CLOCK_BURST_LENGTH, burst - 1);
 
   unsigned clockConfig = PowerCode(page->pwmDivide) << 4 | (PowerCode(page->cvDivide) & 7) << 1 |
                          (page->pwmSource.selected == 1 ? 1u : 0u);
-  config.SetRegister(kRegPwmCvClockConfig, clockConfig);
+  config.SetRegister(REG_PWM_CV_CLOCK_CONFIG, clockConfig);
   unsigned clockControl = (page->pwmEnable ? 0x10u : 0) | (page->pwmForceHigh ? 0x80u : 0) |
                           (page->cvEnable ? 0x01u : 0) | (page->cvForceHigh ? 0x08u : 0);
-  config.SetRegister(kRegPwmCvClockControl, clockControl);
+  config.SetRegister(REG_PWM_CV_CLOCK_CONTROL, clockControl);
   return true;
 }

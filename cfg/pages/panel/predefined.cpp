@@ -5,6 +5,7 @@
 #include "cfg/panel/matching.h"
 #include "cfg/panel/rules.h"
 #include "cfg/record/record.h"
+#include "common/text_read.h"
 
 const char kCustomPanelEntry[] = "Custom Panel";
 
@@ -49,15 +50,6 @@ int FindMatchingPanel(Configuration& config, const PanelList& list, PanelPageVie
   config.PanelMatching.rematchPending = false;
   view.SelectPredefinedPanel(found);
   return found;
-}
-
-static bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (size_t i = 0; i < prefix.size(); ++i)
-    if (tolower(static_cast<unsigned char>(text[i])) !=
-        tolower(static_cast<unsigned char>(prefix[i])))
-      return false;
-  return true;
 }
 
 // Index of the first entry starting with prefix (case ignored), searched

@@ -103,13 +103,13 @@ TEST_F(ClocksPageTest, ClockThatWouldStopTheBusClockIsRefused) {
 }
 
 TEST_F(ClocksPageTest, BusClockFromClki2IsKeptWhenThePageCloses) {
-  SetRegister(kRegBusClkMemClkConfig, 0x01);
+  SetRegister(REG_BUSCLK_MEMCLK_CONFIG, 0x01);
   WorkingRecord.ClkI2 = 40000;
   ClocksPage page = Opened();
   EXPECT_EQ(page.bclkSource.Text(), "CLKI2");
   EXPECT_EQ(page.bclkDivide.entries, Texts{"1:1"});
   ASSERT_TRUE(Close(&page));
-  EXPECT_EQ(Reg(kRegBusClkMemClkConfig) & 1, 1u);
+  EXPECT_EQ(Reg(REG_BUSCLK_MEMCLK_CONFIG) & 1, 1u);
   EXPECT_EQ(WorkingRecord.BusClk, 40000u);
   EXPECT_EQ(config.FixedBusClk, 40000u);
 }
@@ -120,7 +120,7 @@ TEST_F(ClocksPageTest, GestureOffersClki2AsBusSource) {
   EXPECT_EQ(page.bclkSource.entries, (Texts{"CLKI", "CLKI2"}));
   EXPECT_EQ(page.bclkSource.Text(), "CLKI2");
   ASSERT_TRUE(Close(&page));
-  EXPECT_EQ(Reg(kRegBusClkMemClkConfig), 0x01u);
+  EXPECT_EQ(Reg(REG_BUSCLK_MEMCLK_CONFIG), 0x01u);
   EXPECT_EQ(Opened().bclkSource.entries, (Texts{"CLKI", "CLKI2"}));
 }
 
@@ -140,7 +140,7 @@ TEST_F(ClocksPageTest, PixelDivideCodesShowAndCount) {
   ClocksPage page = Opened();
   EXPECT_EQ(page.pclkDivide.Text(), "8:1");
   WorkingRecord.Flags &= ~static_cast<uint32_t>(fFIXED_DIVPCLK);
-  SetRegister(kRegPclkConfig, 0x63);  // code 6 reads as 8 under "Auto"
+  SetRegister(REG_PCLK_CONFIG, 0x63);  // code 6 reads as 8 under "Auto"
   page = Opened();
   EXPECT_EQ(page.pclkDivide.Text(), "Auto");
   EXPECT_EQ(page.pclkReadout, " 6.250 MHz");
@@ -173,8 +173,8 @@ TEST_F(ClocksPageTest, CloseWritesRegistersAndChecksDutyAndBurst) {
   Pick(&page.dutyCycle, "128");
   page.pwmEnable = page.cvForceHigh = true;
   ASSERT_TRUE(Close(&page));
-  EXPECT_EQ(Reg(kRegBusClkMemClkConfig), 0x10u);
-  EXPECT_EQ(Reg(kRegPclkConfig), 0x41u);  // "Auto" keeps the divide bits
+  EXPECT_EQ(Reg(REG_BUSCLK_MEMCLK_CONFIG), 0x10u);
+  EXPECT_EQ(Reg(REG_PCLK_CONFIG), 0x41u);  // "Auto" keeps the divide bits
   EXPECT_EQ(Reg(0xB2), 0xFFu);
   EXPECT_EQ(Reg(0xB3), 128u);
   EXPECT_EQ(Reg(0xB0), 0x18u);

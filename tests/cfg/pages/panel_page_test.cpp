@@ -53,12 +53,12 @@ bool Same(const SpinSetting& a, const SpinSetting& b) {
 }  // namespace
 
 TEST_F(PanelPageTest, FillShowsTheDefaultRecordAndCorrectsSilently) {
-  SetRegister(kRegPanelType, 0xC0);   // colour STN 4-bit with format 2 set
-  SetRegister(kRegHorizTotal, 0x20);  // 264, below the smallest total 328
+  SetRegister(REG_PANEL_TYPE, 0xC0);   // colour STN 4-bit with format 2 set
+  SetRegister(REG_HORIZ_TOTAL, 0x20);  // 264, below the smallest total 328
   PanelPageFill fill = FillPanelPageFromRegisters(config);
-  EXPECT_EQ(Reg(kRegPanelType), 0x40u);
+  EXPECT_EQ(Reg(REG_PANEL_TYPE), 0x40u);
   EXPECT_EQ(GetHorizTotal(config), 328u);
-  EXPECT_EQ(Reg(kRegGpioConfig1), 0x80u);
+  EXPECT_EQ(Reg(REG_GPIO_CONFIG1), 0x80u);
   EXPECT_EQ(fill.type, unsigned(kPanelStn));
   EXPECT_TRUE(fill.color);
   EXPECT_FALSE(fill.format2);
@@ -80,7 +80,7 @@ TEST_F(PanelPageTest, FillShowsTheDefaultRecordAndCorrectsSilently) {
 }
 
 TEST_F(PanelPageTest, OpeningFillsSearchesAndAppliesTheSixteenBitRule) {
-  SetRegister(kRegPanelType, 0x20);  // mono STN 16-bit, which does not exist
+  SetRegister(REG_PANEL_TYPE, 0x20);  // mono STN 16-bit, which does not exist
   WorkingRecord.FrameRate = 0;
   PanelList list = Load(kLowPulseStn);
   OpenPanelPage(config, list, view_);
@@ -88,13 +88,13 @@ TEST_F(PanelPageTest, OpeningFillsSearchesAndAppliesTheSixteenBitRule) {
   EXPECT_EQ(view_.fill.dataWidthCode, 2u);  // filled before the rule
   EXPECT_EQ(view_.dataWidthCode, 1u);
   EXPECT_FALSE(view_.sixteenBit);
-  EXPECT_EQ(Reg(kRegPanelType), 0x10u);
+  EXPECT_EQ(Reg(REG_PANEL_TYPE), 0x10u);
   EXPECT_EQ(WorkingRecord.FrameRate, 70);
   EXPECT_EQ(view_.selected, 1);  // "Custom Panel": a mono 16-bit panel is not listed
 }
 
 TEST_F(PanelPageTest, AChosenPanelKeepsItsOwnPolaritiesWhenThePageIsLeft) {
-  ASSERT_EQ(Reg(kRegHsyncPulseWidth), 0x87u);
+  ASSERT_EQ(Reg(REG_HSYNC_PULSE_WIDTH), 0x87u);
   PanelList list = Load(kLowPulseStn);
   ASSERT_EQ(ApplyPredefinedPanel(config, list, 0, view_), kPanelApplied);
   EXPECT_FALSE(view_.fill.fplineHigh);
@@ -104,8 +104,8 @@ TEST_F(PanelPageTest, AChosenPanelKeepsItsOwnPolaritiesWhenThePageIsLeft) {
   EXPECT_EQ(shown.widthText, "320");
   ASSERT_TRUE(
       LeavePanelPage(config, {view_.fill.fplineHigh, view_.fill.fpframeHigh, "240", "320"}));
-  EXPECT_EQ(Reg(kRegHsyncPulseWidth), 0x07u);
-  EXPECT_EQ(Reg(kRegVsyncPulseWidth), 0x00u);
+  EXPECT_EQ(Reg(REG_HSYNC_PULSE_WIDTH), 0x07u);
+  EXPECT_EQ(Reg(REG_VSYNC_PULSE_WIDTH), 0x00u);
   // Only a click on a type button shows the type's defaults.
   bool fplineHigh = false, fpframeHigh = false;
   DefaultPolarities(kPanelStn, &fplineHigh, &fpframeHigh);
@@ -118,13 +118,13 @@ TEST_F(PanelPageTest, AChosenPanelKeepsItsOwnPolaritiesWhenThePageIsLeft) {
 TEST_F(PanelPageTest, LeavingTakesThePolarityChoicesAndSetsKVrxBits) {
   PanelList list = Load(kKVrx);
   ASSERT_EQ(ApplyPredefinedPanel(config, list, 0, view_), kPanelApplied);
-  EXPECT_EQ(Reg(kRegGpioConfig1), 0x00u);
-  EXPECT_EQ(Reg(kRegGpioConfig0), 0x00u);  // only leaving the page sets them
+  EXPECT_EQ(Reg(REG_GPIO_CONFIG1), 0x00u);
+  EXPECT_EQ(Reg(REG_GPIO_CONFIG0), 0x00u);  // only leaving the page sets them
   ASSERT_TRUE(LeavePanelPage(config, {false, true, "240", "160"}));
-  EXPECT_EQ(Reg(kRegGpioConfig0), 0x40u);
-  EXPECT_EQ(Reg(kRegGpioStatusControl0), 0x40u);
-  EXPECT_EQ(Reg(kRegHsyncPulseWidth), 0x01u);
-  EXPECT_EQ(Reg(kRegVsyncPulseWidth), 0x80u);
+  EXPECT_EQ(Reg(REG_GPIO_CONFIG0), 0x40u);
+  EXPECT_EQ(Reg(REG_GPIO_STATUS_CONTROL0), 0x40u);
+  EXPECT_EQ(Reg(REG_HSYNC_PULSE_WIDTH), 0x01u);
+  EXPECT_EQ(Reg(REG_VSYNC_PULSE_WIDTH), 0x80u);
   EXPECT_TRUE(Messages().empty());
 }
 
@@ -133,7 +133,7 @@ TEST_F(PanelPageTest, OnlyHeightAndWidthKeepThePageOpen) {
   EXPECT_FALSE(LeavePanelPage(config, {true, false, "", "320"}));
   EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel height!"));
   EXPECT_EQ(FocusedControls(), std::vector<int>{kCtlHeightList});
-  EXPECT_EQ(Reg(kRegGpioConfig0), 0x00u) << "a refused leave stops before the GPIO bits";
+  EXPECT_EQ(Reg(REG_GPIO_CONFIG0), 0x00u) << "a refused leave stops before the GPIO bits";
   ClearMessages();
   EXPECT_FALSE(LeavePanelPage(config, {true, false, "240", "1025"}));
   EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel width!"));
@@ -184,7 +184,7 @@ TEST_F(PanelPageTest, TotalAndStartRangesFollowWidthAndType) {
   EXPECT_TRUE(Same(HorizTotalSpin(config), {1024, 1024, 1024}));  // minHT 1032 cannot be held
   EXPECT_EQ(SelectPanelType(config, kPanelTft, 22), 22u);
   EXPECT_TRUE(Same(HorizStartSpin(config), {5, 1023, 22}));
-  EXPECT_EQ(Reg(kRegHdpStartPos0), 0x11u);
+  EXPECT_EQ(Reg(REG_HDP_START_POS0), 0x11u);
   EXPECT_EQ(SelectPanelType(config, kPanelStn, 10), 22u);
   EXPECT_TRUE(Same(HorizStartSpin(config), {22, 1023, 22}));
 }

@@ -19,7 +19,7 @@ TEST_F(PreferenceTest, RotationSetsStartAndOffsetAt8Bpp) {
   SetRotation(config, kRotation270);
   EXPECT_EQ(StartAddress(), 19140u);
   EXPECT_EQ(LineOffset(), 60u);
-  EXPECT_EQ(Reg(kRegSpecialEffects), 3u);
+  EXPECT_EQ(Reg(REG_SPECIAL_EFFECTS), 3u);
   SetRotation(config, kRotation0);
   EXPECT_EQ(StartAddress(), 0u);
   EXPECT_EQ(LineOffset(), 80u);
@@ -30,9 +30,9 @@ TEST_F(PreferenceTest, DepthChangeAt90DegreesRecomputesBoth) {
   EXPECT_TRUE(SetColorDepth(config, 1));
   EXPECT_EQ(LineOffset(), 15u);
   EXPECT_EQ(StartAddress(), 14u);
-  EXPECT_EQ(Reg(kRegDisplayMode) & 7, 1u);
+  EXPECT_EQ(Reg(REG_DISPLAY_MODE) & 7, 1u);
   EXPECT_FALSE(SetColorDepth(config, 5));
-  EXPECT_EQ(Reg(kRegDisplayMode) & 7, 1u);
+  EXPECT_EQ(Reg(REG_DISPLAY_MODE) & 7, 1u);
 }
 
 TEST_F(PreferenceTest, StartBelowOneWordIsZeroNotWrapped) {
@@ -46,7 +46,7 @@ TEST_F(PreferenceTest, InvertBitsAreIndependent) {
   SetSoftwareInvert(config, true);
   SetHardwareInvert(config, true);
   SetSoftwareInvert(config, false);
-  EXPECT_EQ(Reg(kRegDisplayMode), 0x23u);
+  EXPECT_EQ(Reg(REG_DISPLAY_MODE), 0x23u);
 }
 
 TEST_F(PreferenceTest, SettingsByNameUseThePageRules) {
@@ -60,10 +60,10 @@ TEST_F(PreferenceTest, SettingsByNameUseThePageRules) {
   EXPECT_EQ(GetPixelClock(config), 25000u);
   EXPECT_EQ(WorkingRecord.FrameRate, 141);  // the frame-rate list was rebuilt
   EXPECT_EQ(ApplyPanelSetting(config, "Rotation", "90"), kSettingAccepted);
-  EXPECT_EQ(Reg(kRegSpecialEffects), 1u);
+  EXPECT_EQ(Reg(REG_SPECIAL_EFFECTS), 1u);
   EXPECT_EQ(ApplyPanelSetting(config, "Rotation", "45"), kSettingRefused);
   EXPECT_EQ(ApplyPanelSetting(config, "Bpp", "16"), kSettingAccepted);
-  EXPECT_EQ(Reg(kRegDisplayMode) & 7, 4u);
+  EXPECT_EQ(Reg(REG_DISPLAY_MODE) & 7, 4u);
   EXPECT_EQ(ApplyPanelSetting(config, "Bpp", "3"), kSettingRefused);
   EXPECT_EQ(ApplyPanelSetting(config, "Colour", "1"), kSettingUnknown);
   EXPECT_EQ(Messages(), (Texts{"ERROR: Panel Frame Rate!\nThe nearest frame rate is 148 Hz.",
@@ -73,7 +73,7 @@ TEST_F(PreferenceTest, SettingsByNameUseThePageRules) {
 }
 
 TEST_F(PreferenceTest, NoFrameRateExistsWhenNoTotalFits) {
-  SetRegister(kRegHdp, 0x7F);  // W 1024: the smallest total lies beyond 1024
+  SetRegister(REG_HDP, 0x7F);  // W 1024: the smallest total lies beyond 1024
   EXPECT_EQ(ApplyPanelSetting(config, "FrameRate", "24"), kSettingRefused);
   EXPECT_EQ(Messages(), Texts(1,
                               "ERROR: Panel Frame Rate!\nNo horizontal total gives a frame rate "

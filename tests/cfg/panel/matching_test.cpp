@@ -195,7 +195,7 @@ TEST_F(MatchingTest, TftNeedsEqualPulses) {
 }
 
 TEST_F(MatchingTest, HrTftComparesDataWidthAsSixteen) {
-  SetRegister(kRegPanelType, 0x62);  // HR-TFT, colour, code 2, 160x160
+  SetRegister(REG_PANEL_TYPE, 0x62);  // HR-TFT, colour, code 2, 160x160
   PanelRecord current = CurrentPanelRecord(config);
   EXPECT_EQ(current.Type(), kPanelRecordHrTft);
   EXPECT_EQ(current.Width(), 160);
@@ -235,16 +235,16 @@ TEST_F(MatchingTest, ApplyWritesTenBitTotalsAndFieldEdges) {
       "PANEL \"a\" HR-TFT 320 240 F 16 F n T F 6250 400 20 256 2 1 2 H 0 8 L F 0 0\n"
       "PANEL \"b\" HR-TFT 160 160 F 16 F n T F 6250 400 20 1024 2 1 2 H 0 8 H F 0 0\n");
   ApplyPredefinedPanel(config, list, 0, view_);
-  EXPECT_EQ(Reg(kRegVertTotal0), 0xFFu);
-  EXPECT_EQ(Reg(kRegVertTotal1), 0x00u);
-  EXPECT_EQ(Reg(kRegVsyncPulseWidth), 0x07u);
-  EXPECT_EQ(Reg(kRegPanelType), 0x6Au);  // 320x240 bit set
-  EXPECT_EQ(Reg(kRegGpioConfig1), 0x00u);
+  EXPECT_EQ(Reg(REG_VERT_TOTAL0), 0xFFu);
+  EXPECT_EQ(Reg(REG_VERT_TOTAL1), 0x00u);
+  EXPECT_EQ(Reg(REG_VSYNC_PULSE_WIDTH), 0x07u);
+  EXPECT_EQ(Reg(REG_PANEL_TYPE), 0x6Au);  // 320x240 bit set
+  EXPECT_EQ(Reg(REG_GPIO_CONFIG1), 0x00u);
   ApplyPredefinedPanel(config, list, 1, view_);
-  EXPECT_EQ(Reg(kRegVertTotal0), 0xFFu);
-  EXPECT_EQ(Reg(kRegVertTotal1), 0x03u);
-  EXPECT_EQ(Reg(kRegVsyncPulseWidth), 0x87u);
-  EXPECT_EQ(Reg(kRegPanelType), 0x62u);
+  EXPECT_EQ(Reg(REG_VERT_TOTAL0), 0xFFu);
+  EXPECT_EQ(Reg(REG_VERT_TOTAL1), 0x03u);
+  EXPECT_EQ(Reg(REG_VSYNC_PULSE_WIDTH), 0x87u);
+  EXPECT_EQ(Reg(REG_PANEL_TYPE), 0x62u);
 }
 
 TEST_F(MatchingTest, PixelClockThatCannotBeHadLeavesThePreviousOne) {
@@ -255,13 +255,13 @@ TEST_F(MatchingTest, PixelClockThatCannotBeHadLeavesThePreviousOne) {
   EXPECT_EQ(view_.statuses[1],
             std::make_pair(true, std::string("Could not change pixel clock to \"25.175\".")));
   EXPECT_EQ(GetPixelClock(config), 6250u);
-  EXPECT_EQ(Reg(kRegHdp), 0x4Fu);  // the rest of the panel is applied
+  EXPECT_EQ(Reg(REG_HDP), 0x4Fu);  // the rest of the panel is applied
   EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(MatchingTest, CurrentClockOffTheTableIsReportedWhenReapplied) {
   WorkingRecord.ClkI = 12000;
-  SetRegister(kRegPclkConfig, 0x02);
+  SetRegister(REG_PCLK_CONFIG, 0x02);
   PanelList list =
       Load("PANEL \"odd\" TFT 640 480 F 18 F n T F 12345 800 144 525 35 1 96 L 0 2 L F 160 45\n");
   ApplyPredefinedPanel(config, list, 0, view_);

@@ -31,7 +31,7 @@ TEST_F(RulesTest, OffStepWidthAsksAndRoundsUpOnOk) {
 TEST_F(RulesTest, CancelledRoundingRefusesSilentlyAndKeepsPageOpen) {
   recorder_.Answer(kAnswerCancel);
   EXPECT_EQ(ApplyWidthEntry(config, "250").outcome, kEntryRefused);
-  EXPECT_EQ(Reg(kRegHdp), 0x27u);
+  EXPECT_EQ(Reg(REG_HDP), 0x27u);
   recorder_.Answer(kAnswerCancel);
   EXPECT_FALSE(CheckPanelOnLeave(config, "240", "250"));
   EXPECT_EQ(Messages(),
@@ -41,20 +41,20 @@ TEST_F(RulesTest, CancelledRoundingRefusesSilentlyAndKeepsPageOpen) {
 TEST_F(RulesTest, WidthBoundsOnTft) {
   MakeTft(config);
   EXPECT_EQ(ApplyWidthEntry(config, "1020").value, 1024u);
-  EXPECT_EQ(Reg(kRegHdp), 0x7Fu);
+  EXPECT_EQ(Reg(REG_HDP), 0x7Fu);
   ClearMessages();
   for (const char* text : {"1025", "7", "320.5", "", "abc"}) {
     EXPECT_EQ(ApplyWidthEntry(config, text).outcome, kEntryRefused) << text;
   }
   EXPECT_EQ(Messages(), Texts(5, "ERROR: Panel width!"));
   EXPECT_EQ(FocusedControls(), std::vector<int>(5, kCtlWidthList));
-  EXPECT_EQ(Reg(kRegHdp), 0x7Fu);
+  EXPECT_EQ(Reg(REG_HDP), 0x7Fu);
 }
 
 TEST_F(RulesTest, AcceptedWidthUpdatesLineOffsetAndChecksMemory) {
-  SetRegister(kRegDisplayMode, 0x04);  // 16 bpp
+  SetRegister(REG_DISPLAY_MODE, 0x04);  // 16 bpp
   EXPECT_EQ(ApplyWidthEntry(config, "320").outcome, kEntryAccepted);
-  EXPECT_EQ(Reg(kRegMainWinAddrOffset0), 160u);
+  EXPECT_EQ(Reg(REG_MAIN_WIN_ADDR_OFFSET0), 160u);
   EXPECT_EQ(Messages(), Texts(1,
                               "Warning: Not enough installed video memory for selected "
                               "options. Memory needed: 150k, memory installed: 80k,"));
@@ -69,8 +69,8 @@ TEST_F(RulesTest, VideoMemoryFitsAt8Bpp) {
 
 TEST_F(RulesTest, HeightBounds) {
   EXPECT_TRUE(EntryTaken(ApplyHeightEntry(config, "1024")));
-  EXPECT_EQ(Reg(kRegVdp0), 0xFFu);
-  EXPECT_EQ(Reg(kRegVdp1), 0x03u);
+  EXPECT_EQ(Reg(REG_VDP0), 0xFFu);
+  EXPECT_EQ(Reg(REG_VDP1), 0x03u);
   EXPECT_FALSE(EntryTaken(ApplyHeightEntry(config, "0")));
   EXPECT_FALSE(EntryTaken(ApplyHeightEntry(config, "1025")));
   EXPECT_EQ(GetPanelHeight(config), 1024u);
@@ -86,11 +86,11 @@ TEST_F(RulesTest, HorizontalTotalFromMinimumTo1024) {
   EXPECT_EQ(refused.value, 328u);
   EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel Horizontal Total!"));
   EXPECT_EQ(FocusedControls(), std::vector<int>(1, kCtlHorizTotalSpin));
-  EXPECT_EQ(Reg(kRegHorizTotal), 0x2Bu);
+  EXPECT_EQ(Reg(REG_HORIZ_TOTAL), 0x2Bu);
   EXPECT_TRUE(EntryTaken(ApplyHorizTotalEntry(config, "1024")));
-  EXPECT_EQ(Reg(kRegHorizTotal), 0x7Fu);
+  EXPECT_EQ(Reg(REG_HORIZ_TOTAL), 0x7Fu);
   EXPECT_TRUE(EntryTaken(ApplyHorizTotalEntry(config, "1020")));
-  EXPECT_EQ(Reg(kRegHorizTotal), 0x7Eu);
+  EXPECT_EQ(Reg(REG_HORIZ_TOTAL), 0x7Eu);
 }
 
 TEST_F(RulesTest, DisplayStartsAndPulsesHaveTheirFieldBounds) {
@@ -125,34 +125,34 @@ TEST_F(RulesTest, DisplayStartsAndPulsesHaveTheirFieldBounds) {
 
 TEST_F(RulesTest, PulseWidthsKeepTheirPolarity) {
   EXPECT_TRUE(EntryTaken(ApplyFplineWidthEntry(config, "128")));
-  EXPECT_EQ(Reg(kRegHsyncPulseWidth), 0xFFu);  // polarity bit 7 stays set
+  EXPECT_EQ(Reg(REG_HSYNC_PULSE_WIDTH), 0xFFu);  // polarity bit 7 stays set
   EXPECT_TRUE(EntryTaken(ApplyFpframeWidthEntry(config, "8")));
-  EXPECT_EQ(Reg(kRegVsyncPulseWidth), 0x87u);
+  EXPECT_EQ(Reg(REG_VSYNC_PULSE_WIDTH), 0x87u);
   EXPECT_FALSE(EntryTaken(ApplyFpframeWidthEntry(config, "0")));
-  EXPECT_EQ(Reg(kRegVsyncPulseWidth), 0x87u);
+  EXPECT_EQ(Reg(REG_VSYNC_PULSE_WIDTH), 0x87u);
 }
 
 TEST_F(RulesTest, TftHorizontalStartStartsAtFive) {
   MakeTft(config);
   EXPECT_FALSE(EntryTaken(ApplyHorizStartEntry(config, "4")));
   EXPECT_TRUE(EntryTaken(ApplyHorizStartEntry(config, "5")));
-  EXPECT_EQ(Reg(kRegHdpStartPos0), 0x00u);
+  EXPECT_EQ(Reg(REG_HDP_START_POS0), 0x00u);
   EXPECT_EQ(HorizStartForType(10, kPanelStn), 22u);
   EXPECT_EQ(HorizStartForType(2000, kPanelTft), 1023u);
 }
 
 TEST_F(RulesTest, TypeChangeMovesTheHorizontalStartIntoRange) {
   EXPECT_EQ(SelectPanelType(config, kPanelTft, 22), 22u);
-  EXPECT_EQ(Reg(kRegHdpStartPos0), 0x11u);
-  EXPECT_EQ(Reg(kRegGpioConfig1), 0x80u);
-  EXPECT_EQ(Reg(kRegHsyncPulseWidth), 0x87u);  // polarities stay until the page is left
+  EXPECT_EQ(Reg(REG_HDP_START_POS0), 0x11u);
+  EXPECT_EQ(Reg(REG_GPIO_CONFIG1), 0x80u);
+  EXPECT_EQ(Reg(REG_HSYNC_PULSE_WIDTH), 0x87u);  // polarities stay until the page is left
   EXPECT_EQ(SelectPanelType(config, kPanelStn, 10), 22u);
-  EXPECT_EQ(Reg(kRegHdpStartPos0), 0x00u);
+  EXPECT_EQ(Reg(REG_HDP_START_POS0), 0x00u);
   EXPECT_EQ(SelectPanelType(config, kPanelKVrx, 10), 10u);
-  EXPECT_EQ(Reg(kRegGpioConfig1), 0x00u);
+  EXPECT_EQ(Reg(REG_GPIO_CONFIG1), 0x00u);
   SetKVrxGpioBits(config);
-  EXPECT_EQ(Reg(kRegGpioConfig0), 0x40u);
-  EXPECT_EQ(Reg(kRegGpioStatusControl0), 0x40u);
+  EXPECT_EQ(Reg(REG_GPIO_CONFIG0), 0x40u);
+  EXPECT_EQ(Reg(REG_GPIO_STATUS_CONTROL0), 0x40u);
 }
 
 TEST_F(RulesTest, FrameRateRangeIs24To75ForDefaultRecord) {
@@ -167,7 +167,7 @@ TEST_F(RulesTest, FrameRateRangeIs24To75ForDefaultRecord) {
 
 TEST_F(RulesTest, PixelClockNotAmongCandidatesIsRefused) {
   WorkingRecord.ClkI = 12000;
-  SetRegister(kRegPclkConfig, 0x02);
+  SetRegister(REG_PCLK_CONFIG, 0x02);
   EXPECT_FALSE(EntryTaken(ApplyPixelClockEntry(config, "12.000   (12.000/1)")));
   EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel Pixel Clock!"));
   EXPECT_EQ(FocusedControls(), std::vector<int>(1, kCtlPixelClockList));
@@ -206,7 +206,7 @@ TEST_F(RulesTest, SpinEntriesAllRunAfterARefusal) {
 
 TEST_F(RulesTest, LeavingWarnsButLeaves) {
   SetVertTotal(config, 240);
-  SetRegister(kRegHorizTotal, 0x20);
+  SetRegister(REG_HORIZ_TOTAL, 0x20);
   EXPECT_TRUE(CheckPanelOnLeave(config, "240", "320"));
   EXPECT_EQ(Messages(),
             (Texts{"WARNING: The Horizontal Total is too small!",
@@ -226,39 +226,39 @@ TEST_F(RulesTest, LeavingWithEmptyHeightStays) {
 }
 
 TEST_F(RulesTest, SilentCorrections) {
-  SetRegister(kRegHorizTotal, 0x10);
+  SetRegister(REG_HORIZ_TOTAL, 0x10);
   CorrectHorizTotalOnShow(config);
   EXPECT_EQ(GetHorizTotal(config), 328u);
-  SetRegister(kRegPanelType, 0xD0);  // colour STN, 8-bit, format 2
+  SetRegister(REG_PANEL_TYPE, 0xD0);  // colour STN, 8-bit, format 2
   EXPECT_TRUE(ApplyFormat2Rule(config));
-  EXPECT_EQ(Reg(kRegPanelType), 0xD0u);
-  SetRegister(kRegPanelType, 0x90);  // mono STN 8-bit: no format 2
+  EXPECT_EQ(Reg(REG_PANEL_TYPE), 0xD0u);
+  SetRegister(REG_PANEL_TYPE, 0x90);  // mono STN 8-bit: no format 2
   EXPECT_FALSE(ApplyFormat2Rule(config));
-  EXPECT_EQ(Reg(kRegPanelType), 0x10u);
-  SetRegister(kRegPanelType, 0xC0);  // colour STN 4-bit
+  EXPECT_EQ(Reg(REG_PANEL_TYPE), 0x10u);
+  SetRegister(REG_PANEL_TYPE, 0xC0);  // colour STN 4-bit
   EXPECT_FALSE(ApplyFormat2Rule(config));
-  EXPECT_EQ(Reg(kRegPanelType), 0x40u);
-  SetRegister(kRegPanelType, 0x20);  // mono STN 16-bit becomes 8-bit
+  EXPECT_EQ(Reg(REG_PANEL_TYPE), 0x40u);
+  SetRegister(REG_PANEL_TYPE, 0x20);  // mono STN 16-bit becomes 8-bit
   EXPECT_FALSE(Apply16BitRule(config));
-  EXPECT_EQ(Reg(kRegPanelType), 0x10u);
-  SetRegister(kRegPanelType, 0x60);
+  EXPECT_EQ(Reg(REG_PANEL_TYPE), 0x10u);
+  SetRegister(REG_PANEL_TYPE, 0x60);
   EXPECT_TRUE(Apply16BitRule(config));
-  EXPECT_EQ(Reg(kRegPanelType), 0x60u);
+  EXPECT_EQ(Reg(REG_PANEL_TYPE), 0x60u);
   EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(RulesTest, MemoryClockRuleDependsOnRotationAndDepth) {
-  SetRegister(kRegPclkConfig, 0x03);  // PCLK = CLKI2 = 50000
+  SetRegister(REG_PCLK_CONFIG, 0x03);  // PCLK = CLKI2 = 50000
   WorkingRecord.BusClk = 50000;
-  SetRegister(kRegDisplayMode, 0x04);
+  SetRegister(REG_DISPLAY_MODE, 0x04);
   EXPECT_TRUE(MemoryClockRuleHolds(config));  // 0 degrees, 16 bpp: MCLK >= PCLK
-  SetRegister(kRegSpecialEffects, 0x01);
+  SetRegister(REG_SPECIAL_EFFECTS, 0x01);
   EXPECT_FALSE(MemoryClockRuleHolds(config));  // 90 degrees: MCLK >= 1.25 PCLK
   WorkingRecord.BusClk = 62500;
   EXPECT_TRUE(MemoryClockRuleHolds(config));
-  SetRegister(kRegSpecialEffects, 0x00);
+  SetRegister(REG_SPECIAL_EFFECTS, 0x00);
   WorkingRecord.BusClk = 12500;
-  SetRegister(kRegDisplayMode, 0x02);
+  SetRegister(REG_DISPLAY_MODE, 0x02);
   EXPECT_TRUE(MemoryClockRuleHolds(config));  // 4 bpp: MCLK >= PCLK / 4
   WorkingRecord.BusClk = 12499;
   EXPECT_FALSE(MemoryClockRuleHolds(config));
@@ -266,11 +266,11 @@ TEST_F(RulesTest, MemoryClockRuleDependsOnRotationAndDepth) {
 
 TEST_F(RulesTest, TimingRulesWarnInOrder) {
   EXPECT_EQ(WarnAboutTimingRules(config), 0);
-  SetRegister(kRegPclkConfig, 0x03);
-  WorkingRecord.BusClk = 20000;       // MCLK 20000 < PCLK 50000 / 2
-  SetRegister(kRegHdpStartPos0, 40);  // 40 + 320 > 352
-  SetRegister(kRegHorizTotal, 0x28);  // HT 328, 8 < 8 * 50000 / 20000 = 20
-  recorder_.Answer(kAnswerCancel);    // Cancel stops none of the later warnings
+  SetRegister(REG_PCLK_CONFIG, 0x03);
+  WorkingRecord.BusClk = 20000;         // MCLK 20000 < PCLK 50000 / 2
+  SetRegister(REG_HDP_START_POS0, 40);  // 40 + 320 > 352
+  SetRegister(REG_HORIZ_TOTAL, 0x28);   // HT 328, 8 < 8 * 50000 / 20000 = 20
+  recorder_.Answer(kAnswerCancel);      // Cancel stops none of the later warnings
   EXPECT_EQ(WarnAboutTimingRules(config), 3);
   EXPECT_EQ(Messages(), (Texts{kMemoryClockRuleWarning, kDisplayPeriodRuleWarning,
                                kNonDisplayPeriodRuleWarning}));

@@ -24,9 +24,9 @@ TEST_F(TimingTest, DefaultRecordGivesItsKnownQuantities) {
 }
 
 TEST_F(TimingTest, FrameRateBeyondSixteenBitsIsStoredAsTheHighestItHolds) {
-  SetRegister(kRegHdp, 0);                     // W 8: the smallest total is 16
-  SetRegister(kRegHorizTotal, 1);              // HT 16
-  SetRegisterPair(config, kRegVertTotal0, 0);  // VT 1: 6250 kHz / 16 = 390625 Hz
+  SetRegister(REG_HDP, 0);                      // W 8: the smallest total is 16
+  SetRegister(REG_HORIZ_TOTAL, 1);              // HT 16
+  SetRegisterPair(config, REG_VERT_TOTAL0, 0);  // VT 1: 6250 kHz / 16 = 390625 Hz
   FrameRateList list = BuildFrameRateList(config);
   ASSERT_EQ(list.selected, 0);
   EXPECT_EQ(list.texts[0], "390625");
@@ -34,7 +34,7 @@ TEST_F(TimingTest, FrameRateBeyondSixteenBitsIsStoredAsTheHighestItHolds) {
 }
 
 TEST_F(TimingTest, MinimumTotalAlreadyOnStepIsNotRaised) {
-  SetRegister(kRegPclkConfig, 0x00);  // PCLK = MCLK / 1, so X = 8
+  SetRegister(REG_PCLK_CONFIG, 0x00);  // PCLK = MCLK / 1, so X = 8
   EXPECT_EQ(GetPixelClock(config), 50000u);
   EXPECT_EQ(GetMinHorizTotal(config), 328u);
 }
@@ -52,7 +52,7 @@ TEST_F(TimingTest, FrameRateListRunsFrom75To24AndSelectsCurrentTotal) {
 }
 
 TEST_F(TimingTest, FrameRateListWithTotalOffTheListSelectsNothing) {
-  SetRegister(kRegHorizTotal, 0x20);  // 264 < minHT
+  SetRegister(REG_HORIZ_TOTAL, 0x20);  // 264 < minHT
   WorkingRecord.FrameRate = 55;
   FrameRateList list = BuildFrameRateList(config);
   EXPECT_EQ(list.selected, -1);
@@ -67,11 +67,11 @@ TEST_F(TimingTest, FrameRateChoiceTakesSmallestTotalGivingIt) {
   uint32_t total = 0;
   EXPECT_TRUE(SetHorizTotalForFrameRate(config, 74, &total));
   EXPECT_EQ(total, 336u);
-  EXPECT_EQ(Reg(kRegHorizTotal), 0x29u);
+  EXPECT_EQ(Reg(REG_HORIZ_TOTAL), 0x29u);
   EXPECT_TRUE(SetHorizTotalForFrameRate(config, 70, &total));
   EXPECT_EQ(total, 352u);
   EXPECT_FALSE(SetHorizTotalForFrameRate(config, 76));
-  EXPECT_EQ(Reg(kRegHorizTotal), 0x2Bu);
+  EXPECT_EQ(Reg(REG_HORIZ_TOTAL), 0x2Bu);
 }
 
 TEST_F(TimingTest, PixelClockEntriesShowMegahertzWithThreeDecimals) {
@@ -108,7 +108,7 @@ TEST_F(TimingTest, FixedSourceOffersOneEntryPerDivide) {
 
 TEST_F(TimingTest, CurrentClockOffTheTableIsListedButNotFound) {
   WorkingRecord.ClkI = 12000;
-  SetRegister(kRegPclkConfig, 0x02);  // CLKI, divide 1
+  SetRegister(REG_PCLK_CONFIG, 0x02);  // CLKI, divide 1
   PixelClockList list = BuildPixelClockList(config);
   ASSERT_EQ(list.texts.size(), 121u);
   EXPECT_EQ(list.texts[static_cast<size_t>(list.selected)], "12.000   (12.000/1)");
@@ -120,7 +120,7 @@ TEST_F(TimingTest, CurrentClockOffTheTableIsListedButNotFound) {
 }
 
 TEST_F(TimingTest, BusClockChoiceKeepsTheBusDivide) {
-  SetRegister(kRegPclkConfig, 0x41);  // BCLK, divide 8
+  SetRegister(REG_PCLK_CONFIG, 0x41);  // BCLK, divide 8
   WorkingRecord.ClkI = 50000;
   WorkingRecord.BusClk = 25000;
   uint32_t source = 0, divide = 0;
@@ -128,12 +128,12 @@ TEST_F(TimingTest, BusClockChoiceKeepsTheBusDivide) {
   ApplyPixelClockChoice(config, source, divide);
   EXPECT_EQ(WorkingRecord.BusClk, 20000u);
   EXPECT_EQ(WorkingRecord.ClkI, 40000u);
-  EXPECT_EQ(Reg(kRegPclkConfig), 0x01u);
+  EXPECT_EQ(Reg(REG_PCLK_CONFIG), 0x01u);
 }
 
 TEST_F(TimingTest, MemoryClockSourceStoresSourceTimesMemoryDivide) {
-  SetRegister(kRegBusClkMemClkConfig, 0x20);  // mdiv 3, bus from CLKI
-  SetRegister(kRegPclkConfig, 0x00);          // MCLK, divide 1
+  SetRegister(REG_BUSCLK_MEMCLK_CONFIG, 0x20);  // mdiv 3, bus from CLKI
+  SetRegister(REG_PCLK_CONFIG, 0x00);           // MCLK, divide 1
   config.FixedClkI = 50000;
   config.FixedBusClk = 50000;
   PixelClockList list = BuildPixelClockList(config);
@@ -144,34 +144,34 @@ TEST_F(TimingTest, MemoryClockSourceStoresSourceTimesMemoryDivide) {
   ApplyPixelClockChoice(config, source, divide);
   EXPECT_EQ(WorkingRecord.BusClk, 49998u);
   EXPECT_EQ(WorkingRecord.ClkI, 49998u);
-  EXPECT_EQ(Reg(kRegPclkConfig) & 0x70, 0x10u);
+  EXPECT_EQ(Reg(REG_PCLK_CONFIG) & 0x70, 0x10u);
 }
 
 TEST_F(TimingTest, BusClockFromClki2FollowsTheChoice) {
-  SetRegister(kRegBusClkMemClkConfig, 0x01);
-  SetRegister(kRegPclkConfig, 0x41);
+  SetRegister(REG_BUSCLK_MEMCLK_CONFIG, 0x01);
+  SetRegister(REG_PCLK_CONFIG, 0x41);
   ApplyPixelClockChoice(config, 40000, 8);
   EXPECT_EQ(WorkingRecord.ClkI2, 40000u);
   EXPECT_EQ(WorkingRecord.BusClk, 40000u);
   EXPECT_EQ(WorkingRecord.ClkI, 50000u);
-  EXPECT_EQ(Reg(kRegPclkConfig), 0x41u);
+  EXPECT_EQ(Reg(REG_PCLK_CONFIG), 0x41u);
 }
 
 TEST_F(TimingTest, LineOffsetRoundsUpBelow8BppAndTruncatesFrom8) {
-  SetRegister(kRegSpecialEffects, 0x01);  // 90 degrees: the line is H long
+  SetRegister(REG_SPECIAL_EFFECTS, 0x01);  // 90 degrees: the line is H long
   SetPanelHeight(config, 100);
-  SetRegister(kRegDisplayMode, 0x00);
+  SetRegister(REG_DISPLAY_MODE, 0x00);
   UpdateLineOffset(config);
-  EXPECT_EQ(Reg(kRegMainWinAddrOffset0), 4u);
-  SetRegister(kRegDisplayMode, 0x03);
+  EXPECT_EQ(Reg(REG_MAIN_WIN_ADDR_OFFSET0), 4u);
+  SetRegister(REG_DISPLAY_MODE, 0x03);
   UpdateLineOffset(config);
-  EXPECT_EQ(Reg(kRegMainWinAddrOffset0), 25u);
-  SetRegister(kRegSpecialEffects, 0x00);
+  EXPECT_EQ(Reg(REG_MAIN_WIN_ADDR_OFFSET0), 25u);
+  SetRegister(REG_SPECIAL_EFFECTS, 0x00);
   SetPanelWidth(config, 1024);
-  SetRegister(kRegDisplayMode, 0x04);
+  SetRegister(REG_DISPLAY_MODE, 0x04);
   UpdateLineOffset(config);
-  EXPECT_EQ(Reg(kRegMainWinAddrOffset0), 0x00u);
-  EXPECT_EQ(Reg(kRegMainWinAddrOffset1), 0x02u);
+  EXPECT_EQ(Reg(REG_MAIN_WIN_ADDR_OFFSET0), 0x00u);
+  EXPECT_EQ(Reg(REG_MAIN_WIN_ADDR_OFFSET1), 0x02u);
 }
 
 TEST_F(TimingTest, ZeroClocksGiveZeroQuantitiesWithoutCrashing) {
@@ -186,7 +186,7 @@ TEST_F(TimingTest, ZeroClocksGiveZeroQuantitiesWithoutCrashing) {
   FrameRateList rates = BuildFrameRateList(config);
   EXPECT_EQ(rates.texts.front(), "0");
   EXPECT_FALSE(BuildPixelClockList(config).texts.empty());
-  SetRegister(kRegPclkConfig, 0x41);  // BCLK: the bus divide of a 0 bus clock
+  SetRegister(REG_PCLK_CONFIG, 0x41);  // BCLK: the bus divide of a 0 bus clock
   ApplyPixelClockChoice(config, 20000, 1);
   EXPECT_EQ(WorkingRecord.BusClk, 20000u);
   EXPECT_EQ(WorkingRecord.ClkI, 20000u);
@@ -209,15 +209,15 @@ TEST_F(TimingTest, WorkingValuesAreTakenFromTheRecord) {
 }
 
 TEST_F(TimingTest, ButtonSettersWriteOnlyTheirPanelTypeField) {
-  SetRegister(kRegPanelType, 0x02);  // HR-TFT, mono, 4-bit
+  SetRegister(REG_PANEL_TYPE, 0x02);  // HR-TFT, mono, 4-bit
   SetColorPanel(config, true);
   SetDataWidthCode(config, 2);
   SetLargeActiveResolution(config, true);
   SetFormat2(config, true);
-  EXPECT_EQ(Reg(kRegPanelType), 0xEAu);
+  EXPECT_EQ(Reg(REG_PANEL_TYPE), 0xEAu);
   SetDataWidthCode(config, 1);
   SetFormat2(config, false);
   SetLargeActiveResolution(config, false);
   SetColorPanel(config, false);
-  EXPECT_EQ(Reg(kRegPanelType), 0x12u);
+  EXPECT_EQ(Reg(REG_PANEL_TYPE), 0x12u);
 }

@@ -111,7 +111,7 @@ TEST_F(ExportDialogTest, TheDialogListsTheFiveKindsAndCancelWritesNothing) {
 }
 
 TEST_F(ExportDialogTest, EveryKindWrittenThroughTheDialogsHasTheWritersBytes) {
-  SetRegister(kRegPanelType, 0x0A);  // a record unlike the default one
+  SetRegister(REG_PANEL_TYPE, 0x0A);  // a record unlike the default one
   WorkingRecord.FrameRate = 60;
   const char* const names[kExportKindCount] = {"appcfg.h", "chip.h", "mode0.h", "qlc56420.h",
                                                "56420regs.csv"};

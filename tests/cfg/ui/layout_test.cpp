@@ -148,7 +148,7 @@ TEST_F(LayoutTest, PreferencePage) {
 // The widest read-outs the clocks give: 100 MHz inputs and every divide 1.
 TEST_F(LayoutTest, ClocksPage) {
   WorkingRecord.ClkI = WorkingRecord.ClkI2 = WorkingRecord.BusClk = 100000;
-  SetRegister(kRegPclkConfig, 0x02);
+  SetRegister(REG_PCLK_CONFIG, 0x02);
   CheckLayout(kClocksPage);
   EXPECT_EQ(Text(IDC_CLOCKS_PCLK_TIMING), " 100.000 MHz");
 }

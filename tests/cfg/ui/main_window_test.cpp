@@ -292,7 +292,7 @@ TEST_F(MainWindowTest, AnSRecordFileOpensAndSavesInItsOwnForm) {
   HAL_STRUCT saved = {};
   ASSERT_TRUE(ReadSRecordHal(reinterpret_cast<const uint8_t*>(text.data()), text.size(), &saved));
   EXPECT_EQ(memcmp(&saved, &WorkingRecord, sizeof saved), 0);
-  EXPECT_EQ(GetRegister(kRegSpecialEffects) & 3, 1u);
+  EXPECT_EQ(GetRegister(REG_SPECIAL_EFFECTS) & 3, 1u);
 }
 
 TEST_F(MainWindowTest, AFileNameOutsideTheAnsiCodePageOpensAndSaves) {
@@ -343,7 +343,7 @@ TEST_F(MainWindowTest, OpenTakesTheClockWorkingValuesFromTheFile) {
 }
 
 TEST_F(MainWindowTest, DroppedFilesGoToConfigureMultipleWithoutRuleWarnings) {
-  SetRegister(kRegVdpStartPos0, 200);  // the display-start rule fails
+  SetRegister(REG_VDP_START_POS0, 200);  // the display-start rule fails
   ASSERT_FALSE(DisplayPeriodRuleHolds(config));
   const char kNames[] = "C:\\WORK\\ONE.EXE\0C:\\WORK\\TWO.S9\0";
   HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + sizeof kNames);
@@ -381,7 +381,7 @@ TEST_F(MainWindowTest, DroppedWideNamesKeepEveryCharacter) {
 TEST_F(MainWindowTest, ConfigureMultipleWarnsForEachFailedRuleThenOpens) {
   Menu(IDM_FILE_CONFIGURE_MULTIPLE);  // every rule holds: no warning
   EXPECT_TRUE(Messages().empty());
-  SetRegister(kRegVdpStartPos0, 200);
+  SetRegister(REG_VDP_START_POS0, 200);
   Menu(IDM_FILE_CONFIGURE_MULTIPLE);
   EXPECT_EQ(Messages(), Texts{kDisplayPeriodRuleWarning});
   ASSERT_EQ(configureMultipleCalls.size(), 2u);
@@ -391,9 +391,9 @@ TEST_F(MainWindowTest, ConfigureMultipleWarnsForEachFailedRuleThenOpens) {
   // Cancel owned by the main window; Cancel stops neither the later warnings
   // nor the dialog.
   messages.Clear();
-  SetRegister(kRegPclkConfig, 0x03);
+  SetRegister(REG_PCLK_CONFIG, 0x03);
   WorkingRecord.BusClk = 20000;
-  SetRegister(kRegHorizTotal, 0x28);
+  SetRegister(REG_HORIZ_TOTAL, 0x28);
   messages.Answer(IDCANCEL);
   messages.Answer(IDCANCEL);
   Menu(IDM_FILE_CONFIGURE_MULTIPLE);

@@ -40,11 +40,12 @@ class PagesTest : public MainWindowTest {
     TakeRegisterSnapshot(config);
   }
   uint32_t StartAddress() {
-    return GetRegister(kRegMainWinDispStartAddr0) | GetRegister(kRegMainWinDispStartAddr1) << 8 |
-           GetRegister(kRegMainWinDispStartAddr2) << 16;
+    return GetRegister(REG_MAIN_WIN_DISP_START_ADDR0) |
+           GetRegister(REG_MAIN_WIN_DISP_START_ADDR1) << 8 |
+           GetRegister(REG_MAIN_WIN_DISP_START_ADDR2) << 16;
   }
   uint32_t LineOffset() {
-    return GetRegister(kRegMainWinAddrOffset0) | GetRegister(kRegMainWinAddrOffset1) << 8;
+    return GetRegister(REG_MAIN_WIN_ADDR_OFFSET0) | GetRegister(REG_MAIN_WIN_ADDR_OFFSET1) << 8;
   }
   // Leaves the page and comes back to it.
   void ReopenPage() {
@@ -143,7 +144,7 @@ TEST_F(PagesTest, PreferenceShowsTheRecordAndKeepsStartAndOffsetInStep) {
   EXPECT_EQ(TextColour(IDC_PREFERENCE_NOTE), kNoteColour);
 
   ClickButton(IDC_PREFERENCE_ROTATE_90);  // 320 x 240 at 8 bpp
-  EXPECT_EQ(GetRegister(kRegSpecialEffects) & 3, 1u);
+  EXPECT_EQ(GetRegister(REG_SPECIAL_EFFECTS) & 3, 1u);
   EXPECT_EQ(StartAddress(), 59u);
   EXPECT_EQ(LineOffset(), 60u);
   ClickButton(IDC_PREFERENCE_2BPP);
@@ -152,10 +153,10 @@ TEST_F(PagesTest, PreferenceShowsTheRecordAndKeepsStartAndOffsetInStep) {
   ClickButton(IDC_PREFERENCE_ROTATE_180);
   EXPECT_FALSE(Checked(IDC_PREFERENCE_ROTATE_90));
   ClickButton(IDC_PREFERENCE_HARDWARE_INVERT);
-  EXPECT_EQ(GetRegister(kRegDisplayMode), 0x21u);
+  EXPECT_EQ(GetRegister(REG_DISPLAY_MODE), 0x21u);
   ClickButton(IDC_PREFERENCE_SOFTWARE_INVERT);
   ClickButton(IDC_PREFERENCE_HARDWARE_INVERT);
-  EXPECT_EQ(GetRegister(kRegDisplayMode), 0x11u);
+  EXPECT_EQ(GetRegister(REG_DISPLAY_MODE), 0x11u);
 
   ReopenPage();
   EXPECT_TRUE(Checked(IDC_PREFERENCE_ROTATE_180));
@@ -165,8 +166,8 @@ TEST_F(PagesTest, PreferenceShowsTheRecordAndKeepsStartAndOffsetInStep) {
 }
 
 TEST_F(PagesTest, PreferenceReportsAHandSetRegisterItRecalculated) {
-  SetByHand(kRegMainWinAddrOffset0);
-  SetByHand(kRegSpecialEffects);
+  SetByHand(REG_MAIN_WIN_ADDR_OFFSET0);
+  SetByHand(REG_SPECIAL_EFFECTS);
   ClickTab(kPreferencePage);
   ClickButton(IDC_PREFERENCE_ROTATE_0);  // nothing changes
   ASSERT_TRUE(ClickTab(kGeneralPage));
@@ -244,8 +245,8 @@ TEST_F(PagesTest, ClocksLeavingWritesTheClockRegisters) {
   EXPECT_EQ(GetRegister(0xB2), 0xFFu);
   EXPECT_EQ(GetRegister(0xB3), 128u);
   EXPECT_EQ(GetRegister(0xB0), 0x18u);
-  EXPECT_EQ(GetRegister(kRegBusClkMemClkConfig), 0x10u);
-  EXPECT_EQ(GetRegister(kRegPclkConfig), 0x40u);
+  EXPECT_EQ(GetRegister(REG_BUSCLK_MEMCLK_CONFIG), 0x10u);
+  EXPECT_EQ(GetRegister(REG_PCLK_CONFIG), 0x40u);
   EXPECT_TRUE(WorkingRecord.Flags & fFIXED_DIVPCLK);
 
   ClickTab(kClocksPage);
@@ -276,7 +277,7 @@ TEST_F(PagesTest, ClocksCtrlShiftRightDoubleClickOffersClki2AsBusSource) {
   EXPECT_EQ(Entries(IDC_CLOCKS_BCLK_SOURCE), (Texts{"CLKI", "CLKI2"}));
   EXPECT_EQ(Text(IDC_CLOCKS_BCLK_SOURCE), "CLKI2");
   ASSERT_TRUE(ClickTab(kGeneralPage));
-  EXPECT_EQ(GetRegister(kRegBusClkMemClkConfig) & 1, 1u);
+  EXPECT_EQ(GetRegister(REG_BUSCLK_MEMCLK_CONFIG) & 1, 1u);
   EXPECT_EQ(WorkingRecord.BusClk, 40000u);
   ClickTab(kClocksPage);
   EXPECT_EQ(Text(IDC_CLOCKS_BCLK_SOURCE), "CLKI2");
@@ -284,8 +285,8 @@ TEST_F(PagesTest, ClocksCtrlShiftRightDoubleClickOffersClki2AsBusSource) {
 }
 
 TEST_F(PagesTest, ClocksReportsAHandSetRegisterRecalculatedOnLeaving) {
-  SetByHand(kRegPclkConfig);
-  SetByHand(kRegBusClkMemClkConfig);
+  SetByHand(REG_PCLK_CONFIG);
+  SetByHand(REG_BUSCLK_MEMCLK_CONFIG);
   ClickTab(kClocksPage);
   ChooseEntry(IDC_CLOCKS_PCLK_SOURCE, "MCLK");
   ASSERT_TRUE(ClickTab(kGeneralPage));

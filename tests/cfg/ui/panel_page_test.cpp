@@ -145,36 +145,36 @@ TEST_F(PanelPageTest, TypeButtonsRelabelAndShowTheTypesDefaultPolarities) {
   EXPECT_EQ(DataWidthLabels(), (Texts{"9-bit", "12-bit", "18-bit"}));
   EXPECT_TRUE(Checked(IDC_PANEL_FPLINE_LOW) && Checked(IDC_PANEL_FPFRAME_LOW));
   EXPECT_FALSE(Checked(IDC_PANEL_FPLINE_HIGH) || Checked(IDC_PANEL_FPFRAME_HIGH));
-  EXPECT_EQ(GetRegister(kRegHsyncPulseWidth), 0x87u) << "only the buttons change";
-  EXPECT_EQ(GetRegister(kRegVsyncPulseWidth), 0x80u);
+  EXPECT_EQ(GetRegister(REG_HSYNC_PULSE_WIDTH), 0x87u) << "only the buttons change";
+  EXPECT_EQ(GetRegister(REG_VSYNC_PULSE_WIDTH), 0x80u);
   EXPECT_EQ(Text(IDC_PANEL_HORIZ_START), "22");
-  EXPECT_EQ(GetRegister(kRegHdpStartPos0), 0x11u);
+  EXPECT_EQ(GetRegister(REG_HDP_START_POS0), 0x11u);
   EXPECT_EQ(SpinLowest(IDC_PANEL_HORIZ_START_SPIN), 5);
-  EXPECT_EQ(GetRegister(kRegPanelType) & 3, 1u);
-  EXPECT_EQ(GetRegister(kRegGpioConfig1), 0x80u);
+  EXPECT_EQ(GetRegister(REG_PANEL_TYPE) & 3, 1u);
+  EXPECT_EQ(GetRegister(REG_GPIO_CONFIG1), 0x80u);
   EXPECT_FALSE(Enabled(IDC_PANEL_RESOLUTION_160));
 
   StepSpin(IDC_PANEL_HORIZ_START_SPIN, -12);
   EXPECT_EQ(Text(IDC_PANEL_HORIZ_START), "10");
-  EXPECT_EQ(GetRegister(kRegHdpStartPos0), 5u);
+  EXPECT_EQ(GetRegister(REG_HDP_START_POS0), 5u);
   ClickButton(IDC_PANEL_STN);
   EXPECT_EQ(Text(IDC_PANEL_HORIZ_START), "22");
-  EXPECT_EQ(GetRegister(kRegHdpStartPos0), 0u);
+  EXPECT_EQ(GetRegister(REG_HDP_START_POS0), 0u);
   EXPECT_TRUE(Checked(IDC_PANEL_FPLINE_HIGH) && Checked(IDC_PANEL_FPFRAME_HIGH));
 
   ClickButton(IDC_PANEL_KVRX);
-  EXPECT_EQ(GetRegister(kRegGpioConfig1), 0x00u);
+  EXPECT_EQ(GetRegister(REG_GPIO_CONFIG1), 0x00u);
   EXPECT_EQ(Text(IDC_PANEL_RESOLUTION_160), "160x240");
   EXPECT_TRUE(Enabled(IDC_PANEL_RESOLUTION_160) && Enabled(IDC_PANEL_RESOLUTION_320));
   EXPECT_TRUE(Checked(IDC_PANEL_RESOLUTION_160));
   EXPECT_TRUE(Checked(IDC_PANEL_FPLINE_HIGH) && Checked(IDC_PANEL_FPFRAME_LOW));
   ClickButton(IDC_PANEL_RESOLUTION_320);
-  EXPECT_EQ(GetRegister(kRegPanelType) & 0x08, 0x08u);
+  EXPECT_EQ(GetRegister(REG_PANEL_TYPE) & 0x08, 0x08u);
   ClickButton(IDC_PANEL_HRTFT);
   EXPECT_EQ(Text(IDC_PANEL_RESOLUTION_160), "160x160");
   EXPECT_TRUE(Checked(IDC_PANEL_RESOLUTION_320));
   ClickButton(IDC_PANEL_FPLINE_LOW);
-  EXPECT_EQ(GetRegister(kRegHsyncPulseWidth), 0x07u);
+  EXPECT_EQ(GetRegister(REG_HSYNC_PULSE_WIDTH), 0x07u);
   EXPECT_TRUE(Messages().empty());
 }
 
@@ -182,23 +182,23 @@ TEST_F(PanelPageTest, FormatTwoAndSixteenBitFollowColourAndDataWidth) {
   ClickButton(IDC_PANEL_DATA_WIDTH_1);
   EXPECT_TRUE(Enabled(IDC_PANEL_FORMAT2));
   ClickButton(IDC_PANEL_FORMAT2);
-  EXPECT_EQ(GetRegister(kRegPanelType), 0xD0u);
+  EXPECT_EQ(GetRegister(REG_PANEL_TYPE), 0xD0u);
   ClickButton(IDC_PANEL_MONO);
   EXPECT_FALSE(Enabled(IDC_PANEL_FORMAT2));
   EXPECT_FALSE(Checked(IDC_PANEL_FORMAT2));
   EXPECT_FALSE(Enabled(IDC_PANEL_DATA_WIDTH_2));
-  EXPECT_EQ(GetRegister(kRegPanelType), 0x10u);
+  EXPECT_EQ(GetRegister(REG_PANEL_TYPE), 0x10u);
   ClickButton(IDC_PANEL_TFT);
   EXPECT_TRUE(Enabled(IDC_PANEL_DATA_WIDTH_2));
 
   // A mono STN panel with 16-bit data shows 8-bit when the page opens.
   ASSERT_TRUE(LeavePage());
-  SetRegister(kRegPanelType, 0x20);
+  SetRegister(REG_PANEL_TYPE, 0x20);
   ASSERT_TRUE(ClickTab(kPanelPage));
   EXPECT_TRUE(Checked(IDC_PANEL_DATA_WIDTH_1));
   EXPECT_FALSE(Checked(IDC_PANEL_DATA_WIDTH_2));
   EXPECT_FALSE(Enabled(IDC_PANEL_DATA_WIDTH_2));
-  EXPECT_EQ(GetRegister(kRegPanelType), 0x10u);
+  EXPECT_EQ(GetRegister(REG_PANEL_TYPE), 0x10u);
 }
 
 TEST_F(PanelPageTest, WidthEnterAsksToRoundAndShowsTheRoundedWidthWithoutASearch) {
@@ -280,7 +280,7 @@ TEST_F(PanelPageTest, HoldingTheTotalsUpDownStepsByEightThenThirtyTwo) {
   FocusControl(Page(), IDC_PANEL_HORIZ_TOTAL);
   PressKey(VK_UP);
   EXPECT_EQ(Text(IDC_PANEL_HORIZ_TOTAL), "360");
-  EXPECT_EQ(GetRegister(kRegHorizTotal), 0x2Cu);
+  EXPECT_EQ(GetRegister(REG_HORIZ_TOTAL), 0x2Cu);
   EXPECT_EQ(Selected(IDC_PANEL_FRAME_RATE), 4);
   // Held on, the steps grow to 32; every one runs the rules and rebuilds the
   // frame rates.
@@ -333,7 +333,7 @@ TEST_F(PanelPageTest, LeavingRefusesAnEmptyHeightButOnlyWarnsAboutTheTotals) {
 }
 
 TEST_F(PanelPageTest, LeavingReportsAHandSetRegisterItRecalculated) {
-  MarkRegisterModified(config, kRegHorizTotal);  // set on the Registers page
+  MarkRegisterModified(config, REG_HORIZ_TOTAL);  // set on the Registers page
   TakeRegisterSnapshot(config);
   StepSpin(IDC_PANEL_HORIZ_TOTAL_SPIN, 8);
   EXPECT_TRUE(Messages().empty());
@@ -345,8 +345,8 @@ TEST_F(PanelPageTest, LeavingReportsAHandSetRegisterItRecalculated) {
 TEST_F(PanelPageTest, PolarityChoicesAreTakenWhenThePageIsLeft) {
   ClickButton(IDC_PANEL_TFT);  // shows both "(lo)", registers unchanged
   ASSERT_TRUE(LeavePage());
-  EXPECT_EQ(GetRegister(kRegHsyncPulseWidth), 0x07u);
-  EXPECT_EQ(GetRegister(kRegVsyncPulseWidth), 0x00u);
+  EXPECT_EQ(GetRegister(REG_HSYNC_PULSE_WIDTH), 0x07u);
+  EXPECT_EQ(GetRegister(REG_VSYNC_PULSE_WIDTH), 0x00u);
   ClickTab(kPanelPage);
   EXPECT_TRUE(Checked(IDC_PANEL_FPLINE_LOW) && Checked(IDC_PANEL_FPFRAME_LOW));
 }
@@ -379,8 +379,8 @@ TEST_F(PanelPageTest, EveryShippedPanelIsWrittenAndStillMatchedWhenThePageReturn
     if (panel.Type() == kPanelRecordKVrx) {
       EXPECT_EQ(Text(IDC_PANEL_RESOLUTION_160), "160x240");
       EXPECT_TRUE(Checked(IDC_PANEL_RESOLUTION_160));
-      EXPECT_EQ(GetRegister(kRegGpioConfig0) & 0x40, 0x40u);
-      EXPECT_EQ(GetRegister(kRegGpioStatusControl0) & 0x40, 0x40u);
+      EXPECT_EQ(GetRegister(REG_GPIO_CONFIG0) & 0x40, 0x40u);
+      EXPECT_EQ(GetRegister(REG_GPIO_STATUS_CONTROL0) & 0x40, 0x40u);
     }
   }
   // "Custom Panel" changes nothing.
@@ -392,13 +392,13 @@ TEST_F(PanelPageTest, EveryShippedPanelIsWrittenAndStillMatchedWhenThePageReturn
 TEST_F(PanelPageTest, KVrxBitsStaySetWhenAnotherTypeIsChosenLater) {
   ClickButton(IDC_PANEL_KVRX);
   ASSERT_TRUE(LeavePage());
-  EXPECT_EQ(GetRegister(kRegGpioConfig0) & 0x40, 0x40u);
+  EXPECT_EQ(GetRegister(REG_GPIO_CONFIG0) & 0x40, 0x40u);
   ClickTab(kPanelPage);
   ClickButton(IDC_PANEL_STN);
   ASSERT_TRUE(LeavePage());
-  EXPECT_EQ(GetRegister(kRegGpioConfig0) & 0x40, 0x40u);
-  EXPECT_EQ(GetRegister(kRegGpioStatusControl0) & 0x40, 0x40u);
-  EXPECT_EQ(GetRegister(kRegGpioConfig1), 0x80u);
+  EXPECT_EQ(GetRegister(REG_GPIO_CONFIG0) & 0x40, 0x40u);
+  EXPECT_EQ(GetRegister(REG_GPIO_STATUS_CONTROL0) & 0x40, 0x40u);
+  EXPECT_EQ(GetRegister(REG_GPIO_CONFIG1), 0x80u);
 }
 
 TEST_F(PanelPageTest, StatusLineIsRedForAMissingPixelClockAndBlueForAFoundMatch) {

@@ -253,7 +253,7 @@ TEST_F(RegistersPageTest, HandSetRegistersRecalculatedByTheClocksPageAreReported
   ASSERT_TRUE(DoubleClickLine(LineOf("0004h"), [](HWND dialog) { Click(dialog, IDCANCEL); }));
   ASSERT_TRUE(DoubleClickLine(LineOf("0005h"),
                               [](HWND dialog) { Enter(dialog, IDC_MODIFY_HEXADECIMAL, "42"); }));
-  EXPECT_EQ(GetRegister(kRegPclkConfig), 0x42u);
+  EXPECT_EQ(GetRegister(REG_PCLK_CONFIG), 0x42u);
   ASSERT_TRUE(ClickTab(kClocksPage));
   ChooseEntry(IDC_CLOCKS_MCLK_DIVIDE, "2:1");
   ChooseEntry(IDC_CLOCKS_PCLK_SOURCE, "MCLK");
