@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "cfg/pages/panel/panel_view.h"
 #include "cfg/pages/preference/preference.h"
 #include "cfg/panel/panel_messages.h"
 #include "cfg/panel/rules.h"
@@ -110,26 +111,26 @@ SettingResult ApplyPanelSetting(Configuration& config, const char* name, const c
   struct EntrySetting {
     const char* name;
     EntryResult (*rule)(Configuration&, const char*);
-    bool rebuildFrameRates;
+    PanelField field;
   };
   static const EntrySetting kEntries[] = {
-      {"Width", ApplyWidthEntry, true},
-      {"Height", ApplyHeightEntry, true},
-      {"HorizTotal", ApplyHorizTotalEntry, true},
-      {"VertTotal", ApplyVertTotalEntry, true},
-      {"HorizStart", ApplyHorizStartEntry, false},
-      {"VertStart", ApplyVertStartEntry, false},
-      {"FplineStart", ApplyFplineStartEntry, false},
-      {"FplineWidth", ApplyFplineWidthEntry, false},
-      {"FpframeStart", ApplyFpframeStartEntry, false},
-      {"FpframeWidth", ApplyFpframeWidthEntry, false},
-      {"FrameRate", ApplyExistingFrameRate, false},
-      {"PixelClock", ApplyPixelClockEntry, true},
+      {"Width", ApplyWidthEntry, kPanelWidthField},
+      {"Height", ApplyHeightEntry, kPanelHeightField},
+      {"HorizTotal", ApplyHorizTotalEntry, kPanelHorizTotalField},
+      {"VertTotal", ApplyVertTotalEntry, kPanelVertTotalField},
+      {"HorizStart", ApplyHorizStartEntry, kPanelHorizStartField},
+      {"VertStart", ApplyVertStartEntry, kPanelVertStartField},
+      {"FplineStart", ApplyFplineStartEntry, kPanelFplineStartField},
+      {"FplineWidth", ApplyFplineWidthEntry, kPanelFplineWidthField},
+      {"FpframeStart", ApplyFpframeStartEntry, kPanelFpframeStartField},
+      {"FpframeWidth", ApplyFpframeWidthEntry, kPanelFpframeWidthField},
+      {"FrameRate", ApplyExistingFrameRate, kPanelFrameRateField},
+      {"PixelClock", ApplyPixelClockEntry, kPanelPixelClockField},
   };
   if (!name || !value) return kSettingUnknown;
   for (const EntrySetting& entry : kEntries)
     if (EqualsNoCase(name, entry.name))
-      return Then(config, entry.rule(config, value), entry.rebuildFrameRates);
+      return Then(config, entry.rule(config, value), RebuildsFrameRates(entry.field));
   if (EqualsNoCase(name, "Rotation")) return ApplyRotation(config, value);
   if (EqualsNoCase(name, "Bpp")) return ApplyBpp(config, value);
   return kSettingUnknown;

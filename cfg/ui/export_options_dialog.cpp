@@ -52,8 +52,7 @@ static void ModeNumberStepped(HWND dialog) {
   uint32_t number = 0;
   double fraction = 0;
   if (ReadDialogNumber(ControlText(dialog, IDC_OPTIONS_MODE_NUMBER).c_str(), &number, &fraction))
-    SetExportModeNumber(config,
-                        number > kMaxModeNumber ? kMaxModeNumber : static_cast<int>(number));
+    SetExportModeNumber(config, number);
 }
 
 static INT_PTR CALLBACK ExportOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

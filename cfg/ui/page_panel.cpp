@@ -20,6 +20,7 @@
 #include "cfg/ui/pages.h"
 #include "cfg/ui/predefined_panels.h"
 #include "cfg/ui/resource.h"
+#include "common/message.h"
 #include "common/text_read.h"
 
 // The entries the panel rules name, with the controls the focus goes to.
@@ -83,9 +84,12 @@ static const SpinControl kSpins[] = {
      &SpinEntryTexts::fpframeStart},
 };
 
-// The horizontal total steps by 8 pixels, by 32 once the button has been held
-// for 2 seconds.
-static UDACCEL kHorizTotalSteps[] = {{0, 8}, {2, 32}};
+// The field of a control, kNoField for a control no rule names.
+static int FieldOfControl(int control) {
+  for (const FieldControl& entry : kFieldControls)
+    if (entry.control == control) return entry.field;
+  return kNoField;
+}
 
 // One page at a time: the colour of its status line, and whether the page is
 // itself changing its controls (their notifications are then not the user's).
@@ -329,7 +333,7 @@ static void CommitDimension(HWND page, int id, WORD commit) {
     taken = EntryTaken(ApplyHeightEntry(config, text.c_str()));
   }
   if (taken) {
-    ShowFrameRates(page);
+    if (RebuildsFrameRates(FieldOfControl(id))) ShowFrameRates(page);
     if (commit == kCommitByTab && GetKeyState(VK_SHIFT) < 0)
       SendMessageA(page, WM_NEXTDLGCTL, 1, FALSE);
     else if (commit == kCommitByTab)
@@ -370,20 +374,18 @@ static void ListChosen(HWND page, int id) {
     case IDC_PANEL_WIDTH: {
       EntryResult result = ApplyWidthEntry(config, text.c_str());
       if (EntryTaken(result)) WidthTaken(page, result);
-      ShowFrameRates(page);
       break;
     }
     case IDC_PANEL_HEIGHT:
       ApplyHeightEntry(config, text.c_str());
-      ShowFrameRates(page);
       break;
     case IDC_PANEL_PIXEL_CLOCK:
       ApplyPixelClockEntry(config, text.c_str());
-      ShowFrameRates(page);
       break;
     default:
       return;
   }
+  if (RebuildsFrameRates(FieldOfControl(id))) ShowFrameRates(page);
   FindMatchingPanel(config, PredefinedPanels(), view);
   CarryOutPanelFocusRequests(page);
 }
@@ -460,7 +462,7 @@ static void SpinChanged(HWND page, int spin) {
   ApplySpinEntries(config, entries, &refusedTotal);
   // A refused total shows minHT, the lowest the up-down now offers.
   if (refusedTotal) ShowSpin(page, IDC_PANEL_HORIZ_TOTAL_SPIN, HorizTotalSpin(config));
-  if (spin == IDC_PANEL_HORIZ_TOTAL_SPIN || spin == IDC_PANEL_VERT_TOTAL_SPIN) ShowFrameRates(page);
+  if (RebuildsFrameRates(FieldOfControl(spin))) ShowFrameRates(page);
   PanelPageWindow view(page);
   FindMatchingPanel(config, PredefinedPanels(), view);
   CarryOutPanelFocusRequests(page);
@@ -471,8 +473,10 @@ static void SpinChanged(HWND page, int spin) {
 static void OpenPage(HWND page) {
   Configuration& config = WindowConfiguration();
   g_statusRed = false;
+  UDACCEL steps[2];
+  for (size_t i = 0; i < 2; ++i) steps[i] = {kHorizTotalSteps[i].seconds, kHorizTotalSteps[i].step};
   SendDlgItemMessageA(page, IDC_PANEL_HORIZ_TOTAL_SPIN, UDM_SETACCEL, 2,
-                      reinterpret_cast<LPARAM>(kHorizTotalSteps));
+                      reinterpret_cast<LPARAM>(steps));
   PanelPageWindow view(page);
   OpenPanelPage(config, PredefinedPanels(), view);
   TakeOverDimensionEdits(page, true);

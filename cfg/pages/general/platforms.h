@@ -44,4 +44,8 @@ enum AddressField {
 bool TakeAddressEntries(Configuration& config, int platform, const char* registerText,
                         const char* displayBufferText, AddressField* badField);
 
+// The two addresses as the page takes them: both zero (the evaluation
+// board) or both non-zero; otherwise "Non-zero hexadecimal value required!".
+bool CheckAddressPair(const Configuration& config);
+
 #endif

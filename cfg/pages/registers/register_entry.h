@@ -25,6 +25,8 @@ std::string ConvertRegisterValueText(const std::string& text, RegisterRadix from
 // below 256 is stored with SetRegister; any other is reported ("ERROR:Invalid
 // value entered!", error icon) and nothing changes. True when
 // stored.
+// The same rule for a number: above FFh it is reported and nothing changes.
+bool StoreRegisterValue(Configuration& config, unsigned index, uint32_t value);
 bool TakeRegisterValue(Configuration& config, unsigned index, const std::string& text,
                        RegisterRadix radix);
 
