@@ -23,7 +23,9 @@ static bool ReadEntryInRange(const char* text, uint32_t lowest, uint32_t highest
   return *value >= lowest && *value <= highest;
 }
 
-EntryResult ApplyWidthEntry(Configuration& config, const char* text) {
+// The width and height rules; checkMemory warns when the display no longer
+// fits (the leave step warns once after both).
+static EntryResult TakeWidth(Configuration& config, const char* text, bool checkMemory) {
   uint32_t width = 0;
   if (!ReadEntryInRange(text, 8, kMaxPanelWidth, &width)) {
     ShowPanelError(kPanelWidthField, "ERROR: Panel width!");
@@ -41,11 +43,11 @@ EntryResult ApplyWidthEntry(Configuration& config, const char* text) {
   SetPanelWidth(config, width);
   // A rotated display starts and steps by the new size as well.
   UpdateMainWindowLayout(config);
-  CheckVideoMemory(config);
+  if (checkMemory) CheckVideoMemory(config);
   return {rounded ? kEntryCorrected : kEntryAccepted, rounded, width};
 }
 
-EntryResult ApplyHeightEntry(Configuration& config, const char* text) {
+static EntryResult TakeHeight(Configuration& config, const char* text, bool checkMemory) {
   uint32_t height = 0;
   if (!ReadEntryInRange(text, 1, kMaxPanelHeight, &height)) {
     ShowPanelError(kPanelHeightField, "ERROR: Panel height!");
@@ -53,8 +55,16 @@ EntryResult ApplyHeightEntry(Configuration& config, const char* text) {
   }
   SetPanelHeight(config, height);
   UpdateMainWindowLayout(config);
-  CheckVideoMemory(config);
+  if (checkMemory) CheckVideoMemory(config);
   return Accepted(height);
+}
+
+EntryResult ApplyWidthEntry(Configuration& config, const char* text) {
+  return TakeWidth(config, text, true);
+}
+
+EntryResult ApplyHeightEntry(Configuration& config, const char* text) {
+  return TakeHeight(config, text, true);
 }
 
 EntryResult ApplyHorizTotalEntry(Configuration& config, const char* text) {
@@ -177,8 +187,10 @@ uint32_t HorizTotalShownValue(const Configuration& config) {
 }
 
 bool CheckPanelOnLeave(Configuration& config, const char* heightText, const char* widthText) {
-  if (!EntryTaken(ApplyHeightEntry(config, heightText))) return false;
-  if (!EntryTaken(ApplyWidthEntry(config, widthText))) return false;
+  if (!EntryTaken(TakeHeight(config, heightText, false))) return false;
+  if (!EntryTaken(TakeWidth(config, widthText, false))) return false;
+  // Once for both: the same warning twice in a row tells the user nothing.
+  CheckVideoMemory(config);
   if (GetHorizTotal(config) < GetMinHorizTotal(config))
     ShowPanelWarning(kPanelHorizTotalField, "WARNING: The Horizontal Total is too small!");
   if (GetVertTotal(config) <= GetPanelHeight(config))

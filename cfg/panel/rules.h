@@ -60,8 +60,8 @@ int ApplySpinEntries(Configuration& config, const SpinEntryTexts& texts, uint32_
 // What the horizontal-total entry shows: min(max(HT, minHT), 1024).
 uint32_t HorizTotalShownValue(const Configuration& config);
 
-// Rules of leaving the Panel page: height, width (with its question), then
-// the two warnings. False keeps the page open.
+// Rules of leaving the Panel page: height, width (with its question), the
+// memory warning once, then the two warnings. False keeps the page open.
 bool CheckPanelOnLeave(Configuration& config, const char* heightText, const char* widthText);
 
 // Silent corrections.
