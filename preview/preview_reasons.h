@@ -12,6 +12,7 @@ std::string BoardReason(int halCode);
 std::string WidthRegisterReason(unsigned value);
 std::string HeightRegistersReason(unsigned value);
 std::string NotLcdReason();
+// A main window of 0 bytes (a line offset of 0) is refused by the HAL too.
 std::string MemoryReason(uint32_t bytesNeeded, uint32_t bytesThere);
 std::string ClocksReason(uint32_t memoryClockKhz, uint32_t pixelClockKhz, unsigned depth,
                          unsigned rotation);

@@ -126,6 +126,13 @@ TEST(PanelPreview, RecordsTheChipCannotShowGiveTheReasonAndNoPicture) {
        "chip's 1024 lines."},
       {"width beyond the chip's", [](HAL_STRUCT& r) { SetRecordRegister(r, 0x14, 0x80); },
        "The panel width register REG[14h] holds 80h: more than the chip's 1024 pixels."},
+      {"no line offset",
+       [](HAL_STRUCT& r) {
+         SetRecordRegister(r, 0x78, 0);
+         SetRecordRegister(r, 0x79, 0);
+       },
+       "The main window's line offset REG[78h]/REG[79h] is 0: no display memory is laid out for "
+       "it."},
       {"not an LCD", [](HAL_STRUCT& r) { r.Flags = 0; },
        "The record is not configured for an LCD (fVALID_LCD is not set)."},
   };
