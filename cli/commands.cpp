@@ -74,7 +74,7 @@ bool LoadPanels(const Command& command, PanelList* list) {
     // A file named DEBUG.DEF keeps its rejected panels, as it does beside the program.
     std::string name = fs::path(command.definitionFile).filename().string();
     if (!list->LoadPanelFile(command.definitionFile, UpperCaseAscii(name) == "DEBUG.DEF")) {
-      ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_OPEN_FAILED, command.definitionFile.c_str());
+      ShowMessage(kMsgOk | kMsgIconError, MSG_OPEN_FAILED, command.definitionFile.c_str());
       return false;
     }
   }
@@ -90,7 +90,7 @@ int RunPanels(const Command& command) {
   PanelList list(QualifyPanel);
   if (!LoadPanels(command, &list)) return kExitFailure;
   if (list.Count() == 0) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_NO_PANELS, DefinitionName(command).c_str());
+    ShowMessage(kMsgOk | kMsgIconError, MSG_NO_PANELS, DefinitionName(command).c_str());
     return kExitFailure;
   }
   std::string text;
@@ -128,12 +128,12 @@ int RunApplyPanel(Configuration& config, const Command& command) {
   PanelList list(QualifyPanel);
   if (!LoadPanels(command, &list)) return kExitFailure;
   if (list.Count() == 0) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_NO_PANELS, DefinitionName(command).c_str());
+    ShowMessage(kMsgOk | kMsgIconError, MSG_NO_PANELS, DefinitionName(command).c_str());
     return kExitFailure;
   }
   int index = FindPanel(list, command.panelName);
   if (index < 0) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_PANEL_NOT_FOUND, command.panelName.c_str());
+    ShowMessage(kMsgOk | kMsgIconError, MSG_PANEL_NOT_FOUND, command.panelName.c_str());
     return kExitFailure;
   }
   if (!OpenRecordFile(config, command.file, command.format)) return kExitFailure;
@@ -144,7 +144,7 @@ int RunApplyPanel(Configuration& config, const Command& command) {
   if (applied == kPanelNotApplied) return kExitFailure;
   if (applied == kPanelAppliedWithoutPixelClock && !command.keepPixelClock) {
     // A build script must not get a panel running at some other clock.
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_PIXEL_CLOCK_UNAVAILABLE);
+    ShowMessage(kMsgOk | kMsgIconError, MSG_PIXEL_CLOCK_UNAVAILABLE);
     return kExitFailure;
   }
   if (!LeavePanelPage(config, ShownPanelPageEntries(config))) return kExitFailure;
@@ -167,7 +167,7 @@ int RunExport(Configuration& config, const Command& command) {
     // The same bytes the file would get.
     if (WriteStandardOutputBytes(WithCrLf(ExportText(config, command.exportKind))))
       return kExitSuccess;
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_STDOUT_FAILED);
+    ShowMessage(kMsgOk | kMsgIconError, MSG_STDOUT_FAILED);
     return kExitFailure;
   }
   std::string path =
@@ -178,7 +178,7 @@ int RunExport(Configuration& config, const Command& command) {
 int RunImport(Configuration& config, const Command& command) {
   if (!OpenRecordFile(config, command.file, command.format)) return kExitFailure;
   if (!ImportAppcfg(config, command.header.c_str())) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_NOT_CONFIGURABLE, command.header.c_str());
+    ShowMessage(kMsgOk | kMsgIconError, MSG_NOT_CONFIGURABLE, command.header.c_str());
     return kExitFailure;
   }
   return Outcome(SaveRecordFile(config, command.file, command.output, command.format, false));
@@ -191,7 +191,7 @@ int RunConfigure(Configuration& config, const Command& command) {
   bool allWritten = true;
   for (const std::string& target : command.targets) {
     if (!SaveRecordFile(config, target, std::string(), command.format, command.preserveAddresses)) {
-      ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_NOT_CONFIGURABLE, target.c_str());
+      ShowMessage(kMsgOk | kMsgIconError, MSG_NOT_CONFIGURABLE, target.c_str());
       allWritten = false;
     }
   }

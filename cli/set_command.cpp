@@ -28,7 +28,7 @@ std::string Trimmed(const std::string& text) {
 
 bool ApplyRegister(Configuration& config, const Assignment& assignment) {
   if (assignment.number > 0xFF) {
-    ShowMessage(nullptr, kErrorBox, MSG_INVALID_REGISTER_VALUE);
+    ShowMessage(kErrorBox, MSG_INVALID_REGISTER_VALUE);
     return false;
   }
   if (FindRegisterPosition(config.WorkingRecord, assignment.registerIndex) < 0) {
@@ -46,7 +46,7 @@ bool ApplyRegister(Configuration& config, const Assignment& assignment) {
 
 bool ApplyClockField(Configuration& config, uint32_t* field, const Assignment& assignment) {
   if (assignment.number == 0) {
-    ShowMessage(nullptr, kErrorBox, MSG_ZERO_CLOCK, RecordFieldName(assignment.field));
+    ShowMessage(kErrorBox, MSG_ZERO_CLOCK, RecordFieldName(assignment.field));
     return false;
   }
   *field = assignment.number;
@@ -56,7 +56,7 @@ bool ApplyClockField(Configuration& config, uint32_t* field, const Assignment& a
 
 bool ApplyDelayField(uint16_t* field, const Assignment& assignment, const char* refusal) {
   if (assignment.number > 0xFFFF) {
-    ShowMessage(nullptr, kErrorBox, "%s", refusal);
+    ShowMessage(kErrorBox, "%s", refusal);
     return false;
   }
   *field = static_cast<uint16_t>(assignment.number);
@@ -145,7 +145,7 @@ bool SetsAddress(const Assignment& assignment) {
 // both as non-zero values.
 bool AddressPairIsWhole(const Configuration& config) {
   if ((config.WorkingRecord.RegAddr == 0) == (config.WorkingRecord.DispMemAddr == 0)) return true;
-  ShowMessage(nullptr, kErrorBox, MSG_NONZERO_HEX_REQUIRED);
+  ShowMessage(kErrorBox, MSG_NONZERO_HEX_REQUIRED);
   return false;
 }
 

@@ -67,7 +67,7 @@ static EntryResult ApplyExistingFrameRate(Configuration& config, const char* val
   if (ReadDialogNumber(value, &rate, &fraction)) {
     FrameRateNeighbours neighbours = FindFrameRate(config, rate);
     if (!neighbours.exists) {
-      ShowPanelError(kCtlFrameRateList, "ERROR: Panel Frame Rate!\n%s",
+      ShowPanelError(kPanelFrameRateField, "ERROR: Panel Frame Rate!\n%s",
                      NearestFrameRatesLine(neighbours).c_str());
       return {kEntryRefused, false, 0};
     }
@@ -87,7 +87,7 @@ static SettingResult ApplyRotation(Configuration& config, const char* value) {
       }
     }
   }
-  ShowMessage(nullptr, kMsgOk | kMsgIconError, "ERROR: Rotation must be 0, 90, 180 or 270!");
+  ShowMessage(kMsgOk | kMsgIconError, "ERROR: Rotation must be 0, 90, 180 or 270!");
   return kSettingRefused;
 }
 
@@ -102,7 +102,7 @@ static SettingResult ApplyBpp(Configuration& config, const char* value) {
       }
     }
   }
-  ShowMessage(nullptr, kMsgOk | kMsgIconError, "ERROR: Bpp must be 1, 2, 4, 8 or 16!");
+  ShowMessage(kMsgOk | kMsgIconError, "ERROR: Bpp must be 1, 2, 4, 8 or 16!");
   return kSettingRefused;
 }
 

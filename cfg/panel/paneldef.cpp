@@ -60,7 +60,7 @@ void PanelList::Discard() {
 }
 
 static void ShowDefinitionError(const char* text) {
-  ShowMessage(nullptr, kMsgOk | kMsgIconError, "%s", text);
+  ShowMessage(kMsgOk | kMsgIconError, "%s", text);
 }
 
 // A line counts only when it starts with the keyword in the first column.

@@ -100,10 +100,9 @@ bool NonDisplayPeriodRuleHolds(const Configuration& config);
 extern const char kMemoryClockRuleWarning[];
 extern const char kDisplayPeriodRuleWarning[];
 extern const char kNonDisplayPeriodRuleWarning[];
-// Runs the three rules in order and shows each failed rule's warning, owned
-// by owner, with the information icon and OK and Cancel; returns how many
-// failed. The command goes on whichever button is pressed.
-int WarnAboutTimingRules(const Configuration& config, void* owner = nullptr);
+// Runs the three rules in order and shows each failed rule's warning, with the information icon and
+// OK and Cancel; returns how many failed. The command goes on whichever button is pressed.
+int WarnAboutTimingRules(const Configuration& config);
 
 enum { kVideoMemoryBytes = 81920 };
 

@@ -16,7 +16,7 @@ bool PrepareSaveTarget(const char* source, const char** target) {
     return true;
   }
   if (CopyFileOver(source, *target)) return true;
-  ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_COPY_FAILED, *target);
+  ShowMessage(kMsgOk | kMsgIconError, MSG_COPY_FAILED, *target);
   return false;
 }
 
@@ -51,12 +51,12 @@ bool PutBack(FileHandle file, uint64_t offset, const uint8_t* before, size_t len
 bool WriteIntoTarget(const char* target, uint64_t offset, const void* bytes, size_t length) {
   FileHandle file;
   if (!OpenExistingFileForWriting(target, &file)) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_OPEN_FAILED, target);
+    ShowMessage(kMsgOk | kMsgIconError, MSG_OPEN_FAILED, target);
     return false;
   }
   std::unique_ptr<uint8_t[]> before(new (std::nothrow) uint8_t[length + 1]);
   if (!before || !ReadSpanAndPosition(file, offset, before.get(), length)) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_SET_POINTER_FAILED, target);
+    ShowMessage(kMsgOk | kMsgIconError, MSG_SET_POINTER_FAILED, target);
     CloseFileHandle(file);
     return false;
   }
@@ -71,7 +71,7 @@ bool WriteIntoTarget(const char* target, uint64_t offset, const void* bytes, siz
     } else {
       written = 0;  // the system gave no assurance that any byte reached the disk
     }
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_SHORT_WRITE, static_cast<int>(written),
+    ShowMessage(kMsgOk | kMsgIconError, MSG_SHORT_WRITE, static_cast<int>(written),
                 static_cast<int>(length));
   }
   CloseFileHandle(file);

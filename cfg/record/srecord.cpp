@@ -104,7 +104,7 @@ bool ReadNextRecord(SRecordReader* reader) {
     uint8_t checksum = reader->line[count - 1];
     sum -= checksum;
     if (checksum != static_cast<uint8_t>(~sum)) {
-      ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_INVALID_CHECKSUM);
+      ShowMessage(kMsgOk | kMsgIconError, MSG_INVALID_CHECKSUM);
       return false;
     }
     // Bytes between the address and the checksum of a record without data
@@ -210,14 +210,14 @@ bool LocateRecord(SRecordReader* reader) {
   if (!TakeByte(reader, &b0) || !TakeByte(reader, &b1)) return false;
   unsigned marker = b0 + 256u * b1;
   if (marker != kDetectEndianLittle && marker != kDetectEndianSwapped) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_INVALID_ENDIAN, marker);
+    ShowMessage(kMsgOk | kMsgIconError, MSG_INVALID_ENDIAN, marker);
     return false;
   }
   reader->bigEndian = marker == kDetectEndianSwapped;
   uint16_t size = 0;
   if (!TakeU16(reader, &size)) return false;
   if (size != kHalStructSize) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_WRONG_VERSION, static_cast<int>(size),
+    ShowMessage(kMsgOk | kMsgIconError, MSG_WRONG_VERSION, static_cast<int>(size),
                 static_cast<int>(kHalStructSize));
     return false;
   }

@@ -5,6 +5,7 @@
 #include "cfg/export/export_options.h"
 #include "cfg/ui/controls.h"
 #include "cfg/ui/main_window.h"
+#include "cfg/ui/message_box.h"
 #include "cfg/ui/resource.h"
 #include "common/text_read.h"
 
@@ -56,6 +57,7 @@ static void ModeNumberStepped(HWND dialog) {
 }
 
 static INT_PTR CALLBACK ExportOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  MessageOwnerScope owner(dialog);
   switch (message) {
     case WM_INITDIALOG:
       OpenExportOptions(dialog, lParam != 0);

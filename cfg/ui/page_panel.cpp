@@ -14,6 +14,7 @@
 #include "cfg/panel/rules.h"
 #include "cfg/ui/controls.h"
 #include "cfg/ui/main_window.h"
+#include "cfg/ui/message_box.h"
 #include "cfg/ui/page_colours.h"
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/pages.h"
@@ -21,18 +22,29 @@
 #include "cfg/ui/resource.h"
 #include "common/text_read.h"
 
-static_assert(IDC_PANEL_WIDTH == kCtlWidthList && IDC_PANEL_HEIGHT == kCtlHeightList &&
-                  IDC_PANEL_HORIZ_TOTAL_SPIN == kCtlHorizTotalSpin &&
-                  IDC_PANEL_VERT_TOTAL_SPIN == kCtlVertTotalSpin &&
-                  IDC_PANEL_HORIZ_START_SPIN == kCtlHorizStartSpin &&
-                  IDC_PANEL_VERT_START_SPIN == kCtlVertStartSpin &&
-                  IDC_PANEL_FPLINE_START_SPIN == kCtlFplineStartSpin &&
-                  IDC_PANEL_FPLINE_WIDTH_SPIN == kCtlFplineWidthSpin &&
-                  IDC_PANEL_FPFRAME_START_SPIN == kCtlFpframeStartSpin &&
-                  IDC_PANEL_FPFRAME_WIDTH_SPIN == kCtlFpframeWidthSpin &&
-                  IDC_PANEL_FRAME_RATE == kCtlFrameRateList &&
-                  IDC_PANEL_PIXEL_CLOCK == kCtlPixelClockList,
-              "the panel rules name the page's controls by their resource ids");
+// The entries the panel rules name, with the controls the focus goes to.
+static const FieldControl kFieldControls[] = {
+    {kPanelWidthField, IDC_PANEL_WIDTH, true},
+    {kPanelHeightField, IDC_PANEL_HEIGHT, true},
+    {kPanelHorizTotalField, IDC_PANEL_HORIZ_TOTAL_SPIN, false},
+    {kPanelVertTotalField, IDC_PANEL_VERT_TOTAL_SPIN, false},
+    {kPanelHorizStartField, IDC_PANEL_HORIZ_START_SPIN, false},
+    {kPanelVertStartField, IDC_PANEL_VERT_START_SPIN, false},
+    {kPanelFplineStartField, IDC_PANEL_FPLINE_START_SPIN, false},
+    {kPanelFplineWidthField, IDC_PANEL_FPLINE_WIDTH_SPIN, false},
+    {kPanelFpframeStartField, IDC_PANEL_FPFRAME_START_SPIN, false},
+    {kPanelFpframeWidthField, IDC_PANEL_FPFRAME_WIDTH_SPIN, false},
+    {kPanelFrameRateField, IDC_PANEL_FRAME_RATE, false},
+    {kPanelPixelClockField, IDC_PANEL_PIXEL_CLOCK, false},
+};
+
+// The fields the rules' messages named, until the page focuses them.
+static std::vector<int> g_fieldRequests;
+
+static void CarryOutPanelFocusRequests(HWND page) {
+  CarryOutFieldRequests(page, &g_fieldRequests, kFieldControls,
+                        sizeof kFieldControls / sizeof kFieldControls[0]);
+}
 
 // The status line's dark red; its dark blue is the notes' colour.
 static const COLORREF kStatusRed = RGB(175, 0, 0);
@@ -247,7 +259,7 @@ static LRESULT CALLBACK DimensionEditProc(HWND edit, UINT message, WPARAM wParam
       break;
     case WM_KILLFOCUS:
       // The box of a refused entry takes the focus; the entry is not left.
-      if (PanelMessageShowing()) return 0;
+      if (FieldMessageShowing()) return 0;
       break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(edit, DimensionEditProc, listId);
@@ -458,7 +470,6 @@ static void SpinChanged(HWND page, int spin) {
 
 static void OpenPage(HWND page) {
   Configuration& config = WindowConfiguration();
-  SetPanelMessageOwner(page);
   g_statusRed = false;
   SendDlgItemMessageA(page, IDC_PANEL_HORIZ_TOTAL_SPIN, UDM_SETACCEL, 2,
                       reinterpret_cast<LPARAM>(kHorizTotalSteps));
@@ -480,11 +491,12 @@ static void ClosePage(HWND page) {
     return;
   }
   // The warnings' focus moves are moot: the page is going.
-  TakePanelFocusRequests();
+  g_fieldRequests.clear();
   TakeOverDimensionEdits(page, false);
 }
 
 INT_PTR CALLBACK PanelPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  MessageOwnerScope owner(page, &g_fieldRequests);
   switch (message) {
     case WM_INITDIALOG:
       OpenPage(page);
@@ -507,7 +519,6 @@ INT_PTR CALLBACK PanelPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
     }
     case WM_DESTROY:
       TakeOverDimensionEdits(page, false);
-      SetPanelMessageOwner(nullptr);
       return FALSE;
     default:
       return FALSE;

@@ -6,6 +6,7 @@
 #include "cfg/record/tracking.h"
 #include "cfg/ui/controls.h"
 #include "cfg/ui/main_window.h"
+#include "cfg/ui/message_box.h"
 #include "cfg/ui/page_colours.h"
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/pages.h"
@@ -44,6 +45,7 @@ static void ButtonClicked(HWND page, int id) {
 }
 
 INT_PTR CALLBACK PreferencePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  MessageOwnerScope owner(page);
   Configuration& config = WindowConfiguration();
   switch (message) {
     case WM_INITDIALOG:

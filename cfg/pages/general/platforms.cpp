@@ -38,7 +38,7 @@ static bool ReadNonZeroHex(const char* text, uint32_t* value) {
 }
 
 bool TakeAddressEntries(Configuration& config, int platform, const char* registerText,
-                        const char* displayBufferText, void* owner, AddressField* badField) {
+                        const char* displayBufferText, AddressField* badField) {
   *badField = kNoAddressField;
   if (platform == kEvaluationBoard) {
     config.WorkingRecord.RegAddr = 0;
@@ -56,6 +56,6 @@ bool TakeAddressEntries(Configuration& config, int platform, const char* registe
       config.WorkingRecord.DispMemAddr = value;
   }
   if (*badField == kNoAddressField) return true;
-  ShowMessage(owner, kMsgOk | kMsgIconError, "Non-zero hexadecimal value required!");
+  ShowMessage(kMsgOk | kMsgIconError, "Non-zero hexadecimal value required!");
   return false;
 }

@@ -18,12 +18,12 @@ static bool ReadDelay(const char* text, uint16_t* delay) {
 bool TakePowerDelays(Configuration& config, const char* powerOffText, const char* powerOnText) {
   uint16_t delay = 0;
   if (!ReadDelay(powerOnText, &delay)) {
-    ShowPanelError(kCtlPowerOnDelay, "ERROR: Panel Power Connect Time!");
+    ShowPanelError(kPowerOnDelayField, "ERROR: Panel Power Connect Time!");
     return false;
   }
   config.WorkingRecord.PowerOnDelay = delay;
   if (!ReadDelay(powerOffText, &delay)) {
-    ShowPanelError(kCtlPowerOffDelay, "ERROR: Panel Power Disconnect Time!");
+    ShowPanelError(kPowerOffDelayField, "ERROR: Panel Power Disconnect Time!");
     return false;
   }
   config.WorkingRecord.PowerOffDelay = delay;

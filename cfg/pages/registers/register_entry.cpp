@@ -39,10 +39,10 @@ std::string ConvertRegisterValueText(const std::string& text, RegisterRadix from
 }
 
 bool TakeRegisterValue(Configuration& config, unsigned index, const std::string& text,
-                       RegisterRadix radix, void* owner) {
+                       RegisterRadix radix) {
   uint32_t value = 0;
   if (!ReadRegisterValue(text, radix, &value) || value > 0xFF) {
-    ShowMessage(owner, kMsgOk | kMsgIconError, "ERROR:Invalid value entered!");
+    ShowMessage(kMsgOk | kMsgIconError, "ERROR:Invalid value entered!");
     return false;
   }
   config.SetRegister(index, value);
