@@ -204,13 +204,13 @@ int RunPreview(Configuration& config, const Command& command) {
   if (!OpenRecordOrHeader(config, command.file, command.format)) return kExitFailure;
   PanelPreview preview = BuildPanelPreview(config.WorkingRecord, command.picture);
   for (const std::string& note : preview.notes)
-    ShowMessage(nullptr, kMsgOk | kMsgIconWarning, "WARNING: %s", note.c_str());
+    ShowMessage(kMsgOk | kMsgIconWarning, "WARNING: %s", note.c_str());
   if (!preview.shown) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, "ERROR: %s", preview.reason.c_str());
+    ShowMessage(kMsgOk | kMsgIconError, "ERROR: %s", preview.reason.c_str());
     return kExitFailure;
   }
   if (!WritePanelPng(command.output, preview.image)) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_COPY_FAILED, command.output.c_str());
+    ShowMessage(kMsgOk | kMsgIconError, MSG_COPY_FAILED, command.output.c_str());
     return kExitFailure;
   }
   return kExitSuccess;
