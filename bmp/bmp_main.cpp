@@ -13,6 +13,7 @@
 #include "bmp/bmp_options.h"
 #include "bmp/console_keys.h"
 #include "bmp/embedded_record.h"
+#include "bmp/hal_surface.h"
 #include "bmp/motion.h"
 #include "common/copyright.h"
 #include "hal/hal.h"
@@ -30,12 +31,6 @@ struct DemoState {
   bool share = false;
   uint32_t secondWidth = 0, secondHeight = 0;  // bmpfile2's size, when named
   bool drawingFailed = false;                  // a file could not be drawn: the run ends with 1
-};
-
-class HalDisplayMemory : public DisplayMemory {
- public:
-  uint32_t Read32(uint32_t offset) override { return hxMemRead32(offset); }
-  void Write32(uint32_t offset, uint32_t value) override { hxMemWrite32(offset, value, 1); }
 };
 
 void PrintAddress(uint32_t address) {
@@ -100,13 +95,20 @@ bool ConfigureFromBitmaps(DemoState& state) {
   BmpInfo first;
   if (!ReadHeaders(state, settings.files[0], &first)) return false;
   int depth = BmpDrawingDepth(first.depth);
-  if (!CheckClocks(static_cast<unsigned>(depth), hxGetRotation())) return false;
-  if (hxSetColorDepth(static_cast<unsigned>(depth)) != kHalOk) {
-    PrintDepthError(depth);
-    return false;
+  switch (
+      SetUpMainSurface(static_cast<unsigned>(depth), static_cast<unsigned>(settings.rotation))) {
+    case MainSurfaceSetup::kClocksTooSlow:
+      printf(kMsgClocksFormat, kModeNames[hxGetRotation() & 3]);
+      return false;
+    case MainSurfaceSetup::kNoDepthMemory:
+      PrintDepthError(depth);
+      return false;
+    case MainSurfaceSetup::kRotationNotKept:
+      fputs(kMsgRotationNotChanged, stdout);
+      break;
+    case MainSurfaceSetup::kReady:
+      break;
   }
-  if (hxSetRotation(static_cast<unsigned>(settings.rotation)) != kHalOk)
-    fputs(kMsgRotationNotChanged, stdout);
   // Setting the depth and the rotation switched the sub-window off; shared
   // (ds=1) it is on again at once, showing the main window's image.
   if (state.share) hxHideSub(0);
@@ -227,20 +229,11 @@ bool DrawFile(const DemoState& state, const std::string& name) {
     printf(kMsgSubWindowNoBuffer, name.c_str());
     return true;
   }
-  SurfaceTarget target;
-  hxGetSurfaceSize(&target.width, &target.height);
-  target.lineBytes = hxGetSurfaceStride();
-  target.depth = BmpDrawingDepth(info.depth);
-  target.pad = surface->pad;
-  target.offset = surface->buffer ? surface->offset : 0;
-  target.limit = kDisplayMemorySize;
-  if (surface->buffer && surface->offset + surface->size < target.limit)
-    target.limit = surface->offset + surface->size;
-  HalDisplayMemory memory;
-  BmpStatus drawn = DrawBmpFile(name.c_str(), info, target, memory, 0, 0);
-  if (!ReportBmpStatus(drawn, state, name)) return false;
-  if (info.depth <= 8) hxWriteLut(&info.colours[0][0], 1u << info.depth);
-  return true;
+  BmpStatus drawn = DrawOnCurrentSurface(
+      info, [&name, &info](const SurfaceTarget& target, DisplayMemory& memory) {
+        return DrawBmpFile(name.c_str(), info, target, memory, 0, 0);
+      });
+  return ReportBmpStatus(drawn, state, name);
 }
 
 void WaitForNextSecond() {

@@ -14,10 +14,11 @@ struct CommandSyntax {
 };
 
 const CommandSyntax kCommands[] = {
-    {"show", CommandKind::kShow, 1, 1},     {"set", CommandKind::kSet, 2, -1},
-    {"panels", CommandKind::kPanels, 0, 0}, {"apply-panel", CommandKind::kApplyPanel, 2, 2},
-    {"check", CommandKind::kCheck, 1, 1},   {"export", CommandKind::kExport, 2, 2},
-    {"import", CommandKind::kImport, 2, 2}, {"configure", CommandKind::kConfigure, 2, -1},
+    {"show", CommandKind::kShow, 1, 1},       {"set", CommandKind::kSet, 2, -1},
+    {"panels", CommandKind::kPanels, 0, 0},   {"apply-panel", CommandKind::kApplyPanel, 2, 2},
+    {"check", CommandKind::kCheck, 1, 1},     {"export", CommandKind::kExport, 2, 2},
+    {"import", CommandKind::kImport, 2, 2},   {"configure", CommandKind::kConfigure, 2, -1},
+    {"preview", CommandKind::kPreview, 1, 2}, {"diff", CommandKind::kDiff, 2, 2},
 };
 
 struct Alias {
@@ -39,10 +40,10 @@ const CommandSyntax* FindCommand(const std::string& word) {
 constexpr unsigned For(CommandKind kind) {
   return 1u << static_cast<unsigned>(kind);
 }
-constexpr unsigned kFileCommands = For(CommandKind::kShow) | For(CommandKind::kSet) |
-                                   For(CommandKind::kApplyPanel) | For(CommandKind::kCheck) |
-                                   For(CommandKind::kExport) | For(CommandKind::kImport) |
-                                   For(CommandKind::kConfigure);
+constexpr unsigned kFileCommands =
+    For(CommandKind::kShow) | For(CommandKind::kSet) | For(CommandKind::kApplyPanel) |
+    For(CommandKind::kCheck) | For(CommandKind::kExport) | For(CommandKind::kImport) |
+    For(CommandKind::kConfigure) | For(CommandKind::kPreview) | For(CommandKind::kDiff);
 constexpr unsigned kSavingCommands = For(CommandKind::kSet) | For(CommandKind::kApplyPanel) |
                                      For(CommandKind::kExport) | For(CommandKind::kImport);
 
@@ -108,8 +109,8 @@ struct OptionSyntax {
 };
 
 const OptionSyntax kOptions[] = {
-    {"--json", nullptr, For(CommandKind::kShow), &Command::json, nullptr},
-    {"--output", "-o", kSavingCommands, nullptr, ReadOutput},
+    {"--json", nullptr, For(CommandKind::kShow) | For(CommandKind::kDiff), &Command::json, nullptr},
+    {"--output", "-o", kSavingCommands | For(CommandKind::kPreview), nullptr, ReadOutput},
     {"--format", nullptr, kFileCommands, nullptr, ReadFormat},
     {"--def", nullptr, For(CommandKind::kPanels) | For(CommandKind::kApplyPanel), nullptr,
      ReadDefinitionFile},
@@ -212,6 +213,14 @@ bool PlaceOperands(const std::vector<std::string>& operands, const CommandSyntax
       command->file = operands[0];
       command->targets.assign(operands.begin() + 1, operands.end());
       break;
+    case CommandKind::kPreview:
+      command->file = operands[0];
+      if (count > 1) command->picture = operands[1];
+      break;
+    case CommandKind::kDiff:
+      command->file = operands[0];
+      command->secondFile = operands[1];
+      break;
     default:
       break;
   }
@@ -284,6 +293,10 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, Command* comman
     }
   }
   if (!PlaceOperands(operands, *syntax, command, error)) return false;
+  if (command->kind == CommandKind::kPreview && (!command->hasOutput || command->output == "-")) {
+    *error = "'preview' needs -o OUT.png";
+    return false;
+  }
   // Only export may write to standard output; the others save a configurable file.
   if (command->hasOutput && command->output == "-" && command->kind != CommandKind::kExport) {
     *error =

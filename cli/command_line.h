@@ -19,6 +19,8 @@ enum class CommandKind {
   kExport,
   kImport,
   kConfigure,
+  kPreview,
+  kDiff,
 };
 
 // How a configurable file is read and written: by its name (the GUI's
@@ -28,7 +30,9 @@ enum class FileFormat { kAuto, kBinary, kSRecord };
 struct Command {
   CommandKind kind = CommandKind::kHelp;
   std::string helpTopic;                 // the command whose help was asked for, or empty
-  std::string file;                      // FILE, or SOURCE of configure
+  std::string file;                      // FILE, SOURCE of configure, A of diff
+  std::string secondFile;                // B of diff
+  std::string picture;                   // preview: the bitmap, empty for the test card
   std::vector<std::string> targets;      // configure
   std::vector<std::string> assignments;  // set
   std::string output;                    // -o OUT; "-" is standard output for export

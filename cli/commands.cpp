@@ -10,6 +10,7 @@
 #include "cfg/export/export_kinds.h"
 #include "cfg/export/export_options.h"
 #include "cfg/export/panel_summary.h"
+#include "cfg/export/record_diff.h"
 #include "cfg/export/text_format.h"
 #include "cfg/pages/panel/panel_page.h"
 #include "cfg/panel/matching.h"
@@ -20,12 +21,15 @@
 #include "cfg/record/record.h"
 #include "cli/assignment.h"
 #include "cli/cli_messages.h"
+#include "cli/diff_view.h"
 #include "cli/help_text.h"
 #include "cli/record_file.h"
 #include "cli/record_view.h"
 #include "cli/standard_output.h"
 #include "common/message.h"
 #include "common/text_read.h"
+#include "preview/panel_preview.h"
+#include "sim/png_writer.h"
 
 namespace {
 
@@ -195,6 +199,49 @@ int RunConfigure(Configuration& config, const Command& command) {
   return Outcome(allWritten);
 }
 
+// The panel as the record shows it, with the picture or the test card, as a
+// PNG of the panel's size.
+int RunPreview(Configuration& config, const Command& command) {
+  if (!OpenRecordOrHeader(config, command.file, command.format)) return kExitFailure;
+  PanelPreview preview = BuildPanelPreview(config.WorkingRecord, command.picture);
+  for (const std::string& note : preview.notes)
+    ShowMessage(kMsgOk | kMsgIconWarning, "WARNING: %s", note.c_str());
+  if (!preview.shown) {
+    ShowMessage(kMsgOk | kMsgIconError, "ERROR: %s", preview.reason.c_str());
+    return kExitFailure;
+  }
+  if (!WritePanelPng(command.output, preview.image)) {
+    ShowMessage(kMsgOk | kMsgIconError, MSG_COPY_FAILED, command.output.c_str());
+    return kExitFailure;
+  }
+  return kExitSuccess;
+}
+
+// An appcfg.h carries only part of a record: it is read over the other
+// file's record, so that what it does not carry is not taken for a
+// difference (over the default record when both are headers).
+bool OpenComparedFiles(Configuration& a, Configuration& b, const Command& command) {
+  bool headerA = IsHeaderFileName(command.file), headerB = IsHeaderFileName(command.secondFile);
+  if (headerA && !headerB) {
+    if (!OpenRecordFile(b, command.secondFile, command.format)) return false;
+    a.LoadedRecord = b.LoadedRecord;
+    return OpenRecordOrHeader(a, command.file, command.format);
+  }
+  if (!OpenRecordOrHeader(a, command.file, command.format)) return false;
+  if (headerB && !headerA) b.LoadedRecord = a.LoadedRecord;
+  return OpenRecordOrHeader(b, command.secondFile, command.format);
+}
+
+// Exit codes as diff's: 0 the same, 1 different, 2 trouble.
+int RunDiff(Configuration& a, Configuration& b, const Command& command) {
+  if (!OpenComparedFiles(a, b, command)) return kExitUsage;
+  std::vector<RecordDifference> differences = CompareConfigurations(a, b);
+  std::string text =
+      command.json ? FormatDifferencesJson(differences) : FormatDifferencesText(differences);
+  if (!text.empty() && !WriteStandardOutput(text)) return kExitUsage;
+  return differences.empty() ? kExitSuccess : kExitFailure;
+}
+
 }  // namespace
 
 void SetDefaultPanelFolder(const std::string& folder) {
@@ -225,6 +272,12 @@ int RunCommandLine(const Command& command) {
       return RunImport(config, command);
     case CommandKind::kConfigure:
       return RunConfigure(config, command);
+    case CommandKind::kPreview:
+      return RunPreview(config, command);
+    case CommandKind::kDiff: {
+      Configuration other;
+      return RunDiff(config, other, command);
+    }
   }
   return kExitUsage;
 }

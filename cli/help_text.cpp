@@ -22,6 +22,9 @@ const char kOverview[] =
     "  import FILE HEADER [-o OUT]           take an appcfg.h's values and save\n"
     "  configure SOURCE TARGET... [--preserve-addresses]\n"
     "                                        write SOURCE's record into every TARGET\n"
+    "  preview FILE [PICTURE.bmp] -o OUT.png\n"
+    "                                        write what the panel shows as a PNG\n"
+    "  diff A B [--json]                     the differences between two records\n"
     "\n"
     "Options of every command that reads a file:\n"
     "  --format binary|srec   the file's form; by default \".S9\", \".IDP\", \".LVB\" are\n"
@@ -107,6 +110,28 @@ const CommandHelp kCommandHelp[] = {
      "Writes SOURCE's record into every TARGET. A failing target is reported and\n"
      "the others are still written; the exit code is 1 when any failed.\n"
      "  --preserve-addresses   every TARGET keeps its own RegAddr and DispMemAddr\n"},
+    {"preview",
+     "Usage: qlccfg preview FILE [PICTURE.bmp] -o OUT.png [--format binary|srec]\n"
+     "\n"
+     "Writes what the panel shows for FILE's record (a configurable file or an\n"
+     "appcfg.h) as a PNG of the panel's size: the chip programmed from the record\n"
+     "on the virtual board, PICTURE.bmp shown in the main window as 56420BMP shows\n"
+     "it (with the record's rotation, as with /r90, /r180, /r270), or without a\n"
+     "picture a test card at the record's colour depth. When the chip cannot show\n"
+     "the record (not enough display memory, clocks too slow for the pixel clock,\n"
+     "a panel size beyond the chip's) the reason is printed, nothing is written\n"
+     "and the exit code is 1.\n"},
+    {"diff",
+     "Usage: qlccfg diff A B [--json] [--format binary|srec]\n"
+     "\n"
+     "Prints the differences between the records of A and B (configurable files\n"
+     "or appcfg.h headers): each differing field (Flags, ClkI, ..., GcpData bytes)\n"
+     "as \"NAME: A -> B\", each differing register as \"REG[14h] REG_HDP: 27h -> 4Fh\"\n"
+     "(\"(not listed)\" when one list lacks it), and when the panel differs the two\n"
+     "panel summary lines after \"<\" and \">\". An appcfg.h is read over the other\n"
+     "file's record, so only what it carries can differ.\n"
+     "  --json   the same as a list of objects\n"
+     "Exit codes as diff's: 0 the same (nothing printed), 1 different, 2 trouble.\n"},
 };
 
 }  // namespace

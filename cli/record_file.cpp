@@ -4,6 +4,7 @@
 #include "cfg/record/config_file.h"
 #include "cfg/record/file_io.h"
 #include "cli/file_format.h"
+#include "common/text_read.h"
 
 namespace {
 
@@ -45,6 +46,18 @@ StorageForm StorageFormOf(const std::string& path, FileFormat format) {
 
 bool OpenRecordFile(Configuration& config, const std::string& path, FileFormat format) {
   if (!OpenConfigFile(config, path.c_str(), StorageFormOf(path, format))) return false;
+  TakeClockWorkingValuesFromRecord(config);
+  return true;
+}
+
+bool IsHeaderFileName(const std::string& path) {
+  return EndsWithNoCase(path.c_str(), ".h");
+}
+
+bool OpenRecordOrHeader(Configuration& config, const std::string& path, FileFormat format) {
+  if (format != FileFormat::kAuto || !IsHeaderFileName(path))
+    return OpenRecordFile(config, path, format);
+  if (!OpenConfigFile(config, path.c_str(), kStorageByName)) return false;
   TakeClockWorkingValuesFromRecord(config);
   return true;
 }

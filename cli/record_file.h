@@ -13,6 +13,14 @@
 // Failures have been reported.
 bool OpenRecordFile(Configuration& config, const std::string& path, FileFormat format);
 
+// Whether the name is a C header's (".h"), read as an appcfg.h.
+bool IsHeaderFileName(const std::string& path);
+
+// OpenRecordFile, except that a header (without a forced format) is read as
+// an appcfg.h, its values applied over the loaded record as the
+// configurator's File > Open applies them.
+bool OpenRecordOrHeader(Configuration& config, const std::string& path, FileFormat format);
+
 // Writes the working record into path, or into a copy of path at target
 // when target is not empty (Save As).
 bool SaveRecordFile(Configuration& config, const std::string& path, const std::string& target,

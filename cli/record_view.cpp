@@ -23,12 +23,6 @@ std::string Printf(const char* format, ...) {
   return text;
 }
 
-std::string UnpaddedSymbol(unsigned index) {
-  std::string symbol = RegisterSymbol(index);
-  size_t end = symbol.find_last_not_of(' ');
-  return end == std::string::npos ? std::string() : symbol.substr(0, end + 1);
-}
-
 std::string Join(const std::vector<std::string>& words, const char* separator) {
   std::string text;
   for (size_t i = 0; i < words.size(); ++i) {
@@ -38,32 +32,18 @@ std::string Join(const std::vector<std::string>& words, const char* separator) {
   return text;
 }
 
-// The record's single-value fields in the order both views list them. The
-// text view shows the value in hexadecimal (addresses) or with its unit.
-struct ValueField {
-  const char* name;
-  bool hex;
-  const char* unit;
-  unsigned (*value)(const HAL_STRUCT& record);
-};
-
-const ValueField kValueFields[] = {
-    {"ClkI", false, " kHz", [](const HAL_STRUCT& r) { return unsigned(r.ClkI); }},
-    {"ClkI2", false, " kHz", [](const HAL_STRUCT& r) { return unsigned(r.ClkI2); }},
-    {"BusClk", false, " kHz", [](const HAL_STRUCT& r) { return unsigned(r.BusClk); }},
-    {"RegAddr", true, "", [](const HAL_STRUCT& r) { return unsigned(r.RegAddr); }},
-    {"DispMemAddr", true, "", [](const HAL_STRUCT& r) { return unsigned(r.DispMemAddr); }},
-    {"FrameRate", false, " Hz", [](const HAL_STRUCT& r) { return unsigned(r.FrameRate); }},
-    {"PowerOffDelay", false, " ms", [](const HAL_STRUCT& r) { return unsigned(r.PowerOffDelay); }},
-    {"PowerOnDelay", false, " ms", [](const HAL_STRUCT& r) { return unsigned(r.PowerOnDelay); }},
-};
-
 // "Name:" padded so that the values of the text view line up.
 std::string TextLabel(const char* name) {
   return Printf("%-15s", (std::string(name) + ":").c_str());
 }
 
 }  // namespace
+
+std::string UnpaddedSymbol(unsigned index) {
+  std::string symbol = RegisterSymbol(index);
+  size_t end = symbol.find_last_not_of(' ');
+  return end == std::string::npos ? std::string() : symbol.substr(0, end + 1);
+}
 
 std::vector<std::string> FlagNamesOf(uint32_t flags) {
   std::vector<std::string> names;
@@ -76,6 +56,15 @@ std::vector<std::string> FlagNamesOf(uint32_t flags) {
     names.push_back(name ? std::string(name) : Printf("0x%X", static_cast<unsigned>(mask)));
   }
   return names;
+}
+
+std::string FlagsText(uint32_t flags) {
+  std::vector<std::string> names = FlagNamesOf(flags);
+  return names.empty() ? std::string("0") : Join(names, " | ");
+}
+
+std::string FieldValueText(const FieldInfo& field, unsigned value) {
+  return field.hex ? Printf("0x%08X", value) : Printf("%u%s", value, field.unit);
 }
 
 std::string JsonQuote(const std::string& text) {
@@ -120,14 +109,10 @@ std::vector<REG_CFG> ListedRegisters(const HAL_STRUCT& record) {
 }
 
 std::string FormatRecordText(const HAL_STRUCT& record, const std::string& panelSummary) {
-  std::vector<std::string> flags = FlagNamesOf(record.Flags);
   std::string text = panelSummary + "\n";
-  text += TextLabel("Flags") + (flags.empty() ? std::string("0") : Join(flags, " | ")) + "\n";
-  for (const ValueField& field : kValueFields) {
-    unsigned value = field.value(record);
-    text += TextLabel(field.name) +
-            (field.hex ? Printf("0x%08X", value) : Printf("%u%s", value, field.unit)) + "\n";
-  }
+  text += TextLabel("Flags") + FlagsText(record.Flags) + "\n";
+  for (const FieldInfo& field : kFieldInfos)
+    text += TextLabel(field.name) + FieldValueText(field, field.value(record)) + "\n";
   std::vector<REG_CFG> registers = ListedRegisters(record);
   text += TextLabel("Registers") + Printf("%u\n", static_cast<unsigned>(registers.size()));
   for (const REG_CFG& entry : registers) {
@@ -145,7 +130,7 @@ std::string FormatRecordJson(const HAL_STRUCT& record, const std::string& panelS
   json += "  \"Panel\": " + JsonQuote(panelSummary) + ",\n";
   json += "  \"Flags\": [" + Join(quotedFlags, ", ") + "],\n";
   json += Printf("  \"FlagBits\": %u,\n", static_cast<unsigned>(record.Flags));
-  for (const ValueField& field : kValueFields) {
+  for (const FieldInfo& field : kFieldInfos) {
     json += Printf("  \"%s\": %u,\n", field.name, field.value(record));
   }
   json += "  \"registers\": [";

@@ -15,6 +15,7 @@
 #include "hal/hal_pci.h"
 #include "hal/hal_record.h"
 #include "hal/hal_regs.h"
+#include "hal/hal_state.h"
 #include "hal/hal_status.h"
 #include "hal/hal_virt.h"
 #include "hal/priority.h"

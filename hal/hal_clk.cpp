@@ -91,9 +91,11 @@ int hxProgramClocks() {
   return result;
 }
 
-int hxCheckClocks(unsigned d, unsigned r) {
+void hxModeClocks(uint32_t* memoryClock, uint32_t* pixelClock) {
   const HAL_STRUCT* record = hxRecord();
-  if (!record) return kHalClocksTooSlow;
+  *memoryClock = 0;
+  *pixelClock = 0;
+  if (!record) return;
   uint8_t memClockConfig = hxRegRead8(REG_BUSCLK_MEMCLK_CONFIG);
   uint8_t pixelClockConfig = hxRegRead8(REG_PCLK_CONFIG);
   uint32_t mclk = record->BusClk / (((memClockConfig >> 4) & 3u) + 1);
@@ -114,8 +116,14 @@ int hxCheckClocks(unsigned d, unsigned r) {
       break;
   }
   unsigned divider = (pixelClockConfig >> 4) & 7u;
-  uint32_t pclk = source / (divider < 4 ? divider + 1 : 8);
+  *memoryClock = mclk;
+  *pixelClock = source / (divider < 4 ? divider + 1 : 8);
+}
 
+int hxCheckClocks(unsigned d, unsigned r) {
+  if (!hxRecord()) return kHalClocksTooSlow;
+  uint32_t mclk, pclk;
+  hxModeClocks(&mclk, &pclk);
   if (r == 1 || r == 3) return mclk >= 2 * pclk ? kHalOk : kHalClocksTooSlow;
   unsigned scale = d == 1 ? 16 : d == 2 ? 8 : d == 4 ? 4 : d == 8 ? 2 : 1;
   return mclk * scale >= pclk ? kHalOk : kHalClocksTooSlow;

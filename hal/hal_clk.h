@@ -21,6 +21,9 @@ int hxWriteSynth(uint32_t word, unsigned selection);
 // Programs CLKI and CLKI2 from the record: 0, 8 (CLKI not in the table) or
 // 9 (CLKI2 not in the table).
 int hxProgramClocks();
+// The memory clock and the pixel clock (kHz) the record's clocks and
+// REG[04h]/REG[05h] give, as hxCheckClocks compares them.
+void hxModeClocks(uint32_t* memoryClock, uint32_t* pixelClock);
 // Whether the memory clock can feed the pixel clock at depth d in rotation
 // r: 0, or 12 when it is too slow.
 int hxCheckClocks(unsigned d, unsigned r);

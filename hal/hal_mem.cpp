@@ -133,6 +133,18 @@ int hxVmemBlocks(VmemBlock* blocks, int capacity) {
   return count;
 }
 
+VmemList hxVmemTakeList() {
+  VmemList list = {gHead.address, gHead.size, gHead.free, gHead.next};
+  gHead = {nullptr, nullptr, 0, nullptr, 0};
+  return list;
+}
+
+void hxVmemPutList(const VmemList& list) {
+  ReleaseNodesAfterHead();
+  // The second node still points back at the static head.
+  gHead = {static_cast<VmemNode*>(list.rest), nullptr, list.size, list.address, list.free};
+}
+
 uint8_t* hxMemBase() {
   const HalBoardOps* board = hxBoard();
   return board ? board->memory() : nullptr;

@@ -30,6 +30,20 @@ struct VmemBlock {
 // Copies at most capacity blocks; returns how many there are.
 int hxVmemBlocks(VmemBlock* blocks, int capacity);
 
+// The allocator's whole list, taken out so that another can be used for a
+// while and this one put back. rest is the list's second block onwards, kept
+// where it is; only hxVmemPutList uses it.
+struct VmemList {
+  uint8_t* address;
+  uint32_t size;
+  uint32_t free;
+  void* rest;
+};
+// Leaves the allocator empty, as before the first _hxVmemInit.
+VmemList hxVmemTakeList();
+// Drops the list in use (its blocks are forgotten) and puts list back.
+void hxVmemPutList(const VmemList& list);
+
 // Host pointer to byte 0 of display memory (null before mapping).
 uint8_t* hxMemBase();
 // Whether bytes [offset, offset + length) lie inside display memory.

@@ -122,6 +122,14 @@ const HalBoardOps* hxBoard() {
   return gBoard;
 }
 
-void hxUseBoard(const HalBoardOps* ops) {
+const HalBoardOps* hxUseBoard(const HalBoardOps* ops) {
+  const HalBoardOps* previous = gBoardForTests;
   gBoardForTests = ops;
+  return previous;
+}
+
+const HalBoardOps* hxExchangeMappedBoard(const HalBoardOps* board) {
+  const HalBoardOps* previous = gBoard;
+  gBoard = board;
+  return previous;
 }

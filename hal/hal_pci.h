@@ -47,8 +47,12 @@ void hxSaveFrame();
 // The mapped board's operations, or null before mapping.
 const HalBoardOps* hxBoard();
 // Makes the next hxMapBoard use these operations instead of choosing a board
-// (null restores the choice). Host tests run the HAL on such a board.
-void hxUseBoard(const HalBoardOps* ops);
+// (null restores the choice); returns the operations chosen before. Host
+// tests and the panel preview run the HAL on such a board.
+const HalBoardOps* hxUseBoard(const HalBoardOps* ops);
+// Puts board in place of the mapped one without releasing either (null: none
+// mapped); returns the board that was mapped. For taking a mapping aside.
+const HalBoardOps* hxExchangeMappedBoard(const HalBoardOps* board);
 
 // Platform side of the driver: maps the window at physical base (base 0:
 // by the board number in QEBBOARD). Returns 0 with the linear address, or

@@ -78,6 +78,22 @@ void hxResetSurfaces() {
   gCachedRect[3] = 1;
 }
 
+HalSurfaceState hxSurfaceState() {
+  HalSurfaceState state;
+  state.main = gMain;
+  state.sub = gSub;
+  state.subCurrent = gCurrent == &gSub;
+  for (int i = 0; i < 4; ++i) state.cachedRect[i] = gCachedRect[i];
+  return state;
+}
+
+void hxRestoreSurfaces(const HalSurfaceState& state) {
+  gMain = state.main;
+  gSub = state.sub;
+  gCurrent = state.subCurrent ? &gSub : &gMain;
+  for (int i = 0; i < 4; ++i) gCachedRect[i] = state.cachedRect[i];
+}
+
 HX_SURFACE* hxMainSurface() {
   return &gMain;
 }

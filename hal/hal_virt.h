@@ -18,6 +18,17 @@ struct HX_SURFACE {
   uint32_t size;    // bytes
 };
 
+// Both surface records, which is current, and the cached sub-window
+// rectangle, to be put back later as they were.
+struct HalSurfaceState {
+  HX_SURFACE main;
+  HX_SURFACE sub;
+  bool subCurrent;
+  int cachedRect[4];
+};
+HalSurfaceState hxSurfaceState();
+void hxRestoreSurfaces(const HalSurfaceState& state);
+
 // Both records zeroed with their kinds, the main one current, and the cached
 // sub-window rectangle (0, 0, 1, 1).
 void hxResetSurfaces();

@@ -22,3 +22,11 @@ int hxRestorePriority() {
 void hxResetPriority() {
   gDepth = 0;
 }
+
+int hxPriorityDepth() {
+  return gDepth;
+}
+
+void hxSetPriorityDepth(int depth) {
+  gDepth = depth;
+}

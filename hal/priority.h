@@ -8,6 +8,9 @@ int hxRaisePriority();
 int hxRestorePriority();
 // Forgets any nesting (at start).
 void hxResetPriority();
+// The nesting depth, and setting it back to one read earlier.
+int hxPriorityDepth();
+void hxSetPriorityDepth(int depth);
 
 // Platform side: save the current priorities and raise them / put the saved
 // ones back.

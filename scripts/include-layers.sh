@@ -3,7 +3,7 @@
 # (count)" lines and fails (exit 1, naming each offender on standard error)
 # when a folder includes from one that is not below it in the layer order:
 #   common < cfg/record < cfg/panel < cfg/pages < cfg/export < cfg/ui, cli
-#   common < hal < sim;  hal < bmp
+#   common < hal < sim;  hal < bmp;  sim, bmp < preview < cfg/ui, cli
 # (cfg/ui and cli are siblings), or when files include each other in a circle
 # (a header and its own source file count as one). Includes may be written
 # from the root ("cfg/record/record.h") or relative to the including file.
@@ -21,8 +21,9 @@ from collections import Counter
 
 root, wanted = os.path.realpath(sys.argv[1]), sys.argv[2:]
 below = {"common": [], "cfg/record": ["common"], "cfg/panel": ["cfg/record"],
-         "cfg/pages": ["cfg/panel"], "cfg/export": ["cfg/pages"], "cfg/ui": ["cfg/export"],
-         "cli": ["cfg/export"], "hal": ["common"], "sim": ["hal"], "bmp": ["hal"]}
+         "cfg/pages": ["cfg/panel"], "cfg/export": ["cfg/pages"], "cfg/ui": ["cfg/export", "preview"],
+         "cli": ["cfg/export", "preview"], "hal": ["common"], "sim": ["hal"], "bmp": ["hal"],
+         "preview": ["sim", "bmp"]}
 unknown = [f for f in wanted if f not in below]
 if unknown:
     sys.exit("include-layers: unknown folder %s" % ", ".join(unknown))

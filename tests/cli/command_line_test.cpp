@@ -60,6 +60,18 @@ TEST(CommandLine, EveryCommandTakesItsOperandsAndOptionsInAnyOrder) {
 
   ASSERT_TRUE(Parse({"import", "f.exe", "appcfg.h"}, &c));
   EXPECT_EQ(c.header, "appcfg.h");
+
+  ASSERT_TRUE(Parse({"preview", "-o", "p.png", "f.exe", "picture.bmp"}, &c));
+  EXPECT_EQ(c.file, "f.exe");
+  EXPECT_EQ(c.picture, "picture.bmp");
+  EXPECT_EQ(c.output, "p.png");
+  ASSERT_TRUE(Parse({"preview", "f.exe", "-o", "p.png"}, &c));
+  EXPECT_EQ(c.picture, "") << "the test card";
+
+  ASSERT_TRUE(Parse({"diff", "a.exe", "--json", "appcfg.h"}, &c));
+  EXPECT_EQ(c.file, "a.exe");
+  EXPECT_EQ(c.secondFile, "appcfg.h");
+  EXPECT_TRUE(c.json);
 }
 
 TEST(CommandLine, DoubleDashMakesOptionLikeWordsOperands) {
@@ -97,6 +109,8 @@ TEST(CommandLine, UsageErrorsSayWhatIsWrong) {
   EXPECT_EQ(UsageError({"set", "a", "Width=8", "-o", "-"}),
             "'set' cannot write a configurable file to standard output");
   EXPECT_EQ(UsageError({"show", "a", "--json=1"}), "option '--json' takes no value");
+  EXPECT_EQ(UsageError({"preview", "a"}), "'preview' needs -o OUT.png");
+  EXPECT_EQ(UsageError({"preview", "a", "-o", "-"}), "'preview' needs -o OUT.png");
 }
 
 // Each option, with a value it takes, beside the commands that take it; every
@@ -106,13 +120,13 @@ TEST(CommandLine, EveryOptionIsRefusedByTheCommandsThatDoNotTakeIt) {
     std::vector<std::string> words;
     std::set<std::string> commands;
   };
-  const std::set<std::string> saving = {"set", "apply-panel", "export", "import"};
+  const std::set<std::string> writing = {"set", "apply-panel", "export", "import", "preview"};
   const OptionUse uses[] = {
-      {{"--json"}, {"show"}},
-      {{"-o", "out"}, saving},
-      {{"--output=out"}, saving},
+      {{"--json"}, {"show", "diff"}},
+      {{"-o", "out"}, writing},
+      {{"--output=out"}, writing},
       {{"--format", "binary"},
-       {"show", "set", "apply-panel", "check", "export", "import", "configure"}},
+       {"show", "set", "apply-panel", "check", "export", "import", "configure", "preview", "diff"}},
       {{"--def", "P.DEF"}, {"panels", "apply-panel"}},
       {{"--mode", "3"}, {"export"}},
       {{"--sw-cursor"}, {"export"}},
@@ -121,10 +135,16 @@ TEST(CommandLine, EveryOptionIsRefusedByTheCommandsThatDoNotTakeIt) {
       {{"--keep-pixel-clock"}, {"apply-panel"}},
   };
   const std::map<std::string, std::vector<std::string>> operands = {
-      {"show", {"f"}},        {"set", {"f", "Width=8"}},
-      {"panels", {}},         {"apply-panel", {"f", "1"}},
-      {"check", {"f"}},       {"export", {"mode", "f"}},
-      {"import", {"f", "h"}}, {"configure", {"f", "t"}},
+      {"show", {"f"}},
+      {"set", {"f", "Width=8"}},
+      {"panels", {}},
+      {"apply-panel", {"f", "1"}},
+      {"check", {"f"}},
+      {"export", {"mode", "f"}},
+      {"import", {"f", "h"}},
+      {"configure", {"f", "t"}},
+      {"preview", {"f", "-o", "p.png"}},
+      {"diff", {"a", "b"}},
   };
   for (const OptionUse& use : uses) {
     std::string option = use.words[0].substr(0, use.words[0].find('='));
