@@ -4,7 +4,7 @@
 #include "cfg/export/text_format.h"
 #include "common/register_catalogue.h"
 
-std::string ChipHeaderText(const Configuration& config) {
+std::string ChipHeaderText(const Configuration&) {
   std::string text;
   AppendDashedBanner(text);
   text += "\n";
