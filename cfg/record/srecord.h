@@ -71,8 +71,8 @@ bool PatchSRecordHal(uint8_t* text, size_t length, const HAL_STRUCT& values,
 // preserveAddresses keeps the file's own RegAddr and DispMemAddr. The source
 // is read a block at a time as far as the record reaches, noting where its
 // lines lie, so a damaged source leaves the target as it was; then only the
-// changed characters are written in place. Memory stays a few hundred
-// kilobytes whatever the file's size.
+// changed characters are written in place. Memory stays bounded (a block,
+// the lines noted, the spans written) whatever the file's size.
 bool WriteSRecordHal(Configuration& config, const char* source, const char* target,
                      bool preserveAddresses);
 
