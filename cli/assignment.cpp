@@ -9,21 +9,6 @@
 
 namespace {
 
-struct NamedField {
-  const char* name;
-  RecordField field;
-};
-const NamedField kFields[] = {
-    {"ClkI", RecordField::kClkI},
-    {"ClkI2", RecordField::kClkI2},
-    {"BusClk", RecordField::kBusClk},
-    {"RegAddr", RecordField::kRegAddr},
-    {"DispMemAddr", RecordField::kDispMemAddr},
-    {"PowerOffDelay", RecordField::kPowerOffDelay},
-    {"PowerOnDelay", RecordField::kPowerOnDelay},
-    {"Flags", RecordField::kFlags},
-};
-
 bool ParseDigits(const std::string& digits, unsigned base, uint32_t* value) {
   if (digits.empty()) return false;
   uint64_t result = 0;
@@ -77,12 +62,6 @@ bool ParseFlagsValue(const std::string& text, uint32_t* value) {
   return true;
 }
 
-const char* RecordFieldName(RecordField field) {
-  for (const NamedField& entry : kFields)
-    if (entry.field == field) return entry.name;
-  return "";
-}
-
 bool ParseAssignment(const std::string& text, Assignment* assignment, std::string* error) {
   *assignment = Assignment();
   size_t equals = text.find('=');
@@ -107,11 +86,9 @@ bool ParseAssignment(const std::string& text, Assignment* assignment, std::strin
     *error = "'" + assignment->valueText + "' is not a number for " + name;
     return false;
   }
-  for (const NamedField& entry : kFields) {
-    if (!EqualsNoCase(name, entry.name)) continue;
+  if (FindRecordField(name, &assignment->field)) {
     assignment->target = AssignTarget::kField;
-    assignment->field = entry.field;
-    if (entry.field == RecordField::kFlags) {
+    if (assignment->field == RecordField::kFlags) {
       assignment->hasNumber = ParseFlagsValue(assignment->valueText, &assignment->number);
       if (!assignment->hasNumber) {
         *error = "'" + assignment->valueText + "' is neither a number nor flag names for Flags";
@@ -119,7 +96,6 @@ bool ParseAssignment(const std::string& text, Assignment* assignment, std::strin
       }
       return true;
     }
-    break;
   }
   if (assignment->target != AssignTarget::kField) {
     uint32_t index = 0;

@@ -8,29 +8,7 @@
 
 #include <string>
 
-enum class AssignTarget { kRegister, kField, kPanel };
-
-enum class RecordField {
-  kClkI,
-  kClkI2,
-  kBusClk,
-  kRegAddr,
-  kDispMemAddr,
-  kPowerOffDelay,
-  kPowerOnDelay,
-  kFlags,
-};
-
-struct Assignment {
-  AssignTarget target = AssignTarget::kRegister;
-  unsigned registerIndex = 0;
-  RecordField field = RecordField::kClkI;
-  const char* setting = nullptr;  // a name of kPanelSettingNames
-  std::string name;               // as typed
-  std::string valueText;          // as typed
-  bool hasNumber = false;         // valueText read as a number
-  uint32_t number = 0;
-};
+#include "cfg/pages/assignments.h"
 
 // Decimal, or hexadecimal with a leading 0x or a trailing h ("0x1F", "1Fh").
 // Fails on anything else, on an empty text and on values beyond 32 bits.
@@ -42,8 +20,5 @@ bool ParseFlagsValue(const std::string& text, uint32_t* value);
 // Splits and classifies one assignment. Values must be numbers (flags may be
 // names); a pixel clock keeps its list text for the rule.
 bool ParseAssignment(const std::string& text, Assignment* assignment, std::string* error);
-
-// The name of a field as the command line and the output use it.
-const char* RecordFieldName(RecordField field);
 
 #endif

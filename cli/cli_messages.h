@@ -1,19 +1,8 @@
-// Texts of the messages the command line shows besides those of the modules
-// it runs. Macros, so that the compiler checks every use against its
-// printf arguments.
+// Texts of the messages only the command line shows (the rules' own texts
+// belong to the modules it runs). Macros, so that the compiler checks every
+// use against its printf arguments.
 #ifndef QLC_CLI_CLI_MESSAGES_H
 #define QLC_CLI_CLI_MESSAGES_H
-
-// The texts the register and power-delay entries of the settings use.
-#define MSG_INVALID_REGISTER_VALUE "ERROR:Invalid value entered!"
-#define MSG_POWER_CONNECT_TIME "ERROR: Panel Power Connect Time!"
-#define MSG_POWER_DISCONNECT_TIME "ERROR: Panel Power Disconnect Time!"
-
-// A zero input or bus clock would leave the clock arithmetic without a divisor.
-#define MSG_ZERO_CLOCK "ERROR: %s must be above 0 kHz!"
-
-// The General page's refusal of an address pair with one half zero.
-#define MSG_NONZERO_HEX_REQUIRED "Non-zero hexadecimal value required!"
 
 #define MSG_PIXEL_CLOCK_UNAVAILABLE                                                      \
   "ERROR: The panel's pixel clock cannot be had with these clock settings; nothing was " \

@@ -23,7 +23,6 @@
 #include "cli/help_text.h"
 #include "cli/record_file.h"
 #include "cli/record_view.h"
-#include "cli/set_command.h"
 #include "cli/standard_output.h"
 #include "common/message.h"
 #include "common/text_read.h"
@@ -69,8 +68,9 @@ bool LoadPanels(const Command& command, PanelList* list) {
   } else {
     // A file named DEBUG.DEF keeps its rejected panels, as it does beside the program.
     std::string name = fs::path(command.definitionFile).filename().string();
-    if (!list->LoadPanelFile(command.definitionFile, UpperCaseAscii(name) == "DEBUG.DEF")) {
-      ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_OPEN_FAILED, command.definitionFile.c_str());
+    if (!list->LoadPanelFile(command.definitionFile,
+                             UpperCaseAscii(name) == kDebugDefinitionFile)) {
+      ShowMessage(kMsgOk | kMsgIconError, MSG_OPEN_FAILED, command.definitionFile.c_str());
       return false;
     }
   }
@@ -78,7 +78,8 @@ bool LoadPanels(const Command& command, PanelList* list) {
 }
 
 std::string DefinitionName(const Command& command) {
-  return command.definitionFile.empty() ? "DEBUG.DEF or PANELS.DEF in " + g_defaultPanelFolder
+  return command.definitionFile.empty() ? std::string(kDebugDefinitionFile) + " or " +
+                                              kPanelDefinitionFile + " in " + g_defaultPanelFolder
                                         : command.definitionFile;
 }
 
@@ -86,13 +87,13 @@ int RunPanels(const Command& command) {
   PanelList list(QualifyPanel);
   if (!LoadPanels(command, &list)) return kExitFailure;
   if (list.Count() == 0) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_NO_PANELS, DefinitionName(command).c_str());
+    ShowMessage(kMsgOk | kMsgIconError, MSG_NO_PANELS, DefinitionName(command).c_str());
     return kExitFailure;
   }
   std::string text;
   for (int i = 0; i < list.Count(); ++i) {
     const PanelRecord& panel = list.At(i);
-    AppendFormat(text, "%2d  %s%s", i + 1, panel.Disqualified() ? "**" : "", panel.Name().c_str());
+    AppendFormat(text, "%2d  %s", i + 1, PanelListEntry(panel).c_str());
     if (panel.Disqualified()) AppendFormat(text, "  %s", panel.Reason().c_str());
     text += "\n";
   }
@@ -112,7 +113,7 @@ class ConsolePanelView : public PanelPageView {
 // the "**" of a rejected panel), or its number in `qlccfg panels`.
 int FindPanel(const PanelList& list, const std::string& name) {
   for (int i = 0; i < list.Count(); ++i)
-    if (list.At(i).Name() == name || "**" + list.At(i).Name() == name) return i;
+    if (list.At(i).Name() == name || PanelListEntry(list.At(i)) == name) return i;
   uint32_t number = 0;
   if (ParseNumberValue(name, &number) && number >= 1 &&
       number <= static_cast<uint32_t>(list.Count()))
@@ -124,12 +125,12 @@ int RunApplyPanel(Configuration& config, const Command& command) {
   PanelList list(QualifyPanel);
   if (!LoadPanels(command, &list)) return kExitFailure;
   if (list.Count() == 0) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_NO_PANELS, DefinitionName(command).c_str());
+    ShowMessage(kMsgOk | kMsgIconError, MSG_NO_PANELS, DefinitionName(command).c_str());
     return kExitFailure;
   }
   int index = FindPanel(list, command.panelName);
   if (index < 0) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_PANEL_NOT_FOUND, command.panelName.c_str());
+    ShowMessage(kMsgOk | kMsgIconError, MSG_PANEL_NOT_FOUND, command.panelName.c_str());
     return kExitFailure;
   }
   if (!OpenRecordFile(config, command.file, command.format)) return kExitFailure;
@@ -140,7 +141,7 @@ int RunApplyPanel(Configuration& config, const Command& command) {
   if (applied == kPanelNotApplied) return kExitFailure;
   if (applied == kPanelAppliedWithoutPixelClock && !command.keepPixelClock) {
     // A build script must not get a panel running at some other clock.
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_PIXEL_CLOCK_UNAVAILABLE);
+    ShowMessage(kMsgOk | kMsgIconError, MSG_PIXEL_CLOCK_UNAVAILABLE);
     return kExitFailure;
   }
   if (!LeavePanelPage(config, ShownPanelPageEntries(config))) return kExitFailure;
@@ -158,12 +159,12 @@ int RunExport(Configuration& config, const Command& command) {
   if (!OpenRecordFile(config, command.file, command.format)) return kExitFailure;
   config.Export.softwareCursor = command.softwareCursor ? 1 : 0;
   config.Export.softwareBlitEmulation = command.softwareBlit ? 1 : 0;
-  SetExportModeNumber(config, static_cast<int>(command.modeNumber));
+  SetExportModeNumber(config, command.modeNumber);
   if (command.hasOutput && command.output == "-") {
     // The same bytes the file would get.
     if (WriteStandardOutputBytes(WithCrLf(ExportText(config, command.exportKind))))
       return kExitSuccess;
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_STDOUT_FAILED);
+    ShowMessage(kMsgOk | kMsgIconError, MSG_STDOUT_FAILED);
     return kExitFailure;
   }
   std::string path =
@@ -174,7 +175,7 @@ int RunExport(Configuration& config, const Command& command) {
 int RunImport(Configuration& config, const Command& command) {
   if (!OpenRecordFile(config, command.file, command.format)) return kExitFailure;
   if (!ImportAppcfg(config, command.header.c_str())) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_NOT_CONFIGURABLE, command.header.c_str());
+    ShowMessage(kMsgOk | kMsgIconError, MSG_NOT_CONFIGURABLE, command.header.c_str());
     return kExitFailure;
   }
   return Outcome(SaveRecordFile(config, command.file, command.output, command.format, false));
@@ -187,7 +188,7 @@ int RunConfigure(Configuration& config, const Command& command) {
   bool allWritten = true;
   for (const std::string& target : command.targets) {
     if (!SaveRecordFile(config, target, std::string(), command.format, command.preserveAddresses)) {
-      ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_NOT_CONFIGURABLE, target.c_str());
+      ShowMessage(kMsgOk | kMsgIconError, MSG_NOT_CONFIGURABLE, target.c_str());
       allWritten = false;
     }
   }

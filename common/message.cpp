@@ -13,7 +13,7 @@ int DefaultAnswer(unsigned style) {
   }
 }
 
-static int PrintToStandardError(void*, unsigned style, const char* text) {
+static int PrintToStandardError(unsigned style, int, const char* text) {
   fprintf(stderr, "%s\n", text);
   return DefaultAnswer(style);
 }
@@ -26,11 +26,24 @@ MessageSink SetMessageSink(MessageSink sink) {
   return previous;
 }
 
-int ShowMessage(void* owner, unsigned style, const char* format, ...) {
+static int Show(int field, unsigned style, const char* format, va_list arguments) {
   char text[kMaxMessageLength];
+  vsnprintf(text, sizeof text, format, arguments);
+  return g_messageSink(style, field, text);
+}
+
+int ShowMessage(unsigned style, const char* format, ...) {
   va_list arguments;
   va_start(arguments, format);
-  vsnprintf(text, sizeof text, format, arguments);
+  int answer = Show(kNoField, style, format, arguments);
   va_end(arguments);
-  return g_messageSink(owner, style, text);
+  return answer;
+}
+
+int ShowFieldMessage(int field, unsigned style, const char* format, ...) {
+  va_list arguments;
+  va_start(arguments, format);
+  int answer = Show(field, style, format, arguments);
+  va_end(arguments);
+  return answer;
 }

@@ -7,15 +7,54 @@
 # beyond the input's size) fails the run and
 # leaves the input in build/fuzz/findings/TARGET/. Such an input belongs in
 # tests/fuzz/regressions/TARGET/, where the ordinary tests replay it.
-# Usage: scripts/fuzz.sh [SECONDS]   (default 60)
+#
+# With --coverage the targets are built with source coverage as well (in
+# build/fuzz-coverage), each starts from its seeds alone (no inputs kept from
+# earlier runs), and the share of lines and branches reached is printed for
+# each source file of a reader, beside the aim. Coverage below the aim does
+# not fail the run; a finding does.
+# Usage: scripts/fuzz.sh [--coverage] [SECONDS]   (default 60)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+coverage=false
+if [ "${1:-}" = --coverage ]; then
+  coverage=true
+  shift
+fi
 seconds=${1:-60}
+# The share of each reader's lines the seeds and the fuzzer together reach.
+aim=90
+
+# The source files that read outside input, by the target that fuzzes them.
+declare -A readers=(
+  [binary_record]="cfg/record/id_search.cpp cfg/record/binary_record.cpp cfg/record/byte_window.cpp"
+  [srecord]="cfg/record/srecord.cpp cfg/record/hex_decode.cpp"
+  [paneldef]="cfg/panel/paneldef.cpp"
+  [appcfg_import]="cfg/record/appcfg_import.cpp"
+  [bmp]="bmp/bmp_image.cpp bmp/bmp_pixels.cpp bmp/bmp_draw.cpp"
+  [text_read]="common/text_read.cpp"
+  [assignment]="cli/assignment.cpp"
+)
+
 build="$root/build/fuzz"
+flags="-O1 -g"
+if $coverage; then
+  build="$root/build/fuzz-coverage"
+  flags="$flags -fprofile-instr-generate -fcoverage-mapping"
+  # The clang the build uses names the version of the coverage tools.
+  version=$(clang --version | sed -n 's/.*clang version \([0-9]*\).*/\1/p' | head -1)
+  profdata=$(command -v "llvm-profdata-$version" || command -v llvm-profdata || true)
+  llvmcov=$(command -v "llvm-cov-$version" || command -v llvm-cov || true)
+  if [ -z "$profdata" ] || [ -z "$llvmcov" ]; then
+    echo "fuzz: llvm-profdata and llvm-cov of clang $version are missing (scripts/install-deps.sh)" >&2
+    exit 1
+  fi
+fi
 
 cmake -S "$root" -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DQLC_FUZZ=ON -DQLC_SANITIZE=ON -DQLC_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g" "-DCMAKE_C_FLAGS_RELWITHDEBINFO=-O1 -g" >/dev/null
+  "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=$flags" "-DCMAKE_C_FLAGS_RELWITHDEBINFO=$flags" \
+  "-DCMAKE_EXE_LINKER_FLAGS=$($coverage && echo -fprofile-instr-generate)" >/dev/null
 cmake --build "$build" --target qlc_fuzz_targets -j "$(nproc)" >"$build/build.log" 2>&1 || {
   cat "$build/build.log"
   exit 1
@@ -36,6 +75,11 @@ for source in "$root"/tests/fuzz/*_fuzz.cpp; do
   work="$build/corpus/$name"
   findings="$build/findings/$name"
   log="$build/logs/$name.log"
+  if $coverage; then
+    rm -rf "$work" "$build/profiles/$name.profraw"
+    mkdir -p "$build/profiles"
+    export LLVM_PROFILE_FILE="$build/profiles/$name.profraw"
+  fi
   mkdir -p "$work" "$findings" "$(dirname "$log")"
   inputs=("$work" "$root/tests/fuzz/corpus/$name")
   [ -d "$root/tests/fuzz/regressions/$name" ] && inputs+=("$root/tests/fuzz/regressions/$name")
@@ -47,7 +91,7 @@ for source in "$root"/tests/fuzz/*_fuzz.cpp; do
     -print_final_stats=1 -artifact_prefix="$findings/" "${options[@]}" "${inputs[@]}" \
     >"$log" 2>&1 || status=$?
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
-  coverage=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
+  edges=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
   features=$(grep -o 'ft: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
   if [ "$status" -eq 0 ]; then
     result=ok
@@ -56,11 +100,42 @@ for source in "$root"/tests/fuzz/*_fuzz.cpp; do
     result="FINDING (exit $status): $findings"
     failed=$((failed + 1))
   fi
-  printf '%-15s %12s %8s %8s  %s\n' "$name" "${executions:-?}" "${coverage:-?}" \
+  printf '%-15s %12s %8s %8s  %s\n' "$name" "${executions:-?}" "${edges:-?}" \
     "${features:-?}" "$result"
   if [ "$status" -ne 0 ]; then
     grep -E 'ERROR|property broken|SUMMARY|Test unit written' "$log" | head -20 | sed 's/^/    /'
   fi
 done
 echo "fuzz: $passed passed, $failed failed"
+
+# The share of lines and branches of one source file the target reached,
+# as "LINES BRANCHES" (the report's columns 10 and 13), or nothing.
+shares() {
+  local name=$1 file=$2 profile="$build/profiles/$1.profdata"
+  [ -f "$profile" ] || return 0
+  "$llvmcov" report "$build/bin/fuzz_$name" -instr-profile="$profile" "$root/$file" 2>/dev/null |
+    awk -v path="$root/$file" '$1 == path { print $10, $13 }' || true
+}
+
+if $coverage; then
+  unset LLVM_PROFILE_FILE
+  echo
+  printf '%-15s %-32s %8s %10s   (aim: %s%% of the lines)\n' target reader lines branches "$aim"
+  for name in $(printf '%s\n' "${!readers[@]}" | sort); do
+    rm -f "$build/profiles/$name.profdata"
+    if [ -s "$build/profiles/$name.profraw" ]; then
+      "$profdata" merge -sparse "$build/profiles/$name.profraw" -o "$build/profiles/$name.profdata"
+    fi
+    for file in ${readers[$name]}; do
+      read -r lines branches <<<"$(shares "$name" "$file")" || true
+      note=""
+      if [ -z "${lines:-}" ]; then
+        lines=- branches=- note="  (no coverage: no profile, or not in the target)"
+      elif [ "${lines%.*}" -lt "$aim" ]; then
+        note="  below the aim"
+      fi
+      printf '%-15s %-32s %8s %10s%s\n' "$name" "$file" "$lines" "$branches" "$note"
+    done
+  done
+fi
 [ "$failed" -eq 0 ]

@@ -6,7 +6,7 @@ packages=(
   g++-mingw-w64-x86-64-posix wine wine64 xvfb x11-utils xdotool
   srecord libstb-dev imagemagick python3
   gcc-m68k-linux-gnu binutils-m68k-linux-gnu libc6-dev-m68k-cross
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev llvm-14
   nsis dpkg-dev
 )
 missing=()

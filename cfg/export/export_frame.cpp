@@ -17,11 +17,11 @@ bool WriteExport(const Configuration& config, ExportKind kind, const char* path)
   std::string destination = preview ? PreviewExportPath(config, kind) : std::string(path);
   switch (WriteTextFile(destination, ExportText(config, kind))) {
     case TextFileResult::kOpenFailed:
-      ShowMessage(nullptr, kMsgOk | kMsgIconError, "Failed to open file %s", destination.c_str());
+      ShowMessage(kMsgOk | kMsgIconError, "Failed to open file %s", destination.c_str());
       return false;
     case TextFileResult::kWriteFailed:
       // The file could be created but not completely written (a full disk).
-      ShowMessage(nullptr, kMsgOk | kMsgIconError, "Failed to write file %s", destination.c_str());
+      ShowMessage(kMsgOk | kMsgIconError, "Failed to write file %s", destination.c_str());
       return false;
     case TextFileResult::kWritten:
       break;
@@ -29,7 +29,7 @@ bool WriteExport(const Configuration& config, ExportKind kind, const char* path)
   if (!preview) return true;
   std::string commandLine;
   if (!StartPreviewViewer(destination, &commandLine)) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, "Failed to execute \"%s\"", commandLine.c_str());
+    ShowMessage(kMsgOk | kMsgIconError, "Failed to execute \"%s\"", commandLine.c_str());
     return false;
   }
   return true;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "cfg/pages/panel/panel_view.h"
 #include "cfg/pages/preference/preference.h"
 #include "cfg/panel/panel_messages.h"
 #include "cfg/panel/rules.h"
@@ -67,7 +68,7 @@ static EntryResult ApplyExistingFrameRate(Configuration& config, const char* val
   if (ReadDialogNumber(value, &rate, &fraction)) {
     FrameRateNeighbours neighbours = FindFrameRate(config, rate);
     if (!neighbours.exists) {
-      ShowPanelError(kCtlFrameRateList, "ERROR: Panel Frame Rate!\n%s",
+      ShowPanelError(kPanelFrameRateField, "ERROR: Panel Frame Rate!\n%s",
                      NearestFrameRatesLine(neighbours).c_str());
       return {kEntryRefused, false, 0};
     }
@@ -87,7 +88,7 @@ static SettingResult ApplyRotation(Configuration& config, const char* value) {
       }
     }
   }
-  ShowMessage(nullptr, kMsgOk | kMsgIconError, "ERROR: Rotation must be 0, 90, 180 or 270!");
+  ShowMessage(kMsgOk | kMsgIconError, "ERROR: Rotation must be 0, 90, 180 or 270!");
   return kSettingRefused;
 }
 
@@ -102,7 +103,7 @@ static SettingResult ApplyBpp(Configuration& config, const char* value) {
       }
     }
   }
-  ShowMessage(nullptr, kMsgOk | kMsgIconError, "ERROR: Bpp must be 1, 2, 4, 8 or 16!");
+  ShowMessage(kMsgOk | kMsgIconError, "ERROR: Bpp must be 1, 2, 4, 8 or 16!");
   return kSettingRefused;
 }
 
@@ -110,26 +111,26 @@ SettingResult ApplyPanelSetting(Configuration& config, const char* name, const c
   struct EntrySetting {
     const char* name;
     EntryResult (*rule)(Configuration&, const char*);
-    bool rebuildFrameRates;
+    PanelField field;
   };
   static const EntrySetting kEntries[] = {
-      {"Width", ApplyWidthEntry, true},
-      {"Height", ApplyHeightEntry, true},
-      {"HorizTotal", ApplyHorizTotalEntry, true},
-      {"VertTotal", ApplyVertTotalEntry, true},
-      {"HorizStart", ApplyHorizStartEntry, false},
-      {"VertStart", ApplyVertStartEntry, false},
-      {"FplineStart", ApplyFplineStartEntry, false},
-      {"FplineWidth", ApplyFplineWidthEntry, false},
-      {"FpframeStart", ApplyFpframeStartEntry, false},
-      {"FpframeWidth", ApplyFpframeWidthEntry, false},
-      {"FrameRate", ApplyExistingFrameRate, false},
-      {"PixelClock", ApplyPixelClockEntry, true},
+      {"Width", ApplyWidthEntry, kPanelWidthField},
+      {"Height", ApplyHeightEntry, kPanelHeightField},
+      {"HorizTotal", ApplyHorizTotalEntry, kPanelHorizTotalField},
+      {"VertTotal", ApplyVertTotalEntry, kPanelVertTotalField},
+      {"HorizStart", ApplyHorizStartEntry, kPanelHorizStartField},
+      {"VertStart", ApplyVertStartEntry, kPanelVertStartField},
+      {"FplineStart", ApplyFplineStartEntry, kPanelFplineStartField},
+      {"FplineWidth", ApplyFplineWidthEntry, kPanelFplineWidthField},
+      {"FpframeStart", ApplyFpframeStartEntry, kPanelFpframeStartField},
+      {"FpframeWidth", ApplyFpframeWidthEntry, kPanelFpframeWidthField},
+      {"FrameRate", ApplyExistingFrameRate, kPanelFrameRateField},
+      {"PixelClock", ApplyPixelClockEntry, kPanelPixelClockField},
   };
   if (!name || !value) return kSettingUnknown;
   for (const EntrySetting& entry : kEntries)
     if (EqualsNoCase(name, entry.name))
-      return Then(config, entry.rule(config, value), entry.rebuildFrameRates);
+      return Then(config, entry.rule(config, value), RebuildsFrameRates(entry.field));
   if (EqualsNoCase(name, "Rotation")) return ApplyRotation(config, value);
   if (EqualsNoCase(name, "Bpp")) return ApplyBpp(config, value);
   return kSettingUnknown;

@@ -32,11 +32,18 @@ static std::string PathInFolder(const std::string& folder, const char* name) {
   return folder + separator + name;
 }
 
+const char kDebugDefinitionFile[] = "DEBUG.DEF";
+const char kPanelDefinitionFile[] = "PANELS.DEF";
+
+std::string PanelListEntry(const PanelRecord& record) {
+  return record.Disqualified() ? "**" + record.Name() : record.Name();
+}
+
 void PanelList::LoadPanelList(const std::string& folder) {
   if (loaded_) return;
-  FILE* file = fopen(PathInFolder(folder, "DEBUG.DEF").c_str(), "r");
+  FILE* file = fopen(PathInFolder(folder, kDebugDefinitionFile).c_str(), "r");
   fromDebugFile_ = file != nullptr;
-  if (!file) file = fopen(PathInFolder(folder, "PANELS.DEF").c_str(), "r");
+  if (!file) file = fopen(PathInFolder(folder, kPanelDefinitionFile).c_str(), "r");
   if (!file) return;
   bool read = ReadFile(file);
   fclose(file);
@@ -60,7 +67,7 @@ void PanelList::Discard() {
 }
 
 static void ShowDefinitionError(const char* text) {
-  ShowMessage(nullptr, kMsgOk | kMsgIconError, "%s", text);
+  ShowMessage(kMsgOk | kMsgIconError, "%s", text);
 }
 
 // A line counts only when it starts with the keyword in the first column.

@@ -108,6 +108,13 @@ class PanelRecord {
 // Returns true when the panel is rejected and then leaves the reason.
 typedef bool (*PanelQualifier)(const PanelRecord& record, std::string* reason);
 
+// The two definition files a program's folder may hold.
+extern const char kDebugDefinitionFile[];  // "DEBUG.DEF": rejected panels kept
+extern const char kPanelDefinitionFile[];  // "PANELS.DEF"
+
+// A panel's name as the lists show it: "**" before a rejected panel's.
+std::string PanelListEntry(const PanelRecord& record);
+
 class PanelList {
  public:
   explicit PanelList(PanelQualifier qualifier = nullptr) : qualifier_(qualifier) {}

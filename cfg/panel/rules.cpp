@@ -23,16 +23,18 @@ static bool ReadEntryInRange(const char* text, uint32_t lowest, uint32_t highest
   return *value >= lowest && *value <= highest;
 }
 
-EntryResult ApplyWidthEntry(Configuration& config, const char* text) {
+// The width and height rules; checkMemory warns when the display no longer
+// fits (the leave step warns once after both).
+static EntryResult TakeWidth(Configuration& config, const char* text, bool checkMemory) {
   uint32_t width = 0;
   if (!ReadEntryInRange(text, 8, kMaxPanelWidth, &width)) {
-    ShowPanelError(kCtlWidthList, "ERROR: Panel width!");
+    ShowPanelError(kPanelWidthField, "ERROR: Panel width!");
     return kRefused;
   }
   uint32_t step = GetPanelType(config) == kPanelStn ? 16 : 8;
   bool rounded = false;
   if (width % step != 0) {
-    int answer = ShowMessage(PanelMessageOwner(), kMsgOkCancel | kMsgIconInfo,
+    int answer = ShowMessage(kMsgOkCancel | kMsgIconInfo,
                              "The panel width will be rounded up to the closest allowable value");
     if (answer != kAnswerOk) return kRefused;
     width = (width + step - 1) / step * step;
@@ -41,27 +43,35 @@ EntryResult ApplyWidthEntry(Configuration& config, const char* text) {
   SetPanelWidth(config, width);
   // A rotated display starts and steps by the new size as well.
   UpdateMainWindowLayout(config);
-  CheckVideoMemory(config);
+  if (checkMemory) CheckVideoMemory(config);
   return {rounded ? kEntryCorrected : kEntryAccepted, rounded, width};
 }
 
-EntryResult ApplyHeightEntry(Configuration& config, const char* text) {
+static EntryResult TakeHeight(Configuration& config, const char* text, bool checkMemory) {
   uint32_t height = 0;
   if (!ReadEntryInRange(text, 1, kMaxPanelHeight, &height)) {
-    ShowPanelError(kCtlHeightList, "ERROR: Panel height!");
+    ShowPanelError(kPanelHeightField, "ERROR: Panel height!");
     return kRefused;
   }
   SetPanelHeight(config, height);
   UpdateMainWindowLayout(config);
-  CheckVideoMemory(config);
+  if (checkMemory) CheckVideoMemory(config);
   return Accepted(height);
+}
+
+EntryResult ApplyWidthEntry(Configuration& config, const char* text) {
+  return TakeWidth(config, text, true);
+}
+
+EntryResult ApplyHeightEntry(Configuration& config, const char* text) {
+  return TakeHeight(config, text, true);
 }
 
 EntryResult ApplyHorizTotalEntry(Configuration& config, const char* text) {
   uint32_t minTotal = GetMinHorizTotal(config);
   uint32_t total = 0;
   if (!ReadEntryInRange(text, minTotal, kMaxHorizTotal, &total)) {
-    ShowPanelError(kCtlHorizTotalSpin, "ERROR: Panel Horizontal Total!");
+    ShowPanelError(kPanelHorizTotalField, "ERROR: Panel Horizontal Total!");
     return {kEntryRefused, true, minTotal};
   }
   SetHorizTotal(config, total);
@@ -89,43 +99,43 @@ static EntryResult ApplySpinRule(Configuration& config, const char* text, uint32
 }
 
 EntryResult ApplyVertTotalEntry(Configuration& config, const char* text) {
-  static const SpinRule kRule = {kMaxVertTotal, kCtlVertTotalSpin, "ERROR: Panel Vertical Total!",
-                                 SetVertTotal};
+  static const SpinRule kRule = {kMaxVertTotal, kPanelVertTotalField,
+                                 "ERROR: Panel Vertical Total!", SetVertTotal};
   return ApplySpinRule(config, text, 1, kRule);
 }
 
 EntryResult ApplyHorizStartEntry(Configuration& config, const char* text) {
-  static const SpinRule kRule = {kMaxDisplayStart, kCtlHorizStartSpin,
+  static const SpinRule kRule = {kMaxDisplayStart, kPanelHorizStartField,
                                  "ERROR: Panel Horizontal Start Position!", SetHorizStart};
   return ApplySpinRule(config, text, HorizStartOffset(GetPanelType(config)), kRule);
 }
 
 EntryResult ApplyVertStartEntry(Configuration& config, const char* text) {
-  static const SpinRule kRule = {kMaxDisplayStart, kCtlVertStartSpin,
+  static const SpinRule kRule = {kMaxDisplayStart, kPanelVertStartField,
                                  "ERROR: Panel Vertical Start Position!", SetVertStart};
   return ApplySpinRule(config, text, 0, kRule);
 }
 
 EntryResult ApplyFplineWidthEntry(Configuration& config, const char* text) {
-  static const SpinRule kRule = {kMaxFplineWidth, kCtlFplineWidthSpin, "ERROR: TFT FPLINE Width!",
-                                 SetFplineWidth};
+  static const SpinRule kRule = {kMaxFplineWidth, kPanelFplineWidthField,
+                                 "ERROR: TFT FPLINE Width!", SetFplineWidth};
   return ApplySpinRule(config, text, 1, kRule);
 }
 
 EntryResult ApplyFplineStartEntry(Configuration& config, const char* text) {
-  static const SpinRule kRule = {kMaxFplineStart, kCtlFplineStartSpin, "ERROR: TFT FPLINE Start!",
-                                 SetFplineStart};
+  static const SpinRule kRule = {kMaxFplineStart, kPanelFplineStartField,
+                                 "ERROR: TFT FPLINE Start!", SetFplineStart};
   return ApplySpinRule(config, text, 1, kRule);
 }
 
 EntryResult ApplyFpframeWidthEntry(Configuration& config, const char* text) {
-  static const SpinRule kRule = {kMaxFpframeWidth, kCtlFpframeWidthSpin,
+  static const SpinRule kRule = {kMaxFpframeWidth, kPanelFpframeWidthField,
                                  "ERROR: TFT FPFRAME Width!", SetFpframeWidth};
   return ApplySpinRule(config, text, 1, kRule);
 }
 
 EntryResult ApplyFpframeStartEntry(Configuration& config, const char* text) {
-  static const SpinRule kRule = {kMaxFpframeStart, kCtlFpframeStartSpin,
+  static const SpinRule kRule = {kMaxFpframeStart, kPanelFpframeStartField,
                                  "ERROR: TFT FPFRAME Start!", SetFpframeStart};
   return ApplySpinRule(config, text, 0, kRule);
 }
@@ -134,7 +144,7 @@ EntryResult ApplyFrameRateEntry(Configuration& config, const char* text) {
   uint32_t lowest = 0, highest = 0, rate = 0;
   GetFrameRateRange(config, &lowest, &highest);
   if (!ReadEntryInRange(text, lowest, highest, &rate)) {
-    ShowPanelError(kCtlFrameRateList, "ERROR: Panel Frame Rate!");
+    ShowPanelError(kPanelFrameRateField, "ERROR: Panel Frame Rate!");
     return kRefused;
   }
   config.WorkingRecord.FrameRate = static_cast<uint16_t>(std::min<uint32_t>(rate, 0xFFFF));
@@ -145,7 +155,7 @@ EntryResult ApplyFrameRateEntry(Configuration& config, const char* text) {
 EntryResult ApplyPixelClockEntry(Configuration& config, const char* text) {
   uint32_t source = 0, divide = 0;
   if (!FindPixelClockChoice(config, text ? text : "", &source, &divide)) {
-    ShowPanelError(kCtlPixelClockList, "ERROR: Panel Pixel Clock!");
+    ShowPanelError(kPanelPixelClockField, "ERROR: Panel Pixel Clock!");
     return kRefused;
   }
   ApplyPixelClockChoice(config, source, divide);
@@ -177,12 +187,14 @@ uint32_t HorizTotalShownValue(const Configuration& config) {
 }
 
 bool CheckPanelOnLeave(Configuration& config, const char* heightText, const char* widthText) {
-  if (!EntryTaken(ApplyHeightEntry(config, heightText))) return false;
-  if (!EntryTaken(ApplyWidthEntry(config, widthText))) return false;
+  if (!EntryTaken(TakeHeight(config, heightText, false))) return false;
+  if (!EntryTaken(TakeWidth(config, widthText, false))) return false;
+  // Once for both: the same warning twice in a row tells the user nothing.
+  CheckVideoMemory(config);
   if (GetHorizTotal(config) < GetMinHorizTotal(config))
-    ShowPanelWarning(kCtlHorizTotalSpin, "WARNING: The Horizontal Total is too small!");
+    ShowPanelWarning(kPanelHorizTotalField, "WARNING: The Horizontal Total is too small!");
   if (GetVertTotal(config) <= GetPanelHeight(config))
-    ShowPanelWarning(kCtlVertTotalSpin,
+    ShowPanelWarning(kPanelVertTotalField,
                      "WARNING: Vertical Total should be at least 1 line larger than Vertical "
                      "Display!");
   return true;
@@ -250,7 +262,7 @@ uint32_t VideoMemoryNeeded(const Configuration& config) {
 bool CheckVideoMemory(const Configuration& config) {
   uint32_t needed = VideoMemoryNeeded(config);
   if (needed <= kVideoMemoryBytes) return true;
-  ShowMessage(nullptr, kMsgOk | kMsgIconError | kMsgTaskModal,
+  ShowMessage(kMsgOk | kMsgIconError | kMsgTaskModal,
               "Warning: Not enough installed video memory for selected options. Memory needed: "
               "%uk, memory installed: %uk,",
               needed / 1024, kVideoMemoryBytes / 1024);
@@ -316,7 +328,7 @@ bool NonDisplayPeriodRuleHolds(const Configuration& config) {
   return RuleHorizTotal(config) - RuleWidth(config) >= needed;
 }
 
-int WarnAboutTimingRules(const Configuration& config, void* owner) {
+int WarnAboutTimingRules(const Configuration& config) {
   struct Rule {
     bool (*holds)(const Configuration&);
     const char* warning;
@@ -330,7 +342,7 @@ int WarnAboutTimingRules(const Configuration& config, void* owner) {
   for (const Rule& rule : kRules) {
     if (rule.holds(config)) continue;
     // OK and Cancel, yet either answer goes on: every failed rule is shown.
-    ShowMessage(owner, kMsgOkCancel | kMsgIconInfo, "%s", rule.warning);
+    ShowMessage(kMsgOkCancel | kMsgIconInfo, "%s", rule.warning);
     ++failed;
   }
   return failed;

@@ -60,8 +60,8 @@ int ApplySpinEntries(Configuration& config, const SpinEntryTexts& texts, uint32_
 // What the horizontal-total entry shows: min(max(HT, minHT), 1024).
 uint32_t HorizTotalShownValue(const Configuration& config);
 
-// Rules of leaving the Panel page: height, width (with its question), then
-// the two warnings. False keeps the page open.
+// Rules of leaving the Panel page: height, width (with its question), the
+// memory warning once, then the two warnings. False keeps the page open.
 bool CheckPanelOnLeave(Configuration& config, const char* heightText, const char* widthText);
 
 // Silent corrections.
@@ -100,10 +100,9 @@ bool NonDisplayPeriodRuleHolds(const Configuration& config);
 extern const char kMemoryClockRuleWarning[];
 extern const char kDisplayPeriodRuleWarning[];
 extern const char kNonDisplayPeriodRuleWarning[];
-// Runs the three rules in order and shows each failed rule's warning, owned
-// by owner, with the information icon and OK and Cancel; returns how many
-// failed. The command goes on whichever button is pressed.
-int WarnAboutTimingRules(const Configuration& config, void* owner = nullptr);
+// Runs the three rules in order and shows each failed rule's warning, with the information icon and
+// OK and Cancel; returns how many failed. The command goes on whichever button is pressed.
+int WarnAboutTimingRules(const Configuration& config);
 
 enum { kVideoMemoryBytes = 81920 };
 

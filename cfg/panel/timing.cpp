@@ -205,11 +205,14 @@ uint32_t GetMinHorizTotal(const Configuration& config) {
 }
 
 // Frame rate for a pixel clock and both totals; products are taken in 64
-// bits so that odd clock fields cannot wrap.
+// bits so that odd clock fields cannot wrap. The record's FrameRate holds 16
+// bits: absurd timings count as its highest value everywhere (the list, the
+// entry, the stored field), so that every rate offered can be stored.
 static uint32_t FrameRateOf(uint32_t pixelClock, uint32_t horizTotal, uint32_t vertTotal) {
   uint64_t divisor = static_cast<uint64_t>(horizTotal) * vertTotal;
   if (divisor == 0) return 0;
-  return static_cast<uint32_t>(static_cast<uint64_t>(pixelClock) * 1000 / divisor);
+  return static_cast<uint32_t>(
+      std::min<uint64_t>(static_cast<uint64_t>(pixelClock) * 1000 / divisor, kMaxFrameRate));
 }
 
 uint32_t FrameRateAt(const Configuration& config, uint32_t horizTotal) {
@@ -226,8 +229,7 @@ FrameRateList BuildFrameRateList(Configuration& config) {
     uint32_t rate = FrameRateOf(pixelClock, total, vertTotal);
     if (total == currentTotal) {
       list.selected = static_cast<int>(list.texts.size());
-      // The field holds 16 bits; absurd timings are stored as its highest value.
-      config.WorkingRecord.FrameRate = static_cast<uint16_t>(std::min<uint32_t>(rate, 0xFFFF));
+      config.WorkingRecord.FrameRate = static_cast<uint16_t>(rate);
     }
     list.texts.push_back(std::to_string(rate));
   }

@@ -28,6 +28,7 @@ enum {
   kMaxFpframeWidth = 8,
   kMaxFpframeStart = 1023,
   kMaxFrameRateEntries = 128,
+  kMaxFrameRate = 0xFFFF,
 };
 
 // 10-bit register pairs: low register bits 7:0, high register bits 1:0.
@@ -98,7 +99,8 @@ uint32_t GetPixelClock(const Configuration& config);
 // non-display part counts as 0.
 uint32_t GetMinHorizTotal(const Configuration& config);
 
-// (PCLK * 1000) / (HT * VT) in whole hertz; 0 when the product is 0.
+// (PCLK * 1000) / (HT * VT) in whole hertz, at most kMaxFrameRate (what
+// FrameRate holds); 0 when the product is 0.
 uint32_t FrameRateAt(const Configuration& config, uint32_t horizTotal);
 
 struct FrameRateList {

@@ -166,17 +166,17 @@ bool ImportFromFile(Configuration& config, FILE* file, const std::string& path) 
   char line[kMaxLineLength + 1];
   if (!ReadLineContaining(file, "HAL_STRUCT HalInfo =", line) ||
       !ReadLineContaining(file, HAL_ID_STRING, line)) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, "Wrong file format in %s", path.c_str());
+    ShowMessage(kMsgOk | kMsgIconError, "Wrong file format in %s", path.c_str());
     return false;
   }
   config.LoadedRecord.Flags = 0;
   if (!ReadLineContaining(file, "/* Flags */", line)) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, "Wrong file format in %s", path.c_str());
+    ShowMessage(kMsgOk | kMsgIconError, "Wrong file format in %s", path.c_str());
     return false;
   }
   config.LoadedRecord.Flags |= FlagsNamedOn(line);
   if (!ReadLineContaining(file, "/* Registers */", line)) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, "Wrong file format in %s", path.c_str());
+    ShowMessage(kMsgOk | kMsgIconError, "Wrong file format in %s", path.c_str());
     return false;
   }
 
@@ -186,7 +186,7 @@ bool ImportFromFile(Configuration& config, FILE* file, const std::string& path) 
     RegisterLine kind = ParseRegisterLine(line, &symbol, &value);
     if (kind == RegisterLine::kFinished) break;
     if (kind == RegisterLine::kMalformed) {
-      ShowMessage(nullptr, kMsgOk | kMsgIconError, "Wrong file format in %s", path.c_str());
+      ShowMessage(kMsgOk | kMsgIconError, "Wrong file format in %s", path.c_str());
       return false;
     }
     // A name outside the catalogue is left alone; one the record's list lacks
@@ -214,7 +214,7 @@ bool ImportAppcfg(Configuration& config, const char* chosenPath) {
   // anything can wait on it, where some systems would open it as a file.
   FILE* file = OpenTextFileForReading(path.c_str());
   if (!file) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, "Failed to open file %s", path.c_str());
+    ShowMessage(kMsgOk | kMsgIconError, "Failed to open file %s", path.c_str());
     return false;
   }
   bool imported = ImportFromFile(config, file, path);

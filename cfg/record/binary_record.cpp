@@ -29,7 +29,7 @@ size_t FindInCandidates(const uint8_t* bytes, size_t count, bool* bigEndian) {
       unsigned size = LittleEndianU16(candidate + 18);
       if (*bigEndian) size = ((size & 0xFF) << 8) | (size >> 8);
       if (size == kHalStructSize) return static_cast<size_t>(candidate - bytes);
-      ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_WRONG_VERSION, static_cast<int>(size),
+      ShowMessage(kMsgOk | kMsgIconError, MSG_WRONG_VERSION, static_cast<int>(size),
                   static_cast<int>(kHalStructSize));
     }
     ++candidate;
@@ -95,7 +95,7 @@ bool WriteBinaryHal(Configuration& config, const char* source, const char* targe
     case RecordSearch::kUnreadable:
       return false;
     case RecordSearch::kNotFound:
-      ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_HAL_INFO_NOT_FOUND, source);
+      ShowMessage(kMsgOk | kMsgIconError, MSG_HAL_INFO_NOT_FOUND, source);
       return false;
     case RecordSearch::kFound:
       break;

@@ -42,7 +42,7 @@ bool ByteWindow::Advance(size_t keepFrom) {
   size_ = keep + got;
   if (got < want) {
     failed_ = true;
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_SHORT_READ, static_cast<int>(start_ + size_),
+    ShowMessage(kMsgOk | kMsgIconError, MSG_SHORT_READ, static_cast<int>(start_ + size_),
                 static_cast<int>(length_));
   }
   return got > 0;

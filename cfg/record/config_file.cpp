@@ -68,7 +68,7 @@ bool ReadRecordFromFile(Configuration& config, const char* path, StorageForm for
 
 bool OpenConfigFile(Configuration& config, const char* path, StorageForm form) {
   if (!ReadRecordFromFile(config, path, form)) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_NOT_CONFIGURABLE, path);
+    ShowMessage(kMsgOk | kMsgIconError, MSG_NOT_CONFIGURABLE, path);
     return false;
   }
   config.UseLoadedRecord();

@@ -19,7 +19,7 @@ void Configuration::UseLoadedRecord() {
 }
 
 static void ReportInvalidRegister(unsigned index) {
-  ShowMessage(nullptr, kMsgOk | kMsgIconError, "Invalid register requested: %xh", index);
+  ShowMessage(kMsgOk | kMsgIconError, "Invalid register requested: %xh", index);
 }
 
 unsigned Configuration::GetRegister(unsigned index) const {

@@ -72,7 +72,7 @@ ConfigureOutcome ConfigureFiles(Configuration& config, const std::vector<std::st
                                 bool preserveAddresses, ConfigureProgress progress, void* context) {
   ConfigureOutcome outcome = {0, 0};
   if (files.empty()) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_NO_FILES_SELECTED);
+    ShowMessage(kMsgOk | kMsgIconError, MSG_NO_FILES_SELECTED);
     return outcome;
   }
   for (size_t i = 0; i < files.size(); ++i) {
@@ -81,11 +81,11 @@ ConfigureOutcome ConfigureFiles(Configuration& config, const std::vector<std::st
       ++outcome.configured;
     } else {
       ++outcome.failed;
-      ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_NOT_CONFIGURABLE, files[i].c_str());
+      ShowMessage(kMsgOk | kMsgIconError, MSG_NOT_CONFIGURABLE, files[i].c_str());
     }
   }
   unsigned icon = outcome.failed ? kMsgIconWarning : kMsgIconInfo;
-  ShowMessage(nullptr, kMsgOk | icon, "%s",
+  ShowMessage(kMsgOk | icon, "%s",
               ConfigureSummaryText(outcome.configured, outcome.failed).c_str());
   return outcome;
 }

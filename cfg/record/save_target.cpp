@@ -15,7 +15,7 @@ bool PrepareSaveTarget(const char* source, const char** target) {
     return true;
   }
   if (CopyFileOver(source, *target)) return true;
-  ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_COPY_FAILED, *target);
+  ShowMessage(kMsgOk | kMsgIconError, MSG_COPY_FAILED, *target);
   return false;
 }
 
@@ -104,12 +104,12 @@ void UndoWrites(FileHandle file, const std::vector<SpanWrite>& spans, size_t fai
 bool WriteIntoTarget(const char* target, const std::vector<FilePatch>& patches) {
   FileHandle file;
   if (!OpenExistingFileForWriting(target, &file)) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_OPEN_FAILED, target);
+    ShowMessage(kMsgOk | kMsgIconError, MSG_OPEN_FAILED, target);
     return false;
   }
   std::vector<SpanWrite> spans = GatherSpans(patches);
   if (!PrepareSpans(file, patches, &spans)) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_SET_POINTER_FAILED, target);
+    ShowMessage(kMsgOk | kMsgIconError, MSG_SET_POINTER_FAILED, target);
     CloseFileHandle(file);
     return false;
   }
@@ -134,7 +134,7 @@ bool WriteIntoTarget(const char* target, const std::vector<FilePatch>& patches) 
     written = 0;  // the system gave no assurance that any byte reached the disk
   }
   if (!ok) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_SHORT_WRITE, static_cast<int>(written),
+    ShowMessage(kMsgOk | kMsgIconError, MSG_SHORT_WRITE, static_cast<int>(written),
                 static_cast<int>(total));
   }
   CloseFileHandle(file);

@@ -114,7 +114,7 @@ bool ReadNextRecord(SRecordReader* reader) {
     uint8_t checksum = reader->line[count - 1];
     sum -= checksum;
     if (checksum != static_cast<uint8_t>(~sum)) {
-      ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_INVALID_CHECKSUM);
+      ShowMessage(kMsgOk | kMsgIconError, MSG_INVALID_CHECKSUM);
       return false;
     }
     // Bytes between the address and the checksum of a record without data
@@ -230,7 +230,7 @@ bool TakeRecordImage(SRecordReader* reader, uint8_t* image) {
     if (at == kMarkerEnd - 1) {
       unsigned marker = image[at - 1] + 256u * image[at];
       if (marker != kDetectEndianLittle && marker != kDetectEndianSwapped) {
-        ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_INVALID_ENDIAN, marker);
+        ShowMessage(kMsgOk | kMsgIconError, MSG_INVALID_ENDIAN, marker);
         return false;
       }
       reader->bigEndian = marker == kDetectEndianSwapped;
@@ -238,7 +238,7 @@ bool TakeRecordImage(SRecordReader* reader, uint8_t* image) {
       unsigned size =
           reader->bigEndian ? image[at - 1] << 8 | image[at] : image[at] << 8 | image[at - 1];
       if (size != kHalStructSize) {
-        ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_WRONG_VERSION, static_cast<int>(size),
+        ShowMessage(kMsgOk | kMsgIconError, MSG_WRONG_VERSION, static_cast<int>(size),
                     static_cast<int>(kHalStructSize));
         return false;
       }

@@ -32,5 +32,5 @@ void ReportRecalculatedRegisters(Configuration& config) {
                                            unsigned(config.WorkingRecord.Regs[position].Index)));
     any = true;
   }
-  if (any) ShowMessage(nullptr, kMsgOk | kMsgIconInfo, "%s", text);
+  if (any) ShowMessage(kMsgOk | kMsgIconInfo, "%s", text);
 }

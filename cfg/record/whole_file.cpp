@@ -7,11 +7,11 @@
 
 bool OpenFileToRead(const char* path, FileHandle* file, uint64_t* length) {
   if (!OpenFileForReading(path, file)) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_OPEN_FAILED, path);
+    ShowMessage(kMsgOk | kMsgIconError, MSG_OPEN_FAILED, path);
     return false;
   }
   if (!SeekFileToEnd(*file, length)) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_SEEK_END_FAILED, path);
+    ShowMessage(kMsgOk | kMsgIconError, MSG_SEEK_END_FAILED, path);
     CloseFileHandle(*file);
     return false;
   }
@@ -39,7 +39,7 @@ bool ReadWholeFile(const char* path, FileBuffer* buffer) {
   size_t got = ReadFromFile(file, data.get(), size);
   CloseFileHandle(file);
   if (got != size) {
-    ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_SHORT_READ, static_cast<int>(got),
+    ShowMessage(kMsgOk | kMsgIconError, MSG_SHORT_READ, static_cast<int>(got),
                 static_cast<int>(size));
     return false;
   }

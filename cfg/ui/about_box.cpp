@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "cfg/ui/message_box.h"
 #include "cfg/ui/page_colours.h"
 #include "cfg/ui/resource.h"
 #include "cfg/ui/shell_dialogs.h"
@@ -106,6 +107,7 @@ static void OpenAboutBox(HWND box) {
 }
 
 static INT_PTR CALLBACK AboutBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+  MessageOwnerScope owner(box);
   switch (message) {
     case WM_INITDIALOG:
       OpenAboutBox(box);

@@ -8,6 +8,7 @@
 #include "cfg/record/multiple_files.h"
 #include "cfg/ui/controls.h"
 #include "cfg/ui/main_window.h"
+#include "cfg/ui/message_box.h"
 #include "cfg/ui/resource.h"
 #include "cfg/ui/shell_dialogs.h"
 
@@ -245,6 +246,7 @@ void CommandReceived(HWND dialog, int id, int code) {
 }
 
 INT_PTR CALLBACK ConfigureMultipleProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  MessageOwnerScope owner(dialog);
   switch (message) {
     case WM_INITDIALOG:
       OpenConfigureMultiple(dialog, reinterpret_cast<const std::vector<std::string>*>(lParam));

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include "cfg/panel/panel_messages.h"
-
 std::string ControlText(HWND dialog, int id) {
   HWND control = GetDlgItem(dialog, id);
   int length = GetWindowTextLengthA(control);
@@ -69,11 +67,22 @@ void FocusControl(HWND dialog, int id) {
   if (control) SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
-void CarryOutPanelFocusRequests(HWND page) {
-  for (const PanelFocusRequest& request : TakePanelFocusRequests()) {
+static const FieldControl* ControlOfField(int field, const FieldControl* table, size_t count) {
+  for (size_t i = 0; i < count; ++i)
+    if (table[i].field == field) return &table[i];
+  return nullptr;
+}
+
+void CarryOutFieldRequests(HWND page, std::vector<int>* fields, const FieldControl* table,
+                           size_t count) {
+  std::vector<int> requests;
+  requests.swap(*fields);
+  for (int field : requests) {
+    const FieldControl* request = ControlOfField(field, table, count);
+    if (!request) continue;
     // An up-down control hands the focus to the number it changes, which
     // shows it and answers the arrow keys.
-    HWND control = GetDlgItem(page, request.control);
+    HWND control = GetDlgItem(page, request->control);
     char className[32] = "";
     if (control) GetClassNameA(control, className, sizeof className);
     HWND buddy = lstrcmpiA(className, UPDOWN_CLASSA) == 0
@@ -83,8 +92,8 @@ void CarryOutPanelFocusRequests(HWND page) {
       SendMessageA(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(buddy), TRUE);
       continue;
     }
-    FocusControl(page, request.control);
-    if (request.selectAllText)
-      SendDlgItemMessageA(page, request.control, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    FocusControl(page, request->control);
+    if (request->selectAllText)
+      SendDlgItemMessageA(page, request->control, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
   }
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "cfg/pages/choice_list.h"
 
@@ -26,8 +27,16 @@ void ReadChoiceList(HWND dialog, int id, ChoiceList* list, bool selectionChangin
 // Moves the focus to a control the way the dialog manager does (an edit's
 // text gets selected).
 void FocusControl(HWND dialog, int id);
-// Carries out the focus requests the panel rules made (after their boxes); a
-// request for an up-down control focuses its buddy.
-void CarryOutPanelFocusRequests(HWND page);
+// A page's control for a field the logic names in its messages.
+struct FieldControl {
+  int field;
+  int control;
+  bool selectAllText;  // an editable list's text gets selected
+};
+// Carries out the focus requests left by messages about fields (after their
+// boxes), in order, and clears them; a request for an up-down control
+// focuses its buddy.
+void CarryOutFieldRequests(HWND page, std::vector<int>* fields, const FieldControl* table,
+                           size_t count);
 
 #endif

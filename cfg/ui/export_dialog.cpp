@@ -13,6 +13,7 @@
 #include "cfg/export/export_options.h"
 #include "cfg/ui/export_options_dialog.h"
 #include "cfg/ui/main_window.h"
+#include "cfg/ui/message_box.h"
 #include "cfg/ui/resource.h"
 #include "cfg/ui/shell_dialogs.h"
 
@@ -110,6 +111,7 @@ void ChooseKind(HWND dialog) {
 }
 
 INT_PTR CALLBACK ExportDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  MessageOwnerScope owner(dialog);
   switch (message) {
     case WM_INITDIALOG:
       for (const ExportKindInfo& kind : kExportKinds)

@@ -5,6 +5,7 @@
 #include "cfg/export/export_options.h"
 #include "cfg/ui/controls.h"
 #include "cfg/ui/main_window.h"
+#include "cfg/ui/message_box.h"
 #include "cfg/ui/resource.h"
 #include "common/text_read.h"
 
@@ -51,11 +52,11 @@ static void ModeNumberStepped(HWND dialog) {
   uint32_t number = 0;
   double fraction = 0;
   if (ReadDialogNumber(ControlText(dialog, IDC_OPTIONS_MODE_NUMBER).c_str(), &number, &fraction))
-    SetExportModeNumber(config,
-                        number > kMaxModeNumber ? kMaxModeNumber : static_cast<int>(number));
+    SetExportModeNumber(config, number);
 }
 
 static INT_PTR CALLBACK ExportOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  MessageOwnerScope owner(dialog);
   switch (message) {
     case WM_INITDIALOG:
       OpenExportOptions(dialog, lParam != 0);

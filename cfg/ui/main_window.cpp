@@ -11,6 +11,7 @@
 #include "cfg/record/file_commands.h"
 #include "cfg/record/wide_names.h"
 #include "cfg/ui/file_dialogs.h"
+#include "cfg/ui/message_box.h"
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/resource.h"
 #include "cfg/ui/shell_dialogs.h"
@@ -151,7 +152,7 @@ static void SaveAsCommand() {
 static void ConfigureMultipleCommand() {
   Configuration& config = WindowConfiguration();
   ApplyAndRebuildPage();
-  WarnAboutTimingRules(config, g_main);
+  WarnAboutTimingRules(config);
   CommandDialogs.configureMultiple(g_main, std::vector<std::string>());
 }
 
@@ -235,6 +236,7 @@ static INT_PTR TabNotification(NMHDR* header) {
 }
 
 static INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  MessageOwnerScope owner(window);
   Configuration& config = WindowConfiguration();
   switch (message) {
     case WM_INITDIALOG:

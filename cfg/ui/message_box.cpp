@@ -1,13 +1,50 @@
 #include "cfg/ui/message_box.h"
 
-#include <windows.h>
-
 #include "common/message.h"
+
+namespace {
+MessagePresenter g_presenter = ShowMessageBox;
+HWND g_owner = nullptr;
+std::vector<int>* g_fieldRequests = nullptr;
+bool g_fieldMessageShowing = false;
+
+int ShowOwnedMessage(unsigned style, int field, const char* text) {
+  if (field == kNoField) return g_presenter(g_owner, style, text);
+  bool wasShowing = g_fieldMessageShowing;
+  g_fieldMessageShowing = true;
+  int answer = g_presenter(g_owner, style, text);
+  g_fieldMessageShowing = wasShowing;
+  if (g_fieldRequests) g_fieldRequests->push_back(field);
+  return answer;
+}
+}  // namespace
 
 int ShowMessageBox(void* owner, unsigned style, const char* text) {
   return MessageBoxA(static_cast<HWND>(owner), text, "56420CFG", style);
 }
 
-void UseMessageBoxes() {
-  SetMessageSink(ShowMessageBox);
+MessagePresenter UseMessageBoxes(MessagePresenter presenter) {
+  MessagePresenter previous = g_presenter;
+  g_presenter = presenter ? presenter : ShowMessageBox;
+  SetMessageSink(ShowOwnedMessage);
+  return previous;
+}
+
+MessageOwnerScope::MessageOwnerScope(HWND owner, std::vector<int>* fieldRequests)
+    : previousOwner_(g_owner), previousRequests_(g_fieldRequests) {
+  g_owner = owner;
+  g_fieldRequests = fieldRequests;
+}
+
+MessageOwnerScope::~MessageOwnerScope() {
+  g_owner = previousOwner_;
+  g_fieldRequests = previousRequests_;
+}
+
+HWND CurrentMessageOwner() {
+  return g_owner;
+}
+
+bool FieldMessageShowing() {
+  return g_fieldMessageShowing;
 }

@@ -7,6 +7,7 @@
 #include "cfg/record/tracking.h"
 #include "cfg/ui/controls.h"
 #include "cfg/ui/main_window.h"
+#include "cfg/ui/message_box.h"
 #include "cfg/ui/resource.h"
 #include "common/register_catalogue.h"
 
@@ -36,7 +37,7 @@ static void RadixClicked(HWND dialog) {
 
 static void OkClicked(HWND dialog) {
   Configuration& config = WindowConfiguration();
-  if (TakeRegisterValue(config, g_index, ControlText(dialog, IDC_MODIFY_VALUE), g_radix, dialog)) {
+  if (TakeRegisterValue(config, g_index, ControlText(dialog, IDC_MODIFY_VALUE), g_radix)) {
     EndDialog(dialog, IDOK);
     return;
   }
@@ -45,6 +46,7 @@ static void OkClicked(HWND dialog) {
 
 static INT_PTR CALLBACK ModifyRegisterProc(HWND dialog, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
+  MessageOwnerScope owner(dialog);
   if (message == WM_INITDIALOG) {
     OpenModifyRegister(dialog, static_cast<unsigned>(lParam));
     return TRUE;

@@ -4,19 +4,11 @@
 #include "cfg/record/tracking.h"
 #include "cfg/ui/controls.h"
 #include "cfg/ui/main_window.h"
+#include "cfg/ui/message_box.h"
 #include "cfg/ui/page_colours.h"
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/pages.h"
 #include "cfg/ui/resource.h"
-
-static_assert(
-    IDC_CLOCKS_CLKI == kCtlClkiList && IDC_CLOCKS_CLKI2 == kCtlClki2List &&
-        IDC_CLOCKS_PCLK_SOURCE == kCtlPclkSource && IDC_CLOCKS_PCLK_DIVIDE == kCtlPclkDivide &&
-        IDC_CLOCKS_BCLK_SOURCE == kCtlBclkSource && IDC_CLOCKS_BCLK_DIVIDE == kCtlBclkDivide &&
-        IDC_CLOCKS_MCLK_DIVIDE == kCtlMclkDivide && IDC_CLOCKS_PWM_SOURCE == kCtlPwmSource &&
-        IDC_CLOCKS_PWM_DIVIDE == kCtlPwmDivide && IDC_CLOCKS_DUTY_CYCLE == kCtlDutyCycle &&
-        IDC_CLOCKS_CV_DIVIDE == kCtlCvDivide && IDC_CLOCKS_BURST_LENGTH == kCtlBurstLength,
-    "the clock logic names the page's lists by their resource ids");
 
 // One page at a time: what the logic holds and what the controls show.
 static ClocksPage g_clocks;
@@ -24,21 +16,22 @@ static ClocksPage g_shown;
 
 struct ListControl {
   int id;
+  int field;  // as the clock logic names the entry
   ChoiceList ClocksPage::*list;
 };
 static const ListControl kLists[] = {
-    {IDC_CLOCKS_CLKI, &ClocksPage::clki},
-    {IDC_CLOCKS_CLKI2, &ClocksPage::clki2},
-    {IDC_CLOCKS_PCLK_SOURCE, &ClocksPage::pclkSource},
-    {IDC_CLOCKS_PCLK_DIVIDE, &ClocksPage::pclkDivide},
-    {IDC_CLOCKS_BCLK_SOURCE, &ClocksPage::bclkSource},
-    {IDC_CLOCKS_BCLK_DIVIDE, &ClocksPage::bclkDivide},
-    {IDC_CLOCKS_MCLK_DIVIDE, &ClocksPage::mclkDivide},
-    {IDC_CLOCKS_PWM_SOURCE, &ClocksPage::pwmSource},
-    {IDC_CLOCKS_PWM_DIVIDE, &ClocksPage::pwmDivide},
-    {IDC_CLOCKS_CV_DIVIDE, &ClocksPage::cvDivide},
-    {IDC_CLOCKS_DUTY_CYCLE, &ClocksPage::dutyCycle},
-    {IDC_CLOCKS_BURST_LENGTH, &ClocksPage::burstLength},
+    {IDC_CLOCKS_CLKI, kClkiField, &ClocksPage::clki},
+    {IDC_CLOCKS_CLKI2, kClki2Field, &ClocksPage::clki2},
+    {IDC_CLOCKS_PCLK_SOURCE, kPclkSourceField, &ClocksPage::pclkSource},
+    {IDC_CLOCKS_PCLK_DIVIDE, kPclkDivideField, &ClocksPage::pclkDivide},
+    {IDC_CLOCKS_BCLK_SOURCE, kBclkSourceField, &ClocksPage::bclkSource},
+    {IDC_CLOCKS_BCLK_DIVIDE, kBclkDivideField, &ClocksPage::bclkDivide},
+    {IDC_CLOCKS_MCLK_DIVIDE, kMclkDivideField, &ClocksPage::mclkDivide},
+    {IDC_CLOCKS_PWM_SOURCE, kPwmSourceField, &ClocksPage::pwmSource},
+    {IDC_CLOCKS_PWM_DIVIDE, kPwmDivideField, &ClocksPage::pwmDivide},
+    {IDC_CLOCKS_CV_DIVIDE, kCvDivideField, &ClocksPage::cvDivide},
+    {IDC_CLOCKS_DUTY_CYCLE, kDutyCycleField, &ClocksPage::dutyCycle},
+    {IDC_CLOCKS_BURST_LENGTH, kBurstLengthField, &ClocksPage::burstLength},
 };
 
 struct CheckControl {
@@ -100,14 +93,27 @@ static void ReadClocks(HWND page, int changingList) {
   g_shown = g_clocks;
 }
 
+static const ListControl* ListOfField(int field) {
+  for (const ListControl& control : kLists)
+    if (control.field == field) return &control;
+  return nullptr;
+}
+
+static const ListControl* ListOfControl(int id) {
+  for (const ListControl& control : kLists)
+    if (control.id == id) return &control;
+  return nullptr;
+}
+
 static void ListChanged(HWND page, int id, int notification) {
   Configuration& config = WindowConfiguration();
   bool inputList = id == IDC_CLOCKS_CLKI || id == IDC_CLOCKS_CLKI2;
   bool handled = notification == CBN_SELCHANGE ||
                  (inputList && (notification == CBN_EDITCHANGE || notification == CBN_KILLFOCUS));
-  if (!handled) return;
+  const ListControl* list = ListOfControl(id);
+  if (!handled || !list) return;
   ReadClocks(page, notification == CBN_SELCHANGE ? id : 0);
-  ChangeClocksPage(config, &g_clocks, id);
+  ChangeClocksPage(config, &g_clocks, list->field);
   ShowClocks(page, false);
 }
 
@@ -115,11 +121,11 @@ static void CloseClocks(HWND page) {
   Configuration& config = WindowConfiguration();
   ReadClocks(page, 0);
   int focus = 0;
-  if (CloseClocksPage(config, &g_clocks, page, &focus)) {
+  if (CloseClocksPage(config, &g_clocks, &focus)) {
     ReportRecalculatedRegisters(config);
     return;
   }
-  FocusControl(page, focus);
+  if (const ListControl* list = ListOfField(focus)) FocusControl(page, list->id);
   RefusePageClose(page);
 }
 
@@ -135,6 +141,7 @@ static void RightDoubleClick(HWND page, WPARAM keys) {
 
 INT_PTR CALLBACK ClocksPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   Configuration& config = WindowConfiguration();
+  MessageOwnerScope owner(page);
   switch (message) {
     case WM_INITDIALOG:
       g_clocks = ClocksPage();

@@ -4,6 +4,7 @@
 #include "cfg/record/record.h"
 #include "cfg/ui/controls.h"
 #include "cfg/ui/main_window.h"
+#include "cfg/ui/message_box.h"
 #include "cfg/ui/page_colours.h"
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/pages.h"
@@ -76,13 +77,14 @@ static void CloseGeneralPage(HWND page) {
   std::string bufferText = ControlText(page, IDC_GENERAL_DISPLAY_BUFFER_ADDRESS);
   AddressField bad = kNoAddressField;
   if (TakeAddressEntries(config, CheckedPlatform(page), registerText.c_str(), bufferText.c_str(),
-                         page, &bad))
+                         &bad))
     return;
   FocusControl(page, kAddressFields[bad]);
   RefusePageClose(page);
 }
 
 INT_PTR CALLBACK GeneralPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  MessageOwnerScope owner(page);
   switch (message) {
     case WM_INITDIALOG:
       OpenGeneralPage(page);

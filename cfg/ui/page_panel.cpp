@@ -14,25 +14,38 @@
 #include "cfg/panel/rules.h"
 #include "cfg/ui/controls.h"
 #include "cfg/ui/main_window.h"
+#include "cfg/ui/message_box.h"
 #include "cfg/ui/page_colours.h"
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/pages.h"
 #include "cfg/ui/predefined_panels.h"
 #include "cfg/ui/resource.h"
+#include "common/message.h"
 #include "common/text_read.h"
 
-static_assert(IDC_PANEL_WIDTH == kCtlWidthList && IDC_PANEL_HEIGHT == kCtlHeightList &&
-                  IDC_PANEL_HORIZ_TOTAL_SPIN == kCtlHorizTotalSpin &&
-                  IDC_PANEL_VERT_TOTAL_SPIN == kCtlVertTotalSpin &&
-                  IDC_PANEL_HORIZ_START_SPIN == kCtlHorizStartSpin &&
-                  IDC_PANEL_VERT_START_SPIN == kCtlVertStartSpin &&
-                  IDC_PANEL_FPLINE_START_SPIN == kCtlFplineStartSpin &&
-                  IDC_PANEL_FPLINE_WIDTH_SPIN == kCtlFplineWidthSpin &&
-                  IDC_PANEL_FPFRAME_START_SPIN == kCtlFpframeStartSpin &&
-                  IDC_PANEL_FPFRAME_WIDTH_SPIN == kCtlFpframeWidthSpin &&
-                  IDC_PANEL_FRAME_RATE == kCtlFrameRateList &&
-                  IDC_PANEL_PIXEL_CLOCK == kCtlPixelClockList,
-              "the panel rules name the page's controls by their resource ids");
+// The entries the panel rules name, with the controls the focus goes to.
+static const FieldControl kFieldControls[] = {
+    {kPanelWidthField, IDC_PANEL_WIDTH, true},
+    {kPanelHeightField, IDC_PANEL_HEIGHT, true},
+    {kPanelHorizTotalField, IDC_PANEL_HORIZ_TOTAL_SPIN, false},
+    {kPanelVertTotalField, IDC_PANEL_VERT_TOTAL_SPIN, false},
+    {kPanelHorizStartField, IDC_PANEL_HORIZ_START_SPIN, false},
+    {kPanelVertStartField, IDC_PANEL_VERT_START_SPIN, false},
+    {kPanelFplineStartField, IDC_PANEL_FPLINE_START_SPIN, false},
+    {kPanelFplineWidthField, IDC_PANEL_FPLINE_WIDTH_SPIN, false},
+    {kPanelFpframeStartField, IDC_PANEL_FPFRAME_START_SPIN, false},
+    {kPanelFpframeWidthField, IDC_PANEL_FPFRAME_WIDTH_SPIN, false},
+    {kPanelFrameRateField, IDC_PANEL_FRAME_RATE, false},
+    {kPanelPixelClockField, IDC_PANEL_PIXEL_CLOCK, false},
+};
+
+// The fields the rules' messages named, until the page focuses them.
+static std::vector<int> g_fieldRequests;
+
+static void CarryOutPanelFocusRequests(HWND page) {
+  CarryOutFieldRequests(page, &g_fieldRequests, kFieldControls,
+                        sizeof kFieldControls / sizeof kFieldControls[0]);
+}
 
 // The status line's dark red; its dark blue is the notes' colour.
 static const COLORREF kStatusRed = RGB(175, 0, 0);
@@ -71,9 +84,12 @@ static const SpinControl kSpins[] = {
      &SpinEntryTexts::fpframeStart},
 };
 
-// The horizontal total steps by 8 pixels, by 32 once the button has been held
-// for 2 seconds.
-static UDACCEL kHorizTotalSteps[] = {{0, 8}, {2, 32}};
+// The field of a control, kNoField for a control no rule names.
+static int FieldOfControl(int control) {
+  for (const FieldControl& entry : kFieldControls)
+    if (entry.control == control) return entry.field;
+  return kNoField;
+}
 
 // One page at a time: the colour of its status line, and whether the page is
 // itself changing its controls (their notifications are then not the user's).
@@ -247,7 +263,7 @@ static LRESULT CALLBACK DimensionEditProc(HWND edit, UINT message, WPARAM wParam
       break;
     case WM_KILLFOCUS:
       // The box of a refused entry takes the focus; the entry is not left.
-      if (PanelMessageShowing()) return 0;
+      if (FieldMessageShowing()) return 0;
       break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(edit, DimensionEditProc, listId);
@@ -317,7 +333,7 @@ static void CommitDimension(HWND page, int id, WORD commit) {
     taken = EntryTaken(ApplyHeightEntry(config, text.c_str()));
   }
   if (taken) {
-    ShowFrameRates(page);
+    if (RebuildsFrameRates(FieldOfControl(id))) ShowFrameRates(page);
     if (commit == kCommitByTab && GetKeyState(VK_SHIFT) < 0)
       SendMessageA(page, WM_NEXTDLGCTL, 1, FALSE);
     else if (commit == kCommitByTab)
@@ -358,20 +374,18 @@ static void ListChosen(HWND page, int id) {
     case IDC_PANEL_WIDTH: {
       EntryResult result = ApplyWidthEntry(config, text.c_str());
       if (EntryTaken(result)) WidthTaken(page, result);
-      ShowFrameRates(page);
       break;
     }
     case IDC_PANEL_HEIGHT:
       ApplyHeightEntry(config, text.c_str());
-      ShowFrameRates(page);
       break;
     case IDC_PANEL_PIXEL_CLOCK:
       ApplyPixelClockEntry(config, text.c_str());
-      ShowFrameRates(page);
       break;
     default:
       return;
   }
+  if (RebuildsFrameRates(FieldOfControl(id))) ShowFrameRates(page);
   FindMatchingPanel(config, PredefinedPanels(), view);
   CarryOutPanelFocusRequests(page);
 }
@@ -448,7 +462,7 @@ static void SpinChanged(HWND page, int spin) {
   ApplySpinEntries(config, entries, &refusedTotal);
   // A refused total shows minHT, the lowest the up-down now offers.
   if (refusedTotal) ShowSpin(page, IDC_PANEL_HORIZ_TOTAL_SPIN, HorizTotalSpin(config));
-  if (spin == IDC_PANEL_HORIZ_TOTAL_SPIN || spin == IDC_PANEL_VERT_TOTAL_SPIN) ShowFrameRates(page);
+  if (RebuildsFrameRates(FieldOfControl(spin))) ShowFrameRates(page);
   PanelPageWindow view(page);
   FindMatchingPanel(config, PredefinedPanels(), view);
   CarryOutPanelFocusRequests(page);
@@ -458,10 +472,11 @@ static void SpinChanged(HWND page, int spin) {
 
 static void OpenPage(HWND page) {
   Configuration& config = WindowConfiguration();
-  SetPanelMessageOwner(page);
   g_statusRed = false;
+  UDACCEL steps[2];
+  for (size_t i = 0; i < 2; ++i) steps[i] = {kHorizTotalSteps[i].seconds, kHorizTotalSteps[i].step};
   SendDlgItemMessageA(page, IDC_PANEL_HORIZ_TOTAL_SPIN, UDM_SETACCEL, 2,
-                      reinterpret_cast<LPARAM>(kHorizTotalSteps));
+                      reinterpret_cast<LPARAM>(steps));
   PanelPageWindow view(page);
   OpenPanelPage(config, PredefinedPanels(), view);
   TakeOverDimensionEdits(page, true);
@@ -480,11 +495,12 @@ static void ClosePage(HWND page) {
     return;
   }
   // The warnings' focus moves are moot: the page is going.
-  TakePanelFocusRequests();
+  g_fieldRequests.clear();
   TakeOverDimensionEdits(page, false);
 }
 
 INT_PTR CALLBACK PanelPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  MessageOwnerScope owner(page, &g_fieldRequests);
   switch (message) {
     case WM_INITDIALOG:
       OpenPage(page);
@@ -507,7 +523,6 @@ INT_PTR CALLBACK PanelPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
     }
     case WM_DESTROY:
       TakeOverDimensionEdits(page, false);
-      SetPanelMessageOwner(nullptr);
       return FALSE;
     default:
       return FALSE;

@@ -1,20 +1,24 @@
 // Panel Power page: the two LCD power sequencing delays, taken at close.
 #include "cfg/pages/panel_power/panel_power.h"
-#include "cfg/panel/panel_messages.h"
 #include "cfg/record/record.h"
 #include "cfg/record/tracking.h"
 #include "cfg/ui/controls.h"
 #include "cfg/ui/main_window.h"
+#include "cfg/ui/message_box.h"
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/pages.h"
 #include "cfg/ui/resource.h"
 
-static_assert(IDC_POWER_OFF_DELAY == kCtlPowerOffDelay && IDC_POWER_ON_DELAY == kCtlPowerOnDelay,
-              "the rule names the page's fields");
+static const FieldControl kFieldControls[] = {
+    {kPowerOffDelayField, IDC_POWER_OFF_DELAY, false},
+    {kPowerOnDelayField, IDC_POWER_ON_DELAY, false},
+};
+
+// The fields the rule's refusals name, until the page focuses them.
+static std::vector<int> g_fieldRequests;
 
 static void OpenPanelPowerPage(HWND page) {
   Configuration& config = WindowConfiguration();
-  SetPanelMessageOwner(page);  // the rule's boxes belong to this page
   SetDlgItemInt(page, IDC_POWER_OFF_DELAY, config.WorkingRecord.PowerOffDelay, FALSE);
   SetDlgItemInt(page, IDC_POWER_ON_DELAY, config.WorkingRecord.PowerOnDelay, FALSE);
 }
@@ -27,11 +31,13 @@ static void ClosePanelPowerPage(HWND page) {
     ReportRecalculatedRegisters(config);
     return;
   }
-  CarryOutPanelFocusRequests(page);
+  CarryOutFieldRequests(page, &g_fieldRequests, kFieldControls,
+                        sizeof kFieldControls / sizeof kFieldControls[0]);
   RefusePageClose(page);
 }
 
 INT_PTR CALLBACK PanelPowerPageProc(HWND page, UINT message, WPARAM, LPARAM) {
+  MessageOwnerScope owner(page, &g_fieldRequests);
   switch (message) {
     case WM_INITDIALOG:
       OpenPanelPowerPage(page);
@@ -39,9 +45,6 @@ INT_PTR CALLBACK PanelPowerPageProc(HWND page, UINT message, WPARAM, LPARAM) {
     case kMsgPageClose:
       ClosePanelPowerPage(page);
       return TRUE;
-    case WM_DESTROY:
-      if (PanelMessageOwner() == page) SetPanelMessageOwner(nullptr);
-      return FALSE;
     default:
       return FALSE;
   }

@@ -6,6 +6,7 @@
 #include "cfg/record/tracking.h"
 #include "cfg/ui/controls.h"
 #include "cfg/ui/main_window.h"
+#include "cfg/ui/message_box.h"
 #include "cfg/ui/page_colours.h"
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/pages.h"
@@ -19,18 +20,15 @@ static const int kDepthButtons[] = {IDC_PREFERENCE_1BPP, IDC_PREFERENCE_2BPP, ID
 static const unsigned kRotationCount = sizeof kRotationButtons / sizeof kRotationButtons[0];
 static const unsigned kDepthCount = sizeof kDepthButtons / sizeof kDepthButtons[0];
 
-enum { kSoftwareInvertBit = 0x10, kHardwareInvertBit = 0x20 };
-
 // The page is new, every button unchecked: only the record's choices are
 // checked (colour depth codes 5 to 7 check none).
 static void OpenPreferencePage(HWND page) {
   Configuration& config = WindowConfiguration();
-  unsigned depth = GetColorDepthCode(config);
-  if (depth < kDepthCount) SetChecked(page, kDepthButtons[depth], true);
-  unsigned mode = config.GetRegister(REG_DISPLAY_MODE);
-  if (mode & kSoftwareInvertBit) SetChecked(page, IDC_PREFERENCE_SOFTWARE_INVERT, true);
-  if (mode & kHardwareInvertBit) SetChecked(page, IDC_PREFERENCE_HARDWARE_INVERT, true);
-  SetChecked(page, kRotationButtons[GetRotation(config) % kRotationCount], true);
+  PreferenceChoices shown = ShownPreferenceChoices(config);
+  if (shown.depthCode < kDepthCount) SetChecked(page, kDepthButtons[shown.depthCode], true);
+  if (shown.softwareInvert) SetChecked(page, IDC_PREFERENCE_SOFTWARE_INVERT, true);
+  if (shown.hardwareInvert) SetChecked(page, IDC_PREFERENCE_HARDWARE_INVERT, true);
+  SetChecked(page, kRotationButtons[shown.rotation % kRotationCount], true);
 }
 
 static void ButtonClicked(HWND page, int id) {
@@ -44,6 +42,7 @@ static void ButtonClicked(HWND page, int id) {
 }
 
 INT_PTR CALLBACK PreferencePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  MessageOwnerScope owner(page);
   Configuration& config = WindowConfiguration();
   switch (message) {
     case WM_INITDIALOG:

@@ -11,6 +11,7 @@
 #include "cfg/record/record.h"
 #include "cfg/record/tracking.h"
 #include "cfg/ui/main_window.h"
+#include "cfg/ui/message_box.h"
 #include "cfg/ui/modify_register.h"
 #include "cfg/ui/page_colours.h"
 #include "cfg/ui/page_table.h"
@@ -175,6 +176,7 @@ static void CloseRegistersPage() {
 }
 
 INT_PTR CALLBACK RegistersPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  MessageOwnerScope owner(page);
   switch (message) {
     case WM_INITDIALOG:
       OpenRegistersPage(page);

@@ -31,18 +31,21 @@
 // - Destroying: the main window destroys the page when another tab is shown,
 //   when it rebuilds the page (after Open and every command that applies it)
 //   and at the end; WM_DESTROY releases what the page made (fonts, sub-
-//   classing, SetPanelMessageOwner). A page never destroys itself.
+//   classing). A page never destroys itself.
 // - Tooltips: once WM_INITDIALOG has returned, every non-static child of the
 //   page (and the windows inside it, such as a combo box's edit) becomes a
 //   tool of the one tooltip window; its text comes by control id from
 //   kTooltipTexts (tooltip_texts.cpp). A page registers nothing itself.
 // - Notes and read-outs are drawn dark blue: answer WM_CTLCOLORSTATIC with
 //   NoteColours (page_colours.h) for those ids.
-// - Messages: every box goes through ShowMessage (common/message.h; the panel
-//   rules through ShowPanelError, after which the page carries out
-//   TakePanelFocusRequests). The program shows them as message boxes; a test
-//   installs a MessageRecorder (tests/support/message_recorder.h), which
-//   records each text and answers as the test scripts.
+// - Messages: every box goes through ShowMessage (common/message.h). While a
+//   page handles a message it owns the boxes (a MessageOwnerScope of
+//   message_box.h); a message about one entry (the panel rules' ShowPanelError)
+//   leaves the entry's field, which the page maps to its control and focuses
+//   (CarryOutFieldRequests). The program shows them as message boxes; the
+//   window tests hand them to a MessageRecorder (tests/support/
+//   message_recorder.h), which records each text and owner and answers as the
+//   test scripts.
 // - Tests (tests/cfg/ui, under Wine on an Xvfb display) create the real main
 //   window with CreateMainWindow and drive it as a user's input does
 //   (window_driver.h): tabs through TCN_SELCHANGING / TCN_SELCHANGE, BM_CLICK

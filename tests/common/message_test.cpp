@@ -8,9 +8,9 @@
 
 TEST(ShowMessage, FormatsAndTruncatesToTheLimit) {
   MessageRecorder recorder;
-  ShowMessage(nullptr, kMsgIconError, "Invalid register requested: %xh", 0xAB);
+  ShowMessage(kMsgIconError, "Invalid register requested: %xh", 0xAB);
   std::string longText(2000, 'x');
-  ShowMessage(nullptr, kMsgIconInfo, "%s", longText.c_str());
+  ShowMessage(kMsgIconInfo, "%s", longText.c_str());
   ASSERT_EQ(recorder.Messages().size(), 2u);
   EXPECT_EQ(recorder.Messages()[0].text, "Invalid register requested: abh");
   EXPECT_EQ(recorder.Messages()[0].style, unsigned(kMsgIconError));
@@ -20,7 +20,7 @@ TEST(ShowMessage, FormatsAndTruncatesToTheLimit) {
 TEST(ShowMessage, ReturnsTheScriptedAnswerThenTheDefault) {
   MessageRecorder recorder;
   recorder.Answer(kAnswerNo);
-  EXPECT_EQ(ShowMessage(nullptr, kMsgYesNo | kMsgIconQuestion, "Round?"), kAnswerNo);
-  EXPECT_EQ(ShowMessage(nullptr, kMsgYesNo | kMsgIconQuestion, "Round?"), kAnswerYes);
-  EXPECT_EQ(ShowMessage(nullptr, kMsgOk, "Done"), kAnswerOk);
+  EXPECT_EQ(ShowMessage(kMsgYesNo | kMsgIconQuestion, "Round?"), kAnswerNo);
+  EXPECT_EQ(ShowMessage(kMsgYesNo | kMsgIconQuestion, "Round?"), kAnswerYes);
+  EXPECT_EQ(ShowMessage(kMsgOk, "Done"), kAnswerOk);
 }

@@ -17,7 +17,6 @@
 #include "cfg/record/record.h"
 #include "cfg/record/tracking.h"
 #include "cli/assignment.h"
-#include "cli/set_command.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {

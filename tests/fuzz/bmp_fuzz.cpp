@@ -8,7 +8,8 @@
 // no refused access; outside the rectangle the picture covers, display memory
 // keeps every bit; inside it, a plain picture shows exactly its own pixels
 // (24-bit ones as 5-6-5), the top rows of a picture taller than the surface
-// and the left columns of a wider one.
+// and the left columns of a wider one. Drawing from the file and from its
+// bytes in memory gives the same display memory.
 #include <string.h>
 
 #include <algorithm>
@@ -198,6 +199,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const std::vector<uint8_t>& expected = ExpectedMemory(data, info, target, x, y);
   FUZZ_CHECK(memcmp(VirtualBoardMemory(), expected.data(), expected.size()) == 0);
+  // Drawing from the file's bytes in memory gives the same picture.
+  static std::vector<uint8_t> fromFile(kVirtualBoardMemorySize);
+  memcpy(fromFile.data(), VirtualBoardMemory(), kVirtualBoardMemorySize);
+  memset(VirtualBoardMemory(), kUntouched, kVirtualBoardMemorySize);
+  FUZZ_CHECK(DrawBmpBytes(data, size, info, target, memory, x, y) == drawn);
+  FUZZ_CHECK(memcmp(VirtualBoardMemory(), fromFile.data(), kVirtualBoardMemorySize) == 0);
   VirtualBoardRenderPanel();
   FUZZ_CHECK(VirtualBoardRefusedAccesses() == 0);
   return 0;

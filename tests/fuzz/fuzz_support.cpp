@@ -18,7 +18,7 @@ namespace {
 int g_messages = 0;
 std::vector<std::string> g_texts;
 
-int CountMessage(void*, unsigned style, const char* text) {
+int CountMessage(unsigned style, int, const char* text) {
   ++g_messages;
   // The first 63 texts and always the latest: a closing message after many
   // candidate messages must still be seen.

@@ -6,7 +6,8 @@
 // that was not loaded is empty; read as PANELS.DEF the list holds exactly the
 // unmarked panels of the same file read as DEBUG.DEF, in the same order;
 // marked panels carry a reason and unmarked ones none; there are never more
-// panels than "PANEL " keywords in the file.
+// panels than "PANEL " keywords in the file; found in its folder, the file
+// gives the same list as read as PANELS.DEF.
 #include <string.h>
 
 #include <string>
@@ -81,6 +82,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   FUZZ_CHECK(kept == panelsList.Count());
   for (int i = 0; i < panelsList.Count(); ++i) FUZZ_CHECK(!panelsList.At(i).Disqualified());
+
+  // The programs find the file in their own folder (here without a DEBUG.DEF).
+  PanelList folderList(QualifyPanel, FolderOfProgram(path));
+  FUZZ_CHECK(folderList.Loaded() == panelsList.Loaded() &&
+             folderList.Count() == panelsList.Count());
+  for (int i = 0; i < folderList.Count(); ++i)
+    FUZZ_CHECK(folderList.At(i).Name() == panelsList.At(i).Name());
 
   // One line on its own, as the reader hands it over after the keyword.
   std::string line(reinterpret_cast<const char*>(data), size);

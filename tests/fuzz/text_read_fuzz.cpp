@@ -1,4 +1,5 @@
-// The entry readers ReadDialogNumber and ReadDialogHex, on any entry text.
+// The entry readers ReadDialogNumber and ReadDialogHex, on any entry text,
+// and the extension test of file names, on the same text as a name.
 //
 // Properties, over the first 39 characters (what an entry field holds):
 // the number reader succeeds exactly when they hold only digits, blanks and
@@ -7,9 +8,12 @@
 // count of digits after the last point. The hexadecimal reader succeeds
 // exactly when, after leading blanks, only hexadecimal digits follow and
 // their value fits 32 bits, and gives that value. A failed read leaves its
-// results untouched.
+// results untouched. A name ends in an extension exactly when its last
+// characters are the extension's, in either case.
+#include <ctype.h>
 #include <math.h>
 #include <stdlib.h>
+#include <string.h>
 
 #include <string>
 
@@ -83,6 +87,18 @@ void CheckHex(const std::string& entry) {
   FUZZ_CHECK(value == (ok ? expected : 0xA5A5A5A5));
 }
 
+// The file-name test that picks a file's form, on the text as a name.
+void CheckExtensions(const std::string& name) {
+  for (const char* extension : {".S9", ".IDP", ".LVB", ".exe", ".ELF"}) {
+    const size_t length = strlen(extension);
+    bool ends = name.size() >= length;
+    for (size_t i = 0; ends && i < length; ++i)
+      ends = tolower(static_cast<unsigned char>(name[name.size() - length + i])) ==
+             tolower(static_cast<unsigned char>(extension[i]));
+    FUZZ_CHECK(EndsWithNoCase(name.c_str(), extension) == ends);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -92,6 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string entry = text.substr(0, kMaxEntryText);
   CheckNumber(entry);
   CheckHex(entry);
+  CheckExtensions(text);
   if (text.size() > entry.size()) {
     uint32_t integer = 0, fromEntry = 0;
     double fraction = 0, fractionFromEntry = 0;

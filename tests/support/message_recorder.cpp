@@ -20,11 +20,26 @@ std::vector<std::string> MessageRecorder::Texts() const {
   return texts;
 }
 
-int MessageRecorder::Sink(void* owner, unsigned style, const char* text) {
-  MessageRecorder* self = g_activeRecorder;
-  self->messages_.push_back({style, text, owner});
-  if (self->answers_.empty()) return DefaultAnswer(style);
-  int answer = self->answers_.front();
-  self->answers_.pop_front();
+std::vector<int> MessageRecorder::TakeFields() {
+  std::vector<int> fields;
+  fields.swap(fields_);
+  return fields;
+}
+
+int MessageRecorder::NextAnswer(unsigned style) {
+  if (answers_.empty()) return DefaultAnswer(style);
+  int answer = answers_.front();
+  answers_.pop_front();
   return answer;
+}
+
+int MessageRecorder::Sink(unsigned style, int field, const char* text) {
+  g_activeRecorder->messages_.push_back({style, text, nullptr, field});
+  if (field != kNoField) g_activeRecorder->fields_.push_back(field);
+  return g_activeRecorder->NextAnswer(style);
+}
+
+int MessageRecorder::Present(void* owner, unsigned style, const char* text) {
+  g_activeRecorder->messages_.push_back({style, text, owner, kNoField});
+  return g_activeRecorder->NextAnswer(style);
 }

@@ -10,7 +10,8 @@
 struct RecordedMessage {
   unsigned style;
   std::string text;
-  void* owner;  // the window the box belongs to
+  void* owner;  // the window the box belongs to (see Present)
+  int field;    // the entry the message is about, kNoField when none
 };
 
 class MessageRecorder {
@@ -22,11 +23,20 @@ class MessageRecorder {
   const std::vector<RecordedMessage>& Messages() const { return messages_; }
   std::vector<std::string> Texts() const;
   void Clear() { messages_.clear(); }
+  // The fields of the messages about one entry since the last call, Clear
+  // notwithstanding: where a page would move the focus, in order.
+  std::vector<int> TakeFields();
+
+  // Records what the window front end would show in a box, with its owner:
+  // a front end whose message boxes can be replaced hands them here.
+  static int Present(void* owner, unsigned style, const char* text);
 
  private:
-  static int Sink(void* owner, unsigned style, const char* text);
+  static int Sink(unsigned style, int field, const char* text);
+  int NextAnswer(unsigned style);
   std::vector<RecordedMessage> messages_;
   std::deque<int> answers_;
+  std::vector<int> fields_;
   void* previousSink_;
 };
 

@@ -204,21 +204,21 @@ static void ChangeInputClock(Configuration& config, ClocksPage* page, bool secon
   }
 }
 
-void ChangeClocksPage(Configuration& config, ClocksPage* page, int control) {
-  switch (control) {
-    case kCtlClkiList:
+void ChangeClocksPage(Configuration& config, ClocksPage* page, int field) {
+  switch (field) {
+    case kClkiField:
       ChangeInputClock(config, page, false);
       break;
-    case kCtlClki2List:
+    case kClki2Field:
       ChangeInputClock(config, page, true);
       break;
-    case kCtlPclkDivide:
+    case kPclkDivideField:
       if (page->pclkDivide.selected > 0)
         config.WorkingRecord.Flags |= fFIXED_DIVPCLK;
       else
         config.WorkingRecord.Flags &= ~static_cast<uint32_t>(fFIXED_DIVPCLK);
       break;
-    case kCtlBclkDivide: {
+    case kBclkDivideField: {
       uint32_t busClock = BusFromClki2(*page) ? config.WorkingRecord.ClkI2
                                               : config.WorkingRecord.ClkI / BusDivideOfPage(*page);
       if (busClock != 0) {
@@ -227,10 +227,10 @@ void ChangeClocksPage(Configuration& config, ClocksPage* page, int control) {
       }
       break;
     }
-    case kCtlBclkSource:
+    case kBclkSourceField:
       FillBclkDivideList(page, BusFromClki2(*page), Position(page->bclkDivide));
       break;
-    case kCtlPwmSource:
+    case kPwmSourceField:
       page->cvSource = page->pwmSource.selected == 1 ? " CLKI2" : " CLKI";
       break;
     default:
@@ -252,9 +252,9 @@ static unsigned PowerCode(const ChoiceList& list) {
   return code;
 }
 
-static bool Refuse(void* owner, int* focusControl, int control, const char* text) {
-  ShowMessage(owner, kMsgOk | kMsgIconError, "%s", text);
-  if (focusControl) *focusControl = control;
+static bool Refuse(int* focusField, int field, const char* text) {
+  ShowMessage(kMsgOk | kMsgIconError, "%s", text);
+  if (focusField) *focusField = field;
   return false;
 }
 
@@ -273,19 +273,19 @@ static bool TakeInputClock(const ChoiceList& list, uint32_t* clock, uint32_t* fi
   return true;
 }
 
-bool CloseClocksPage(Configuration& config, ClocksPage* page, void* owner, int* focusControl) {
+bool CloseClocksPage(Configuration& config, ClocksPage* page, int* focusField) {
   // The input clocks and the bus clock are worked out first, so that an
   // entry that would stop the bus clock is refused before anything changes.
   uint32_t clki = config.WorkingRecord.ClkI, clki2 = config.WorkingRecord.ClkI2;
   uint32_t fixedClki = 0, fixedClki2 = 0;
   if (!TakeInputClock(page->clki, &clki, &fixedClki))
-    return Refuse(owner, focusControl, kCtlClkiList, "ERROR: CLKI Timing!");
+    return Refuse(focusField, kClkiField, "ERROR: CLKI Timing!");
   if (!TakeInputClock(page->clki2, &clki2, &fixedClki2))
-    return Refuse(owner, focusControl, kCtlClki2List, "ERROR: CLKI2 Timing!");
+    return Refuse(focusField, kClki2Field, "ERROR: CLKI2 Timing!");
   bool busFromClki2 = BusFromClki2(*page);
   uint32_t busClock = busFromClki2 ? clki2 : clki / BusDivideOfPage(*page);
   if (busClock == 0)
-    return Refuse(owner, focusControl, busFromClki2 ? kCtlClki2List : kCtlClkiList,
+    return Refuse(focusField, busFromClki2 ? kClki2Field : kClkiField,
                   busFromClki2 ? "ERROR: CLKI2 Timing!" : "ERROR: CLKI Timing!");
 
   config.WorkingRecord.ClkI = clki;
@@ -311,12 +311,11 @@ bool CloseClocksPage(Configuration& config, ClocksPage* page, void* owner, int* 
   double fraction = 0;
   std::string dutyText = page->dutyCycle.Text();
   if (!ReadDialogNumber(dutyText.c_str(), &duty, &fraction) || duty > 255)
-    return Refuse(owner, focusControl, kCtlDutyCycle, "decimal number less than 256 is required");
+    return Refuse(focusField, kDutyCycleField, "decimal number less than 256 is required");
   config.SetRegister(REG_PWM_CLOCK_DUTY_CYCLE, duty);
   std::string burstText = page->burstLength.Text();
   if (!ReadDialogNumber(burstText.c_str(), &burst, &fraction) || burst == 0 || burst > 256)
-    return Refuse(owner, focusControl, kCtlBurstLength,
-                  "decimal number between 1 and 256 is required");
+    return Refuse(focusField, kBurstLengthField, "decimal number between 1 and 256 is required");
   config.SetRegister(REG_CV_CLOCK_BURST_LENGTH, burst - 1);
 
   unsigned clockConfig = PowerCode(page->pwmDivide) << 4 | (PowerCode(page->cvDivide) & 7) << 1 |

@@ -9,24 +9,24 @@
 #include "cfg/pages/choice_list.h"
 #include "cfg/record/configuration.h"
 
-// Resource ids of the page's controls.
-enum ClocksControlId {
-  kCtlClkiList = 1338,
-  kCtlClki2List = 1342,
-  kCtlPclkSource = 1505,
-  kCtlPclkDivide = 1493,
-  kCtlBclkSource = 1503,
-  kCtlBclkDivide = 1494,
-  kCtlMclkDivide = 1495,
-  kCtlPwmEnable = 1467,
-  kCtlPwmForceHigh = 1466,
-  kCtlPwmSource = 1507,
-  kCtlPwmDivide = 1460,
-  kCtlDutyCycle = 1464,
-  kCtlCvEnable = 1468,
-  kCtlCvForceHigh = 1469,
-  kCtlCvDivide = 1462,
-  kCtlBurstLength = 1465,
+// The page's entries, as its changes and refusals name them.
+enum ClocksField {
+  kClkiField = 300,
+  kClki2Field,
+  kPclkSourceField,
+  kPclkDivideField,
+  kBclkSourceField,
+  kBclkDivideField,
+  kMclkDivideField,
+  kPwmEnableField,
+  kPwmForceHighField,
+  kPwmSourceField,
+  kPwmDivideField,
+  kDutyCycleField,
+  kCvEnableField,
+  kCvForceHighField,
+  kCvDivideField,
+  kBurstLengthField,
 };
 
 // Positions in the PCLK source list.
@@ -66,17 +66,17 @@ struct ClocksPage {
 void OpenClocksPage(const Configuration& config, ClocksPage* page);
 void RefreshClockReadouts(const Configuration& config, ClocksPage* page);
 
-// The control changed (its new selection or text is already in page); the
-// record fields and working values follow at once.
-void ChangeClocksPage(Configuration& config, ClocksPage* page, int control);
+// The entry (a ClocksField) changed: its new selection or text is already in
+// page; the record fields and working values follow at once.
+void ChangeClocksPage(Configuration& config, ClocksPage* page, int field);
 
 // The Ctrl+Shift right double-click: offers and selects CLKI2 as the bus
 // clock source.
 void EnableClki2BusClock(Configuration& config, ClocksPage* page);
 
 // Takes every entry over into the record. On a refusal the message has been
-// shown, *focusControl names the entry and nothing of the refused step or
-// the later ones is written.
-bool CloseClocksPage(Configuration& config, ClocksPage* page, void* owner, int* focusControl);
+// shown, *focusField names the entry and nothing of the refused step or the
+// later ones is written.
+bool CloseClocksPage(Configuration& config, ClocksPage* page, int* focusField);
 
 #endif

@@ -33,12 +33,17 @@ std::string PlatformAddressText(int platform, uint32_t address) {
   return platform == kEvaluationBoard ? std::string() : AddressText(address);
 }
 
+static bool ReportNonZeroHexRequired() {
+  ShowMessage(kMsgOk | kMsgIconError, "Non-zero hexadecimal value required!");
+  return false;
+}
+
 static bool ReadNonZeroHex(const char* text, uint32_t* value) {
   return ReadDialogHex(text ? text : "", value) && *value != 0;
 }
 
 bool TakeAddressEntries(Configuration& config, int platform, const char* registerText,
-                        const char* displayBufferText, void* owner, AddressField* badField) {
+                        const char* displayBufferText, AddressField* badField) {
   *badField = kNoAddressField;
   if (platform == kEvaluationBoard) {
     config.WorkingRecord.RegAddr = 0;
@@ -56,6 +61,10 @@ bool TakeAddressEntries(Configuration& config, int platform, const char* registe
       config.WorkingRecord.DispMemAddr = value;
   }
   if (*badField == kNoAddressField) return true;
-  ShowMessage(owner, kMsgOk | kMsgIconError, "Non-zero hexadecimal value required!");
-  return false;
+  return ReportNonZeroHexRequired();
+}
+
+bool CheckAddressPair(const Configuration& config) {
+  if ((config.WorkingRecord.RegAddr == 0) == (config.WorkingRecord.DispMemAddr == 0)) return true;
+  return ReportNonZeroHexRequired();
 }

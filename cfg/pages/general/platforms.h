@@ -38,10 +38,14 @@ enum AddressField {
 // Takes the page's entries over into RegAddr and DispMemAddr. The evaluation
 // board stores 0 in both whatever the fields say. Any other platform needs
 // both texts to read as non-zero hexadecimal, the register address first; a
-// field that does not is reported ("Non-zero hexadecimal value required!",
-// owned by owner), named in *badField, and it and the later field stay
+// field that does not is reported ("Non-zero hexadecimal value required!"),
+// named in *badField, and it and the later field stay
 // untaken.
 bool TakeAddressEntries(Configuration& config, int platform, const char* registerText,
-                        const char* displayBufferText, void* owner, AddressField* badField);
+                        const char* displayBufferText, AddressField* badField);
+
+// The two addresses as the page takes them: both zero (the evaluation
+// board) or both non-zero; otherwise "Non-zero hexadecimal value required!".
+bool CheckAddressPair(const Configuration& config);
 
 #endif

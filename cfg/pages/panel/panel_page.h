@@ -13,8 +13,8 @@
 //                        button shows the type's default polarities
 //   an entry             the entry rules of rules.h
 //   leave                LeavePanelPage(entries): false keeps the page open;
-//                        TakePanelFocusRequests (panel_messages.h) then names
-//                        the control to focus. Warnings never keep it open.
+//                        the refusal's message names the field to focus
+//                        (panel_messages.h). Warnings never keep it open.
 #ifndef QLC_CFG_PAGES_PANEL_PANEL_PAGE_H
 #define QLC_CFG_PAGES_PANEL_PANEL_PAGE_H
 

@@ -2,7 +2,23 @@
 
 #include <algorithm>
 
+#include "cfg/panel/panel_messages.h"
 #include "cfg/panel/rules.h"
+
+const SpinAcceleration kHorizTotalSteps[2] = {{0, 8}, {2, 32}};
+
+bool RebuildsFrameRates(int field) {
+  switch (field) {
+    case kPanelWidthField:
+    case kPanelHeightField:
+    case kPanelHorizTotalField:
+    case kPanelVertTotalField:
+    case kPanelPixelClockField:
+      return true;
+    default:
+      return false;
+  }
+}
 
 SpinSetting HorizTotalSpin(const Configuration& config) {
   // A width near 1024 can need a total beyond what REG[12h] holds; the range

@@ -67,6 +67,19 @@ SpinSetting HorizTotalSpin(const Configuration& config);
 // type button moves the range with the offset.
 SpinSetting HorizStartSpin(const Configuration& config);
 
+// The horizontal total's up-down steps by 8 pixels, by 32 once its button has
+// been held for 2 seconds.
+struct SpinAcceleration {
+  unsigned seconds;
+  uint32_t step;
+};
+extern const SpinAcceleration kHorizTotalSteps[2];
+
+// Whether a change of the entry (a PanelField) changes the frame rates the
+// page lists, which it then lists again: the size, the totals and the pixel
+// clock.
+bool RebuildsFrameRates(int field);
+
 // The width and height lists: their preset entries, with the current value
 // appended when it is not one of them, and selected.
 ChoiceList PanelWidthList(uint32_t width);

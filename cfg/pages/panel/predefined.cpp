@@ -16,7 +16,7 @@ void FillPredefinedPanelList(const PanelList& list, PanelPageView& view) {
   std::vector<std::string> entries;
   for (int i = 0; i < list.Count(); ++i) {
     const PanelRecord& record = list.At(i);
-    entries.push_back(record.Disqualified() ? "**" + record.Name() : record.Name());
+    entries.push_back(PanelListEntry(record));
   }
   entries.push_back(kCustomPanelEntry);
   view.SetPredefinedPanelEntries(entries);

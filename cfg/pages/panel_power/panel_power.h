@@ -5,14 +5,17 @@
 
 #include "cfg/record/configuration.h"
 
-// Resource ids of the page's two fields, named in the focus requests.
-enum PanelPowerControlId { kCtlPowerOffDelay = 1475, kCtlPowerOnDelay = 1476 };
+// The page's two entries, named in the refusals.
+enum PanelPowerField { kPowerOffDelayField = 200, kPowerOnDelayField };
 
-// Takes the power-on delay, then the power-off delay, into the record. A
-// delay that does not read as a whole number or is 65536 or more is reported
+// One delay in milliseconds into the record. 65536 or more is reported
 // through ShowPanelError ("ERROR: Panel Power Connect Time!" or "ERROR: Panel
-// Power Disconnect Time!") with a focus request for its field; a delay taken
-// before it stays taken. True when both are taken.
+// Power Disconnect Time!") about its field and changes nothing.
+bool TakePowerDelay(Configuration& config, PanelPowerField field, uint32_t milliseconds);
+
+// The page's two texts: the power-on delay, then the power-off delay. A text
+// that does not read as a whole number is refused as too large; a delay taken
+// before a refused one stays taken. True when both are taken.
 bool TakePowerDelays(Configuration& config, const char* powerOffText, const char* powerOnText);
 
 #endif

@@ -23,14 +23,22 @@ bool SetColorDepth(Configuration& config, unsigned code) {
   return true;
 }
 
+enum { kSoftwareInvertBit = 0x10, kHardwareInvertBit = 0x20 };
+
+PreferenceChoices ShownPreferenceChoices(const Configuration& config) {
+  unsigned mode = config.GetRegister(REG_DISPLAY_MODE);
+  return {GetRotation(config), GetColorDepthCode(config), (mode & kSoftwareInvertBit) != 0,
+          (mode & kHardwareInvertBit) != 0};
+}
+
 static void SetDisplayModeBit(Configuration& config, unsigned bit, bool on) {
   unsigned mode = config.GetRegister(REG_DISPLAY_MODE) & ~bit;
   config.SetRegister(REG_DISPLAY_MODE, mode | (on ? bit : 0));
 }
 
 void SetSoftwareInvert(Configuration& config, bool on) {
-  SetDisplayModeBit(config, 0x10, on);
+  SetDisplayModeBit(config, kSoftwareInvertBit, on);
 }
 void SetHardwareInvert(Configuration& config, bool on) {
-  SetDisplayModeBit(config, 0x20, on);
+  SetDisplayModeBit(config, kHardwareInvertBit, on);
 }

@@ -15,6 +15,16 @@ void SetRotation(Configuration& config, unsigned rotation);
 // Colour depth code 0..4: REG[70h], the start address and UpdateLineOffset.
 // Other codes are refused (false) and change nothing.
 bool SetColorDepth(Configuration& config, unsigned code);
+// What the page's buttons show: the rotation, the depth (codes 5 to 7 check
+// no depth button) and the two inverts.
+struct PreferenceChoices {
+  unsigned rotation;
+  unsigned depthCode;
+  bool softwareInvert;
+  bool hardwareInvert;
+};
+PreferenceChoices ShownPreferenceChoices(const Configuration& config);
+
 void SetSoftwareInvert(Configuration& config, bool on);  // REG[70h] bit 4
 void SetHardwareInvert(Configuration& config, bool on);  // REG[70h] bit 5
 

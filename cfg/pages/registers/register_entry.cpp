@@ -38,13 +38,19 @@ std::string ConvertRegisterValueText(const std::string& text, RegisterRadix from
   return RegisterValueText(value, to);
 }
 
-bool TakeRegisterValue(Configuration& config, unsigned index, const std::string& text,
-                       RegisterRadix radix, void* owner) {
-  uint32_t value = 0;
-  if (!ReadRegisterValue(text, radix, &value) || value > 0xFF) {
-    ShowMessage(owner, kMsgOk | kMsgIconError, "ERROR:Invalid value entered!");
+bool StoreRegisterValue(Configuration& config, unsigned index, uint32_t value) {
+  if (value > 0xFF) {
+    ShowMessage(kMsgOk | kMsgIconError, "ERROR:Invalid value entered!");
     return false;
   }
   config.SetRegister(index, value);
   return true;
+}
+
+bool TakeRegisterValue(Configuration& config, unsigned index, const std::string& text,
+                       RegisterRadix radix) {
+  uint32_t value = 0;
+  // Unreadable text is refused as a value beyond the register.
+  if (!ReadRegisterValue(text, radix, &value)) value = 0x100;
+  return StoreRegisterValue(config, index, value);
 }

@@ -23,9 +23,11 @@ std::string ConvertRegisterValueText(const std::string& text, RegisterRadix from
 
 // OK: a text that reads in the radix, with at least one digit, as a value
 // below 256 is stored with SetRegister; any other is reported ("ERROR:Invalid
-// value entered!", error icon, owned by owner) and nothing changes. True when
+// value entered!", error icon) and nothing changes. True when
 // stored.
+// The same rule for a number: above FFh it is reported and nothing changes.
+bool StoreRegisterValue(Configuration& config, unsigned index, uint32_t value);
 bool TakeRegisterValue(Configuration& config, unsigned index, const std::string& text,
-                       RegisterRadix radix, void* owner);
+                       RegisterRadix radix);
 
 #endif

@@ -28,7 +28,7 @@ class ClocksPageTest : public PanelTest {
   }
   bool Close(ClocksPage* page, int* focus = nullptr) {
     int control = 0;
-    bool accepted = CloseClocksPage(config, page, nullptr, &control);
+    bool accepted = CloseClocksPage(config, page, &control);
     if (focus) *focus = control;
     return accepted;
   }
@@ -63,28 +63,28 @@ TEST_F(ClocksPageTest, FixedClockOffTheTableIsAppendedAndSelected) {
 TEST_F(ClocksPageTest, TypedClockIsTakenAndUnreadableTextOnlyFixesTheInput) {
   ClocksPage page = Opened();
   Type(&page.clki, "14.318");
-  ChangeClocksPage(config, &page, kCtlClkiList);
+  ChangeClocksPage(config, &page, kClkiField);
   EXPECT_EQ(WorkingRecord.ClkI, 14318u);
   EXPECT_EQ(config.FixedClkI, 14318u);
   EXPECT_EQ(WorkingRecord.BusClk, 14318u);
   EXPECT_TRUE(WorkingRecord.Flags & fFIXED_CLKI);
   Type(&page.clki, "abc");
-  ChangeClocksPage(config, &page, kCtlClkiList);
+  ChangeClocksPage(config, &page, kClkiField);
   EXPECT_EQ(WorkingRecord.ClkI, 14318u);
   Pick(&page.clki, "Auto");
-  ChangeClocksPage(config, &page, kCtlClkiList);
+  ChangeClocksPage(config, &page, kClkiField);
   EXPECT_FALSE(WorkingRecord.Flags & fFIXED_CLKI);
 }
 
 TEST_F(ClocksPageTest, ClockThatWouldStopTheBusClockIsRefused) {
   ClocksPage page = Opened();
   Type(&page.clki, "0.0005");
-  ChangeClocksPage(config, &page, kCtlClkiList);
+  ChangeClocksPage(config, &page, kClkiField);
   EXPECT_EQ(WorkingRecord.ClkI, 50000u);
   int focus = 0;
   EXPECT_FALSE(Close(&page, &focus));
   EXPECT_EQ(Messages(), Texts(1, "ERROR: CLKI Timing!"));
-  EXPECT_EQ(focus, kCtlClkiList);
+  EXPECT_EQ(focus, kClkiField);
   EXPECT_EQ(WorkingRecord.BusClk, 50000u);
 
   ClearMessages();
@@ -99,7 +99,7 @@ TEST_F(ClocksPageTest, ClockThatWouldStopTheBusClockIsRefused) {
   Type(&page.clki2, "0.0001");
   EXPECT_FALSE(Close(&page, &focus));
   EXPECT_EQ(Messages(), Texts(1, "ERROR: CLKI2 Timing!"));
-  EXPECT_EQ(focus, kCtlClki2List);
+  EXPECT_EQ(focus, kClki2Field);
 }
 
 TEST_F(ClocksPageTest, BusClockFromClki2IsKeptWhenThePageCloses) {
@@ -129,7 +129,7 @@ TEST_F(ClocksPageTest, BusDivideFromClkiFollowsTheRecord) {
   ClocksPage page = Opened();
   EXPECT_EQ(page.bclkDivide.Text(), "3:1");
   Pick(&page.bclkDivide, "2:1");
-  ChangeClocksPage(config, &page, kCtlBclkDivide);
+  ChangeClocksPage(config, &page, kBclkDivideField);
   EXPECT_EQ(WorkingRecord.BusClk, 25000u);
   EXPECT_EQ(config.FixedBusClk, 25000u);
   EXPECT_EQ(page.bclkReadout, " 25.000 MHz");
@@ -184,12 +184,12 @@ TEST_F(ClocksPageTest, CloseWritesRegistersAndChecksDutyAndBurst) {
   page.dutyCycle.text = "256";
   int focus = 0;
   EXPECT_FALSE(Close(&page, &focus));
-  EXPECT_EQ(focus, kCtlDutyCycle);
+  EXPECT_EQ(focus, kDutyCycleField);
   page.dutyCycle.text = "255";
   page.burstLength.selected = -1;
   page.burstLength.text = "0";
   EXPECT_FALSE(Close(&page, &focus));
-  EXPECT_EQ(focus, kCtlBurstLength);
+  EXPECT_EQ(focus, kBurstLengthField);
   EXPECT_EQ(Messages(), (Texts{"decimal number less than 256 is required",
                                "decimal number between 1 and 256 is required"}));
   EXPECT_EQ(recorder_.Messages()[0].style, unsigned(kMsgIconError));

@@ -132,19 +132,19 @@ TEST_F(PanelPageTest, OnlyHeightAndWidthKeepThePageOpen) {
   SetPanelType(config, kPanelKVrx);
   EXPECT_FALSE(LeavePanelPage(config, {true, false, "", "320"}));
   EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel height!"));
-  EXPECT_EQ(FocusedControls(), std::vector<int>{kCtlHeightList});
+  EXPECT_EQ(FocusedControls(), std::vector<int>{kPanelHeightField});
   EXPECT_EQ(Reg(REG_GPIO_CONFIG0), 0x00u) << "a refused leave stops before the GPIO bits";
   ClearMessages();
   EXPECT_FALSE(LeavePanelPage(config, {true, false, "240", "1025"}));
   EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel width!"));
-  EXPECT_EQ(FocusedControls(), std::vector<int>{kCtlWidthList});
+  EXPECT_EQ(FocusedControls(), std::vector<int>{kPanelWidthField});
   ClearMessages();
   SetVertTotal(config, 240);
   EXPECT_TRUE(LeavePanelPage(config, {true, false, "240", "320"}));
   EXPECT_EQ(Messages(), Texts(1,
                               "WARNING: Vertical Total should be at least 1 line larger than "
                               "Vertical Display!"));
-  EXPECT_EQ(FocusedControls(), std::vector<int>{kCtlVertTotalSpin});
+  EXPECT_EQ(FocusedControls(), std::vector<int>{kPanelVertTotalField});
 }
 
 TEST_F(PanelPageTest, DimensionListsSelectTheCurrentValueOrAppendIt) {

@@ -24,7 +24,7 @@ TEST_F(PanelPowerTest, ConnectTimeIsCheckedFirstAndStopsTheClose) {
   EXPECT_FALSE(TakePowerDelays(config, "abc", "65536"));
   EXPECT_EQ(Messages(), Texts{"ERROR: Panel Power Connect Time!"});
   EXPECT_EQ(recorder_.Messages()[0].style, unsigned(kMsgOk | kMsgIconError | kMsgTaskModal));
-  EXPECT_EQ(FocusedControls(), std::vector<int>{kCtlPowerOnDelay});
+  EXPECT_EQ(FocusedControls(), std::vector<int>{kPowerOnDelayField});
   EXPECT_EQ(WorkingRecord.PowerOffDelay, 7u);
   EXPECT_EQ(WorkingRecord.PowerOnDelay, 9u);
 }
@@ -32,6 +32,6 @@ TEST_F(PanelPowerTest, ConnectTimeIsCheckedFirstAndStopsTheClose) {
 TEST_F(PanelPowerTest, DisconnectTimeRefusedAfterTheConnectTimeWasTaken) {
   EXPECT_FALSE(TakePowerDelays(config, "-5", "250"));
   EXPECT_EQ(Messages(), Texts{"ERROR: Panel Power Disconnect Time!"});
-  EXPECT_EQ(FocusedControls(), std::vector<int>{kCtlPowerOffDelay});
+  EXPECT_EQ(FocusedControls(), std::vector<int>{kPowerOffDelayField});
   EXPECT_EQ(WorkingRecord.PowerOnDelay, 250u);
 }

@@ -45,7 +45,7 @@ TEST_F(PlatformsTest, FieldsShowLowerCaseHexExceptForTheEvaluationBoard) {
 TEST_F(PlatformsTest, EvaluationBoardStoresZeroWhateverTheFieldsSay) {
   SetAddresses(0x1000, 0x2000);
   AddressField bad = kRegisterAddressField;
-  EXPECT_TRUE(TakeAddressEntries(config, kEvaluationBoard, "zz", "", nullptr, &bad));
+  EXPECT_TRUE(TakeAddressEntries(config, kEvaluationBoard, "zz", "", &bad));
   EXPECT_EQ(bad, kNoAddressField);
   EXPECT_EQ(WorkingRecord.RegAddr, 0u);
   EXPECT_EQ(WorkingRecord.DispMemAddr, 0u);
@@ -54,7 +54,7 @@ TEST_F(PlatformsTest, EvaluationBoardStoresZeroWhateverTheFieldsSay) {
 
 TEST_F(PlatformsTest, UserDefinedAddressesAreReadAsHexadecimal) {
   AddressField bad = kNoAddressField;
-  EXPECT_TRUE(TakeAddressEntries(config, kUserDefinedPlatform, "1000", "  Ab0000", nullptr, &bad));
+  EXPECT_TRUE(TakeAddressEntries(config, kUserDefinedPlatform, "1000", "  Ab0000", &bad));
   EXPECT_EQ(WorkingRecord.RegAddr, 0x1000u);
   EXPECT_EQ(WorkingRecord.DispMemAddr, 0xAB0000u);
 }
@@ -64,8 +64,7 @@ TEST_F(PlatformsTest, BadFirstFieldIsRefusedAndLeavesBothUntaken) {
   for (const char* text : {"0x1000", "", "0", "12 ", "123456789"}) {
     messages.Clear();
     AddressField bad = kNoAddressField;
-    EXPECT_FALSE(TakeAddressEntries(config, kUserDefinedPlatform, text, "3000", nullptr, &bad))
-        << text;
+    EXPECT_FALSE(TakeAddressEntries(config, kUserDefinedPlatform, text, "3000", &bad)) << text;
     EXPECT_EQ(bad, kRegisterAddressField) << text;
     ASSERT_EQ(messages.Texts(), std::vector<std::string>{kHexRequired}) << text;
     EXPECT_EQ(messages.Messages()[0].style, unsigned(kMsgOk | kMsgIconError));
@@ -77,7 +76,7 @@ TEST_F(PlatformsTest, BadFirstFieldIsRefusedAndLeavesBothUntaken) {
 TEST_F(PlatformsTest, BadSecondFieldKeepsTheFirstTaken) {
   SetAddresses(0x1111, 0x2222);
   AddressField bad = kNoAddressField;
-  EXPECT_FALSE(TakeAddressEntries(config, 2, "10a00000", "g", nullptr, &bad));
+  EXPECT_FALSE(TakeAddressEntries(config, 2, "10a00000", "g", &bad));
   EXPECT_EQ(bad, kDisplayBufferAddressField);
   EXPECT_EQ(WorkingRecord.RegAddr, 0x10A00000u);
   EXPECT_EQ(WorkingRecord.DispMemAddr, 0x2222u);

@@ -78,5 +78,5 @@ TEST_F(PreferenceTest, NoFrameRateExistsWhenNoTotalFits) {
   EXPECT_EQ(Messages(), Texts(1,
                               "ERROR: Panel Frame Rate!\nNo horizontal total gives a frame rate "
                               "with these settings."));
-  EXPECT_EQ(FocusedControls(), std::vector<int>{kCtlFrameRateList});
+  EXPECT_EQ(FocusedControls(), std::vector<int>{kPanelFrameRateField});
 }

@@ -46,17 +46,16 @@ TEST(RegisterEntry, RadixSwitchConvertsWhatReadsAndKeepsWhatDoesNot) {
 }
 
 TEST_F(RegisterEntryTest, OkStoresValuesBelow256InEitherRadix) {
-  EXPECT_TRUE(TakeRegisterValue(config, 0x12, "255", kDecimalRadix, nullptr));
+  EXPECT_TRUE(TakeRegisterValue(config, 0x12, "255", kDecimalRadix));
   EXPECT_EQ(GetRegister(0x12), 0xFFu);
-  EXPECT_TRUE(TakeRegisterValue(config, 0x12, " 0a", kHexadecimalRadix, nullptr));
+  EXPECT_TRUE(TakeRegisterValue(config, 0x12, " 0a", kHexadecimalRadix));
   EXPECT_EQ(GetRegister(0x12), 0x0Au);
-  EXPECT_TRUE(TakeRegisterValue(config, 0xB3, "0", kDecimalRadix, nullptr));
+  EXPECT_TRUE(TakeRegisterValue(config, 0xB3, "0", kDecimalRadix));
   EXPECT_EQ(GetRegister(0xB3), 0u);
   EXPECT_TRUE(messages.Messages().empty());
 }
 
 TEST_F(RegisterEntryTest, OkRefusesTooLargeMalformedAndDigitlessValues) {
-  int owner = 0;
   const struct {
     const char* text;
     RegisterRadix radix;
@@ -65,7 +64,7 @@ TEST_F(RegisterEntryTest, OkRefusesTooLargeMalformedAndDigitlessValues) {
                  {".", kDecimalRadix},   {"99999999999", kDecimalRadix}};
   for (const auto& entry : refused) {
     messages.Clear();
-    EXPECT_FALSE(TakeRegisterValue(config, 0x12, entry.text, entry.radix, &owner)) << entry.text;
+    EXPECT_FALSE(TakeRegisterValue(config, 0x12, entry.text, entry.radix)) << entry.text;
     ASSERT_EQ(messages.Texts(), Texts{kInvalid}) << entry.text;
     EXPECT_EQ(messages.Messages()[0].style, unsigned(kMsgOk | kMsgIconError));
     EXPECT_EQ(GetRegister(0x12), 0x2Bu) << entry.text;

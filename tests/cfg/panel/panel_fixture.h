@@ -15,12 +15,9 @@
 
 class PanelTest : public ConfigurationTest {
  protected:
-  void SetUp() override;
-  void TearDown() override;
-
   // Texts of the recorded messages, and the focus requests made.
   std::vector<std::string> Messages() const { return recorder_.Texts(); }
-  std::vector<int> FocusedControls();
+  std::vector<int> FocusedControls() { return recorder_.TakeFields(); }
   void ClearMessages() { recorder_.Clear(); }
 
   // The register values of the working record, indexed by register.

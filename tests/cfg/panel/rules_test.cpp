@@ -47,7 +47,7 @@ TEST_F(RulesTest, WidthBoundsOnTft) {
     EXPECT_EQ(ApplyWidthEntry(config, text).outcome, kEntryRefused) << text;
   }
   EXPECT_EQ(Messages(), Texts(5, "ERROR: Panel width!"));
-  EXPECT_EQ(FocusedControls(), std::vector<int>(5, kCtlWidthList));
+  EXPECT_EQ(FocusedControls(), std::vector<int>(5, kPanelWidthField));
   EXPECT_EQ(Reg(REG_HDP), 0x7Fu);
 }
 
@@ -85,7 +85,7 @@ TEST_F(RulesTest, HorizontalTotalFromMinimumTo1024) {
   EXPECT_TRUE(refused.showValue);
   EXPECT_EQ(refused.value, 328u);
   EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel Horizontal Total!"));
-  EXPECT_EQ(FocusedControls(), std::vector<int>(1, kCtlHorizTotalSpin));
+  EXPECT_EQ(FocusedControls(), std::vector<int>(1, kPanelHorizTotalField));
   EXPECT_EQ(Reg(REG_HORIZ_TOTAL), 0x2Bu);
   EXPECT_TRUE(EntryTaken(ApplyHorizTotalEntry(config, "1024")));
   EXPECT_EQ(Reg(REG_HORIZ_TOTAL), 0x7Fu);
@@ -170,7 +170,7 @@ TEST_F(RulesTest, PixelClockNotAmongCandidatesIsRefused) {
   SetRegister(REG_PCLK_CONFIG, 0x02);
   EXPECT_FALSE(EntryTaken(ApplyPixelClockEntry(config, "12.000   (12.000/1)")));
   EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel Pixel Clock!"));
-  EXPECT_EQ(FocusedControls(), std::vector<int>(1, kCtlPixelClockList));
+  EXPECT_EQ(FocusedControls(), std::vector<int>(1, kPanelPixelClockField));
   EXPECT_TRUE(EntryTaken(ApplyPixelClockEntry(config, "25.175   (25.175/1)")));
   EXPECT_EQ(WorkingRecord.ClkI, 25175u);
 }
@@ -213,16 +213,13 @@ TEST_F(RulesTest, LeavingWarnsButLeaves) {
                    "WARNING: Vertical Total should be at least 1 line larger than Vertical "
                    "Display!"}));
   EXPECT_EQ(recorder_.Messages()[0].style, unsigned(kMsgIconWarning | kMsgTaskModal));
-  EXPECT_EQ(FocusedControls(), (std::vector<int>{kCtlHorizTotalSpin, kCtlVertTotalSpin}));
+  EXPECT_EQ(FocusedControls(), (std::vector<int>{kPanelHorizTotalField, kPanelVertTotalField}));
 }
 
 TEST_F(RulesTest, LeavingWithEmptyHeightStays) {
   EXPECT_FALSE(CheckPanelOnLeave(config, "", "320"));
   EXPECT_EQ(Messages(), Texts(1, "ERROR: Panel height!"));
-  std::vector<PanelFocusRequest> requests = TakePanelFocusRequests();
-  ASSERT_EQ(requests.size(), 1u);
-  EXPECT_EQ(requests[0].control, kCtlHeightList);
-  EXPECT_TRUE(requests[0].selectAllText);
+  EXPECT_EQ(FocusedControls(), std::vector<int>{kPanelHeightField});
 }
 
 TEST_F(RulesTest, SilentCorrections) {

@@ -21,6 +21,7 @@
 #include "cfg/record/config_file.h"
 #include "cfg/record/record.h"
 #include "cfg/ui/main_window.h"
+#include "cfg/ui/message_box.h"
 #include "cfg/ui/resource.h"
 #include "cfg/ui/shell_dialogs.h"
 #include "common/message.h"
@@ -129,7 +130,7 @@ int main(int argc, char** argv) {
     CopyFileA(source.c_str(), files.back().c_str(), FALSE);
   }
 
-  SetMessageSink(CountingSink);
+  UseMessageBoxes(CountingSink);
   Configuration configuration;
   if (!CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOW, configuration, source.c_str())) {
     fprintf(stderr, "no main window (is there a display?)\n");

@@ -9,6 +9,7 @@
 
 #include "cfg/record/folder_listing.h"
 #include "cfg/record/record.h"
+#include "cfg/ui/message_box.h"
 #include "cfg/ui/resource.h"
 #include "cfg/ui/shell_dialogs.h"
 #include "common/message.h"
@@ -28,7 +29,7 @@ struct Observation {
   bool anyInputEnabled;
 };
 std::vector<Observation>* g_observations = nullptr;
-MessageSink g_recorder = nullptr;
+MessagePresenter g_recorder = nullptr;
 
 int ObservingSink(void* owner, unsigned style, const char* text) {
   HWND dialog = FindWindowA(nullptr, kTitle);
@@ -56,10 +57,10 @@ class ConfigureMultipleTest : public MainWindowTest {
     ASSERT_TRUE(CreateDirectoryA(folder.File("sub").c_str(), nullptr));
     ASSERT_TRUE(ChangeFolder(folder.Path()));
     g_observations = &observations;
-    g_recorder = SetMessageSink(ObservingSink);
+    g_recorder = UseMessageBoxes(ObservingSink);
   }
   void TearDown() override {
-    SetMessageSink(g_recorder);
+    UseMessageBoxes(g_recorder);
     g_observations = nullptr;
     ChangeFolder(start_);
     MainWindowTest::TearDown();

@@ -41,7 +41,7 @@ TEST(MessageBox, ShowsTheFormattedTextTitledAndReturnsTheButtonPressed) {
   UseMessageBoxes();
   SeenBox seen;
   std::thread presser([&seen] { seen = PressWhenShown(IDNO); });
-  int answer = ShowMessage(nullptr, kMsgYesNo | kMsgIconQuestion, "Round the width to %d?", 320);
+  int answer = ShowMessage(kMsgYesNo | kMsgIconQuestion, "Round the width to %d?", 320);
   presser.join();
   SetMessageSink(nullptr);
   ASSERT_TRUE(seen.found);
@@ -53,7 +53,7 @@ TEST(MessageBox, ErrorsAreAcknowledgedWithOk) {
   UseMessageBoxes();
   SeenBox seen;
   std::thread presser([&seen] { seen = PressWhenShown(IDOK); });
-  int answer = ShowMessage(nullptr, kMsgOk | kMsgIconError, "Invalid register requested: %xh", 0);
+  int answer = ShowMessage(kMsgOk | kMsgIconError, "Invalid register requested: %xh", 0);
   presser.join();
   SetMessageSink(nullptr);
   ASSERT_TRUE(seen.found);

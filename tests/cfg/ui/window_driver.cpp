@@ -7,6 +7,7 @@
 #include "cfg/record/record.h"
 #include "cfg/record/tracking.h"
 #include "cfg/ui/main_window.h"
+#include "cfg/ui/message_box.h"
 #include "cfg/ui/shell_dialogs.h"
 #include "tests/support/temp_dir.h"
 
@@ -34,6 +35,8 @@ static void RecordExport(HWND) {
 
 void MainWindowTest::SetUp() {
   g_test = this;
+  // The window's boxes, with their owners, go to the recorder.
+  UseMessageBoxes(MessageRecorder::Present);
   SetFileChooser(ScriptedChooser);
   CommandDialogs.configureMultiple = RecordConfigureMultiple;
   CommandDialogs.exportConfiguration = RecordExport;
@@ -62,6 +65,7 @@ void MainWindowTest::TearDown() {
   }
   SetFileChooser(nullptr);
   CommandDialogs = ShellDialogs{RunConfigureMultiple, RunExportDialog, RunAboutBox};
+  UseMessageBoxes(ShowMessageBox);
   g_test = nullptr;
 }
 

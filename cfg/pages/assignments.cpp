@@ -1,24 +1,34 @@
-#include "cli/set_command.h"
+#include "cfg/pages/assignments.h"
 
-#include <string>
-
+#include "cfg/pages/general/platforms.h"
 #include "cfg/pages/panel/panel_page.h"
+#include "cfg/pages/panel_power/panel_power.h"
+#include "cfg/pages/registers/register_entry.h"
 #include "cfg/pages/settings.h"
 #include "cfg/panel/clocks.h"
 #include "cfg/panel/paneldef.h"
-#include "cfg/panel/timing.h"
+#include "cfg/panel/pixel_clock.h"
 #include "cfg/record/record.h"
 #include "cfg/record/tracking.h"
-#include "cli/cli_messages.h"
 #include "common/message.h"
+#include "common/text_read.h"
 
 namespace {
 
-const unsigned kErrorBox = kMsgOk | kMsgIconError;
-
-bool EqualsPixelClock(const char* setting) {
-  return std::string(setting) == "PixelClock";
-}
+struct NamedField {
+  const char* name;
+  RecordField field;
+};
+const NamedField kFields[] = {
+    {"ClkI", RecordField::kClkI},
+    {"ClkI2", RecordField::kClkI2},
+    {"BusClk", RecordField::kBusClk},
+    {"RegAddr", RecordField::kRegAddr},
+    {"DispMemAddr", RecordField::kDispMemAddr},
+    {"PowerOffDelay", RecordField::kPowerOffDelay},
+    {"PowerOnDelay", RecordField::kPowerOnDelay},
+    {"Flags", RecordField::kFlags},
+};
 
 std::string Trimmed(const std::string& text) {
   size_t first = text.find_first_not_of(' ');
@@ -26,27 +36,24 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// As a hand edit on the Registers page: marked, then the snapshot renewed
+// when the page is left, so later recalculations of it are reported.
 bool ApplyRegister(Configuration& config, const Assignment& assignment) {
-  if (assignment.number > 0xFF) {
-    ShowMessage(nullptr, kErrorBox, MSG_INVALID_REGISTER_VALUE);
+  bool listed = FindRegisterPosition(config.WorkingRecord, assignment.registerIndex) >= 0;
+  if (listed && assignment.number <= 0xFF) MarkRegisterModified(config, assignment.registerIndex);
+  // The value rule first; a register the list lacks is then reported by
+  // SetRegister ("Invalid register requested") and nothing changes.
+  if (!StoreRegisterValue(config, assignment.registerIndex, assignment.number) || !listed)
     return false;
-  }
-  if (FindRegisterPosition(config.WorkingRecord, assignment.registerIndex) < 0) {
-    // Reports "Invalid register requested" and changes nothing.
-    config.SetRegister(assignment.registerIndex, assignment.number);
-    return false;
-  }
-  // As a hand edit on the Registers page: marked, then the snapshot renewed
-  // when the page is left, so later recalculations of it are reported.
-  MarkRegisterModified(config, assignment.registerIndex);
-  config.SetRegister(assignment.registerIndex, assignment.number);
   TakeRegisterSnapshot(config);
   return true;
 }
 
+// A zero input or bus clock would leave the clock arithmetic without a divisor.
 bool ApplyClockField(Configuration& config, uint32_t* field, const Assignment& assignment) {
   if (assignment.number == 0) {
-    ShowMessage(nullptr, kErrorBox, MSG_ZERO_CLOCK, RecordFieldName(assignment.field));
+    ShowMessage(kMsgOk | kMsgIconError, "ERROR: %s must be above 0 kHz!",
+                RecordFieldName(assignment.field));
     return false;
   }
   *field = assignment.number;
@@ -54,37 +61,27 @@ bool ApplyClockField(Configuration& config, uint32_t* field, const Assignment& a
   return true;
 }
 
-bool ApplyDelayField(uint16_t* field, const Assignment& assignment, const char* refusal) {
-  if (assignment.number > 0xFFFF) {
-    ShowMessage(nullptr, kErrorBox, "%s", refusal);
-    return false;
-  }
-  *field = static_cast<uint16_t>(assignment.number);
-  return true;
-}
-
 bool ApplyField(Configuration& config, const Assignment& assignment) {
+  HAL_STRUCT& record = config.WorkingRecord;
   switch (assignment.field) {
     case RecordField::kClkI:
-      return ApplyClockField(config, &config.WorkingRecord.ClkI, assignment);
+      return ApplyClockField(config, &record.ClkI, assignment);
     case RecordField::kClkI2:
-      return ApplyClockField(config, &config.WorkingRecord.ClkI2, assignment);
+      return ApplyClockField(config, &record.ClkI2, assignment);
     case RecordField::kBusClk:
-      return ApplyClockField(config, &config.WorkingRecord.BusClk, assignment);
+      return ApplyClockField(config, &record.BusClk, assignment);
     case RecordField::kRegAddr:
-      config.WorkingRecord.RegAddr = assignment.number;
+      record.RegAddr = assignment.number;
       return true;
     case RecordField::kDispMemAddr:
-      config.WorkingRecord.DispMemAddr = assignment.number;
+      record.DispMemAddr = assignment.number;
       return true;
     case RecordField::kPowerOffDelay:
-      return ApplyDelayField(&config.WorkingRecord.PowerOffDelay, assignment,
-                             MSG_POWER_DISCONNECT_TIME);
+      return TakePowerDelay(config, kPowerOffDelayField, assignment.number);
     case RecordField::kPowerOnDelay:
-      return ApplyDelayField(&config.WorkingRecord.PowerOnDelay, assignment,
-                             MSG_POWER_CONNECT_TIME);
+      return TakePowerDelay(config, kPowerOnDelayField, assignment.number);
     case RecordField::kFlags:
-      config.WorkingRecord.Flags = assignment.number;
+      record.Flags = assignment.number;
       TakeClockWorkingValuesFromRecord(config);
       return true;
   }
@@ -95,14 +92,41 @@ bool ApplyField(Configuration& config, const Assignment& assignment) {
 // typed in hexadecimal reaches them as the decimal the pages would read.
 bool ApplyPanelEntry(Configuration& config, const Assignment& assignment) {
   std::string value;
-  if (EqualsPixelClock(assignment.setting))
+  if (std::string(assignment.setting) == "PixelClock")
     value = PixelClockEntryFor(config, assignment.valueText);
   else
     value = assignment.hasNumber ? std::to_string(assignment.number) : assignment.valueText;
   return ApplyPanelSetting(config, assignment.setting, value.c_str()) == kSettingAccepted;
 }
 
+bool OnPanelPage(const Assignment& assignment) {
+  return assignment.target == AssignTarget::kPanel &&
+         PageOfSetting(assignment.setting) == kPanelPageSetting;
+}
+
+bool SetsAddress(const Assignment& assignment) {
+  return assignment.target == AssignTarget::kField &&
+         (assignment.field == RecordField::kRegAddr ||
+          assignment.field == RecordField::kDispMemAddr);
+}
+
 }  // namespace
+
+const char* RecordFieldName(RecordField field) {
+  for (const NamedField& entry : kFields)
+    if (entry.field == field) return entry.name;
+  return "";
+}
+
+bool FindRecordField(const std::string& name, RecordField* field) {
+  for (const NamedField& entry : kFields) {
+    if (EqualsNoCase(name, entry.name)) {
+      *field = entry.field;
+      return true;
+    }
+  }
+  return false;
+}
 
 std::string PixelClockEntryFor(const Configuration& config, const std::string& typed) {
   std::string wanted = Trimmed(typed);
@@ -128,29 +152,6 @@ bool ApplyAssignment(Configuration& config, const Assignment& assignment) {
   return false;
 }
 
-namespace {
-
-bool OnPanelPage(const Assignment& assignment) {
-  return assignment.target == AssignTarget::kPanel &&
-         PageOfSetting(assignment.setting) == kPanelPageSetting;
-}
-
-bool SetsAddress(const Assignment& assignment) {
-  return assignment.target == AssignTarget::kField &&
-         (assignment.field == RecordField::kRegAddr ||
-          assignment.field == RecordField::kDispMemAddr);
-}
-
-// The General page takes both addresses as zero (the evaluation board) or
-// both as non-zero values.
-bool AddressPairIsWhole(const Configuration& config) {
-  if ((config.WorkingRecord.RegAddr == 0) == (config.WorkingRecord.DispMemAddr == 0)) return true;
-  ShowMessage(nullptr, kErrorBox, MSG_NONZERO_HEX_REQUIRED);
-  return false;
-}
-
-}  // namespace
-
 bool ApplyAssignments(Configuration& config, const std::vector<Assignment>& assignments) {
   // Panel settings are made on the Panel page: it is opened before the first
   // of them and left before any other setting and at the end, as a user
@@ -173,5 +174,5 @@ bool ApplyAssignments(Configuration& config, const std::vector<Assignment>& assi
     addressSet = addressSet || SetsAddress(assignment);
   }
   if (panelPageOpen && !LeavePanelPage(config, ShownPanelPageEntries(config))) return false;
-  return !addressSet || AddressPairIsWhole(config);
+  return !addressSet || CheckAddressPair(config);
 }
