@@ -6,6 +6,8 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include <vector>
+
 #include "cfg/record/configuration.h"
 #include "common/hal_struct.h"
 
@@ -18,12 +20,23 @@ bool PrepareSaveTarget(const char* source, const char** target);
 // file's own RegAddr and DispMemAddr (just read into the loaded record).
 HAL_STRUCT RecordToSave(const Configuration& config, bool preserveAddresses);
 
-// Opens the existing target, moves to offset and writes the length bytes
-// there with one write, then flushes them to the disk; the savers' messages
-// on failure. The span must lie inside the file ("ERROR: SetFilePointer
-// failed, file:%s" otherwise). A write that stops part way is undone, so the
-// target is either unchanged or fully written. True only when every byte
-// reached the disk.
+// Bytes to be written at an offset of the file.
+struct FilePatch {
+  uint64_t offset;
+  std::vector<uint8_t> bytes;
+};
+
+// Opens the existing target and writes the patches (in rising order of
+// offset, none overlapping) in place, then flushes them to the disk; the
+// savers' messages on failure. The patches go out in one write, together
+// with the file's own bytes between them, unless those add up to more than a
+// few hundred kilobytes; the further patches then get a write each. Every
+// span written must lie inside the file ("ERROR: SetFilePointer failed,
+// file:%s" before anything is written otherwise). A write that stops part way is undone with
+// every write before it, so the target is either unchanged or fully written.
+// True only when every byte reached the disk.
+bool WriteIntoTarget(const char* target, const std::vector<FilePatch>& patches);
+// The same for one run of bytes, written with one write.
 bool WriteIntoTarget(const char* target, uint64_t offset, const void* bytes, size_t length);
 
 #endif

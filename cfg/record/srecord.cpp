@@ -1,6 +1,11 @@
 #include "cfg/record/srecord.h"
 
+#include <stddef.h>
 #include <string.h>
+
+#include <algorithm>
+#include <memory>
+#include <type_traits>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -9,9 +14,7 @@
 #include "cfg/record/byte_window.h"
 #include "cfg/record/file_messages.h"
 #include "cfg/record/hex_decode.h"
-#include "cfg/record/record.h"
 #include "cfg/record/save_target.h"
-#include "cfg/record/whole_file.h"
 #include "common/message.h"
 
 namespace {
@@ -46,14 +49,21 @@ struct SRecordReader {
   unsigned dataCount;
   unsigned dataIndex;
   bool bigEndian;
+  // The record byte that the next byte taken is, once the ID has been found.
+  long recordIndex;
+  // Where the lines holding the stored fields are noted (may be null), and
+  // whether the current line is noted already.
+  SRecordPlace* place;
+  bool lineNoted;
 
   uint8_t* Data() { return line + addressBytes; }
   const uint8_t* Data() const { return line + addressBytes; }
 };
 
-void ResetReader(SRecordReader* reader, ByteWindow* window) {
+void ResetReader(SRecordReader* reader, ByteWindow* window, SRecordPlace* place) {
   memset(reader, 0, sizeof *reader);
   reader->window = window;
+  reader->place = place;
   reader->text = window->Data();
   reader->length = window->Size();
 }
@@ -120,6 +130,7 @@ bool ReadNextRecord(SRecordReader* reader) {
       }
       reader->dataCount = count - addressBytes - 1;
       reader->dataIndex = 0;
+      reader->lineNoted = false;
       return true;
     }
   }
@@ -144,34 +155,38 @@ unsigned FindFirstIdByte(const uint8_t* data, unsigned from, unsigned count) {
 #endif
 }
 
+// The record's stored fields, Flags to PowerOnDelay, lie at these bytes.
+const long kStoredBegin = offsetof(HAL_STRUCT, Flags);
+const long kStoredEnd = offsetof(HAL_STRUCT, Reserved);
+// The marker and Size end at these bytes.
+const long kMarkerEnd = offsetof(HAL_STRUCT, Size);
+const long kSizeEnd = offsetof(HAL_STRUCT, Flags);
+
+// Notes the current line in the reader's place: where its data characters
+// lie in the text and what they are now.
+void NoteLine(SRecordReader* reader) {
+  size_t dataStart = reader->lineStart + 4 + 2 * size_t(reader->addressBytes);
+  const uint8_t* characters = reader->text + dataStart;
+  reader->place->lines.push_back(SRecordLine{
+      reader->window->Start() + dataStart, reader->recordIndex - long(reader->dataIndex),
+      reader->headerSum, std::string(characters, characters + 2 * size_t(reader->dataCount) + 2)});
+  reader->lineNoted = true;
+}
+
 bool TakeByte(SRecordReader* reader, uint8_t* byte) {
   while (reader->dataIndex >= reader->dataCount) {
     if (!ReadNextRecord(reader)) return false;
   }
+  if (reader->place && !reader->lineNoted && reader->recordIndex >= kStoredBegin &&
+      reader->recordIndex < kStoredEnd)
+    NoteLine(reader);
   *byte = reader->Data()[reader->dataIndex++];
+  ++reader->recordIndex;
   return true;
 }
 
-bool TakeU16(SRecordReader* reader, uint16_t* value) {
-  uint8_t first = 0;
-  uint8_t second = 0;
-  if (!TakeByte(reader, &first) || !TakeByte(reader, &second)) return false;
-  *value = reader->bigEndian ? static_cast<uint16_t>(first << 8 | second)
-                             : static_cast<uint16_t>(second << 8 | first);
-  return true;
-}
-
-bool TakeU32(SRecordReader* reader, uint32_t* value) {
-  uint16_t first = 0;
-  uint16_t second = 0;
-  if (!TakeU16(reader, &first) || !TakeU16(reader, &second)) return false;
-  *value = reader->bigEndian ? uint32_t(first) << 16 | second : uint32_t(second) << 16 | first;
-  return true;
-}
-
-// Moves the reader onto the byte behind Size of the first record in the data
-// stream, checking its marker and Size.
-bool LocateRecord(SRecordReader* reader) {
+// Moves the reader past the first record's ID in the data stream.
+bool FindRecordIdInStream(SRecordReader* reader) {
   static const char kId[] = HAL_ID_STRING;
   // The ID has no prefix that is also its suffix, so after a mismatch the
   // search starts again at the current byte.
@@ -201,94 +216,109 @@ bool LocateRecord(SRecordReader* reader) {
     }
     reader->dataIndex = index;
   }
-  uint8_t skipped;
-  for (int i = kHalIdLength; i < 16; ++i) {
-    if (!TakeByte(reader, &skipped)) return false;
-  }
-  uint8_t b0 = 0;
-  uint8_t b1 = 0;
-  if (!TakeByte(reader, &b0) || !TakeByte(reader, &b1)) return false;
-  unsigned marker = b0 + 256u * b1;
-  if (marker != kDetectEndianLittle && marker != kDetectEndianSwapped) {
-    ShowMessage(kMsgOk | kMsgIconError, MSG_INVALID_ENDIAN, marker);
-    return false;
-  }
-  reader->bigEndian = marker == kDetectEndianSwapped;
-  uint16_t size = 0;
-  if (!TakeU16(reader, &size)) return false;
-  if (size != kHalStructSize) {
-    ShowMessage(kMsgOk | kMsgIconError, MSG_WRONG_VERSION, static_cast<int>(size),
-                static_cast<int>(kHalStructSize));
-    return false;
+  reader->recordIndex = kHalIdLength;
+  return true;
+}
+
+// Takes the record's bytes behind the ID into image (which keeps the ID),
+// checking the marker and Size as soon as they are in.
+bool TakeRecordImage(SRecordReader* reader, uint8_t* image) {
+  if (!FindRecordIdInStream(reader)) return false;
+  memcpy(image, HAL_ID_STRING, kHalIdLength);
+  for (long at = kHalIdLength; at < kHalStructSize; ++at) {
+    if (!TakeByte(reader, &image[at])) return false;
+    if (at == kMarkerEnd - 1) {
+      unsigned marker = image[at - 1] + 256u * image[at];
+      if (marker != kDetectEndianLittle && marker != kDetectEndianSwapped) {
+        ShowMessage(kMsgOk | kMsgIconError, MSG_INVALID_ENDIAN, marker);
+        return false;
+      }
+      reader->bigEndian = marker == kDetectEndianSwapped;
+    } else if (at == kSizeEnd - 1) {
+      unsigned size =
+          reader->bigEndian ? image[at - 1] << 8 | image[at] : image[at] << 8 | image[at - 1];
+      if (size != kHalStructSize) {
+        ShowMessage(kMsgOk | kMsgIconError, MSG_WRONG_VERSION, static_cast<int>(size),
+                    static_cast<int>(kHalStructSize));
+        return false;
+      }
+    }
   }
   return true;
 }
 
-// A patch in progress: the reader stands on the record's bytes in text, and
-// changed covers every character that has been given a new value so far.
-struct SRecordPatch {
-  SRecordReader reader;
-  uint8_t* text;
-  TextSpan changed;
-};
-
-void StoreCharacter(SRecordPatch* patch, size_t at, uint8_t character) {
-  if (patch->text[at] == character) return;
-  patch->text[at] = character;
-  TextSpan& changed = patch->changed;
-  if (changed.begin == changed.end) {
-    changed.begin = at;
-    changed.end = at + 1;
-  } else {
-    if (at < changed.begin) changed.begin = at;
-    if (at + 1 > changed.end) changed.end = at + 1;
+// Calls visit on each field behind Size in the record's order, the reading
+// and the writing of the image thus sharing one layout.
+template <typename Record, typename Visit>
+void ForEachStoredField(Record& record, Visit visit) {
+  visit(record.Flags);
+  for (auto& entry : record.Regs) {
+    visit(entry.Index);
+    visit(entry.Value);
   }
+  for (auto& byte : record.GcpData) visit(byte);
+  visit(record.ClkI);
+  visit(record.ClkI2);
+  visit(record.BusClk);
+  visit(record.RegAddr);
+  visit(record.DispMemAddr);
+  visit(record.FrameRate);
+  visit(record.PowerOffDelay);
+  visit(record.PowerOnDelay);
+  for (auto& word : record.Reserved) visit(word);
 }
 
-void StoreHexByte(SRecordPatch* patch, size_t at, uint8_t byte) {
-  StoreCharacter(patch, at, static_cast<uint8_t>(kUpperHex[byte >> 4]));
-  StoreCharacter(patch, at + 1, static_cast<uint8_t>(kUpperHex[byte & 0xF]));
+// The record in image, a field at a time in the image's byte order (the
+// Reserved words too).
+HAL_STRUCT RecordFromImage(const uint8_t* image, bool bigEndian) {
+  HAL_STRUCT record;
+  memset(&record, 0, sizeof record);
+  const uint8_t* at = image + kStoredBegin;
+  ForEachStoredField(record, [&](auto& field) {
+    const size_t width = sizeof field;
+    uint32_t value = 0;
+    for (size_t i = 0; i < width; ++i)
+      value |= uint32_t(at[i]) << (8 * (bigEndian ? width - 1 - i : i));
+    field = static_cast<std::remove_reference_t<decltype(field)>>(value);
+    at += width;
+  });
+  memcpy(record.IdString, HAL_ID_STRING, kHalIdLength);
+  record.DetectEndian = kDetectEndianLittle;
+  record.Size = kHalStructSize;
+  return record;
 }
 
-// Rewrites the current record's data and checksum characters from its line
-// buffer; the rest of the line is left as it stands.
-bool ReemitRecord(SRecordPatch* patch) {
-  const SRecordReader& reader = patch->reader;
-  if (reader.text[reader.lineStart] != 'S') return false;
-  unsigned type = static_cast<unsigned>(reader.text[reader.lineStart + 1] - '0');
-  if (!IsDataRecordType(type)) return false;
-  size_t at = reader.lineStart + 4 + 2 * size_t(reader.addressBytes);
-  unsigned sum = reader.headerSum;
-  for (unsigned i = 0; i < reader.dataCount; ++i, at += 2) {
-    uint8_t byte = reader.Data()[i];
-    sum += byte;
-    StoreHexByte(patch, at, byte);
+// The fields of record into image in the given byte order.
+void RecordIntoImage(const HAL_STRUCT& record, bool bigEndian, uint8_t* image) {
+  uint8_t* at = image + kStoredBegin;
+  ForEachStoredField(record, [&](const auto& field) {
+    const size_t width = sizeof field;
+    for (size_t i = 0; i < width; ++i)
+      at[i] = static_cast<uint8_t>(uint32_t(field) >> (8 * (bigEndian ? width - 1 - i : i)));
+    at += width;
+  });
+}
+
+// The data and checksum characters of a noted line that hold values' bytes.
+std::string RewrittenLine(const SRecordLine& line, const uint8_t* image) {
+  unsigned count = static_cast<unsigned>(line.characters.size() / 2 - 1);
+  uint8_t bytes[256];
+  unsigned ignored = 0;
+  DecodeHexBytesPlain(reinterpret_cast<const uint8_t*>(line.characters.data()), count, bytes,
+                      &ignored);
+  unsigned sum = line.headerSum;
+  for (unsigned i = 0; i < count; ++i) {
+    long index = line.firstIndex + long(i);
+    if (index >= kStoredBegin && index < kStoredEnd) bytes[i] = image[index];
+    sum += bytes[i];
   }
-  StoreHexByte(patch, at, static_cast<uint8_t>(~sum));
-  return true;
-}
-
-bool PutByte(SRecordPatch* patch, uint8_t byte) {
-  SRecordReader* reader = &patch->reader;
-  while (reader->dataIndex >= reader->dataCount) {
-    if (!ReemitRecord(patch) || !ReadNextRecord(reader)) return false;
+  bytes[count] = static_cast<uint8_t>(~sum);
+  std::string characters(2 * size_t(count) + 2, '0');
+  for (unsigned i = 0; i <= count; ++i) {
+    characters[2 * i] = kUpperHex[bytes[i] >> 4];
+    characters[2 * i + 1] = kUpperHex[bytes[i] & 0xF];
   }
-  reader->Data()[reader->dataIndex++] = byte;
-  return true;
-}
-
-bool PutU16(SRecordPatch* patch, uint16_t value) {
-  uint8_t low = static_cast<uint8_t>(value & 0xFF);
-  uint8_t high = static_cast<uint8_t>(value >> 8);
-  return patch->reader.bigEndian ? PutByte(patch, high) && PutByte(patch, low)
-                                 : PutByte(patch, low) && PutByte(patch, high);
-}
-
-bool PutU32(SRecordPatch* patch, uint32_t value) {
-  uint16_t low = static_cast<uint16_t>(value & 0xFFFF);
-  uint16_t high = static_cast<uint16_t>(value >> 16);
-  return patch->reader.bigEndian ? PutU16(patch, high) && PutU16(patch, low)
-                                 : PutU16(patch, low) && PutU16(patch, high);
+  return characters;
 }
 
 }  // namespace
@@ -303,78 +333,65 @@ bool ReadSRecordHalFromFile(const char* path, HAL_STRUCT* record) {
   return window && ReadSRecordHalIn(window.get(), record);
 }
 
-bool ReadSRecordHalIn(ByteWindow* window, HAL_STRUCT* record) {
+bool ReadSRecordHalIn(ByteWindow* window, HAL_STRUCT* record, SRecordPlace* place) {
   SRecordReader reader;
-  ResetReader(&reader, window);
-  if (!LocateRecord(&reader)) return false;
-  HAL_STRUCT read;
-  memset(&read, 0, sizeof read);
-  bool ok = TakeU32(&reader, &read.Flags);
-  for (REG_CFG& entry : read.Regs) {
-    ok = ok && TakeU16(&reader, &entry.Index) && TakeU16(&reader, &entry.Value);
-  }
-  for (uint8_t& byte : read.GcpData) ok = ok && TakeByte(&reader, &byte);
-  ok = ok && TakeU32(&reader, &read.ClkI) && TakeU32(&reader, &read.ClkI2) &&
-       TakeU32(&reader, &read.BusClk) && TakeU32(&reader, &read.RegAddr) &&
-       TakeU32(&reader, &read.DispMemAddr) && TakeU16(&reader, &read.FrameRate) &&
-       TakeU16(&reader, &read.PowerOffDelay) && TakeU16(&reader, &read.PowerOnDelay);
-  for (uint16_t& word : read.Reserved) ok = ok && TakeU16(&reader, &word);
-  if (!ok) return false;
-  memcpy(read.IdString, HAL_ID_STRING, kHalIdLength);
-  read.DetectEndian = kDetectEndianLittle;
-  read.Size = kHalStructSize;
-  *record = read;
+  ResetReader(&reader, window, place);
+  if (place) place->lines.clear();
+  uint8_t image[kHalStructSize];
+  if (!TakeRecordImage(&reader, image)) return false;
+  if (place) place->bigEndian = reader.bigEndian;
+  *record = RecordFromImage(image, reader.bigEndian);
   return true;
 }
 
-namespace {
-
-// Patches a text that a full read has just accepted: every S-record touched
-// here has been checked, so the patch cannot stop half-way.
-bool PatchCheckedText(uint8_t* text, size_t length, const HAL_STRUCT& values, TextSpan* changed) {
-  ByteWindow window(text, length);
-  SRecordPatch patch;
-  ResetReader(&patch.reader, &window);
-  patch.text = text;
-  patch.changed = TextSpan{0, 0};
-  if (!LocateRecord(&patch.reader)) return false;
-  bool ok = PutU32(&patch, values.Flags);
-  for (const REG_CFG& entry : values.Regs) {
-    ok = ok && PutU16(&patch, entry.Index) && PutU16(&patch, entry.Value);
+std::vector<FilePatch> SRecordPatches(const SRecordPlace& place, const HAL_STRUCT& values) {
+  uint8_t image[kHalStructSize];
+  RecordIntoImage(values, place.bigEndian, image);
+  std::vector<FilePatch> patches;
+  for (const SRecordLine& line : place.lines) {
+    std::string rewritten = RewrittenLine(line, image);
+    size_t first = 0;
+    size_t end = rewritten.size();
+    while (first < end && rewritten[first] == line.characters[first]) ++first;
+    while (end > first && rewritten[end - 1] == line.characters[end - 1]) --end;
+    if (first == end) continue;
+    patches.push_back(FilePatch{
+        line.dataOffset + first,
+        std::vector<uint8_t>(rewritten.begin() + long(first), rewritten.begin() + long(end))});
   }
-  for (uint8_t byte : values.GcpData) ok = ok && PutByte(&patch, byte);
-  ok = ok && PutU32(&patch, values.ClkI) && PutU32(&patch, values.ClkI2) &&
-       PutU32(&patch, values.BusClk) && PutU32(&patch, values.RegAddr) &&
-       PutU32(&patch, values.DispMemAddr) && PutU16(&patch, values.FrameRate) &&
-       PutU16(&patch, values.PowerOffDelay) && PutU16(&patch, values.PowerOnDelay);
-  if (!ok || !ReemitRecord(&patch)) return false;
-  if (changed) *changed = patch.changed;
-  return true;
+  return patches;
 }
-
-}  // namespace
 
 bool PatchSRecordHal(uint8_t* text, size_t length, const HAL_STRUCT& values, TextSpan* changed) {
-  HAL_STRUCT check;
-  return ReadSRecordHal(text, length, &check) && PatchCheckedText(text, length, values, changed);
+  ByteWindow window(text, length);
+  HAL_STRUCT read;
+  SRecordPlace place;
+  if (!ReadSRecordHalIn(&window, &read, &place)) return false;
+  std::vector<FilePatch> patches = SRecordPatches(place, values);
+  for (const FilePatch& patch : patches)
+    std::copy(patch.bytes.begin(), patch.bytes.end(), text + patch.offset);
+  if (changed) {
+    *changed = patches.empty()
+                   ? TextSpan{0, 0}
+                   : TextSpan{size_t(patches.front().offset),
+                              size_t(patches.back().offset + patches.back().bytes.size())};
+  }
+  return true;
 }
 
 bool WriteSRecordHal(Configuration& config, const char* source, const char* target,
                      bool preserveAddresses) {
   if (!PrepareSaveTarget(source, &target)) return false;
 
-  FileBuffer file;
-  if (!ReadWholeFile(source, &file)) return false;
+  std::unique_ptr<ByteWindow> window = OpenFileWindow(source);
+  if (!window) return false;
   HAL_STRUCT record;
-  if (!ReadSRecordHal(file.data.get(), file.length, &record)) return false;
+  SRecordPlace place;
+  if (!ReadSRecordHalIn(window.get(), &record, &place)) return false;
+  window.reset();
   config.LoadedRecord = record;
 
-  // The whole text is patched in memory before the target is opened; only the
-  // characters from the first to the last changed one go to the file.
-  TextSpan changed;
-  if (!PatchCheckedText(file.data.get(), file.length, RecordToSave(config, preserveAddresses),
-                        &changed))
-    return false;
-  return WriteIntoTarget(target, changed.begin, file.data.get() + changed.begin,
-                         changed.end - changed.begin);
+  // Every line to be rewritten has been read and checked before the target
+  // is opened; only its changed characters go to the file.
+  return WriteIntoTarget(target, SRecordPatches(place, RecordToSave(config, preserveAddresses)));
 }

@@ -10,17 +10,20 @@
 // rewritten line's checksum right, and reports the span from the first to the
 // last character it changed; the patched text reads back as the values
 // written (the ID, marker, Size and Reserved keep the file's own); patching
-// with the values just read changes nothing but the letter case.
+// with the values just read changes nothing but the letter case; saving the
+// file gives it the patched text, or leaves it as it was when the patch fails.
 #include <ctype.h>
 #include <string.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "cfg/record/config_file.h"
 #include "cfg/record/record.h"
 #include "cfg/record/srecord.h"
 #include "tests/fuzz/fuzz_support.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -202,6 +205,21 @@ void CheckOpen(const uint8_t* data, size_t size, bool readOk, const HAL_STRUCT& 
   FUZZ_CHECK(memcmp(&WorkingRecord, readOk ? &read : &working, sizeof read) == 0);
 }
 
+// Saving the values into the file: it then holds the patched text (null when
+// the patch failed, and the file must stay as it was).
+void CheckSave(const uint8_t* data, size_t size, const std::vector<uint8_t>* patched,
+               const HAL_STRUCT& values) {
+  static const std::string path = ScratchPath("saved.S9");
+  if (!WriteScratchFile(path, data, size)) return;
+  Configuration config;
+  config.WorkingRecord = values;
+  FUZZ_CHECK(SaveConfigFile(config, path.c_str(), nullptr, false, kStorageSRecord) ==
+             (patched != nullptr));
+  const std::string after = ReadFileBytes(path);
+  const uint8_t* expected = patched ? patched->data() : data;
+  FUZZ_CHECK(after.size() == size && (size == 0 || memcmp(after.data(), expected, size) == 0));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -223,6 +241,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const bool patchOk = PatchText(&patched, values);
   FUZZ_CHECK(patchOk == readOk);
   FUZZ_CHECK(patched.size() == size);
+  if (seed % 8 == 0) CheckSave(data, size, patchOk ? &patched : nullptr, values);
   if (!patchOk) {
     FUZZ_CHECK(std::equal(patched.begin(), patched.end(), data));
     return 0;

@@ -19,6 +19,7 @@
 #include <unistd.h>
 #endif
 
+#include "cfg/record/byte_window.h"
 #include "cfg/record/config_file.h"
 #include "cfg/record/record.h"
 #include "cfg/record/srecord.h"
@@ -88,8 +89,12 @@ class SaveTargetTest : public ConfigurationTest {
   // changes the working record; original and expected hold the file's text
   // before and after a save.
   std::string Prepare(const Form& form, const std::string& folder, bool lowerCase = false) {
-    std::string path = (fs::path(folder) / form.name).string();
-    original = FileText(form, SampleRecord(), lowerCase);
+    return PrepareText(form, (fs::path(folder) / form.name).string(),
+                       FileText(form, SampleRecord(), lowerCase));
+  }
+  std::string Prepare(const Form& form) { return Prepare(form, dir.Path()); }
+  std::string PrepareText(const Form& form, const std::string& path, const std::string& text) {
+    original = text;
     EXPECT_TRUE(WriteFileBytes(path, original));
     EXPECT_TRUE(OpenConfigFile(config, path.c_str()));
     WorkingRecord.Flags = fVALID_LCD;
@@ -102,7 +107,6 @@ class SaveTargetTest : public ConfigurationTest {
     ForgetFileCalls();
     return path;
   }
-  std::string Prepare(const Form& form) { return Prepare(form, dir.Path()); }
 
   // Bytes a save of the prepared file writes: the record, or the span.
   size_t BytesToWrite(const Form& form) const {
@@ -136,6 +140,81 @@ TEST_F(SaveTargetTest, SRecordSaveWritesOnlyTheChangedSpanWithOneWrite) {
     // a small part of the file's text.
     EXPECT_LT(span.end - span.begin, original.size() / 3);
     EXPECT_TRUE(messages.Messages().empty());
+  }
+}
+
+// The sample program's record across the end of the first block that the
+// save's window reads: 16-byte lines of 44 characters before it.
+std::string TextAcrossFirstBlock() {
+  size_t before = (kWindowBlockSize + kWindowMaxCarry - 700) / 44 * 16;
+  return MakeSRecordText(std::string(before, '\x90') + RecordImage(SampleRecord(), false));
+}
+
+// The sample program with 40 KB of S5 records behind each line of its
+// record: more text between the record's lines than one write gathers.
+std::string TextSpreadFarApart() {
+  std::string filler;
+  while (filler.size() < 40000) filler += SRecordLine(5, 0, "", false) + "\n";
+  std::string image = ProgramImage(SampleRecord());
+  std::string text;
+  for (size_t at = 0; at < image.size(); at += 16) {
+    text += SRecordLine(1, static_cast<uint32_t>(at), image.substr(at, 16), false) + "\n";
+    if (at >= 1000 && at < 1488) text += filler;
+  }
+  return text;
+}
+
+TEST_F(SaveTargetTest, RecordAcrossBlocksOrFarApartIsWrittenAsTheWholeTextPatchGives) {
+  struct Case {
+    const char* what;
+    std::string text;
+    size_t writes;
+  } cases[] = {
+      {"across the first block's end", TextAcrossFirstBlock(), 1},
+      {"lines far apart", TextSpreadFarApart(), 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string path = PrepareText(kForms[1], dir.File("big.S9"), c.text);
+    ASSERT_TRUE(SaveConfigFile(config, path.c_str(), nullptr, false));
+    EXPECT_TRUE(ReadFileBytes(path) == expected);
+    EXPECT_EQ(WritesSeen().size(), c.writes);
+    EXPECT_TRUE(messages.Messages().empty());
+  }
+  // The first case is what it says.
+  TextSpan span = DifferingSpan(cases[0].text, SavedText(kForms[1], cases[0].text, working));
+  EXPECT_LT(span.begin, kWindowBlockSize + kWindowMaxCarry);
+  EXPECT_GT(span.end, kWindowBlockSize + kWindowMaxCarry);
+}
+
+TEST_F(SaveTargetTest, LaterWriteOfAFarApartRecordFailingUndoesTheEarlierOnes) {
+  for (FileCall call : {FileCall::kRead, FileCall::kWrite}) {
+    SCOPED_TRACE(call == FileCall::kRead ? "second span read back short" : "second write short");
+    ResetRecords();
+    std::string path = PrepareText(kForms[1], dir.File("big.S9"), TextSpreadFarApart());
+    {
+      ScopedFileFault fault(call, 1, 7);
+      EXPECT_FALSE(SaveConfigFile(config, path.c_str(), nullptr, false));
+    }
+    EXPECT_TRUE(ReadFileBytes(path) == original);
+    if (call == FileCall::kRead) {
+      // Found before anything was written: the file was shortened.
+      EXPECT_EQ(messages.Texts(),
+                std::vector<std::string>{"ERROR: SetFilePointer failed, file:" + path});
+      EXPECT_TRUE(WritesSeen().empty());
+      continue;
+    }
+    // Both spans, then the 7 bytes of the second and the whole first put back.
+    const std::vector<WriteSeen>& writes = WritesSeen();
+    ASSERT_EQ(writes.size(), 4u);
+    EXPECT_EQ(writes[2].offset, writes[1].offset);
+    EXPECT_EQ(writes[2].length, 7u);
+    EXPECT_EQ(writes[3].offset, writes[0].offset);
+    EXPECT_EQ(writes[3].length, writes[0].length);
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"ERROR: written " + std::to_string(writes[0].length + 7) +
+                                       " bytes of " +
+                                       std::to_string(writes[0].length + writes[1].length)});
   }
 }
 
