@@ -69,7 +69,7 @@ class Lexer {
     if (c == '"') return ReadQuoted(token, error);
     if (c == '\'') return ReadCharacter(token, error);
     if (c == '/' && ReadKeyword(token)) return true;
-    if (IsWordChar(c)) {
+    if (IsWordChar(c) && c != ',') {  // a ',' on its own separates values
       token->kind = TokenKind::kWord;
       while (at_ < text_.size() && IsWordChar(text_[at_])) token->text += text_[at_++];
       return true;

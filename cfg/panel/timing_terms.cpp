@@ -64,15 +64,15 @@ bool Refuse(std::string* refusal, const char* format, ...) {
 }
 
 // "hsync-len 200 is more than the 128 pixels FPLINE can be".
-bool CheckRange(const std::string& term, int64_t value, int64_t low, int64_t high, const char* unit,
-                const char* field, std::string* refusal) {
-  if (value < low)
-    return Refuse(refusal, "%s %lld is less than the %lld %s %s is at least", term.c_str(),
-                  static_cast<long long>(value), static_cast<long long>(low), unit, field);
-  if (value > high)
-    return Refuse(refusal, "%s %lld is more than the %lld %s %s can be", term.c_str(),
-                  static_cast<long long>(value), static_cast<long long>(high), unit, field);
-  return true;
+bool CheckRange(const std::string& term, int64_t value, int64_t low, int64_t high,
+                const std::string& unit, const char* field, std::string* refusal) {
+  if (value >= low && value <= high) return true;
+  int64_t limit = value < low ? low : high;
+  std::string units = limit == 1 ? unit.substr(0, unit.size() - 1) : unit;
+  return Refuse(refusal, "%s %lld is %s than the %lld %s %s %s", term.c_str(),
+                static_cast<long long>(value), value < low ? "less" : "more",
+                static_cast<long long>(limit), units.c_str(), field,
+                value < low ? "is at least" : "can be");
 }
 
 bool CheckAxis(const TimingAxis& axis, const AxisLimits& limits, int64_t activeStep,
