@@ -226,12 +226,12 @@ const std::streamoff kLargestTimingSource = 4 << 20;
 
 bool ReadSourceText(const std::string& path, std::string* text) {
   std::ifstream file(path, std::ios::binary);
-  if (!file) {
+  file.seekg(0, std::ios::end);
+  std::streamoff size = file.tellg();
+  if (!file || size < 0) {  // a folder opens but has no size
     ShowMessage(nullptr, kMsgOk | kMsgIconError, MSG_OPEN_FAILED, path.c_str());
     return false;
   }
-  file.seekg(0, std::ios::end);
-  std::streamoff size = file.tellg();
   if (size > kLargestTimingSource) {
     ShowMessage(nullptr, kMsgOk | kMsgIconError,
                 "ERROR: %s: the file is larger than 4 MB, too large for a timing source",

@@ -86,6 +86,12 @@ std::string ExportText(const Configuration& config, ExportKind kind) {
   return kExportKinds[kind].text(config);
 }
 
+std::string ExportDefaultExtension(ExportKind kind) {
+  if (kind <= kExportCsv) return kExportDefaultExtension;
+  std::string name = kExportKinds[kind].defaultFileName;
+  return name.substr(name.rfind('.') + 1);
+}
+
 bool ExportWritable(const Configuration& config, ExportKind kind) {
   return !kExportKinds[kind].writable || kExportKinds[kind].writable(config);
 }

@@ -42,8 +42,12 @@ struct ExportKindInfo {
 
 extern const ExportKindInfo kExportKinds[kExportKindCount];
 
-// Every kind is saved with this default extension, the CSV listing too.
+// The five headers and listing are saved with this default extension, the
+// CSV listing too.
 extern const char kExportDefaultExtension[];
+// The extension the save dialog adds to a name typed without one: "h" for
+// the five, the extension of the default file name for the others.
+std::string ExportDefaultExtension(ExportKind kind);
 
 // The kind of a command-line name ("appcfg", "chip", "mode", "generic",
 // "csv", "dts", "modeline", "paneldef"); false for any other name.

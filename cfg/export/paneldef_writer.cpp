@@ -19,32 +19,21 @@ std::string PanelName(const Configuration& config) {
   return name;
 }
 
-// The fields of the PANEL line as the reader takes them back.
+// The fields of the PANEL line as the reader takes them back: the settings
+// as the matching sees them, with what it leaves open stated (F for the
+// flags, the non-display periods), the width and height fields themselves
+// and the polarities of STN panels too.
 PanelRecord ExportedPanel(const Configuration& config) {
-  unsigned type = GetPanelType(config);
-  PanelRecord panel;
+  PanelRecord panel = CurrentPanelRecord(config);
   panel.SetName(PanelName(config));
-  panel.SetType(static_cast<int32_t>(type) + 1);
   panel.SetWidth(static_cast<int32_t>(GetPanelWidth(config)));
   panel.SetHeight(static_cast<int32_t>(GetPanelHeight(config)));
   panel.SetEl(0);
-  panel.SetDataWidth(DataWidthBits(type, GetDataWidthCode(config)));
   panel.SetDouble(0);
-  panel.SetDataFormat(IsFormat2(config) ? 1 : 0);
-  panel.SetColor(IsColorPanel(config) ? 1 : 0);
   panel.SetDual(0);
-  panel.SetPixelClock(static_cast<int32_t>(GetPixelClock(config)));
-  panel.SetHorizTotal(static_cast<int32_t>(GetHorizTotal(config)));
-  panel.SetHorizStart(static_cast<int32_t>(GetHorizStart(config)));
-  panel.SetVertTotal(static_cast<int32_t>(GetVertTotal(config)));
-  panel.SetVertStart(static_cast<int32_t>(GetVertStart(config)));
-  panel.SetFplineStart(static_cast<int32_t>(GetFplineStart(config)));
-  panel.SetFplineWidth(static_cast<int32_t>(GetFplineWidth(config)));
-  panel.SetFplinePolarity(GetFplineHigh(config) ? 1 : 0);
-  panel.SetFpframeStart(static_cast<int32_t>(GetFpframeStart(config)));
-  panel.SetFpframeWidth(static_cast<int32_t>(GetFpframeWidth(config)));
-  panel.SetFpframePolarity(GetFpframeHigh(config) ? 1 : 0);
   panel.SetMask(0);
+  panel.SetFplinePolarity(GetFplineHigh(config) ? 1 : 0);
+  panel.SetFpframePolarity(GetFpframeHigh(config) ? 1 : 0);
   panel.SetHorizNonDisplay(panel.HorizTotal() - panel.Width());
   panel.SetVertNonDisplay(panel.VertTotal() - panel.Height());
   return panel;

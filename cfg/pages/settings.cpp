@@ -152,7 +152,7 @@ static SettingResult ApplyActiveResolution(Configuration& config, const char* va
   }
   if (fixedSizes)
     ShowMessage(nullptr, kMsgOk | kMsgIconError,
-                "ERROR: ActiveResolution must be %s or 320x240 for a %s panel!", small,
+                "ERROR: ActiveResolution must be %s or 320x240 for %s panels!", small,
                 PanelTypeName(type));
   else
     ShowMessage(nullptr, kMsgOk | kMsgIconError,

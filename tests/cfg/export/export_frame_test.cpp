@@ -52,6 +52,8 @@ TEST_F(ExportKindsTest, KindsByNameInListOrder) {
 
 TEST_F(ExportKindsTest, OptionsOnlyForTheDriverHeaders) {
   EXPECT_STREQ(kExportDefaultExtension, "h");  // for the CSV listing too
+  EXPECT_EQ(ExportDefaultExtension(kExportCsv), "h");
+  EXPECT_EQ(ExportDefaultExtension(kExportDts), "dtsi");
   for (int i = 0; i < kExportKindCount; ++i) {
     ExportKind kind = static_cast<ExportKind>(i);
     EXPECT_EQ(ExportHasOptions(kind), i == 2 || i == 3) << i;
