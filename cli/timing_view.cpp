@@ -12,13 +12,12 @@
 
 namespace {
 
-// One printed value: its JSON name and value, and its line of text output
-// (none when label is empty).
+// One printed value: its JSON name and value, and its line of text output.
 struct TimingValue {
   std::string name;
   std::string json;   // the JSON value as written
   std::string text;   // the value with its unit
-  std::string label;  // the text output's name; the JSON name when not given
+  std::string label;  // the text output's name; "" when the line before says it
 };
 
 std::string Number(long long value) {
@@ -46,9 +45,10 @@ void AddAxis(std::vector<TimingValue>& values, const TimingAxis& axis, const std
                      {"back-porch", axis.backPorch},
                      {"total", axis.Total()}};
   for (const auto& part : parts)
-    values.push_back({prefix + part.name, Number(part.value), Units(part.value, one, many), ""});
-  values.push_back(
-      {prefix + "sync-active", Number(axis.syncActive), axis.syncActive == 1 ? "high" : "low", ""});
+    values.push_back(
+        {prefix + part.name, Number(part.value), Units(part.value, one, many), prefix + part.name});
+  values.push_back({prefix + "sync-active", Number(axis.syncActive),
+                    axis.syncActive == 1 ? "high" : "low", prefix + "sync-active"});
 }
 
 std::vector<TimingValue> TimingValues(const Configuration& config) {
@@ -70,19 +70,19 @@ std::vector<TimingValue> TimingValues(const Configuration& config) {
                     Fixed(lineFrequency / 1000, 3) + " kHz", "line frequency"});
   values.push_back(
       {"frame-rate-hz", Fixed(frameRate, 2), Fixed(frameRate, 2) + " Hz", "frame rate"});
-  values.push_back({"type", JsonQuote(PanelTypeName(type)), PanelTypeName(type), ""});
+  values.push_back({"type", JsonQuote(PanelTypeName(type)), PanelTypeName(type), "type"});
   values.push_back({"data-width", Number(bits), Number(bits) + " bits", "data width"});
   values.push_back({"color", IsColorPanel(config) ? "true" : "false",
                     IsColorPanel(config) ? "colour" : "mono", "colour"});
   long long degrees = GetRotation(config) * 90;
-  values.push_back({"rotation", Number(degrees), Number(degrees) + " degrees", ""});
+  values.push_back({"rotation", Number(degrees), Number(degrees) + " degrees", "rotation"});
   long long depth = GetColourDepthBits(config);
   values.push_back({"bpp", Number(depth), Number(depth) + " bits per pixel", "depth"});
   long long needed = VideoMemoryNeeded(config);
   values.push_back({"video-memory-needed", Number(needed),
                     Number(needed) + " bytes needed, " + Number(kVideoMemoryBytes) + " installed",
                     "video memory"});
-  values.push_back({"video-memory-installed", Number(kVideoMemoryBytes), "", "-"});
+  values.push_back({"video-memory-installed", Number(kVideoMemoryBytes), "", ""});
   return values;
 }
 
@@ -91,9 +91,8 @@ std::vector<TimingValue> TimingValues(const Configuration& config) {
 std::string FormatTimingText(const Configuration& config) {
   std::string text;
   for (const TimingValue& value : TimingValues(config)) {
-    if (value.label == "-") continue;  // said on the line before
-    const std::string& label = value.label.empty() ? value.name : value.label;
-    AppendFormat(text, "%-16s %s\n", label.c_str(), value.text.c_str());
+    if (!value.label.empty())
+      AppendFormat(text, "%-16s %s\n", value.label.c_str(), value.text.c_str());
   }
   std::string overlap = SyncOverlapNote(TimingTermsOf(config));
   if (!overlap.empty()) AppendFormat(text, "%-16s %s\n", "note", overlap.c_str());

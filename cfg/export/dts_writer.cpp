@@ -31,8 +31,9 @@ std::string DeviceTreeTimingText(const Configuration& config) {
       {"vsync-len", v.syncLength},
       {"hsync-active", h.syncActive},
       {"vsync-active", v.syncActive},
-      // The chip's data enable is active high and it drives the data on the
-      // rising edge of the pixel clock.
+      // The record holds no data-enable or clock-edge setting: the node
+      // states the usual choice, data enable active high and the data
+      // driven on the rising edge of the pixel clock.
       {"de-active", 1},
       {"pixelclk-active", 1},
   };

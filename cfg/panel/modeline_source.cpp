@@ -4,6 +4,7 @@
 // end and total, the same four vertically, then flags.
 #include <string.h>
 
+#include <initializer_list>
 #include <vector>
 
 #include "cfg/panel/timing_source.h"
@@ -106,34 +107,46 @@ bool ReadAxis(const std::vector<std::string>& words, size_t first, const char* d
   return true;
 }
 
+bool IsOneOf(const char* word, std::initializer_list<const char*> known) {
+  for (const char* candidate : known)
+    if (EqualsNoCase(word, candidate)) return true;
+  return false;
+}
+
+// The polarities; a scan the panel cannot follow is refused, flags that do
+// not concern it are passed over.
 bool ReadFlags(const std::vector<std::string>& words, size_t first, TimingTerms* terms,
                std::string* error) {
-  static const char* const kIgnored[] = {"+csync",    "-csync", "csync",
-                                         "composite", "bcast",  "pixmux"};
+  struct {
+    const char* flag;
+    int* syncActive;
+    int value;
+  } const polarities[] = {{"+hsync", &terms->horizontal.syncActive, 1},
+                          {"-hsync", &terms->horizontal.syncActive, 0},
+                          {"+vsync", &terms->vertical.syncActive, 1},
+                          {"-vsync", &terms->vertical.syncActive, 0}};
   for (size_t i = first; i < words.size(); ++i) {
     const char* flag = words[i].c_str();
-    int* polarity = StartsWithNoCase(flag + (*flag ? 1 : 0), "hsync")
-                        ? &terms->horizontal.syncActive
-                        : &terms->vertical.syncActive;
-    if (EqualsNoCase(flag, "+hsync") || EqualsNoCase(flag, "+vsync")) {
-      *polarity = 1;
-    } else if (EqualsNoCase(flag, "-hsync") || EqualsNoCase(flag, "-vsync")) {
-      *polarity = 0;
-    } else if (EqualsNoCase(flag, "interlace") || EqualsNoCase(flag, "doublescan")) {
+    bool known = false;
+    for (const auto& polarity : polarities) {
+      if (!EqualsNoCase(flag, polarity.flag)) continue;
+      *polarity.syncActive = polarity.value;
+      known = true;
+    }
+    if (known || IsOneOf(flag, {"+csync", "-csync", "csync", "composite", "bcast", "pixmux"}))
+      continue;
+    if (IsOneOf(flag, {"hskew", "vscan"})) {
+      ++i;  // and its number
+      continue;
+    }
+    if (IsOneOf(flag, {"interlace", "doublescan"})) {
       *error = "the modeline is " +
                std::string(EqualsNoCase(flag, "interlace") ? "interlaced" : "double-scanned") +
                "; the panel is scanned progressively, line by line";
-      return false;
-    } else if (EqualsNoCase(flag, "hskew") || EqualsNoCase(flag, "vscan")) {
-      ++i;  // and its number
     } else {
-      bool ignored = false;
-      for (const char* known : kIgnored) ignored = ignored || EqualsNoCase(flag, known);
-      if (!ignored) {
-        *error = "the modeline's flag '" + words[i] + "' is unknown";
-        return false;
-      }
+      *error = "the modeline's flag '" + words[i] + "' is unknown";
     }
+    return false;
   }
   return true;
 }
