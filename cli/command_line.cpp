@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include "cfg/export/export_options.h"
+#include "cfg/panel/timing_terms.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ const CommandSyntax kCommands[] = {
     {"check", CommandKind::kCheck, 1, 1},     {"export", CommandKind::kExport, 2, 2},
     {"import", CommandKind::kImport, 2, 2},   {"configure", CommandKind::kConfigure, 2, -1},
     {"preview", CommandKind::kPreview, 1, 2}, {"diff", CommandKind::kDiff, 2, 2},
+    {"timing", CommandKind::kTiming, 1, 1},   {"import-timing", CommandKind::kImportTiming, 2, 2},
 };
 
 struct Alias {
@@ -43,9 +45,11 @@ constexpr unsigned For(CommandKind kind) {
 constexpr unsigned kFileCommands =
     For(CommandKind::kShow) | For(CommandKind::kSet) | For(CommandKind::kApplyPanel) |
     For(CommandKind::kCheck) | For(CommandKind::kExport) | For(CommandKind::kImport) |
-    For(CommandKind::kConfigure) | For(CommandKind::kPreview) | For(CommandKind::kDiff);
+    For(CommandKind::kConfigure) | For(CommandKind::kPreview) | For(CommandKind::kDiff) |
+    For(CommandKind::kTiming) | For(CommandKind::kImportTiming);
 constexpr unsigned kSavingCommands = For(CommandKind::kSet) | For(CommandKind::kApplyPanel) |
-                                     For(CommandKind::kExport) | For(CommandKind::kImport);
+                                     For(CommandKind::kExport) | For(CommandKind::kImport) |
+                                     For(CommandKind::kImportTiming);
 
 // Stores the value of an option; false with error set when the value is refused.
 using ValueReader = bool (*)(const std::string& option, const std::string& value, Command* command,
@@ -85,6 +89,35 @@ bool ReadFormat(const std::string&, const std::string& value, Command* command,
   return true;
 }
 
+bool ReadSvgOutput(const std::string& option, const std::string& value, Command* command,
+                   std::string* error) {
+  if (!NeedFileName(option, value, error)) return false;
+  command->svgOutput = value;
+  return true;
+}
+
+bool ReadPanelType(const std::string&, const std::string& value, Command* command,
+                   std::string* error) {
+  unsigned type = 0;
+  if (!FindPanelTypeName(value, &type)) {
+    *error = "unknown panel type '" + value + "' (stn, tft, hr-tft or k-vrx)";
+    return false;
+  }
+  command->panelType = static_cast<int>(type);
+  return true;
+}
+
+// The export kinds' names for a usage error: "appcfg, chip, ... or paneldef".
+std::string ExportKindNames() {
+  std::string names;
+  for (int i = 0; i < kExportKindCount; ++i)
+    names += std::string(i == 0                      ? ""
+                         : i + 1 == kExportKindCount ? " or "
+                                                     : ", ") +
+             kExportKinds[i].name;
+  return names;
+}
+
 // Plain decimal digits, no more of them than the largest number has.
 bool ReadMode(const std::string&, const std::string& value, Command* command, std::string* error) {
   static const std::string largest = std::to_string(kMaxModeNumber);
@@ -109,7 +142,11 @@ struct OptionSyntax {
 };
 
 const OptionSyntax kOptions[] = {
-    {"--json", nullptr, For(CommandKind::kShow) | For(CommandKind::kDiff), &Command::json, nullptr},
+    {"--json", nullptr,
+     For(CommandKind::kShow) | For(CommandKind::kDiff) | For(CommandKind::kTiming), &Command::json,
+     nullptr},
+    {"--svg", nullptr, For(CommandKind::kTiming), nullptr, ReadSvgOutput},
+    {"--type", nullptr, For(CommandKind::kImportTiming), nullptr, ReadPanelType},
     {"--output", "-o", kSavingCommands | For(CommandKind::kPreview), nullptr, ReadOutput},
     {"--format", nullptr, kFileCommands, nullptr, ReadFormat},
     {"--def", nullptr, For(CommandKind::kPanels) | For(CommandKind::kApplyPanel), nullptr,
@@ -188,7 +225,12 @@ bool PlaceOperands(const std::vector<std::string>& operands, const CommandSyntax
   switch (command->kind) {
     case CommandKind::kShow:
     case CommandKind::kCheck:
+    case CommandKind::kTiming:
       command->file = operands[0];
+      break;
+    case CommandKind::kImportTiming:
+      command->file = operands[0];
+      command->timingSource = operands[1];
       break;
     case CommandKind::kSet:
       command->file = operands[0];
@@ -200,7 +242,7 @@ bool PlaceOperands(const std::vector<std::string>& operands, const CommandSyntax
       break;
     case CommandKind::kExport:
       if (!FindExportKind(operands[0].c_str(), &command->exportKind)) {
-        *error = "unknown export kind '" + operands[0] + "' (appcfg, chip, mode, generic or csv)";
+        *error = "unknown export kind '" + operands[0] + "' (" + ExportKindNames() + ")";
         return false;
       }
       command->file = operands[1];

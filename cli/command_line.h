@@ -21,6 +21,8 @@ enum class CommandKind {
   kConfigure,
   kPreview,
   kDiff,
+  kTiming,
+  kImportTiming,
 };
 
 // How a configurable file is read and written: by its name (the GUI's
@@ -40,6 +42,9 @@ struct Command {
   std::string panelName;       // apply-panel
   std::string definitionFile;  // --def FILE, empty for the default files
   std::string header;          // import
+  std::string timingSource;    // import-timing: the device tree or modeline text
+  std::string svgOutput;       // timing --svg OUT
+  int panelType = -1;          // import-timing --type: kPanelStn ..., -1 the record's type
   ExportKind exportKind = kExportAppcfg;
   unsigned modeNumber = 0;
   bool softwareCursor = false;

@@ -3,6 +3,8 @@
 #include <stdio.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,10 +14,15 @@
 #include "cfg/export/panel_summary.h"
 #include "cfg/export/record_diff.h"
 #include "cfg/export/text_format.h"
+#include "cfg/export/timing_diagram.h"
+#include "cfg/export/timing_svg.h"
 #include "cfg/pages/panel/panel_page.h"
+#include "cfg/pages/panel/timing_import.h"
 #include "cfg/panel/matching.h"
 #include "cfg/panel/paneldef.h"
 #include "cfg/panel/rules.h"
+#include "cfg/panel/timing.h"
+#include "cfg/panel/timing_source.h"
 #include "cfg/record/appcfg_import.h"
 #include "cfg/record/file_messages.h"
 #include "cfg/record/record.h"
@@ -26,6 +33,7 @@
 #include "cli/record_file.h"
 #include "cli/record_view.h"
 #include "cli/standard_output.h"
+#include "cli/timing_view.h"
 #include "common/message.h"
 #include "common/text_read.h"
 #include "preview/panel_preview.h"
@@ -165,6 +173,7 @@ int RunExport(Configuration& config, const Command& command) {
   config.Export.softwareBlitEmulation = command.softwareBlit ? 1 : 0;
   SetExportModeNumber(config, command.modeNumber);
   if (command.hasOutput && command.output == "-") {
+    if (!ExportWritable(config, command.exportKind)) return kExitFailure;
     // The same bytes the file would get.
     if (WriteStandardOutputBytes(WithCrLf(ExportText(config, command.exportKind))))
       return kExitSuccess;
@@ -242,6 +251,65 @@ int RunDiff(Configuration& a, Configuration& b, const Command& command) {
   return differences.empty() ? kExitSuccess : kExitFailure;
 }
 
+// The width of the diagram `timing --svg` draws, in pixels.
+const double kDiagramWidth = 760;
+const double kDiagramHeight = 400;
+
+int RunTiming(Configuration& config, const Command& command) {
+  if (!OpenRecordFile(config, command.file, command.format)) return kExitFailure;
+  if (!command.svgOutput.empty()) {
+    TimingDiagram diagram =
+        BuildTimingDiagram(TimingTermsOf(config), kDiagramWidth, kDiagramHeight);
+    if (WriteTextFile(command.svgOutput, TimingDiagramSvg(diagram)) != TextFileResult::kWritten) {
+      ShowMessage(kMsgOk | kMsgIconError, MSG_COPY_FAILED, command.svgOutput.c_str());
+      return kExitFailure;
+    }
+  }
+  return Outcome(
+      WriteStandardOutput(command.json ? FormatTimingJson(config) : FormatTimingText(config)));
+}
+
+// A timing source is a small text; a larger file is no source.
+const std::streamoff kLargestTimingSource = 4 << 20;
+
+bool ReadSourceText(const std::string& path, std::string* text) {
+  std::ifstream file(path, std::ios::binary);
+  file.seekg(0, std::ios::end);
+  std::streamoff size = file.tellg();
+  if (!file || size < 0) {  // a folder opens but has no size
+    ShowMessage(kMsgOk | kMsgIconError, MSG_OPEN_FAILED, path.c_str());
+    return false;
+  }
+  if (size > kLargestTimingSource) {
+    ShowMessage(kMsgOk | kMsgIconError,
+                "ERROR: %s: the file is larger than 4 MB, too large for a timing source",
+                path.c_str());
+    return false;
+  }
+  file.seekg(0);
+  std::ostringstream contents;
+  contents << file.rdbuf();
+  *text = contents.str();
+  return true;
+}
+
+int RunImportTiming(Configuration& config, const Command& command) {
+  std::string text, error;
+  if (!ReadSourceText(command.timingSource, &text)) return kExitFailure;
+  TimingSource source;
+  if (!ReadTimingSource(text, &source, &error)) {
+    ShowMessage(kMsgOk | kMsgIconError, "ERROR: %s: %s", command.timingSource.c_str(),
+                error.c_str());
+    return kExitFailure;
+  }
+  if (!OpenRecordFile(config, command.file, command.format)) return kExitFailure;
+  unsigned type =
+      command.panelType >= 0 ? static_cast<unsigned>(command.panelType) : GetPanelType(config);
+  // A refused value leaves the file as it was.
+  if (!ImportTimingTerms(config, source.terms, type)) return kExitFailure;
+  return Outcome(SaveRecordFile(config, command.file, command.output, command.format, false));
+}
+
 }  // namespace
 
 void SetDefaultPanelFolder(const std::string& folder) {
@@ -278,6 +346,10 @@ int RunCommandLine(const Command& command) {
       Configuration other;
       return RunDiff(config, other, command);
     }
+    case CommandKind::kTiming:
+      return RunTiming(config, command);
+    case CommandKind::kImportTiming:
+      return RunImportTiming(config, command);
   }
   return kExitUsage;
 }

@@ -8,6 +8,7 @@ packages=(
   gcc-m68k-linux-gnu binutils-m68k-linux-gnu libc6-dev-m68k-cross
   clang libclang-rt-14-dev llvm-14
   nsis dpkg-dev
+  device-tree-compiler
 )
 missing=()
 for p in "${packages[@]}"; do

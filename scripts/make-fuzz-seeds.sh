@@ -17,7 +17,7 @@ trap 'rm -rf "$work"' EXIT
 
 # Inputs the fuzzer found and that were kept (named by their SHA-1) stay;
 # the named seeds below are made anew.
-for target in binary_record srecord paneldef appcfg_import bmp text_read assignment; do
+for target in binary_record srecord paneldef appcfg_import bmp text_read assignment timing_source; do
   mkdir -p "$corpus/$target"
 done
 
@@ -279,5 +279,35 @@ printf '%s' 'Width=3.5' >"$corpus/assignment/not-a-number"
 printf '%s' 'Flags=fVALID_LCD|fNOTHING' >"$corpus/assignment/unknown-flag"
 printf '%s' 'REG_HDP=0xZZ' >"$corpus/assignment/register-not-a-number"
 printf '%s' '=5' >"$corpus/assignment/no-name"
+
+# Timing sources: the exports of a shipped TFT panel, a board's tree around a
+# node, a display-timings node, cvt's and gtf's modelines.
+"$bin/qlccfg" apply-panel "$bin/56420bmp" "TFT 640x480 18-bit" -o "$work/tft" >/dev/null 2>&1
+"$bin/qlccfg" export dts "$work/tft" -o "$corpus/timing_source/export.dtsi"
+"$bin/qlccfg" export modeline "$work/tft" -o "$corpus/timing_source/export-modeline.txt"
+{
+  printf '/dts-v1/;\n#include <dt-bindings/gpio/gpio.h>\n\n/ {\n\tmodel = "board";\n'
+  printf '\tpanel {\n\t\tcompatible = "panel-dpi";\n\t\tenable-gpios = <&gpio 3 GPIO_ACTIVE_HIGH>;\n'
+  sed 's/^/\t\t/' "$corpus/timing_source/export.dtsi"
+  printf '\t};\n};\n'
+} >"$corpus/timing_source/board.dts"
+cat >"$corpus/timing_source/display-timings.dts" <<'EOF'
+/ {
+	display-timings {
+		native-mode = <&qvga>;
+		qvga: timing0 {
+			clock-frequency = <6250000 6400000 7000000>;
+			hactive = <320>; vactive = <240>;
+			hfront-porch = <0x10>; hback-porch = <0x20>; hsync-len = <0x20>;
+			vfront-porch = <3>; vback-porch = <15>; vsync-len = <4>;
+		};
+		vga: timing1 { clock-frequency = <25175000>; };
+	};
+};
+EOF
+printf '# 640x480 59.38 Hz (CVT 0.31M3) hsync: 29.69 kHz; pclk: 23.75 MHz\nModeline "640x480_60.00"   23.75  640 664 720 800  480 483 487 500 -hsync +vsync\n' \
+  >"$corpus/timing_source/cvt.txt"
+printf '\n  # 800x600 @ 60.00 Hz (GTF) hsync: 37.32 kHz; pclk: 38.22 MHz\n  Modeline "800x600_60.00"  38.22  800 832 912 1024  600 601 604 622  -HSync +Vsync\n\n' \
+  >"$corpus/timing_source/gtf.txt"
 
 du -sh "$corpus"

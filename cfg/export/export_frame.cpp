@@ -13,6 +13,7 @@ std::string PreviewExportPath(const Configuration& config, ExportKind kind) {
 }
 
 bool WriteExport(const Configuration& config, ExportKind kind, const char* path) {
+  if (!ExportWritable(config, kind)) return false;
   bool preview = !path || !*path;
   std::string destination = preview ? PreviewExportPath(config, kind) : std::string(path);
   switch (WriteTextFile(destination, ExportText(config, kind))) {

@@ -46,3 +46,9 @@ std::string PanelSummary(const Configuration& config) {
                (panelType & 0x80) ? "(Format 2)" : "");
   return line;
 }
+
+std::string TrimmedPanelSummary(const Configuration& config) {
+  std::string line = PanelSummary(config);
+  line.erase(line.find_last_not_of(' ') + 1);
+  return line;
+}

@@ -10,5 +10,7 @@
 // "Panel: 320x240x8bpp 70Hz Color Single STN 4-bit (PCLK=6.250MHz) " for the
 // working record; registers are read through GetRegister.
 std::string PanelSummary(const Configuration& config);
+// The same without the trailing blank(s), for a line of its own.
+std::string TrimmedPanelSummary(const Configuration& config);
 
 #endif

@@ -9,13 +9,15 @@
 #include "cfg/panel/panel_messages.h"
 #include "cfg/panel/rules.h"
 #include "cfg/panel/timing.h"
+#include "cfg/panel/timing_terms.h"
 #include "common/message.h"
 #include "common/text_read.h"
 
 const char* const kPanelSettingNames[] = {
-    "Width",     "Height",      "HorizTotal",  "VertTotal",    "HorizStart",
-    "VertStart", "FplineStart", "FplineWidth", "FpframeStart", "FpframeWidth",
-    "FrameRate", "PixelClock",  "Rotation",    "Bpp",          nullptr};
+    "Width",          "Height",          "HorizTotal",       "VertTotal",    "HorizStart",
+    "VertStart",      "FplineStart",     "FplineWidth",      "FpframeStart", "FpframeWidth",
+    "FrameRate",      "PixelClock",      "Rotation",         "Bpp",          "PanelType",
+    "FplinePolarity", "FpframePolarity", "ActiveResolution", nullptr};
 
 // After a change of a dimension, total or clock the page rebuilds its
 // frame-rate list, which stores the frame rate of the current total.
@@ -107,6 +109,58 @@ static SettingResult ApplyBpp(Configuration& config, const char* value) {
   return kSettingRefused;
 }
 
+// A type button: the type, its GPIO bits and the horizontal start moved into
+// its range; the polarity buttons then show the type's defaults, which the
+// registers take when the page is left.
+static SettingResult ApplyPanelType(Configuration& config, const char* value) {
+  unsigned type = 0;
+  if (!FindPanelTypeName(value, &type)) {
+    ShowMessage(kMsgOk | kMsgIconError,
+                "ERROR: PanelType must be STN, TFT, HR-TFT or K-VRX!");
+    return kSettingRefused;
+  }
+  SelectPanelType(config, type, GetHorizStart(config));
+  bool fplineHigh = false, fpframeHigh = false;
+  DefaultPolarities(type, &fplineHigh, &fpframeHigh);
+  SetFplineHigh(config, fplineHigh);
+  SetFpframeHigh(config, fpframeHigh);
+  ApplyFormat2Rule(config);
+  Apply16BitRule(config);
+  return kSettingAccepted;
+}
+
+// The "(lo)" and "(hi)" buttons of a polarity row.
+static SettingResult ApplyPolarity(Configuration& config, const char* name, const char* value,
+                                   void (*set)(Configuration&, bool)) {
+  for (const char* word : {"high", "hi", "1", "low", "lo", "0"}) {
+    if (EqualsNoCase(value, word)) {
+      set(config, word[0] != 'l' && word[0] != '0');
+      return kSettingAccepted;
+    }
+  }
+  ShowMessage(kMsgOk | kMsgIconError, "ERROR: %s must be high or low!", name);
+  return kSettingRefused;
+}
+
+// The two resolution buttons of HR-TFT and K-VRX panels (REG[10h] bit 3).
+static SettingResult ApplyActiveResolution(Configuration& config, const char* value) {
+  unsigned type = GetPanelType(config);
+  const char* small = type == kPanelHrTft ? "160x160" : "160x240";
+  bool fixedSizes = type == kPanelHrTft || type == kPanelKVrx;
+  if (fixedSizes && (EqualsNoCase(value, small) || EqualsNoCase(value, "320x240"))) {
+    SetLargeActiveResolution(config, EqualsNoCase(value, "320x240"));
+    return kSettingAccepted;
+  }
+  if (fixedSizes)
+    ShowMessage(kMsgOk | kMsgIconError,
+                "ERROR: ActiveResolution must be %s or 320x240 for %s panels!", small,
+                PanelTypeName(type));
+  else
+    ShowMessage(kMsgOk | kMsgIconError,
+                "ERROR: ActiveResolution applies to HR-TFT and K-VRX panels only!");
+  return kSettingRefused;
+}
+
 SettingResult ApplyPanelSetting(Configuration& config, const char* name, const char* value) {
   struct EntrySetting {
     const char* name;
@@ -133,6 +187,12 @@ SettingResult ApplyPanelSetting(Configuration& config, const char* name, const c
       return Then(config, entry.rule(config, value), RebuildsFrameRates(entry.field));
   if (EqualsNoCase(name, "Rotation")) return ApplyRotation(config, value);
   if (EqualsNoCase(name, "Bpp")) return ApplyBpp(config, value);
+  if (EqualsNoCase(name, "PanelType")) return ApplyPanelType(config, value);
+  if (EqualsNoCase(name, "FplinePolarity"))
+    return ApplyPolarity(config, "FplinePolarity", value, SetFplineHigh);
+  if (EqualsNoCase(name, "FpframePolarity"))
+    return ApplyPolarity(config, "FpframePolarity", value, SetFpframeHigh);
+  if (EqualsNoCase(name, "ActiveResolution")) return ApplyActiveResolution(config, value);
   return kSettingUnknown;
 }
 

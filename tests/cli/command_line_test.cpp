@@ -102,7 +102,8 @@ TEST(CommandLine, UsageErrorsSayWhatIsWrong) {
   EXPECT_EQ(UsageError({"show", "a", "-o", "b"}), "option '-o' does not apply to 'show'");
   EXPECT_EQ(UsageError({"show", "a", "--format", "hex"}), "unknown format 'hex' (binary or srec)");
   EXPECT_EQ(UsageError({"export", "pdf", "a"}),
-            "unknown export kind 'pdf' (appcfg, chip, mode, generic or csv)");
+            "unknown export kind 'pdf' (appcfg, chip, mode, generic, csv, dts, modeline or "
+            "paneldef)");
   EXPECT_EQ(UsageError({"export", "mode", "a", "--mode", "1001"}),
             "mode number '1001' is not a number from 0 to 1000");
   EXPECT_EQ(UsageError({"set", "a", "Width=8", "-o"}), "option '-o' needs a value");

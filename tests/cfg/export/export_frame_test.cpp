@@ -38,7 +38,8 @@ using ExportKindsTest = ConfigurationTest;
 using ExportOptionsTest = ConfigurationTest;
 
 TEST_F(ExportKindsTest, KindsByNameInListOrder) {
-  const char* const names[kExportKindCount] = {"appcfg", "chip", "mode", "generic", "csv"};
+  const char* const names[kExportKindCount] = {"appcfg", "chip", "mode",     "generic",
+                                               "csv",    "dts",  "modeline", "paneldef"};
   for (int i = 0; i < kExportKindCount; ++i) {
     ExportKind kind = kExportCsv;
     ASSERT_TRUE(FindExportKind(names[i], &kind)) << names[i];
@@ -51,6 +52,8 @@ TEST_F(ExportKindsTest, KindsByNameInListOrder) {
 
 TEST_F(ExportKindsTest, OptionsOnlyForTheDriverHeaders) {
   EXPECT_STREQ(kExportDefaultExtension, "h");  // for the CSV listing too
+  EXPECT_EQ(ExportDefaultExtension(kExportCsv), "h");
+  EXPECT_EQ(ExportDefaultExtension(kExportDts), "dtsi");
   for (int i = 0; i < kExportKindCount; ++i) {
     ExportKind kind = static_cast<ExportKind>(i);
     EXPECT_EQ(ExportHasOptions(kind), i == 2 || i == 3) << i;
@@ -59,16 +62,18 @@ TEST_F(ExportKindsTest, OptionsOnlyForTheDriverHeaders) {
 }
 
 TEST_F(ExportKindsTest, FileNamesTakeTheModeNumber) {
-  const char* const defaults[kExportKindCount] = {"appcfg.h", "chip.h", "mode0.h", "qlc56420.h",
-                                                  "56420regs.csv"};
+  const char* const defaults[kExportKindCount] = {
+      "appcfg.h",          "chip.h",       "mode0.h",  "qlc56420.h", "56420regs.csv",
+      "panel-timing.dtsi", "modeline.txt", "panel.def"};
   for (int i = 0; i < kExportKindCount; ++i) {
     EXPECT_EQ(DefaultExportFileName(config, static_cast<ExportKind>(i)), defaults[i]);
   }
   SetExportModeNumber(config, 7);
   EXPECT_EQ(DefaultExportFileName(config, kExportMode), "mode7.h");
   SetExportModeNumber(config, 3);
-  const char* const previews[kExportKindCount] = {"appcfg.h", "CHIP.H", "MODE3.H", "qlc56420.h",
-                                                  "56420REGS.CSV"};
+  const char* const previews[kExportKindCount] = {
+      "appcfg.h",          "CHIP.H",       "MODE3.H",  "qlc56420.h", "56420REGS.CSV",
+      "PANEL-TIMING.DTSI", "MODELINE.TXT", "PANEL.DEF"};
   for (int i = 0; i < kExportKindCount; ++i) {
     EXPECT_EQ(PreviewExportFileName(config, static_cast<ExportKind>(i)), previews[i]);
   }

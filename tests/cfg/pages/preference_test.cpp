@@ -80,3 +80,26 @@ TEST_F(PreferenceTest, NoFrameRateExistsWhenNoTotalFits) {
                               "with these settings."));
   EXPECT_EQ(FocusedControls(), std::vector<int>{kPanelFrameRateField});
 }
+
+TEST_F(PreferenceTest, TypePolarityAndResolutionSettingsActAsThePagesButtons) {
+  // The type button moves the shown start 22 into TFT's range (22 - 5) and
+  // shows the type's default polarities, which leaving the page writes.
+  EXPECT_EQ(ApplyPanelSetting(config, "PanelType", "tft"), kSettingAccepted);
+  EXPECT_EQ(Reg(REG_PANEL_TYPE) & 3, 1u);
+  EXPECT_EQ(Reg(REG_HDP_START_POS0), 17u);
+  EXPECT_FALSE(GetFplineHigh(config) || GetFpframeHigh(config));
+  EXPECT_EQ(ApplyPanelSetting(config, "FplinePolarity", "HIGH"), kSettingAccepted);
+  EXPECT_TRUE(GetFplineHigh(config));
+  EXPECT_EQ(ApplyPanelSetting(config, "ActiveResolution", "320x240"), kSettingRefused);
+  EXPECT_EQ(ApplyPanelSetting(config, "PanelType", "HRTFT"), kSettingAccepted);
+  EXPECT_EQ(ApplyPanelSetting(config, "ActiveResolution", "320x240"), kSettingAccepted);
+  EXPECT_TRUE(IsLargeActiveResolution(config));
+  EXPECT_EQ(ApplyPanelSetting(config, "ActiveResolution", "160x240"), kSettingRefused);
+  EXPECT_EQ(ApplyPanelSetting(config, "FpframePolarity", "up"), kSettingRefused);
+  EXPECT_EQ(ApplyPanelSetting(config, "PanelType", "DSTN"), kSettingRefused);
+  EXPECT_EQ(Messages(), (Texts{"ERROR: ActiveResolution applies to HR-TFT and K-VRX panels only!",
+                               "ERROR: ActiveResolution must be 160x160 or 320x240 for HR-TFT "
+                               "panels!",
+                               "ERROR: FpframePolarity must be high or low!",
+                               "ERROR: PanelType must be STN, TFT, HR-TFT or K-VRX!"}));
+}

@@ -103,7 +103,10 @@ TEST_F(ExportDialogTest, TheDialogListsTheFiveKindsAndCancelWritesNothing) {
                    "C Header File Defining a Map of QLC56420 Registers\t[chip.h]",
                    "C Header File for QLC56420 WinCE Drivers \t\t[mode#.h]",
                    "C Header File for QLC56420 Generic Drivers \t\t[qlc56420.h]",
-                   "Comma-Delimited File Containing Current Configuration\t[56420regs.csv]"}));
+                   "Comma-Delimited File Containing Current Configuration\t[56420regs.csv]",
+                   "Device Tree Panel Timing Node for Linux\t\t[panel-timing.dtsi]",
+                   "X Modeline of the Panel Timing\t\t\t[modeline.txt]",
+                   "Panel Definition to Append to PANELS.DEF\t\t[panel.def]"}));
   EXPECT_EQ(selected, 0);
   EXPECT_EQ(exportAs, "&Export As...");
   EXPECT_EQ(cancel, "Cancel");
@@ -113,9 +116,8 @@ TEST_F(ExportDialogTest, TheDialogListsTheFiveKindsAndCancelWritesNothing) {
 TEST_F(ExportDialogTest, EveryKindWrittenThroughTheDialogsHasTheWritersBytes) {
   SetRegister(REG_PANEL_TYPE, 0x0A);  // a record unlike the default one
   WorkingRecord.FrameRate = 60;
-  const char* const names[kExportKindCount] = {"appcfg.h", "chip.h", "mode0.h", "qlc56420.h",
-                                               "56420regs.csv"};
-  for (int kind = 0; kind < kExportKindCount; ++kind) {
+  const char* const names[] = {"appcfg.h", "chip.h", "mode0.h", "qlc56420.h", "56420regs.csv"};
+  for (int kind = 0; kind <= kExportCsv; ++kind) {
     SCOPED_TRACE(kind);
     std::string path = folder.File(names[kind]);
     // An existing file is replaced without a question.
