@@ -133,8 +133,13 @@ TimingTerms TimingTermsOf(const Configuration& config) {
   terms.horizontal =
       AxisOf(GetHorizTotal(config), GetPanelWidth(config), GetHorizStart(config),
              GetFplineStart(config) - 1, GetFplineWidth(config), GetFplineHigh(config));
+  // An STN panel's first-line marker counts as the lines before the back
+  // porch (see the header).
+  int64_t frameSyncStart = GetFpframeStart(config);
+  if (GetPanelType(config) == kPanelStn && frameSyncStart == GetVertStart(config))
+    frameSyncStart = -int64_t{GetFpframeWidth(config)};
   terms.vertical = AxisOf(GetVertTotal(config), GetPanelHeight(config), GetVertStart(config),
-                          GetFpframeStart(config), GetFpframeWidth(config), GetFpframeHigh(config));
+                          frameSyncStart, GetFpframeWidth(config), GetFpframeHigh(config));
   terms.pixelClockHz = uint64_t{GetPixelClock(config)} * 1000;
   return terms;
 }
@@ -197,8 +202,14 @@ bool ChipSettingsFromTerms(const TimingTerms& terms, unsigned type, ChipTimingSe
   }
   chip.horizStart = static_cast<uint32_t>(horizStart);
   chip.fplineStart = static_cast<uint32_t>(syncPosition + 1);
-  chip.vertStart = static_cast<uint32_t>(v.syncLength + v.backPorch);
-  chip.fpframeStart = 0;
+  if (type == kPanelStn) {
+    // The first-line marker comes with the first display line.
+    chip.vertStart = static_cast<uint32_t>(v.backPorch);
+    chip.fpframeStart = chip.vertStart;
+  } else {
+    chip.vertStart = static_cast<uint32_t>(v.syncLength + v.backPorch);
+    chip.fpframeStart = 0;
+  }
   DefaultPolarities(type, &chip.fplineHigh, &chip.fpframeHigh);
   if (h.syncActive >= 0) chip.fplineHigh = h.syncActive == 1;
   if (v.syncActive >= 0) chip.fpframeHigh = v.syncActive == 1;

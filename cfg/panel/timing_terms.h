@@ -18,8 +18,16 @@
 // end of the line (wrapping round to its start) is an ordinary sync whose
 // back porch simply continues in the next line; the back porch is what is
 // left of the total. A sync that runs into the display period leaves a
-// negative back porch: such a timing has no datasheet terms (the STN panels'
-// frame pulse on the first display line is one), see SyncOverlapNote.
+// negative back porch: such a timing has no datasheet terms, see
+// SyncOverlapNote.
+//
+// STN panels are the exception. Their frame pulse (FPFRAME, the first-line
+// marker) comes with the first display line: FPFRAME start equals VDPS, as in
+// every shipped STN panel. The terms count that pulse as the lines just
+// before the frame's back porch (vback-porch = VDPS, the pulse then ends
+// where the lines before the display begin), so that the porches stay whole
+// and the totals right; going back, an STN panel's pulse is put on its first
+// display line again (FPFRAME start = VDPS = vback-porch).
 #ifndef QLC_CFG_PANEL_TIMING_TERMS_H
 #define QLC_CFG_PANEL_TIMING_TERMS_H
 
@@ -74,8 +82,9 @@ struct ChipTimingSettings {
 
 // Checks every term against the register field that holds it for a panel
 // type (kPanelStn ...) and places the timing in the chip's line and frame:
-// FPLINE at the line's first position and FPFRAME on the frame's first line,
-// the display after the sync and back porch (on a line, no earlier than the
+// FPLINE at the line's first position and FPFRAME on the frame's first line
+// (on an STN panel with the first display line, see above), the display
+// after the sync and back porch (on a line, no earlier than the
 // type's start offset; the sync then starts later). Polarities not given
 // take the type's defaults. A term the chip cannot hold gives false and the
 // refusal, naming the term, its value and the limit, e.g. "hsync-len 200 is

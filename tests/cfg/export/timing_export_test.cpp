@@ -116,13 +116,15 @@ TEST(TimingExportTest, GeneratedTimingsSurviveEveryExport) {
 
 TEST(TimingExportTest, ASyncInsideTheDisplayPeriodIsNotExported) {
   MessageRecorder messages;
-  Configuration config;  // the default STN record: FPFRAME on the first display line
+  Configuration config;  // a TFT's FPFRAME on its first display line
+  SetPanelType(config, kPanelTft);
   EXPECT_FALSE(ExportWritable(config, kExportDts));
   EXPECT_FALSE(ExportWritable(config, kExportModeline));
   EXPECT_TRUE(ExportWritable(config, kExportPaneldef));
   EXPECT_EQ(messages.Texts(),
             std::vector<std::string>(2,
-                                     "ERROR: FPFRAME runs 1 line into the display period; "
+                                     "ERROR: FPLINE runs 3 pixels into the display period; "
+                                     "FPFRAME runs 1 line into the display period; "
                                      "front porch, sync and back porch cannot describe a "
                                      "sync inside the display period!"));
 }

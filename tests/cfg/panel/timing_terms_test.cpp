@@ -89,12 +89,16 @@ TEST_F(TimingTermsTest, TheDisplayStartsNoEarlierThanTheTypesOffset) {
   terms.horizontal = Axis(320, 20, 8, 4, -1);
   terms.vertical = Axis(240, 4, 2, 16, 1);
   terms.pixelClockHz = 6250000;
+  // vsync-len + vback-porch = 18: the display from line 18, the frame pulse
+  // on line 0; an STN panel's first-line marker comes with its first line.
   struct {
     unsigned type;
     uint32_t horizStart, fplineStart;
     bool fplineHigh;
-  } const cases[] = {
-      {kPanelTft, 12, 1, false}, {kPanelStn, 22, 11, true}, {kPanelHrTft, 12, 1, true}};
+    uint32_t vertStart, fpframeStart;
+  } const cases[] = {{kPanelTft, 12, 1, false, 18, 0},
+                     {kPanelStn, 22, 11, true, 16, 16},
+                     {kPanelHrTft, 12, 1, true, 18, 0}};
   for (const auto& c : cases) {
     ChipTimingSettings chip;
     std::string refusal;
@@ -103,8 +107,8 @@ TEST_F(TimingTermsTest, TheDisplayStartsNoEarlierThanTheTypesOffset) {
     EXPECT_EQ(chip.fplineStart, c.fplineStart);
     EXPECT_EQ(chip.fplineHigh, c.fplineHigh);  // not given: the type's default
     EXPECT_TRUE(chip.fpframeHigh);
-    EXPECT_EQ(chip.vertStart, 18u);
-    EXPECT_EQ(chip.fpframeStart, 0u);
+    EXPECT_EQ(chip.vertStart, c.vertStart);
+    EXPECT_EQ(chip.fpframeStart, c.fpframeStart);
     // Written into the registers, the positions give the same terms back.
     SetPanelType(config, c.type);
     SetPanelWidth(config, chip.width);
@@ -112,8 +116,16 @@ TEST_F(TimingTermsTest, TheDisplayStartsNoEarlierThanTheTypesOffset) {
     SetHorizStart(config, chip.horizStart);
     SetFplineStart(config, chip.fplineStart);
     SetFplineWidth(config, chip.fplineWidth);
-    EXPECT_EQ(TimingTermsOf(config).horizontal.frontPorch, 20);
-    EXPECT_EQ(TimingTermsOf(config).horizontal.backPorch, 4);
+    SetVertStart(config, chip.vertStart);
+    SetFpframeStart(config, chip.fpframeStart);
+    SetFpframeWidth(config, chip.fpframeWidth);
+    SetVertTotal(config, chip.vertTotal);
+    SetPanelHeight(config, chip.height);
+    TimingTerms back = TimingTermsOf(config);
+    EXPECT_EQ(back.horizontal.frontPorch, 20);
+    EXPECT_EQ(back.horizontal.backPorch, 4);
+    EXPECT_EQ(back.vertical.frontPorch, 4);
+    EXPECT_EQ(back.vertical.backPorch, 16);
   }
 }
 
