@@ -1,27 +1,10 @@
 #include "cli/record_view.h"
 
-#include <stdarg.h>
-#include <stdio.h>
-
 #include "cfg/record/appcfg_import.h"
 #include "common/register_catalogue.h"
+#include "common/text_format.h"
 
 namespace {
-
-std::string Printf(const char* format, ...)
-#if defined(__GNUC__)
-    __attribute__((format(printf, 1, 2)))
-#endif
-    ;
-
-std::string Printf(const char* format, ...) {
-  char text[512];
-  va_list arguments;
-  va_start(arguments, format);
-  vsnprintf(text, sizeof text, format, arguments);
-  va_end(arguments);
-  return text;
-}
 
 std::string Join(const std::vector<std::string>& words, const char* separator) {
   std::string text;
@@ -34,7 +17,7 @@ std::string Join(const std::vector<std::string>& words, const char* separator) {
 
 // "Name:" padded so that the values of the text view line up.
 std::string TextLabel(const char* name) {
-  return Printf("%-15s", (std::string(name) + ":").c_str());
+  return FormatText("%-15s", (std::string(name) + ":").c_str());
 }
 
 }  // namespace
@@ -53,7 +36,7 @@ std::vector<std::string> FlagNamesOf(uint32_t flags) {
     const char* name = nullptr;
     for (const FlagName& flag : kFlagNames)
       if (flag.bit == mask) name = flag.name;
-    names.push_back(name ? std::string(name) : Printf("0x%X", static_cast<unsigned>(mask)));
+    names.push_back(name ? std::string(name) : FormatText("0x%X", static_cast<unsigned>(mask)));
   }
   return names;
 }
@@ -64,7 +47,7 @@ std::string FlagsText(uint32_t flags) {
 }
 
 std::string FieldValueText(const FieldInfo& field, unsigned value) {
-  return field.hex ? Printf("0x%08X", value) : Printf("%u%s", value, field.unit);
+  return field.hex ? FormatText("0x%08X", value) : FormatText("%u%s", value, field.unit);
 }
 
 std::string JsonQuote(const std::string& text) {
@@ -91,7 +74,7 @@ std::string JsonQuote(const std::string& text) {
         // Control characters and bytes beyond ASCII (the record's texts are
         // ASCII; anything else is shown as the byte it is).
         if (byte < 0x20 || byte >= 0x7F)
-          quoted += Printf("\\u%04x", byte);
+          quoted += FormatText("\\u%04x", byte);
         else
           quoted += c;
     }
@@ -114,11 +97,11 @@ std::string FormatRecordText(const HAL_STRUCT& record, const std::string& panelS
   for (const FieldInfo& field : kFieldInfos)
     text += TextLabel(field.name) + FieldValueText(field, field.value(record)) + "\n";
   std::vector<REG_CFG> registers = ListedRegisters(record);
-  text += TextLabel("Registers") + Printf("%u\n", static_cast<unsigned>(registers.size()));
+  text += TextLabel("Registers") + FormatText("%u\n", static_cast<unsigned>(registers.size()));
   for (const REG_CFG& entry : registers) {
-    text += Printf("  REG[%02Xh] = %02Xh  %s %s\n", static_cast<unsigned>(entry.Index),
-                   static_cast<unsigned>(entry.Value & 0xFF), RegisterSymbol(entry.Index),
-                   RegisterDescription(entry.Index));
+    text += FormatText("  REG[%02Xh] = %02Xh  %s %s\n", static_cast<unsigned>(entry.Index),
+                       static_cast<unsigned>(entry.Value & 0xFF), RegisterSymbol(entry.Index),
+                       RegisterDescription(entry.Index));
   }
   return text;
 }
@@ -129,18 +112,18 @@ std::string FormatRecordJson(const HAL_STRUCT& record, const std::string& panelS
   std::string json = "{\n";
   json += "  \"Panel\": " + JsonQuote(panelSummary) + ",\n";
   json += "  \"Flags\": [" + Join(quotedFlags, ", ") + "],\n";
-  json += Printf("  \"FlagBits\": %u,\n", static_cast<unsigned>(record.Flags));
+  json += FormatText("  \"FlagBits\": %u,\n", static_cast<unsigned>(record.Flags));
   for (const FieldInfo& field : kFieldInfos) {
-    json += Printf("  \"%s\": %u,\n", field.name, field.value(record));
+    json += FormatText("  \"%s\": %u,\n", field.name, field.value(record));
   }
   json += "  \"registers\": [";
   std::vector<REG_CFG> registers = ListedRegisters(record);
   for (size_t i = 0; i < registers.size(); ++i) {
     const REG_CFG& entry = registers[i];
     json += i ? ",\n    " : "\n    ";
-    json +=
-        Printf("{\"index\": %u, \"value\": %u, \"symbol\": ", static_cast<unsigned>(entry.Index),
-               static_cast<unsigned>(entry.Value & 0xFF));
+    json += FormatText(
+        "{\"index\": %u, \"value\": %u, \"symbol\": ", static_cast<unsigned>(entry.Index),
+        static_cast<unsigned>(entry.Value & 0xFF));
     json += JsonQuote(UnpaddedSymbol(entry.Index)) +
             ", \"description\": " + JsonQuote(RegisterDescription(entry.Index)) + "}";
   }

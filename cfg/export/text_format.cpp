@@ -7,28 +7,6 @@
 
 #include "cfg/record/record.h"
 
-void AppendFormat(std::string& out, const char* format, ...) {
-  va_list arguments;
-  va_start(arguments, format);
-  va_list copy;
-  va_copy(copy, arguments);
-  char buffer[256];
-  int length = vsnprintf(buffer, sizeof buffer, format, arguments);
-  va_end(arguments);
-  if (length < 0) {
-    va_end(copy);
-    return;
-  }
-  if (static_cast<size_t>(length) < sizeof buffer) {
-    out.append(buffer, static_cast<size_t>(length));
-  } else {
-    std::vector<char> large(static_cast<size_t>(length) + 1);
-    vsnprintf(large.data(), large.size(), format, copy);
-    out.append(large.data(), static_cast<size_t>(length));
-  }
-  va_end(copy);
-}
-
 std::string WithCrLf(const std::string& text) {
   std::string out;
   out.reserve(text.size() + text.size() / 16);

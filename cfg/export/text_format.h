@@ -4,12 +4,7 @@
 
 #include <string>
 
-// Appends the formatted text to out; no length limit.
-void AppendFormat(std::string& out, const char* format, ...)
-#if defined(__GNUC__)
-    __attribute__((format(printf, 2, 3)))
-#endif
-    ;
+#include "common/text_format.h"
 
 // The text with every "\n" turned into CR LF, as text mode writes it on the
 // platform the files are meant for; the files are the same bytes whichever

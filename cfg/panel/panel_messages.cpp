@@ -1,14 +1,13 @@
 #include "cfg/panel/panel_messages.h"
 
 #include <stdarg.h>
-#include <stdio.h>
 
 #include "common/message.h"
+#include "common/text_format.h"
 
 static int ShowPanelBox(unsigned icon, int field, const char* format, va_list arguments) {
-  char text[kMaxMessageLength];
-  vsnprintf(text, sizeof text, format, arguments);
-  return ShowFieldMessage(field, kMsgOk | icon | kMsgTaskModal, "%s", text);
+  return ShowFieldMessage(field, kMsgOk | icon | kMsgTaskModal, "%s",
+                          FormatTextList(format, arguments).c_str());
 }
 
 int ShowPanelError(int field, const char* format, ...) {

@@ -5,6 +5,7 @@
 
 #include "cfg/panel/rules.h"
 #include "cfg/panel/timing.h"
+#include "common/text_format.h"
 #include "common/text_read.h"
 
 bool TimingAxis::operator==(const TimingAxis& other) const {
@@ -54,12 +55,10 @@ bool Refuse(std::string* refusal, const char* format, ...)
     ;
 
 bool Refuse(std::string* refusal, const char* format, ...) {
-  char text[256];
   va_list arguments;
   va_start(arguments, format);
-  vsnprintf(text, sizeof text, format, arguments);
+  *refusal = FormatTextList(format, arguments);
   va_end(arguments);
-  *refusal = text;
   return false;
 }
 
