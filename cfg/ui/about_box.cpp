@@ -1,22 +1,22 @@
 // The About box: the program's logo (bitmap 110) drawn through the palette
 // built from the bitmap's own colour table with white transparent, the
 // version from the program's version resource, and the notice lines.
+#include "cfg/ui/about_box.h"
+
 #include <string.h>
 
 #include <string>
 
-#include "cfg/ui/message_box.h"
+#include "cfg/ui/dialog_window.h"
 #include "cfg/ui/page_colours.h"
 #include "cfg/ui/resource.h"
-#include "cfg/ui/shell_dialogs.h"
 #include "common/copyright.h"
 
-static HBITMAP g_logo = nullptr;
-static HPALETTE g_palette = nullptr;
+namespace {
 
 // One palette entry per colour of the bitmap's table (bitmaps of up to 8 bits
 // per pixel); none for deeper bitmaps.
-static HPALETTE PaletteOf(HBITMAP bitmap) {
+HPALETTE PaletteOf(HBITMAP bitmap) {
   RGBQUAD colours[256];
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, bitmap);
@@ -36,30 +36,9 @@ static HPALETTE PaletteOf(HBITMAP bitmap) {
   return CreatePalette(&palette.header);
 }
 
-void LoadAboutLogo(HINSTANCE instance) {
-  ReleaseAboutLogo();
-  g_logo = static_cast<HBITMAP>(
-      LoadImageA(instance, MAKEINTRESOURCEA(IDB_LOGO), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  if (g_logo) g_palette = PaletteOf(g_logo);
-}
-
-void ReleaseAboutLogo() {
-  if (g_palette) DeleteObject(g_palette);
-  if (g_logo) DeleteObject(g_logo);
-  g_palette = nullptr;
-  g_logo = nullptr;
-}
-
-HBITMAP AboutLogo() {
-  return g_logo;
-}
-HPALETTE AboutPalette() {
-  return g_palette;
-}
-
 // The program's own "ProductVersion" (US English, Windows Latin-1); empty
 // when it has no version resource.
-static std::string ProductVersion() {
+std::string ProductVersion() {
   char program[MAX_PATH * 4] = "";
   DWORD length = GetModuleFileNameA(nullptr, program, sizeof program);
   if (length == 0 || length >= sizeof program) return std::string();
@@ -79,18 +58,18 @@ static std::string ProductVersion() {
 
 // The logo at the control's origin, white left transparent; the DC is
 // already clipped to what is being repainted.
-static void DrawLogo(const DRAWITEMSTRUCT& item) {
+void DrawLogo(const DRAWITEMSTRUCT& item, const AboutLogo& logo) {
   FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
-  if (!g_logo) return;
+  if (!logo.Bitmap()) return;
   BITMAP size = {};
-  GetObjectA(g_logo, sizeof size, &size);
+  GetObjectA(logo.Bitmap(), sizeof size, &size);
   HPALETTE oldPalette = nullptr;
-  if (g_palette) {
-    oldPalette = SelectPalette(item.hDC, g_palette, FALSE);
+  if (logo.Palette()) {
+    oldPalette = SelectPalette(item.hDC, logo.Palette(), FALSE);
     RealizePalette(item.hDC);
   }
   HDC source = CreateCompatibleDC(item.hDC);
-  HGDIOBJ oldBitmap = SelectObject(source, g_logo);
+  HGDIOBJ oldBitmap = SelectObject(source, logo.Bitmap());
   TransparentBlt(item.hDC, item.rcItem.left, item.rcItem.top, size.bmWidth, size.bmHeight, source,
                  0, 0, size.bmWidth, size.bmHeight, RGB(255, 255, 255));
   SelectObject(source, oldBitmap);
@@ -98,37 +77,60 @@ static void DrawLogo(const DRAWITEMSTRUCT& item) {
   if (oldPalette) SelectPalette(item.hDC, oldPalette, FALSE);
 }
 
-static void OpenAboutBox(HWND box) {
-  std::string version = ProductVersion();
-  if (!version.empty())
-    SetDlgItemTextA(box, IDC_ABOUT_VERSION, ("56420CFG Version " + version).c_str());
-  SetDlgItemTextA(box, IDC_ABOUT_NOTICE_1, kCopyrightLines[0]);
-  SetDlgItemTextA(box, IDC_ABOUT_NOTICE_2, kCopyrightLines[1]);
-}
+class AboutBox : public DialogWindow {
+ public:
+  explicit AboutBox(const AboutLogo& logo) : logo_(logo) {}
 
-static INT_PTR CALLBACK AboutBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-  MessageOwnerScope owner(box);
-  switch (message) {
-    case WM_INITDIALOG:
-      OpenAboutBox(box);
-      return TRUE;
-    case WM_DRAWITEM: {
-      const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (item->CtlID != IDC_ABOUT_LOGO) return FALSE;
-      DrawLogo(*item);
-      return TRUE;
-    }
-    case WM_CTLCOLORSTATIC:
-      return NoteColours(wParam, lParam, {IDC_ABOUT_VERSION});
-    case WM_COMMAND:
-      // OK, Enter and Esc close the box.
-      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(box, LOWORD(wParam));
-      return TRUE;
-    default:
-      return FALSE;
+ protected:
+  BOOL OnInitialize() override {
+    std::string version = ProductVersion();
+    if (!version.empty())
+      SetDlgItemTextA(Handle(), IDC_ABOUT_VERSION, ("56420CFG Version " + version).c_str());
+    SetDlgItemTextA(Handle(), IDC_ABOUT_NOTICE_1, kCopyrightLines[0]);
+    SetDlgItemTextA(Handle(), IDC_ABOUT_NOTICE_2, kCopyrightLines[1]);
+    return TRUE;
   }
+
+  INT_PTR OnColour(HDC dc, HWND control) override {
+    return NoteColours(dc, control, {IDC_ABOUT_VERSION});
+  }
+
+  // OK, Enter and Esc close the box.
+  bool OnCommand(int id, int, HWND) override {
+    if (id == IDOK || id == IDCANCEL) EndDialog(Handle(), id);
+    return true;
+  }
+
+  bool OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR* result) override {
+    if (message != WM_DRAWITEM) return false;
+    const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    if (item->CtlID != IDC_ABOUT_LOGO) return false;
+    DrawLogo(*item, logo_);
+    *result = TRUE;
+    return true;
+  }
+
+ private:
+  const AboutLogo& logo_;
+};
+
+}  // namespace
+
+void AboutLogo::Load(HINSTANCE instance) {
+  Release();
+  bitmap_ = static_cast<HBITMAP>(
+      LoadImageA(instance, MAKEINTRESOURCEA(IDB_LOGO), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  if (bitmap_) palette_ = PaletteOf(bitmap_);
 }
 
-void RunAboutBox(HWND owner) {
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutBoxProc, 0);
+void AboutLogo::Release() {
+  if (palette_) DeleteObject(palette_);
+  if (bitmap_) DeleteObject(bitmap_);
+  palette_ = nullptr;
+  bitmap_ = nullptr;
+}
+
+void RunAboutBox(HWND owner, const AboutLogo& logo) {
+  AboutBox box(logo);
+  box.RunModal(GetModuleHandleA(nullptr), IDD_ABOUT, owner);
 }

@@ -1,5 +1,5 @@
-// Configure Multiple: browse folders and drives, collect files (also by
-// dropping them), and write the working record into each of them.
+#include "cfg/ui/configure_multiple.h"
+
 // clang-format off
 #include <windows.h>
 #include <shellapi.h>  // needs windows.h first
@@ -7,10 +7,8 @@
 
 #include "cfg/record/multiple_files.h"
 #include "cfg/ui/controls.h"
-#include "cfg/ui/main_window.h"
-#include "cfg/ui/message_box.h"
+#include "cfg/ui/dialog_window.h"
 #include "cfg/ui/resource.h"
-#include "cfg/ui/shell_dialogs.h"
 
 namespace {
 
@@ -28,8 +26,6 @@ const int kInputControls[] = {IDC_MULTIPLE_FOLDER_LIST,
                               IDC_MULTIPLE_PRESERVE_ADDRESSES,
                               IDC_MULTIPLE_CONFIGURE,
                               IDCANCEL};
-
-bool g_writing = false;
 
 HFONT ListFont() {
   return static_cast<HFONT>(GetStockObject(SYSTEM_FIXED_FONT));
@@ -54,77 +50,8 @@ std::string ListText(HWND list, int index) {
   return text;
 }
 
-HWND FolderList(HWND dialog) {
-  return GetDlgItem(dialog, IDC_MULTIPLE_FOLDER_LIST);
-}
-HWND SelectedList(HWND dialog) {
-  return GetDlgItem(dialog, IDC_MULTIPLE_SELECTED_LIST);
-}
-
-// Adds a full name to the right list unless it is there (without regard to case).
-void AddSelectedFile(HWND dialog, const std::string& path) {
-  HWND list = SelectedList(dialog);
-  if (SendMessageA(list, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(path.c_str())) != LB_ERR)
-    return;
-  SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
-}
-
-void FillFolderList(HWND dialog) {
-  HWND list = FolderList(dialog);
-  FolderListing listing = ListFolderForSelection(IsChecked(dialog, IDC_MULTIPLE_SHOW_ALL));
-  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  SendMessageA(list, LB_RESETCONTENT, 0, 0);
-  for (const std::string& entry : listing.entries)
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-  // The drives follow the sorted entries, in drive order.
-  for (const std::string& drive : listing.drives)
-    SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>(drive.c_str()));
-  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
-  SetControlText(dialog, IDC_MULTIPLE_FOLDER, listing.folder);
-}
-
-// An entry of the left list goes to the right list when it is a file.
-bool AddFolderEntry(HWND dialog, int index) {
-  std::string path = SelectedFilePath(ListText(FolderList(dialog), index));
-  if (path.empty()) return false;
-  AddSelectedFile(dialog, path);
-  return true;
-}
-
 int FocusedEntry(HWND list) {
   return static_cast<int>(SendMessageA(list, LB_GETCARETINDEX, 0, 0));
-}
-
-void FolderEntryChosen(HWND dialog) {
-  int index = FocusedEntry(FolderList(dialog));
-  if (index < 0 || AddFolderEntry(dialog, index)) return;
-  EnterFolderEntry(ListText(FolderList(dialog), index));
-  FillFolderList(dialog);
-}
-
-void AddAllEntries(HWND dialog) {
-  int count = static_cast<int>(SendMessageA(FolderList(dialog), LB_GETCOUNT, 0, 0));
-  for (int i = count - 1; i >= 0; --i) AddFolderEntry(dialog, i);
-}
-
-void RemoveFocusedFile(HWND dialog) {
-  HWND list = SelectedList(dialog);
-  int index = FocusedEntry(list);
-  if (index >= 0) SendMessageA(list, LB_DELETESTRING, index, 0);
-}
-
-void FilesDropped(HWND dialog, HDROP drop) {
-  UINT count = g_writing ? 0 : DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-  for (UINT i = 0; i < count; ++i) {
-    UINT length = DragQueryFileA(drop, i, nullptr, 0);
-    std::string name(length + 1, '\0');
-    DragQueryFileA(drop, i, &name[0], length + 1);
-    name.resize(length);
-    AddSelectedFile(dialog, name);
-  }
-  DragFinish(drop);
 }
 
 // Lets the dialog paint (and the user see the progress) between two files.
@@ -138,35 +65,6 @@ void PumpWhileWriting() {
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
-}
-
-void ShowProgress(void* dialog, size_t number, size_t count, const std::string& file) {
-  HWND window = static_cast<HWND>(dialog);
-  SetControlText(window, IDC_MULTIPLE_PROGRESS, ConfigureProgressText(number, count, file));
-  PumpWhileWriting();
-}
-
-void EnableInput(HWND dialog, bool enable) {
-  for (int id : kInputControls) EnableWindow(GetDlgItem(dialog, id), enable);
-}
-
-void ConfigureClicked(HWND dialog) {
-  Configuration& config = WindowConfiguration();
-  HWND list = SelectedList(dialog);
-  std::vector<std::string> files;
-  int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) files.push_back(ListText(list, i));
-  if (files.empty()) {
-    ConfigureFiles(config, files, false);  // says that none are selected
-    return;
-  }
-  bool preserve = IsChecked(dialog, IDC_MULTIPLE_PRESERVE_ADDRESSES);
-  EnableInput(dialog, false);
-  g_writing = true;
-  ConfigureFiles(config, files, preserve, ShowProgress, dialog);
-  g_writing = false;
-  EnableInput(dialog, true);
-  EndDialog(dialog, IDOK);
 }
 
 // Fixed-pitch text 2 pixels from the left, clipped to the item.
@@ -192,89 +90,203 @@ void DrawListEntry(const DRAWITEMSTRUCT& item) {
   SelectObject(item.hDC, oldFont);
 }
 
-void OpenConfigureMultiple(HWND dialog, const std::vector<std::string>* files) {
+class ConfigureMultipleDialog : public DialogWindow {
+ public:
+  ConfigureMultipleDialog(Configuration& config, const std::vector<std::string>& files)
+      : config_(config), files_(files) {}
+
+ protected:
+  BOOL OnInitialize() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) override;
+
+ private:
+  HWND FolderList() const { return GetDlgItem(Handle(), IDC_MULTIPLE_FOLDER_LIST); }
+  HWND SelectedList() const { return GetDlgItem(Handle(), IDC_MULTIPLE_SELECTED_LIST); }
+  void AddSelectedFile(const std::string& path);
+  void FillFolderList();
+  bool AddFolderEntry(int index);
+  void FolderEntryChosen();
+  void AddAllEntries();
+  void RemoveFocusedFile();
+  void FilesDropped(HDROP drop);
+  void EnableInput(bool enable);
+  void ConfigureClicked();
+  static void ShowProgress(void* dialog, size_t number, size_t count, const std::string& file);
+
+  Configuration& config_;
+  const std::vector<std::string>& files_;  // collected before the dialog opened
+  bool writing_ = false;
+};
+
+BOOL ConfigureMultipleDialog::OnInitialize() {
   int height = ListItemHeight();
-  for (HWND list : {FolderList(dialog), SelectedList(dialog)}) {
+  for (HWND list : {FolderList(), SelectedList()}) {
     SendMessageA(list, LB_SETITEMHEIGHT, 0, height);
     SendMessageA(list, LB_SETHORIZONTALEXTENT, kListExtent, 0);
   }
-  SetChecked(dialog, IDC_MULTIPLE_PRESERVE_ADDRESSES, false);
-  SetChecked(dialog, IDC_MULTIPLE_SHOW_CONFIGURABLE, true);
-  FillFolderList(dialog);
-  if (files)
-    for (const std::string& file : *files) AddSelectedFile(dialog, file);
-  DragAcceptFiles(dialog, TRUE);
+  SetChecked(Handle(), IDC_MULTIPLE_PRESERVE_ADDRESSES, false);
+  SetChecked(Handle(), IDC_MULTIPLE_SHOW_CONFIGURABLE, true);
+  FillFolderList();
+  for (const std::string& file : files_) AddSelectedFile(file);
+  DragAcceptFiles(Handle(), TRUE);
+  return TRUE;
 }
 
-void CommandReceived(HWND dialog, int id, int code) {
+bool ConfigureMultipleDialog::OnCommand(int id, int code, HWND) {
   switch (id) {
     case IDC_MULTIPLE_ADD:
       if (code == BN_CLICKED) {
-        int index = FocusedEntry(FolderList(dialog));
-        if (index >= 0) AddFolderEntry(dialog, index);
+        int index = FocusedEntry(FolderList());
+        if (index >= 0) AddFolderEntry(index);
       }
       break;
     case IDC_MULTIPLE_FOLDER_LIST:
-      if (code == LBN_DBLCLK) FolderEntryChosen(dialog);
+      if (code == LBN_DBLCLK) FolderEntryChosen();
       break;
     case IDC_MULTIPLE_ADD_ALL:
-      AddAllEntries(dialog);
+      AddAllEntries();
       break;
     case IDC_MULTIPLE_REMOVE:
-      RemoveFocusedFile(dialog);
+      RemoveFocusedFile();
       break;
     case IDC_MULTIPLE_SELECTED_LIST:
-      if (code == LBN_DBLCLK) RemoveFocusedFile(dialog);
+      if (code == LBN_DBLCLK) RemoveFocusedFile();
       break;
     case IDC_MULTIPLE_REMOVE_ALL:
-      SendMessageA(SelectedList(dialog), LB_RESETCONTENT, 0, 0);
+      SendMessageA(SelectedList(), LB_RESETCONTENT, 0, 0);
       break;
     case IDC_MULTIPLE_SHOW_ALL:
     case IDC_MULTIPLE_SHOW_CONFIGURABLE:
-      if (code == BN_CLICKED) FillFolderList(dialog);
+      if (code == BN_CLICKED) FillFolderList();
       break;
     case IDC_MULTIPLE_CONFIGURE:
-      ConfigureClicked(dialog);
+      ConfigureClicked();
       break;
     case IDCANCEL:
       // The close box and Esc too; not while the files are being written.
-      if (!g_writing) EndDialog(dialog, IDCANCEL);
+      if (!writing_) EndDialog(Handle(), IDCANCEL);
       break;
     default:
       break;
   }
+  return true;
 }
 
-INT_PTR CALLBACK ConfigureMultipleProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  MessageOwnerScope owner(dialog);
+bool ConfigureMultipleDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                                        INT_PTR* result) {
   switch (message) {
-    case WM_INITDIALOG:
-      OpenConfigureMultiple(dialog, reinterpret_cast<const std::vector<std::string>*>(lParam));
-      return TRUE;
     case WM_MEASUREITEM:
       reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = ListItemHeight();
-      return TRUE;
+      break;
     case WM_DRAWITEM:
       DrawListEntry(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-      return TRUE;
-    case WM_COMMAND:
-      CommandReceived(dialog, LOWORD(wParam), HIWORD(wParam));
-      return TRUE;
+      break;
     case WM_DROPFILES:
-      FilesDropped(dialog, reinterpret_cast<HDROP>(wParam));
-      return TRUE;
+      FilesDropped(reinterpret_cast<HDROP>(wParam));
+      break;
     default:
-      return FALSE;
+      return false;
   }
+  *result = TRUE;
+  return true;
+}
+
+// Adds a full name to the right list unless it is there (without regard to case).
+void ConfigureMultipleDialog::AddSelectedFile(const std::string& path) {
+  HWND list = SelectedList();
+  if (SendMessageA(list, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(path.c_str())) != LB_ERR)
+    return;
+  SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
+}
+
+void ConfigureMultipleDialog::FillFolderList() {
+  HWND list = FolderList();
+  FolderListing listing = ListFolderForSelection(IsChecked(Handle(), IDC_MULTIPLE_SHOW_ALL));
+  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  for (const std::string& entry : listing.entries)
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+  // The drives follow the sorted entries, in drive order.
+  for (const std::string& drive : listing.drives)
+    SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(drive.c_str()));
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+  SetControlText(Handle(), IDC_MULTIPLE_FOLDER, listing.folder);
+}
+
+// An entry of the left list goes to the right list when it is a file.
+bool ConfigureMultipleDialog::AddFolderEntry(int index) {
+  std::string path = SelectedFilePath(ListText(FolderList(), index));
+  if (path.empty()) return false;
+  AddSelectedFile(path);
+  return true;
+}
+
+void ConfigureMultipleDialog::FolderEntryChosen() {
+  int index = FocusedEntry(FolderList());
+  if (index < 0 || AddFolderEntry(index)) return;
+  EnterFolderEntry(ListText(FolderList(), index));
+  FillFolderList();
+}
+
+void ConfigureMultipleDialog::AddAllEntries() {
+  int count = static_cast<int>(SendMessageA(FolderList(), LB_GETCOUNT, 0, 0));
+  for (int i = count - 1; i >= 0; --i) AddFolderEntry(i);
+}
+
+void ConfigureMultipleDialog::RemoveFocusedFile() {
+  HWND list = SelectedList();
+  int index = FocusedEntry(list);
+  if (index >= 0) SendMessageA(list, LB_DELETESTRING, index, 0);
+}
+
+void ConfigureMultipleDialog::FilesDropped(HDROP drop) {
+  UINT count = writing_ ? 0 : DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    UINT length = DragQueryFileA(drop, i, nullptr, 0);
+    std::string name(length + 1, '\0');
+    DragQueryFileA(drop, i, &name[0], length + 1);
+    name.resize(length);
+    AddSelectedFile(name);
+  }
+  DragFinish(drop);
+}
+
+void ConfigureMultipleDialog::EnableInput(bool enable) {
+  for (int id : kInputControls) EnableWindow(GetDlgItem(Handle(), id), enable);
+}
+
+void ConfigureMultipleDialog::ShowProgress(void* dialog, size_t number, size_t count,
+                                           const std::string& file) {
+  ConfigureMultipleDialog* self = static_cast<ConfigureMultipleDialog*>(dialog);
+  SetControlText(self->Handle(), IDC_MULTIPLE_PROGRESS, ConfigureProgressText(number, count, file));
+  PumpWhileWriting();
+}
+
+void ConfigureMultipleDialog::ConfigureClicked() {
+  HWND list = SelectedList();
+  std::vector<std::string> files;
+  int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) files.push_back(ListText(list, i));
+  if (files.empty()) {
+    ConfigureFiles(config_, files, false);  // says that none are selected
+    return;
+  }
+  bool preserve = IsChecked(Handle(), IDC_MULTIPLE_PRESERVE_ADDRESSES);
+  EnableInput(false);
+  writing_ = true;
+  ConfigureFiles(config_, files, preserve, ShowProgress, this);
+  writing_ = false;
+  EnableInput(true);
+  EndDialog(Handle(), IDOK);
 }
 
 }  // namespace
 
-void RunConfigureMultiple(HWND owner, const std::vector<std::string>& files) {
-  // The owner is disabled as any modal dialog's; the open page explicitly too.
-  HWND page = OpenPage();
-  if (page) EnableWindow(page, FALSE);
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CONFIGURE_MULTIPLE), owner,
-                  ConfigureMultipleProc, reinterpret_cast<LPARAM>(&files));
-  if (page && IsWindow(page)) EnableWindow(page, TRUE);
+void RunConfigureMultiple(HWND owner, Configuration& config,
+                          const std::vector<std::string>& files) {
+  ConfigureMultipleDialog dialog(config, files);
+  dialog.RunModal(GetModuleHandleA(nullptr), IDD_CONFIGURE_MULTIPLE, owner);
 }

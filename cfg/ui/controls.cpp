@@ -1,6 +1,9 @@
 #include "cfg/ui/controls.h"
 
 #include <commctrl.h>
+#include <string.h>
+
+#include <algorithm>
 
 std::string ControlText(HWND dialog, int id) {
   HWND control = GetDlgItem(dialog, id);
@@ -21,6 +24,19 @@ bool IsChecked(HWND dialog, int id) {
 
 void SetChecked(HWND dialog, int id, bool checked) {
   CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void ShowText(HWND dialog, int id, const std::string& text) {
+  if (ControlText(dialog, id) != text) SetControlText(dialog, id, text);
+}
+
+void ShowChecked(HWND dialog, int id, bool checked) {
+  if (IsChecked(dialog, id) != checked) SetChecked(dialog, id, checked);
+}
+
+void ShowEnabled(HWND dialog, int id, bool enabled) {
+  HWND control = GetDlgItem(dialog, id);
+  if ((IsWindowEnabled(control) != 0) != enabled) EnableWindow(control, enabled);
 }
 
 void ShowChoiceList(HWND dialog, int id, const ChoiceList& list) {
@@ -47,6 +63,42 @@ void ShowChoiceList(HWND dialog, int id, const ChoiceList& list) {
   if (dropped) SendMessageA(dropped, WM_SETREDRAW, TRUE, 0);
   SendMessageA(box, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(box, nullptr, TRUE);
+}
+
+static std::vector<std::string> ListEntries(HWND box) {
+  std::vector<std::string> entries;
+  int count = static_cast<int>(SendMessageA(box, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    LRESULT length = SendMessageA(box, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+    std::string text(length > 0 ? static_cast<size_t>(length) + 1 : 1, '\0');
+    SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(strlen(text.c_str()));
+    entries.push_back(text);
+  }
+  return entries;
+}
+
+bool ListHoldsEntries(HWND box, const std::vector<std::string>& entries) {
+  if (SendMessageA(box, CB_GETCOUNT, 0, 0) != static_cast<LRESULT>(entries.size())) return false;
+  std::vector<std::string> held = ListEntries(box);
+  if (!(GetWindowLongA(box, GWL_STYLE) & CBS_SORT)) return held == entries;
+  std::vector<std::string> wanted = entries;
+  std::sort(held.begin(), held.end());
+  std::sort(wanted.begin(), wanted.end());
+  return held == wanted;
+}
+
+void UpdateChoiceList(HWND dialog, int id, const ChoiceList& list) {
+  HWND box = GetDlgItem(dialog, id);
+  if (!ListHoldsEntries(box, list.entries)) {
+    ShowChoiceList(dialog, id, list);
+    return;
+  }
+  bool editable = (GetWindowLongA(box, GWL_STYLE) & 3) == CBS_DROPDOWN;
+  bool selectionAgrees = SendMessageA(box, CB_GETCURSEL, 0, 0) == list.selected;
+  if (selectionAgrees && (!editable || ControlText(dialog, id) == list.Text())) return;
+  SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(list.selected), 0);
+  if (list.selected < 0) SetWindowTextA(box, list.text.c_str());
 }
 
 void ReadChoiceList(HWND dialog, int id, ChoiceList* list, bool selectionChanging) {

@@ -1,5 +1,6 @@
 // Moving values between a dialog's controls and plain data: texts, check
-// states and lists.
+// states and lists. The Show... functions change a control only when it shows
+// something else: under Wine every change costs a trip to the window server.
 #ifndef QLC_CFG_UI_CONTROLS_H
 #define QLC_CFG_UI_CONTROLS_H
 
@@ -14,10 +15,18 @@ std::string ControlText(HWND dialog, int id);
 void SetControlText(HWND dialog, int id, const std::string& text);
 bool IsChecked(HWND dialog, int id);
 void SetChecked(HWND dialog, int id, bool checked);
+void ShowText(HWND dialog, int id, const std::string& text);
+void ShowChecked(HWND dialog, int id, bool checked);
+void ShowEnabled(HWND dialog, int id, bool enabled);
 
 // Fills a combo box with the list's entries and selects its entry (or, with
 // none selected, shows its typed text).
 void ShowChoiceList(HWND dialog, int id, const ChoiceList& list);
+// The same, refilling the list only when its entries differ (in any order
+// for a sorted list); else only the selection or the typed text changes.
+void UpdateChoiceList(HWND dialog, int id, const ChoiceList& list);
+// Whether a combo box holds exactly these entries.
+bool ListHoldsEntries(HWND box, const std::vector<std::string>& entries);
 // Reads the selection and, for an editable combo box, the text into list.
 // Typed text that differs from the selected entry counts as no selection.
 // While the selection is changing the box still shows the old text, so

@@ -1,5 +1,5 @@
-// Export: the dialog that picks the kind, then the system's save dialog with
-// its Preview and Options buttons. The files are written by the export frame.
+#include "cfg/ui/export_dialog.h"
+
 // clang-format off
 #include <windows.h>
 #include <commdlg.h>  // needs windows.h first
@@ -11,72 +11,77 @@
 #include "cfg/export/export_frame.h"
 #include "cfg/export/export_kinds.h"
 #include "cfg/export/export_options.h"
+#include "cfg/ui/dialog_window.h"
 #include "cfg/ui/export_options_dialog.h"
-#include "cfg/ui/main_window.h"
-#include "cfg/ui/message_box.h"
 #include "cfg/ui/resource.h"
-#include "cfg/ui/shell_dialogs.h"
 
 namespace {
 
 const char kExportSaveTitle[] = "Export As";
-
-ExportKind KindOfHook(HWND hook) {
-  return static_cast<ExportKind>(GetWindowLongPtrA(hook, GWLP_USERDATA));
-}
 
 // The save dialog's file-name field (a combo box on newer systems).
 int FileNameControl(HWND saveDialog) {
   return GetDlgItem(saveDialog, cmb13) ? cmb13 : edt1;
 }
 
-void OptionsClicked(HWND hook) {
-  Configuration& config = WindowConfiguration();
-  HWND saveDialog = GetParent(hook);
-  ExportKind kind = KindOfHook(hook);
-  RunExportOptions(saveDialog, ExportOptionsShowModeNumber(kind));
-  if (kind == kExportMode) {
-    std::string name = DefaultExportFileName(config, kind);
+// The save dialog's extension (template 127): Preview and Options. Its boxes
+// belong to the window that opened the save dialog.
+class ExportAsExtension : public DialogWindow {
+ public:
+  ExportAsExtension(Configuration& config, ExportKind kind) : config_(config), kind_(kind) {
+    LeaveMessagesToOwner();
+  }
+
+  // The save dialog's hook: its WM_INITDIALOG carries the extension object
+  // in the request's custom data.
+  static UINT_PTR CALLBACK Hook(HWND hook, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG)
+      lParam = reinterpret_cast<const OPENFILENAMEA*>(lParam)->lCustData;
+    return static_cast<UINT_PTR>(Procedure(hook, message, wParam, lParam));
+  }
+
+ protected:
+  BOOL OnInitialize() override {
+    EnableWindow(GetDlgItem(Handle(), IDC_EXPORT_AS_OPTIONS), ExportHasOptions(kind_));
+    return TRUE;
+  }
+
+  bool OnNotify(NMHDR* header, LRESULT*) override {
+    if (header->code == CDN_INITDONE)
+      SendMessageA(GetParent(Handle()), CDM_SETCONTROLTEXT, IDOK,
+                   reinterpret_cast<LPARAM>("&Export"));
+    return false;
+  }
+
+  bool OnCommand(int id, int code, HWND) override {
+    if (code != BN_CLICKED) return false;
+    if (id == IDC_EXPORT_AS_PREVIEW) {
+      WriteExport(config_, kind_, nullptr);  // the save dialog stays open
+      return true;
+    }
+    if (id == IDC_EXPORT_AS_OPTIONS) {
+      OptionsClicked();
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  void OptionsClicked() {
+    HWND saveDialog = GetParent(Handle());
+    RunExportOptions(saveDialog, config_, ExportOptionsShowModeNumber(kind_));
+    if (kind_ != kExportMode) return;
+    std::string name = DefaultExportFileName(config_, kind_);
     SendMessageA(saveDialog, CDM_SETCONTROLTEXT, FileNameControl(saveDialog),
                  reinterpret_cast<LPARAM>(name.c_str()));
   }
-}
 
-// The hook of the save dialog's extension (template 127).
-UINT_PTR CALLBACK ExportAsHook(HWND hook, UINT message, WPARAM wParam, LPARAM lParam) {
-  Configuration& config = WindowConfiguration();
-  switch (message) {
-    case WM_INITDIALOG: {
-      const OPENFILENAMEA* dialog = reinterpret_cast<const OPENFILENAMEA*>(lParam);
-      ExportKind kind = static_cast<ExportKind>(dialog->lCustData);
-      SetWindowLongPtrA(hook, GWLP_USERDATA, kind);
-      EnableWindow(GetDlgItem(hook, IDC_EXPORT_AS_OPTIONS), ExportHasOptions(kind));
-      return TRUE;
-    }
-    case WM_NOTIFY:
-      if (reinterpret_cast<NMHDR*>(lParam)->code == CDN_INITDONE)
-        SendMessageA(GetParent(hook), CDM_SETCONTROLTEXT, IDOK,
-                     reinterpret_cast<LPARAM>("&Export"));
-      return FALSE;
-    case WM_COMMAND:
-      if (HIWORD(wParam) != BN_CLICKED) return FALSE;
-      if (LOWORD(wParam) == IDC_EXPORT_AS_PREVIEW) {
-        WriteExport(config, KindOfHook(hook), nullptr);  // the save dialog stays open
-        return TRUE;
-      }
-      if (LOWORD(wParam) == IDC_EXPORT_AS_OPTIONS) {
-        OptionsClicked(hook);
-        return TRUE;
-      }
-      return FALSE;
-    default:
-      return FALSE;
-  }
-}
+  Configuration& config_;
+  ExportKind kind_;
+};
 
 // The save dialog for the kind; writes the file when the user confirms.
-void ExportAs(HWND owner, ExportKind kind) {
-  Configuration& config = WindowConfiguration();
+void ExportAs(HWND owner, Configuration& config, ExportKind kind) {
   const ExportKindInfo& info = kExportKinds[kind];
   std::string filter;
   for (int i = 0; i < kFileFilterCount; ++i) {
@@ -88,6 +93,7 @@ void ExportAs(HWND owner, ExportKind kind) {
   filter += '\0';
   char name[MAX_PATH] = "";
   DefaultExportFileName(config, kind).copy(name, sizeof name - 1);
+  ExportAsExtension extension(config, kind);
   OPENFILENAMEA dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
@@ -99,50 +105,51 @@ void ExportAs(HWND owner, ExportKind kind) {
   dialog.lpstrTitle = kExportSaveTitle;
   dialog.lpstrDefExt = kExportDefaultExtension;
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLEHOOK | OFN_ENABLETEMPLATE;
-  dialog.lpfnHook = ExportAsHook;
+  dialog.lpfnHook = ExportAsExtension::Hook;
   dialog.lpTemplateName = MAKEINTRESOURCEA(IDD_EXPORT_AS_TEMPLATE);
-  dialog.lCustData = kind;
+  dialog.lCustData = reinterpret_cast<LPARAM>(&extension);
   if (GetSaveFileNameA(&dialog)) WriteExport(config, kind, name);
 }
 
-void ChooseKind(HWND dialog) {
-  LRESULT selected = SendDlgItemMessageA(dialog, IDC_EXPORT_KINDS, LB_GETCURSEL, 0, 0);
-  if (selected >= 0 && selected < kExportKindCount) EndDialog(dialog, selected);
-}
-
-INT_PTR CALLBACK ExportDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-  MessageOwnerScope owner(dialog);
-  switch (message) {
-    case WM_INITDIALOG:
-      for (const ExportKindInfo& kind : kExportKinds)
-        SendDlgItemMessageA(dialog, IDC_EXPORT_KINDS, LB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(kind.listEntry));
-      SendDlgItemMessageA(dialog, IDC_EXPORT_KINDS, LB_SETCURSEL, 0, 0);
-      return TRUE;
-    case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case IDOK:
-          ChooseKind(dialog);
-          return TRUE;
-        case IDCANCEL:
-          EndDialog(dialog, -1);
-          return TRUE;
-        case IDC_EXPORT_KINDS:
-          if (HIWORD(wParam) == LBN_DBLCLK) ChooseKind(dialog);
-          return TRUE;
-        default:
-          return FALSE;
-      }
-    default:
-      return FALSE;
+// The list of kinds; ends with the chosen kind, -1 for Cancel.
+class ExportKindDialog : public DialogWindow {
+ protected:
+  BOOL OnInitialize() override {
+    for (const ExportKindInfo& kind : kExportKinds)
+      SendDlgItemMessageA(Handle(), IDC_EXPORT_KINDS, LB_ADDSTRING, 0,
+                          reinterpret_cast<LPARAM>(kind.listEntry));
+    SendDlgItemMessageA(Handle(), IDC_EXPORT_KINDS, LB_SETCURSEL, 0, 0);
+    return TRUE;
   }
-}
+
+  bool OnCommand(int id, int code, HWND) override {
+    switch (id) {
+      case IDOK:
+        ChooseKind();
+        return true;
+      case IDCANCEL:
+        EndDialog(Handle(), -1);
+        return true;
+      case IDC_EXPORT_KINDS:
+        if (code == LBN_DBLCLK) ChooseKind();
+        return true;
+      default:
+        return false;
+    }
+  }
+
+ private:
+  void ChooseKind() {
+    LRESULT selected = SendDlgItemMessageA(Handle(), IDC_EXPORT_KINDS, LB_GETCURSEL, 0, 0);
+    if (selected >= 0 && selected < kExportKindCount) EndDialog(Handle(), selected);
+  }
+};
 
 }  // namespace
 
-void RunExportDialog(HWND owner) {
+void RunExportDialog(HWND owner, Configuration& config) {
   // The Export dialog has closed before the save dialog appears.
-  INT_PTR kind = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_EXPORT), owner,
-                                 ExportDialogProc, 0);
-  if (kind >= 0 && kind < kExportKindCount) ExportAs(owner, static_cast<ExportKind>(kind));
+  ExportKindDialog kinds;
+  INT_PTR kind = kinds.RunModal(GetModuleHandleA(nullptr), IDD_EXPORT, owner);
+  if (kind >= 0 && kind < kExportKindCount) ExportAs(owner, config, static_cast<ExportKind>(kind));
 }

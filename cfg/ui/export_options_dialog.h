@@ -6,8 +6,10 @@
 
 #include <windows.h>
 
-// showModeNumber false hides the mode number and its label (the generic
-// driver header has none).
-void RunExportOptions(HWND owner, bool showModeNumber);
+#include "cfg/record/configuration.h"
+
+// Edits config's export options. showModeNumber false hides the mode number
+// and its label (the generic driver header has none).
+void RunExportOptions(HWND owner, Configuration& config, bool showModeNumber);
 
 #endif

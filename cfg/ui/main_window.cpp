@@ -10,46 +10,20 @@
 #include "cfg/record/config_file.h"
 #include "cfg/record/file_commands.h"
 #include "cfg/record/wide_names.h"
+#include "cfg/ui/about_box.h"
+#include "cfg/ui/dialog_window.h"
 #include "cfg/ui/file_dialogs.h"
-#include "cfg/ui/message_box.h"
-#include "cfg/ui/page_table.h"
 #include "cfg/ui/resource.h"
 #include "cfg/ui/shell_dialogs.h"
 #include "cfg/ui/tooltips.h"
 
-static const char kWindowClass[] = "56420CFG";
+namespace {
 
-static HINSTANCE g_instance = nullptr;
-static HWND g_main = nullptr;
-static HWND g_tabs = nullptr;
-static HWND g_page = nullptr;
-static int g_pageIndex = 0;
-static std::string g_currentFile;
-static Configuration* g_configuration = nullptr;
-
-Configuration& WindowConfiguration() {
-  return *g_configuration;
-}
-
-HWND MainWindow() {
-  return g_main;
-}
-HWND TabControl() {
-  return g_tabs;
-}
-HWND OpenPage() {
-  return g_page;
-}
-int OpenPageIndex() {
-  return g_pageIndex;
-}
-const std::string& CurrentFileName() {
-  return g_currentFile;
-}
+const char kWindowClass[] = "56420CFG";
 
 // The full path, upper-cased by the system's own case rules (all scripts,
 // not only ASCII).
-static std::string FullUpperCasePath(const std::string& path) {
+std::string FullUpperCasePath(const std::string& path) {
   std::wstring wide = WideFileName(path);
   DWORD length = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
   if (length > 0) {
@@ -61,230 +35,7 @@ static std::string FullUpperCasePath(const std::string& path) {
   return NarrowFileName(wide);
 }
 
-// ---- Pages.
-
-static void DestroyOpenPage() {
-  if (!g_page) return;
-  HWND page = g_page;
-  g_page = nullptr;
-  DestroyWindow(page);
-}
-
-static bool IsWithinMainWindow(HWND window) {
-  return window && (window == g_main || IsChild(g_main, window));
-}
-
-HWND CreatePageWindow(const PageEntry& entry) {
-  HWND page =
-      CreateDialogParamA(g_instance, MAKEINTRESOURCEA(entry.dialogId), g_tabs, entry.procedure, 0);
-  if (!page) return nullptr;
-  RegisterTools(page);
-  RECT area;
-  GetClientRect(g_tabs, &area);
-  TabCtrl_AdjustRect(g_tabs, FALSE, &area);
-  SetWindowPos(page, HWND_TOP, area.left, area.top, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-  return page;
-}
-
-// Replaces the open page with the page of tab index.
-static void BuildPage(int index) {
-  DestroyOpenPage();
-  g_pageIndex = index;
-  g_page = CreatePageWindow(kPages[index]);
-  // The focus was on the page just destroyed: the keyboard goes on from the tabs.
-  if (!IsWithinMainWindow(GetFocus()) && IsWindowVisible(g_main)) SetFocus(g_tabs);
-}
-
-// The close request: true when the page accepts (or there is none).
-static bool ApplyPage() {
-  if (!g_page) return true;
-  // The dialog manager sets the answer to 0, accept, before the page sees
-  // the request; the page's DWLP_MSGRESULT comes back as the result.
-  return SendMessageA(g_page, kMsgPageClose, 0, 0) != kPageRefuse;
-}
-
-// Commands that take the page's entries over show afterwards what the record
-// holds, whether the page accepted or not.
-static void ApplyAndRebuildPage() {
-  ApplyPage();
-  BuildPage(g_pageIndex);
-}
-
-static void MoveToTab(int index) {
-  if (index == g_pageIndex || !ApplyPage()) return;
-  TabCtrl_SetCurSel(g_tabs, index);
-  BuildPage(index);
-}
-
-// ---- File commands.
-
-// The file becomes the current file only once it has been read.
-static bool OpenNamedFile(const std::string& path) {
-  Configuration& config = WindowConfiguration();
-  std::string name = FullUpperCasePath(path);
-  if (!OpenConfigFile(config, name.c_str())) return false;
-  g_currentFile = name;
-  SetWindowTextA(g_main, WindowCaption(g_currentFile).c_str());
-  TakeClockWorkingValuesFromRecord(config);
-  BuildPage(g_pageIndex);
-  return true;
-}
-
-static void OpenCommand() {
-  std::string chosen;
-  if (ChooseFile(g_main, OpenFileRequest(), &chosen)) OpenNamedFile(chosen);
-}
-
-static void SaveCommand() {
-  Configuration& config = WindowConfiguration();
-  if (!g_currentFile.empty()) SaveConfigFile(config, g_currentFile.c_str(), nullptr, false);
-}
-
-static void SaveAsCommand() {
-  Configuration& config = WindowConfiguration();
-  if (g_currentFile.empty()) return;
-  ApplyAndRebuildPage();
-  std::string chosen;
-  if (ChooseFile(g_main, SaveAsRequest(g_currentFile), &chosen))
-    SaveConfigFile(config, g_currentFile.c_str(), chosen.c_str(), false);
-}
-
-static void ConfigureMultipleCommand() {
-  Configuration& config = WindowConfiguration();
-  ApplyAndRebuildPage();
-  WarnAboutTimingRules(config);
-  CommandDialogs.configureMultiple(g_main, std::vector<std::string>());
-}
-
-static void ExportCommand() {
-  ApplyAndRebuildPage();
-  CommandDialogs.exportConfiguration(g_main);
-}
-
-static void ToggleTooltips() {
-  HMENU menu = GetMenu(g_main);
-  bool enable = (GetMenuState(menu, IDM_HELP_TOOLTIPS, MF_BYCOMMAND) & MF_CHECKED) == 0;
-  SetTooltipsEnabled(enable);
-  CheckMenuItem(menu, IDM_HELP_TOOLTIPS, MF_BYCOMMAND | (enable ? MF_CHECKED : MF_UNCHECKED));
-}
-
-static void MenuCommand(int id) {
-  switch (id) {
-    case IDM_FILE_OPEN:
-      OpenCommand();
-      break;
-    case IDM_FILE_SAVE:
-      SaveCommand();
-      break;
-    case IDM_FILE_SAVE_AS:
-      SaveAsCommand();
-      break;
-    case IDM_FILE_CONFIGURE_MULTIPLE:
-      ConfigureMultipleCommand();
-      break;
-    case IDM_FILE_EXPORT:
-      ExportCommand();
-      break;
-    case IDM_FILE_EXIT:
-      DestroyWindow(g_main);
-      break;
-    case IDM_HELP_TOOLTIPS:
-      ToggleTooltips();
-      break;
-    case IDM_HELP_ABOUT:
-      CommandDialogs.about(g_main);
-      break;
-    default:
-      break;
-  }
-}
-
-// Save and Save As need a current file.
-static void FileMenuOpening(HMENU menu) {
-  UINT state = MF_BYCOMMAND | (g_currentFile.empty() ? MF_GRAYED : MF_ENABLED);
-  EnableMenuItem(menu, IDM_FILE_SAVE, state);
-  EnableMenuItem(menu, IDM_FILE_SAVE_AS, state);
-}
-
-// Files dropped on the window go to Configure Multiple, without the rule
-// warnings of the menu command.
-static void FilesDropped(HDROP drop) {
-  std::vector<std::string> files;
-  UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-  for (UINT i = 0; i < count; ++i) {
-    UINT length = DragQueryFileA(drop, i, nullptr, 0);
-    std::string name(length + 1, '\0');
-    DragQueryFileA(drop, i, &name[0], length + 1);
-    name.resize(length);
-    files.push_back(name);
-  }
-  DragFinish(drop);
-  ApplyAndRebuildPage();
-  CommandDialogs.configureMultiple(g_main, files);
-}
-
-// ---- The window.
-
-static INT_PTR TabNotification(NMHDR* header) {
-  if (header->code == TCN_SELCHANGING) {
-    // A refusing page keeps its tab.
-    SetWindowLongPtrA(g_main, DWLP_MSGRESULT, ApplyPage() ? FALSE : TRUE);
-    return TRUE;
-  }
-  if (header->code == TCN_SELCHANGE) BuildPage(TabCtrl_GetCurSel(g_tabs));
-  return TRUE;
-}
-
-static INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  MessageOwnerScope owner(window);
-  Configuration& config = WindowConfiguration();
-  switch (message) {
-    case WM_INITDIALOG:
-      g_main = window;
-      g_tabs = GetDlgItem(window, IDC_MAIN_TABS);
-      TakeClockWorkingValuesFromRecord(config);
-      LoadAboutLogo(g_instance);
-      DragAcceptFiles(window, TRUE);
-      return TRUE;
-    case WM_COMMAND:
-      if (lParam == 0) MenuCommand(LOWORD(wParam));
-      return TRUE;
-    case WM_NOTIFY: {
-      NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
-      if (header->hwndFrom == g_tabs) return TabNotification(header);
-      return AnswerTooltipRequest(header);
-    }
-    case WM_INITMENUPOPUP:
-      if (GetMenuState(reinterpret_cast<HMENU>(wParam), IDM_FILE_SAVE, MF_BYCOMMAND) != UINT(-1))
-        FileMenuOpening(reinterpret_cast<HMENU>(wParam));
-      return TRUE;
-    case WM_DROPFILES:
-      FilesDropped(reinterpret_cast<HDROP>(wParam));
-      return TRUE;
-    case WM_DPICHANGED: {
-      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(window, nullptr, suggested->left, suggested->top,
-                   suggested->right - suggested->left, suggested->bottom - suggested->top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-      return TRUE;
-    }
-    case WM_CLOSE:
-      DestroyWindow(window);
-      return TRUE;
-    case WM_DESTROY:
-      DestroyOpenPage();
-      DestroyTooltips();
-      ReleaseAboutLogo();
-      g_main = nullptr;
-      g_tabs = nullptr;
-      PostQuitMessage(0);
-      return TRUE;
-    default:
-      return FALSE;
-  }
-}
-
-static bool RegisterWindowClass(HINSTANCE instance) {
+bool RegisterWindowClass(HINSTANCE instance) {
   WNDCLASSEXA existing = {};
   existing.cbSize = sizeof existing;
   if (GetClassInfoExA(instance, kWindowClass, &existing)) return true;
@@ -305,62 +56,364 @@ static bool RegisterWindowClass(HINSTANCE instance) {
   return RegisterClassExA(&windowClass) != 0;
 }
 
-static bool InsertTabs() {
+class ConfiguratorWindow : public DialogWindow {
+ public:
+  ConfiguratorWindow(HINSTANCE instance, Configuration& config)
+      : instance_(instance), config_(config) {}
+
+  // The window made, shown, with the General page and the file opened.
+  bool Start(int show, const char* fileToOpen);
+  bool PreTranslate(MSG* message);
+
+  HWND Tabs() const { return tabs_; }
+  HWND OpenPageWindow() const {
+    const DialogWindow* page = pages_[pageIndex_].get();
+    return page ? page->Handle() : nullptr;
+  }
+  int PageIndex() const { return pageIndex_; }
+  const std::string& CurrentFile() const { return currentFile_; }
+
+ protected:
+  BOOL OnInitialize() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  bool OnNotify(NMHDR* header, LRESULT* result) override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) override;
+  void OnDestroy() override;
+
+ private:
+  bool InsertTabs();
+  bool IsWithin(HWND window) const {
+    return window && (window == Handle() || IsChild(Handle(), window));
+  }
+  void ShowPage(int index);
+  void RebuildPage();
+  bool ApplyPage();
+  void ApplyAndRebuildPage();
+  void MoveToTab(int index);
+  bool TabSwitchKey(const MSG& message);
+
+  bool OpenNamedFile(const std::string& path);
+  void MenuCommand(int id);
+  void OpenCommand();
+  void SaveCommand();
+  void SaveAsCommand();
+  void ConfigureMultipleCommand();
+  void ExportCommand();
+  void CloseCommand();
+  void ToggleTooltips();
+  void FileMenuOpening(HMENU menu);
+  void FilesDropped(HDROP drop);
+  void OpenConfigureMultiple(const std::vector<std::string>& files);
+
+  HINSTANCE instance_;
+  Configuration& config_;
+  HWND tabs_ = nullptr;
+  // The open page; the others are made when their tabs are shown.
+  std::unique_ptr<DialogWindow> pages_[kPageCount];
+  int pageIndex_ = kGeneralPage;
+  std::string currentFile_;
+  AboutLogo logo_;
+};
+
+// The program's one main window: the object outlives its window until the
+// next one is made, so that a command ending the window returns safely.
+std::unique_ptr<ConfiguratorWindow> g_window;
+
+bool ConfiguratorWindow::Start(int show, const char* fileToOpen) {
+  if (!RegisterWindowClass(instance_)) return false;
+  if (!Create(instance_, IDD_MAIN, nullptr)) return false;
+  if (!tabs_ || !InsertTabs()) {
+    DestroyWindow(Handle());
+    return false;
+  }
+  CreateTooltips(Handle(), tabs_);
+  ShowWindow(Handle(), show);
+  ShowPage(kGeneralPage);
+  if (fileToOpen && *fileToOpen) OpenNamedFile(fileToOpen);
+  return true;
+}
+
+bool ConfiguratorWindow::InsertTabs() {
   // Tab moves from the tab control into the page.
-  SetWindowLongPtrA(g_tabs, GWL_EXSTYLE,
-                    GetWindowLongPtrA(g_tabs, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+  SetWindowLongPtrA(tabs_, GWL_EXSTYLE,
+                    GetWindowLongPtrA(tabs_, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
   for (int i = 0; i < kPageCount; ++i) {
     TCITEMA item = {};
     item.mask = TCIF_TEXT;
     item.pszText = const_cast<char*>(kPages[i].tabText);
-    if (SendMessageA(g_tabs, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item)) != i)
-      return false;
+    if (SendMessageA(tabs_, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item)) != i) return false;
   }
   return true;
 }
 
-HWND CreateMainWindow(HINSTANCE instance, int show, Configuration& config, const char* fileToOpen) {
-  g_configuration = &config;
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES |
-                                                        ICC_UPDOWN_CLASS | ICC_BAR_CLASSES |
-                                                        ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
-  g_instance = instance;
-  g_currentFile.clear();
-  g_pageIndex = 0;
-  if (!RegisterWindowClass(instance)) return nullptr;
-  if (!CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialogProc, 0))
-    return nullptr;
-  if (!g_tabs || !InsertTabs()) {
-    DestroyWindow(g_main);
-    return nullptr;
-  }
-  CreateTooltips(g_main);
-  ShowWindow(g_main, show);
-  BuildPage(kGeneralPage);
-  if (fileToOpen && *fileToOpen) OpenNamedFile(fileToOpen);
-  return g_main;
+BOOL ConfiguratorWindow::OnInitialize() {
+  tabs_ = GetDlgItem(Handle(), IDC_MAIN_TABS);
+  TakeClockWorkingValuesFromRecord(config_);
+  logo_.Load(instance_);
+  DragAcceptFiles(Handle(), TRUE);
+  return TRUE;
 }
+
+void ConfiguratorWindow::OnDestroy() {
+  for (std::unique_ptr<DialogWindow>& page : pages_) {
+    if (page && page->Handle()) DestroyWindow(page->Handle());
+    page.reset();
+  }
+  DestroyTooltips();
+  logo_.Release();
+  tabs_ = nullptr;
+  PostQuitMessage(0);
+}
+
+// ---- Pages.
+
+// Replaces the open page with the page of tab index.
+void ConfiguratorWindow::ShowPage(int index) {
+  if (DialogWindow* page = pages_[pageIndex_].get()) {
+    DestroyWindow(page->Handle());
+    pages_[pageIndex_].reset();
+  }
+  pageIndex_ = index;
+  pages_[index] = CreatePageWindow(kPages[index], config_, tabs_);
+  // The focus was on the page just destroyed: the keyboard goes on from the tabs.
+  if (!IsWithin(GetFocus()) && IsWindowVisible(Handle())) SetFocus(tabs_);
+}
+
+void ConfiguratorWindow::RebuildPage() {
+  ShowPage(pageIndex_);
+}
+
+// The close request: true when the page accepts (or there is none).
+bool ConfiguratorWindow::ApplyPage() {
+  HWND page = OpenPageWindow();
+  return !page || SendMessageA(page, kMsgPageClose, 0, 0) != kPageRefuse;
+}
+
+// Commands that take the page's entries over show afterwards what the record
+// holds, whether the page accepted or not.
+void ConfiguratorWindow::ApplyAndRebuildPage() {
+  ApplyPage();
+  RebuildPage();
+}
+
+void ConfiguratorWindow::MoveToTab(int index) {
+  if (index == pageIndex_ || !ApplyPage()) return;
+  TabCtrl_SetCurSel(tabs_, index);
+  ShowPage(index);
+}
+
+// ---- File commands.
+
+// The file becomes the current file only once it has been read.
+bool ConfiguratorWindow::OpenNamedFile(const std::string& path) {
+  std::string name = FullUpperCasePath(path);
+  if (!OpenConfigFile(config_, name.c_str())) return false;
+  currentFile_ = name;
+  SetWindowTextA(Handle(), WindowCaption(currentFile_).c_str());
+  TakeClockWorkingValuesFromRecord(config_);
+  RebuildPage();
+  return true;
+}
+
+void ConfiguratorWindow::OpenCommand() {
+  std::string chosen;
+  if (ChooseFile(Handle(), OpenFileRequest(), &chosen)) OpenNamedFile(chosen);
+}
+
+void ConfiguratorWindow::SaveCommand() {
+  if (!currentFile_.empty()) SaveConfigFile(config_, currentFile_.c_str(), nullptr, false);
+}
+
+void ConfiguratorWindow::SaveAsCommand() {
+  if (currentFile_.empty()) return;
+  ApplyAndRebuildPage();
+  std::string chosen;
+  if (ChooseFile(Handle(), SaveAsRequest(currentFile_), &chosen))
+    SaveConfigFile(config_, currentFile_.c_str(), chosen.c_str(), false);
+}
+
+// The owner is disabled as any modal dialog's; the open page explicitly too.
+void ConfiguratorWindow::OpenConfigureMultiple(const std::vector<std::string>& files) {
+  HWND page = OpenPageWindow();
+  if (page) EnableWindow(page, FALSE);
+  CommandDialogs.configureMultiple(Handle(), config_, files);
+  if (page && IsWindow(page)) EnableWindow(page, TRUE);
+}
+
+void ConfiguratorWindow::ConfigureMultipleCommand() {
+  ApplyAndRebuildPage();
+  WarnAboutTimingRules(config_);
+  OpenConfigureMultiple(std::vector<std::string>());
+}
+
+void ConfiguratorWindow::ExportCommand() {
+  ApplyAndRebuildPage();
+  CommandDialogs.exportConfiguration(Handle(), config_);
+}
+
+// Exit and the close box.
+void ConfiguratorWindow::CloseCommand() {
+  DestroyWindow(Handle());
+}
+
+void ConfiguratorWindow::ToggleTooltips() {
+  HMENU menu = GetMenu(Handle());
+  bool enable = (GetMenuState(menu, IDM_HELP_TOOLTIPS, MF_BYCOMMAND) & MF_CHECKED) == 0;
+  SetTooltipsEnabled(enable);
+  CheckMenuItem(menu, IDM_HELP_TOOLTIPS, MF_BYCOMMAND | (enable ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void ConfiguratorWindow::MenuCommand(int id) {
+  switch (id) {
+    case IDM_FILE_OPEN:
+      OpenCommand();
+      break;
+    case IDM_FILE_SAVE:
+      SaveCommand();
+      break;
+    case IDM_FILE_SAVE_AS:
+      SaveAsCommand();
+      break;
+    case IDM_FILE_CONFIGURE_MULTIPLE:
+      ConfigureMultipleCommand();
+      break;
+    case IDM_FILE_EXPORT:
+      ExportCommand();
+      break;
+    case IDM_FILE_EXIT:
+      CloseCommand();
+      break;
+    case IDM_HELP_TOOLTIPS:
+      ToggleTooltips();
+      break;
+    case IDM_HELP_ABOUT:
+      CommandDialogs.about(Handle(), logo_);
+      break;
+    default:
+      break;
+  }
+}
+
+// Save and Save As need a current file.
+void ConfiguratorWindow::FileMenuOpening(HMENU menu) {
+  UINT state = MF_BYCOMMAND | (currentFile_.empty() ? MF_GRAYED : MF_ENABLED);
+  EnableMenuItem(menu, IDM_FILE_SAVE, state);
+  EnableMenuItem(menu, IDM_FILE_SAVE_AS, state);
+}
+
+// Files dropped on the window go to Configure Multiple, without the rule
+// warnings of the menu command.
+void ConfiguratorWindow::FilesDropped(HDROP drop) {
+  std::vector<std::string> files;
+  UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    UINT length = DragQueryFileA(drop, i, nullptr, 0);
+    std::string name(length + 1, '\0');
+    DragQueryFileA(drop, i, &name[0], length + 1);
+    name.resize(length);
+    files.push_back(name);
+  }
+  DragFinish(drop);
+  ApplyAndRebuildPage();
+  OpenConfigureMultiple(files);
+}
+
+// ---- The window's messages.
+
+bool ConfiguratorWindow::OnCommand(int id, int, HWND control) {
+  if (!control) MenuCommand(id);
+  return true;
+}
+
+bool ConfiguratorWindow::OnNotify(NMHDR* header, LRESULT* result) {
+  if (header->hwndFrom != tabs_) return AnswerTooltipRequest(header);
+  // A refusing page keeps its tab.
+  if (header->code == TCN_SELCHANGING) *result = ApplyPage() ? FALSE : TRUE;
+  if (header->code == TCN_SELCHANGE) ShowPage(TabCtrl_GetCurSel(tabs_));
+  return true;
+}
+
+bool ConfiguratorWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) {
+  switch (message) {
+    case WM_INITMENUPOPUP:
+      if (GetMenuState(reinterpret_cast<HMENU>(wParam), IDM_FILE_SAVE, MF_BYCOMMAND) != UINT(-1))
+        FileMenuOpening(reinterpret_cast<HMENU>(wParam));
+      break;
+    case WM_DROPFILES:
+      FilesDropped(reinterpret_cast<HDROP>(wParam));
+      break;
+    case WM_DPICHANGED: {
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(Handle(), nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      break;
+    }
+    case WM_CLOSE:
+      CloseCommand();
+      break;
+    default:
+      return false;
+  }
+  *result = TRUE;
+  return true;
+}
+
+// ---- The keyboard.
 
 // Ctrl+Tab / Ctrl+PageDown: the next tab; with Shift, or Ctrl+PageUp, the
 // previous one.
-static bool TabSwitchKey(const MSG& message) {
-  if (message.message != WM_KEYDOWN || !IsWithinMainWindow(message.hwnd)) return false;
+bool ConfiguratorWindow::TabSwitchKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN || !IsWithin(message.hwnd)) return false;
   if (GetKeyState(VK_CONTROL) >= 0) return false;
   int step = 0;
   if (message.wParam == VK_TAB) step = GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
   if (message.wParam == VK_NEXT) step = 1;
   if (message.wParam == VK_PRIOR) step = -1;
   if (step == 0) return false;
-  MoveToTab((g_pageIndex + step + kPageCount) % kPageCount);
+  MoveToTab((pageIndex_ + step + kPageCount) % kPageCount);
   return true;
 }
 
-bool PreTranslateMainWindowMessage(MSG* message) {
-  if (!g_main) return false;
+bool ConfiguratorWindow::PreTranslate(MSG* message) {
+  if (!tabs_) return false;
   if (TabSwitchKey(*message)) return true;
-  if (g_page && IsDialogMessageA(g_page, message)) return true;
-  return IsDialogMessageA(g_main, message) != 0;
+  HWND page = OpenPageWindow();
+  if (page && IsDialogMessageA(page, message)) return true;
+  return IsDialogMessageA(Handle(), message) != 0;
+}
+
+}  // namespace
+
+std::unique_ptr<DialogWindow> CreatePageWindow(const PageEntry& entry, Configuration& config,
+                                               HWND tabs) {
+  std::unique_ptr<DialogWindow> page = entry.make(config);
+  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(tabs, GWLP_HINSTANCE));
+  if (!page->Create(instance, entry.dialogId, tabs)) return nullptr;
+  RegisterTools(page->Handle());
+  RECT area;
+  GetClientRect(tabs, &area);
+  TabCtrl_AdjustRect(tabs, FALSE, &area);
+  SetWindowPos(page->Handle(), HWND_TOP, area.left, area.top, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+  return page;
+}
+
+HWND CreateMainWindow(HINSTANCE instance, int show, Configuration& config, const char* fileToOpen) {
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES |
+                                                        ICC_UPDOWN_CLASS | ICC_BAR_CLASSES |
+                                                        ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  if (g_window && g_window->Handle()) DestroyWindow(g_window->Handle());
+  g_window.reset(new ConfiguratorWindow(instance, config));
+  if (!g_window->Start(show, fileToOpen)) {
+    g_window.reset();
+    return nullptr;
+  }
+  return g_window->Handle();
+}
+
+bool PreTranslateMainWindowMessage(MSG* message) {
+  return g_window && g_window->PreTranslate(message);
 }
 
 int RunMessageLoop() {
@@ -371,4 +424,21 @@ int RunMessageLoop() {
     DispatchMessageA(&message);
   }
   return 0;
+}
+
+HWND MainWindow() {
+  return g_window ? g_window->Handle() : nullptr;
+}
+HWND TabControl() {
+  return g_window ? g_window->Tabs() : nullptr;
+}
+HWND OpenPage() {
+  return g_window ? g_window->OpenPageWindow() : nullptr;
+}
+int OpenPageIndex() {
+  return g_window ? g_window->PageIndex() : 0;
+}
+const std::string& CurrentFileName() {
+  static const std::string kNone;
+  return g_window ? g_window->CurrentFile() : kNone;
 }

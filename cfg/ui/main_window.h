@@ -1,10 +1,13 @@
-// The configurator's main window: the tab control with one page at a time,
-// the menu and its file commands, dropped files, and the message loop.
+// The configurator's main window: the tab control with its pages, the menu
+// and its file commands, dropped files, and the message loop. The window is
+// an object holding the configuration it edits, which it hands to each page
+// it makes; the functions below reach the program's one main window.
 #ifndef QLC_CFG_UI_MAIN_WINDOW_H
 #define QLC_CFG_UI_MAIN_WINDOW_H
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "cfg/record/configuration.h"
@@ -27,15 +30,17 @@ bool PreTranslateMainWindowMessage(MSG* message);
 // program's exit code, 0.
 int RunMessageLoop();
 
-// A page of the table as the tab control shows it: created as the tab
-// control's child with its tools registered, placed at the top-left corner of
-// the display area (not resized) and shown. The main window's own step for
-// its open page; the page-building benchmark builds pages through it too.
-HWND CreatePageWindow(const PageEntry& entry);
+// A page of the table as the tab control shows it the first time: made to
+// edit config, created as the tab control's child with its tools
+// registered, placed at the top-left corner of the display area (not
+// resized) and shown; null when its window could not be made. The main
+// window's own step for a tab shown the first time; the page-building
+// benchmark builds pages through it too. Destroy the page's window before
+// the page.
+std::unique_ptr<DialogWindow> CreatePageWindow(const PageEntry& entry, Configuration& config,
+                                               HWND tabs);
 
-// The configuration the window edits (valid while the window exists).
-Configuration& WindowConfiguration();
-
+// The main window, null before it is made and once it is gone.
 HWND MainWindow();
 HWND TabControl();
 HWND OpenPage();

@@ -5,9 +5,11 @@
 
 #include <windows.h>
 
-// Shows the dialog modally for the register with this index and marks the
-// register as set by hand. True when it ended with OK (the value is then in
-// the working record).
-bool RunModifyRegister(HWND owner, unsigned index);
+#include "cfg/record/configuration.h"
+
+// Shows the dialog modally for the register of config's working record with
+// this index and marks the register as set by hand. True when it ended with
+// OK (the value is then in the working record).
+bool RunModifyRegister(HWND owner, Configuration& config, unsigned index);
 
 #endif

@@ -3,23 +3,18 @@
 #include "cfg/pages/clocks/clocks_page.h"
 #include "cfg/record/tracking.h"
 #include "cfg/ui/controls.h"
-#include "cfg/ui/main_window.h"
-#include "cfg/ui/message_box.h"
 #include "cfg/ui/page_colours.h"
-#include "cfg/ui/page_table.h"
 #include "cfg/ui/pages.h"
 #include "cfg/ui/resource.h"
 
-// One page at a time: what the logic holds and what the controls show.
-static ClocksPage g_clocks;
-static ClocksPage g_shown;
+namespace {
 
 struct ListControl {
   int id;
   int field;  // as the clock logic names the entry
   ChoiceList ClocksPage::*list;
 };
-static const ListControl kLists[] = {
+const ListControl kLists[] = {
     {IDC_CLOCKS_CLKI, kClkiField, &ClocksPage::clki},
     {IDC_CLOCKS_CLKI2, kClki2Field, &ClocksPage::clki2},
     {IDC_CLOCKS_PCLK_SOURCE, kPclkSourceField, &ClocksPage::pclkSource},
@@ -38,7 +33,7 @@ struct CheckControl {
   int id;
   bool ClocksPage::*checked;
 };
-static const CheckControl kChecks[] = {
+const CheckControl kChecks[] = {
     {IDC_CLOCKS_PWM_ENABLE, &ClocksPage::pwmEnable},
     {IDC_CLOCKS_PWM_FORCE_HIGH, &ClocksPage::pwmForceHigh},
     {IDC_CLOCKS_CV_ENABLE, &ClocksPage::cvEnable},
@@ -49,7 +44,7 @@ struct TextControl {
   int id;
   std::string ClocksPage::*text;
 };
-static const TextControl kReadouts[] = {
+const TextControl kReadouts[] = {
     {IDC_CLOCKS_CLKI_AUTO, &ClocksPage::clkiReadout},
     {IDC_CLOCKS_CLKI2_AUTO, &ClocksPage::clki2Readout},
     {IDC_CLOCKS_PCLK_TIMING, &ClocksPage::pclkReadout},
@@ -60,109 +55,121 @@ static const TextControl kReadouts[] = {
     {IDC_CLOCKS_CV_SOURCE, &ClocksPage::cvSource},
 };
 
-// Shows what changed in g_clocks since it was last shown (all of it when
-// everything is new): lists are refilled only when their entries changed, so
-// that typing in an input list is not disturbed.
-static void ShowClocks(HWND page, bool everything) {
-  for (const ListControl& control : kLists) {
-    const ChoiceList& now = g_clocks.*control.list;
-    const ChoiceList& shown = g_shown.*control.list;
-    if (everything || now.entries != shown.entries)
-      ShowChoiceList(page, control.id, now);
-    else if (now.selected >= 0 && now.selected != shown.selected)
-      SendDlgItemMessageA(page, control.id, CB_SETCURSEL, static_cast<WPARAM>(now.selected), 0);
-  }
-  // A new page starts with empty read-outs and unchecked boxes.
-  for (const TextControl& control : kReadouts) {
-    const std::string& text = g_clocks.*control.text;
-    if (everything ? !text.empty() : text != g_shown.*control.text)
-      SetControlText(page, control.id, text);
-  }
-  if (everything)
-    for (const CheckControl& control : kChecks)
-      if (g_clocks.*control.checked) SetChecked(page, control.id, true);
-  g_shown = g_clocks;
-}
-
-// Takes every list's selection and text and the check boxes from the page.
-static void ReadClocks(HWND page, int changingList) {
-  for (const ListControl& control : kLists)
-    ReadChoiceList(page, control.id, &(g_clocks.*control.list), control.id == changingList);
-  for (const CheckControl& control : kChecks)
-    g_clocks.*control.checked = IsChecked(page, control.id);
-  g_shown = g_clocks;
-}
-
-static const ListControl* ListOfField(int field) {
+const ListControl* ListOfField(int field) {
   for (const ListControl& control : kLists)
     if (control.field == field) return &control;
   return nullptr;
 }
 
-static const ListControl* ListOfControl(int id) {
+const ListControl* ListOfControl(int id) {
   for (const ListControl& control : kLists)
     if (control.id == id) return &control;
   return nullptr;
 }
 
-static void ListChanged(HWND page, int id, int notification) {
-  Configuration& config = WindowConfiguration();
-  bool inputList = id == IDC_CLOCKS_CLKI || id == IDC_CLOCKS_CLKI2;
-  bool handled = notification == CBN_SELCHANGE ||
-                 (inputList && (notification == CBN_EDITCHANGE || notification == CBN_KILLFOCUS));
-  const ListControl* list = ListOfControl(id);
-  if (!handled || !list) return;
-  ReadClocks(page, notification == CBN_SELCHANGE ? id : 0);
-  ChangeClocksPage(config, &g_clocks, list->field);
-  ShowClocks(page, false);
-}
+class ClocksWindow : public DialogWindow {
+ public:
+  explicit ClocksWindow(Configuration& config) : config_(config) {}
 
-static void CloseClocks(HWND page) {
-  Configuration& config = WindowConfiguration();
-  ReadClocks(page, 0);
-  int focus = 0;
-  if (CloseClocksPage(config, &g_clocks, &focus)) {
-    ReportRecalculatedRegisters(config);
-    return;
+ protected:
+  BOOL OnInitialize() override {
+    OpenClocksPage(config_, &clocks_);
+    ShowClocks(true);
+    return TRUE;
   }
-  if (const ListControl* list = ListOfField(focus)) FocusControl(page, list->id);
-  RefusePageClose(page);
-}
 
-// Ctrl+Shift and a right double-click on the page itself offer CLKI2 as the
-// bus clock source.
-static void RightDoubleClick(HWND page, WPARAM keys) {
-  Configuration& config = WindowConfiguration();
-  if ((keys & (MK_CONTROL | MK_SHIFT)) != (MK_CONTROL | MK_SHIFT)) return;
-  ReadClocks(page, 0);
-  EnableClki2BusClock(config, &g_clocks);
-  ShowClocks(page, false);
-}
-
-INT_PTR CALLBACK ClocksPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-  Configuration& config = WindowConfiguration();
-  MessageOwnerScope owner(page);
-  switch (message) {
-    case WM_INITDIALOG:
-      g_clocks = ClocksPage();
-      OpenClocksPage(config, &g_clocks);
-      ShowClocks(page, true);
-      return TRUE;
-    case WM_COMMAND:
-      ListChanged(page, LOWORD(wParam), HIWORD(wParam));
-      return TRUE;
-    case WM_RBUTTONDBLCLK:
-      RightDoubleClick(page, wParam);
-      return TRUE;
-    case kMsgPageClose:
-      CloseClocks(page);
-      return TRUE;
-    case WM_CTLCOLORSTATIC:
-      return NoteColours(wParam, lParam,
-                         {IDC_CLOCKS_NOTE, IDC_CLOCKS_CLKI_AUTO, IDC_CLOCKS_CLKI2_AUTO,
-                          IDC_CLOCKS_PCLK_TIMING, IDC_CLOCKS_BCLK_TIMING, IDC_CLOCKS_MCLK_TIMING,
-                          IDC_CLOCKS_PWM_TIMING, IDC_CLOCKS_CV_TIMING, IDC_CLOCKS_CV_SOURCE});
-    default:
-      return FALSE;
+  bool OnCommand(int id, int code, HWND) override {
+    ListChanged(id, code);
+    return true;
   }
+
+  bool OnClose() override {
+    ReadClocks(0);
+    int focus = 0;
+    if (CloseClocksPage(config_, &clocks_, &focus)) {
+      ReportRecalculatedRegisters(config_);
+      return true;
+    }
+    if (const ListControl* list = ListOfField(focus)) FocusControl(Handle(), list->id);
+    return false;
+  }
+
+  INT_PTR OnColour(HDC dc, HWND control) override {
+    return NoteColours(dc, control,
+                       {IDC_CLOCKS_NOTE, IDC_CLOCKS_CLKI_AUTO, IDC_CLOCKS_CLKI2_AUTO,
+                        IDC_CLOCKS_PCLK_TIMING, IDC_CLOCKS_BCLK_TIMING, IDC_CLOCKS_MCLK_TIMING,
+                        IDC_CLOCKS_PWM_TIMING, IDC_CLOCKS_CV_TIMING, IDC_CLOCKS_CV_SOURCE});
+  }
+
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR* result) override {
+    if (message != WM_RBUTTONDBLCLK) return false;
+    RightDoubleClick(wParam);
+    *result = TRUE;
+    return true;
+  }
+
+ private:
+  // Shows what changed in clocks_ since it was last shown (all of it when
+  // everything is new): lists are refilled only when their entries changed,
+  // so that typing in an input list is not disturbed.
+  void ShowClocks(bool everything) {
+    HWND page = Handle();
+    for (const ListControl& control : kLists) {
+      const ChoiceList& now = clocks_.*control.list;
+      const ChoiceList& shown = shown_.*control.list;
+      if (everything || now.entries != shown.entries)
+        ShowChoiceList(page, control.id, now);
+      else if (now.selected >= 0 && now.selected != shown.selected)
+        SendDlgItemMessageA(page, control.id, CB_SETCURSEL, static_cast<WPARAM>(now.selected), 0);
+    }
+    // A new page starts with empty read-outs and unchecked boxes.
+    for (const TextControl& control : kReadouts) {
+      const std::string& text = clocks_.*control.text;
+      if (everything ? !text.empty() : text != shown_.*control.text)
+        SetControlText(page, control.id, text);
+    }
+    if (everything)
+      for (const CheckControl& control : kChecks)
+        if (clocks_.*control.checked) SetChecked(page, control.id, true);
+    shown_ = clocks_;
+  }
+
+  // Takes every list's selection and text and the check boxes from the page.
+  void ReadClocks(int changingList) {
+    for (const ListControl& control : kLists)
+      ReadChoiceList(Handle(), control.id, &(clocks_.*control.list), control.id == changingList);
+    for (const CheckControl& control : kChecks)
+      clocks_.*control.checked = IsChecked(Handle(), control.id);
+    shown_ = clocks_;
+  }
+
+  void ListChanged(int id, int notification) {
+    bool inputList = id == IDC_CLOCKS_CLKI || id == IDC_CLOCKS_CLKI2;
+    bool handled = notification == CBN_SELCHANGE ||
+                   (inputList && (notification == CBN_EDITCHANGE || notification == CBN_KILLFOCUS));
+    const ListControl* list = ListOfControl(id);
+    if (!handled || !list) return;
+    ReadClocks(notification == CBN_SELCHANGE ? id : 0);
+    ChangeClocksPage(config_, &clocks_, list->field);
+    ShowClocks(false);
+  }
+
+  // Ctrl+Shift and a right double-click on the page itself offer CLKI2 as
+  // the bus clock source.
+  void RightDoubleClick(WPARAM keys) {
+    if ((keys & (MK_CONTROL | MK_SHIFT)) != (MK_CONTROL | MK_SHIFT)) return;
+    ReadClocks(0);
+    EnableClki2BusClock(config_, &clocks_);
+    ShowClocks(false);
+  }
+
+  Configuration& config_;
+  ClocksPage clocks_;  // what the logic holds
+  ClocksPage shown_;   // what the controls show
+};
+
+}  // namespace
+
+std::unique_ptr<DialogWindow> MakeClocksPage(Configuration& config) {
+  return std::unique_ptr<DialogWindow>(new ClocksWindow(config));
 }

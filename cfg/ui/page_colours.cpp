@@ -2,13 +2,12 @@
 
 const COLORREF kNoteColour = RGB(0, 0, 175);
 
-INT_PTR NoteColours(WPARAM dc, LPARAM control, std::initializer_list<int> noteIds) {
-  int id = GetDlgCtrlID(reinterpret_cast<HWND>(control));
+INT_PTR NoteColours(HDC dc, HWND control, std::initializer_list<int> noteIds) {
+  int id = GetDlgCtrlID(control);
   for (int noteId : noteIds) {
     if (id != noteId) continue;
-    HDC context = reinterpret_cast<HDC>(dc);
-    SetTextColor(context, kNoteColour);
-    SetBkMode(context, TRANSPARENT);
+    SetTextColor(dc, kNoteColour);
+    SetBkMode(dc, TRANSPARENT);
     return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
   }
   return 0;

@@ -11,6 +11,6 @@ extern const COLORREF kNoteColour;
 // The answer to WM_CTLCOLORSTATIC: for a static whose id is among noteIds,
 // dark-blue text on the page background (the button-face colour); 0 (the
 // system's colours) for any other.
-INT_PTR NoteColours(WPARAM dc, LPARAM control, std::initializer_list<int> noteIds);
+INT_PTR NoteColours(HDC dc, HWND control, std::initializer_list<int> noteIds);
 
 #endif

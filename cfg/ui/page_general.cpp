@@ -3,101 +3,100 @@
 #include "cfg/pages/general/platforms.h"
 #include "cfg/record/record.h"
 #include "cfg/ui/controls.h"
-#include "cfg/ui/main_window.h"
-#include "cfg/ui/message_box.h"
 #include "cfg/ui/page_colours.h"
-#include "cfg/ui/page_table.h"
 #include "cfg/ui/pages.h"
+#include "cfg/ui/record_page.h"
 #include "cfg/ui/resource.h"
 
+namespace {
+
 // The radio buttons of kPlatforms, in the table's order.
-static const int kPlatformButtons[kPlatformCount] = {
+const int kPlatformButtons[kPlatformCount] = {
     IDC_GENERAL_EVALUATION_BOARD, IDC_GENERAL_IDP68000, IDC_GENERAL_IDP68032,
     IDC_GENERAL_SH3_LCEVB,        IDC_GENERAL_DSP56654,
 };
-static const int kAddressFields[] = {IDC_GENERAL_REGISTER_ADDRESS,
-                                     IDC_GENERAL_DISPLAY_BUFFER_ADDRESS};
+const int kAddressFields[] = {IDC_GENERAL_REGISTER_ADDRESS, IDC_GENERAL_DISPLAY_BUFFER_ADDRESS};
 
-static int PlatformOfButton(int id) {
+int PlatformOfButton(int id) {
   for (int i = 0; i < kPlatformCount; ++i)
     if (kPlatformButtons[i] == id) return i;
   return kUserDefinedPlatform;
 }
 
-static int CheckedPlatform(HWND page) {
-  for (int i = 0; i < kPlatformCount; ++i)
-    if (IsChecked(page, kPlatformButtons[i])) return i;
-  return kUserDefinedPlatform;
+int ButtonOfPlatform(int platform) {
+  return platform == kUserDefinedPlatform ? IDC_GENERAL_USER_DEFINED : kPlatformButtons[platform];
 }
 
-static void EnableAddressFields(HWND page, bool enable) {
-  for (int field : kAddressFields) EnableWindow(GetDlgItem(page, field), enable);
-}
+class GeneralPage : public RecordPage {
+ public:
+  explicit GeneralPage(Configuration& config) : RecordPage(config) {}
 
-// A platform's own addresses, shown in the disabled fields.
-static void ShowPlatformAddresses(HWND page, int platform) {
-  EnableAddressFields(page, false);
-  const Platform& row = kPlatforms[platform];
-  SetControlText(page, IDC_GENERAL_REGISTER_ADDRESS, PlatformAddressText(platform, row.regAddr));
-  SetControlText(page, IDC_GENERAL_DISPLAY_BUFFER_ADDRESS,
-                 PlatformAddressText(platform, row.dispMemAddr));
-}
-
-// The page is new: every button starts unchecked.
-static void OpenGeneralPage(HWND page) {
-  Configuration& config = WindowConfiguration();
-  int platform = PlatformOfRecord(config);
-  SetChecked(
-      page,
-      platform == kUserDefinedPlatform ? IDC_GENERAL_USER_DEFINED : kPlatformButtons[platform],
-      true);
-  if (platform != kUserDefinedPlatform) {
-    ShowPlatformAddresses(page, platform);
-    return;
+ protected:
+  bool OnClose() override {
+    std::string registerText = ControlText(Handle(), IDC_GENERAL_REGISTER_ADDRESS);
+    std::string bufferText = ControlText(Handle(), IDC_GENERAL_DISPLAY_BUFFER_ADDRESS);
+    AddressField bad = kNoAddressField;
+    if (TakeAddressEntries(config_, CheckedPlatform(), registerText.c_str(), bufferText.c_str(),
+                           &bad))
+      return true;
+    FocusControl(Handle(), kAddressFields[bad]);
+    return false;
   }
-  EnableAddressFields(page, true);
-  SetControlText(page, IDC_GENERAL_REGISTER_ADDRESS, AddressText(config.WorkingRecord.RegAddr));
-  SetControlText(page, IDC_GENERAL_DISPLAY_BUFFER_ADDRESS,
-                 AddressText(config.WorkingRecord.DispMemAddr));
-}
 
-static void ButtonClicked(HWND page, int id) {
-  if (!IsChecked(page, id)) return;
-  if (id == IDC_GENERAL_USER_DEFINED) {
-    EnableAddressFields(page, true);
-    return;
+  INT_PTR OnColour(HDC dc, HWND control) override {
+    return NoteColours(dc, control, {IDC_GENERAL_NOTE});
   }
-  int platform = PlatformOfButton(id);
-  if (platform != kUserDefinedPlatform) ShowPlatformAddresses(page, platform);
-}
 
-static void CloseGeneralPage(HWND page) {
-  Configuration& config = WindowConfiguration();
-  std::string registerText = ControlText(page, IDC_GENERAL_REGISTER_ADDRESS);
-  std::string bufferText = ControlText(page, IDC_GENERAL_DISPLAY_BUFFER_ADDRESS);
-  AddressField bad = kNoAddressField;
-  if (TakeAddressEntries(config, CheckedPlatform(page), registerText.c_str(), bufferText.c_str(),
-                         &bad))
-    return;
-  FocusControl(page, kAddressFields[bad]);
-  RefusePageClose(page);
-}
-
-INT_PTR CALLBACK GeneralPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-  MessageOwnerScope owner(page);
-  switch (message) {
-    case WM_INITDIALOG:
-      OpenGeneralPage(page);
-      return TRUE;
-    case WM_COMMAND:
-      if (HIWORD(wParam) == BN_CLICKED) ButtonClicked(page, LOWORD(wParam));
-      return TRUE;
-    case kMsgPageClose:
-      CloseGeneralPage(page);
-      return TRUE;
-    case WM_CTLCOLORSTATIC:
-      return NoteColours(wParam, lParam, {IDC_GENERAL_NOTE});
-    default:
-      return FALSE;
+ private:
+  int CheckedPlatform() const {
+    for (int i = 0; i < kPlatformCount; ++i)
+      if (IsChecked(Handle(), kPlatformButtons[i])) return i;
+    return kUserDefinedPlatform;
   }
+
+  void EnableAddressFields(bool enable) {
+    for (int field : kAddressFields) ShowEnabled(Handle(), field, enable);
+  }
+
+  // A platform's own addresses, shown in the disabled fields.
+  void ShowPlatformAddresses(int platform) {
+    EnableAddressFields(false);
+    const Platform& row = kPlatforms[platform];
+    ShowText(Handle(), IDC_GENERAL_REGISTER_ADDRESS, PlatformAddressText(platform, row.regAddr));
+    ShowText(Handle(), IDC_GENERAL_DISPLAY_BUFFER_ADDRESS,
+             PlatformAddressText(platform, row.dispMemAddr));
+  }
+
+  // Only the record's platform is checked (on a new page every button
+  // starts unchecked).
+  void ShowRecord() override {
+    int platform = PlatformOfRecord(config_);
+    for (int i = kUserDefinedPlatform; i < kPlatformCount; ++i)
+      if (i != platform) ShowChecked(Handle(), ButtonOfPlatform(i), false);
+    ShowChecked(Handle(), ButtonOfPlatform(platform), true);
+    if (platform != kUserDefinedPlatform) {
+      ShowPlatformAddresses(platform);
+      return;
+    }
+    EnableAddressFields(true);
+    ShowText(Handle(), IDC_GENERAL_REGISTER_ADDRESS, AddressText(config_.WorkingRecord.RegAddr));
+    ShowText(Handle(), IDC_GENERAL_DISPLAY_BUFFER_ADDRESS,
+             AddressText(config_.WorkingRecord.DispMemAddr));
+  }
+
+  void ButtonClicked(int id) override {
+    if (!IsChecked(Handle(), id)) return;
+    if (id == IDC_GENERAL_USER_DEFINED) {
+      EnableAddressFields(true);
+      return;
+    }
+    int platform = PlatformOfButton(id);
+    if (platform != kUserDefinedPlatform) ShowPlatformAddresses(platform);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<DialogWindow> MakeGeneralPage(Configuration& config) {
+  return std::unique_ptr<DialogWindow>(new GeneralPage(config));
 }

@@ -1,51 +1,47 @@
 // Panel Power page: the two LCD power sequencing delays, taken at close.
+#include <string>
+
 #include "cfg/pages/panel_power/panel_power.h"
-#include "cfg/record/record.h"
 #include "cfg/record/tracking.h"
 #include "cfg/ui/controls.h"
-#include "cfg/ui/main_window.h"
-#include "cfg/ui/message_box.h"
-#include "cfg/ui/page_table.h"
 #include "cfg/ui/pages.h"
+#include "cfg/ui/record_page.h"
 #include "cfg/ui/resource.h"
 
-static const FieldControl kFieldControls[] = {
+namespace {
+
+const FieldControl kFieldControls[] = {
     {kPowerOffDelayField, IDC_POWER_OFF_DELAY, false},
     {kPowerOnDelayField, IDC_POWER_ON_DELAY, false},
 };
 
-// The fields the rule's refusals name, until the page focuses them.
-static std::vector<int> g_fieldRequests;
-
-static void OpenPanelPowerPage(HWND page) {
-  Configuration& config = WindowConfiguration();
-  SetDlgItemInt(page, IDC_POWER_OFF_DELAY, config.WorkingRecord.PowerOffDelay, FALSE);
-  SetDlgItemInt(page, IDC_POWER_ON_DELAY, config.WorkingRecord.PowerOnDelay, FALSE);
-}
-
-static void ClosePanelPowerPage(HWND page) {
-  Configuration& config = WindowConfiguration();
-  std::string off = ControlText(page, IDC_POWER_OFF_DELAY);
-  std::string on = ControlText(page, IDC_POWER_ON_DELAY);
-  if (TakePowerDelays(config, off.c_str(), on.c_str())) {
-    ReportRecalculatedRegisters(config);
-    return;
+class PanelPowerPage : public RecordPage {
+ public:
+  explicit PanelPowerPage(Configuration& config) : RecordPage(config) {
+    UseFieldControls(kFieldControls);
   }
-  CarryOutFieldRequests(page, &g_fieldRequests, kFieldControls,
-                        sizeof kFieldControls / sizeof kFieldControls[0]);
-  RefusePageClose(page);
-}
 
-INT_PTR CALLBACK PanelPowerPageProc(HWND page, UINT message, WPARAM, LPARAM) {
-  MessageOwnerScope owner(page, &g_fieldRequests);
-  switch (message) {
-    case WM_INITDIALOG:
-      OpenPanelPowerPage(page);
-      return TRUE;
-    case kMsgPageClose:
-      ClosePanelPowerPage(page);
-      return TRUE;
-    default:
-      return FALSE;
+ protected:
+  bool OnClose() override {
+    std::string off = ControlText(Handle(), IDC_POWER_OFF_DELAY);
+    std::string on = ControlText(Handle(), IDC_POWER_ON_DELAY);
+    if (TakePowerDelays(config_, off.c_str(), on.c_str())) {
+      ReportRecalculatedRegisters(config_);
+      return true;
+    }
+    CarryOutFieldRequests();
+    return false;
   }
+
+ private:
+  void ShowRecord() override {
+    ShowText(Handle(), IDC_POWER_OFF_DELAY, std::to_string(config_.WorkingRecord.PowerOffDelay));
+    ShowText(Handle(), IDC_POWER_ON_DELAY, std::to_string(config_.WorkingRecord.PowerOnDelay));
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<DialogWindow> MakePanelPowerPage(Configuration& config) {
+  return std::unique_ptr<DialogWindow>(new PanelPowerPage(config));
 }

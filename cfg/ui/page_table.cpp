@@ -4,16 +4,12 @@
 #include "cfg/ui/resource.h"
 
 const PageEntry kPages[kPageCount] = {
-    {"General", IDD_GENERAL, GeneralPageProc, "Configure physical addresses."},
-    {"Preference", IDD_PREFERENCE, PreferencePageProc,
+    {"General", IDD_GENERAL, MakeGeneralPage, "Configure physical addresses."},
+    {"Preference", IDD_PREFERENCE, MakePreferencePage,
      "Configure initial active display and color depth."},
-    {"Clocks", IDD_CLOCKS, ClocksPageProc, "Configure QLC56420 input clocks."},
-    {"Panel", IDD_PANEL, PanelPageProc, "Configure LCD panel timings"},
-    {"Panel Power", IDD_PANEL_POWER, PanelPowerPageProc, "Configure LCD panel power control"},
-    {"Registers", IDD_REGISTERS, RegistersPageProc,
+    {"Clocks", IDD_CLOCKS, MakeClocksPage, "Configure QLC56420 input clocks."},
+    {"Panel", IDD_PANEL, MakePanelPage, "Configure LCD panel timings"},
+    {"Panel Power", IDD_PANEL_POWER, MakePanelPowerPage, "Configure LCD panel power control"},
+    {"Registers", IDD_REGISTERS, MakeRegistersPage,
      "Directly configure QLC56420 registers. Experts only!"},
 };
-
-void RefusePageClose(HWND page) {
-  SetWindowLongPtrA(page, DWLP_MSGRESULT, kPageRefuse);
-}

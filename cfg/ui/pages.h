@@ -1,14 +1,19 @@
-// The dialog procedures of the six pages (see the contract in page_table.h).
+// The factories of the six pages (see the contract in page_table.h): each
+// makes its page's object, which edits config; the main window creates the
+// page's window.
 #ifndef QLC_CFG_UI_PAGES_H
 #define QLC_CFG_UI_PAGES_H
 
-#include <windows.h>
+#include <memory>
 
-INT_PTR CALLBACK GeneralPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK PreferencePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK ClocksPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK PanelPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK PanelPowerPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK RegistersPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+#include "cfg/record/configuration.h"
+#include "cfg/ui/dialog_window.h"
+
+std::unique_ptr<DialogWindow> MakeGeneralPage(Configuration& config);
+std::unique_ptr<DialogWindow> MakePreferencePage(Configuration& config);
+std::unique_ptr<DialogWindow> MakeClocksPage(Configuration& config);
+std::unique_ptr<DialogWindow> MakePanelPage(Configuration& config);
+std::unique_ptr<DialogWindow> MakePanelPowerPage(Configuration& config);
+std::unique_ptr<DialogWindow> MakeRegistersPage(Configuration& config);
 
 #endif

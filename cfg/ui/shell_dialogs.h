@@ -1,6 +1,6 @@
-// The modal dialogs the main window's commands open, and the tooltips. Each
-// entry of ShellDialogs starts as the dialog's own procedure; a test may put
-// in its own to see what the command hands over.
+// The modal dialogs the main window's commands open. Each entry of
+// ShellDialogs starts as the dialog's own function; a test may put in its own
+// to see what the command hands over.
 #ifndef QLC_CFG_UI_SHELL_DIALOGS_H
 #define QLC_CFG_UI_SHELL_DIALOGS_H
 
@@ -9,23 +9,16 @@
 #include <string>
 #include <vector>
 
-// Configure Multiple, with the full names of files already collected (the
-// files dropped on the main window; none from the menu).
-void RunConfigureMultiple(HWND owner, const std::vector<std::string>& files);
-// The Export dialog.
-void RunExportDialog(HWND owner);
-// The About box, and the logo and palette it shows: loaded when the main
-// window is created, released when it ends.
-void RunAboutBox(HWND owner);
-void LoadAboutLogo(HINSTANCE instance);
-void ReleaseAboutLogo();
-HBITMAP AboutLogo();
-HPALETTE AboutPalette();
+#include "cfg/record/configuration.h"
+#include "cfg/ui/about_box.h"
+#include "cfg/ui/configure_multiple.h"
+#include "cfg/ui/export_dialog.h"
 
 struct ShellDialogs {
-  void (*configureMultiple)(HWND owner, const std::vector<std::string>& files);
-  void (*exportConfiguration)(HWND owner);
-  void (*about)(HWND owner);
+  void (*configureMultiple)(HWND owner, Configuration& config,
+                            const std::vector<std::string>& files);
+  void (*exportConfiguration)(HWND owner, Configuration& config);
+  void (*about)(HWND owner, const AboutLogo& logo);
 };
 extern ShellDialogs CommandDialogs;
 

@@ -6,7 +6,6 @@
 
 #include <commctrl.h>
 
-#include "cfg/ui/main_window.h"
 #include "cfg/ui/page_table.h"
 #include "cfg/ui/resource.h"
 #include "cfg/ui/tooltip_texts.h"
@@ -19,6 +18,7 @@ const int kAutoPopDelay = 20000;  // milliseconds a tip stays up
 bool g_enabled = true;
 HWND g_tooltip = nullptr;
 HWND g_owner = nullptr;
+HWND g_tabs = nullptr;
 HHOOK g_hook = nullptr;
 int g_lastTab = -1;  // the tab under the mouse when it last moved over the tabs
 
@@ -48,12 +48,11 @@ BOOL CALLBACK AddPartTool(HWND part, LPARAM control) {
 
 // The tab under the cursor, or -1.
 int TabUnderCursor() {
-  HWND tabs = TabControl();
-  if (!tabs) return -1;
+  if (!g_tabs) return -1;
   TCHITTESTINFO hit = {};
   GetCursorPos(&hit.pt);
-  ScreenToClient(tabs, &hit.pt);
-  return static_cast<int>(SendMessageA(tabs, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  ScreenToClient(g_tabs, &hit.pt);
+  return static_cast<int>(SendMessageA(g_tabs, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
 }
 
 bool IsRelayedMouseMessage(UINT message) {
@@ -74,7 +73,7 @@ LRESULT CALLBACK RelayMouse(int code, WPARAM removal, LPARAM lParam) {
   MSG* message = reinterpret_cast<MSG*>(lParam);
   if (code == HC_ACTION && removal == PM_REMOVE && g_tooltip &&
       IsRelayedMouseMessage(message->message)) {
-    if (message->message == WM_MOUSEMOVE && message->hwnd == TabControl()) {
+    if (message->message == WM_MOUSEMOVE && message->hwnd == g_tabs) {
       // Each tab has its own tip: leaving a tab for another removes the shown one.
       int tab = TabUnderCursor();
       if (tab != g_lastTab) {
@@ -97,7 +96,7 @@ const char* TextForControl(int id) {
   return text ? text : "";
 }
 
-// Tools of windows that are gone (the controls of a page that was replaced).
+// Tools of windows that are gone (the controls of a window destroyed since).
 void RemoveDeadTools() {
   int count = static_cast<int>(SendMessageA(g_tooltip, TTM_GETTOOLCOUNT, 0, 0));
   for (int i = count - 1; i >= 0; --i) {
@@ -111,10 +110,11 @@ void RemoveDeadTools() {
 
 }  // namespace
 
-bool CreateTooltips(HWND mainWindow) {
+bool CreateTooltips(HWND mainWindow, HWND tabs) {
   DestroyTooltips();
   g_enabled = true;  // as the menu's check mark starts
   g_owner = mainWindow;
+  g_tabs = tabs;
   g_lastTab = -1;
   g_tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -126,8 +126,7 @@ bool CreateTooltips(HWND mainWindow) {
   SetWindowPos(g_tooltip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SendMessageA(g_tooltip, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(kAutoPopDelay, 0));
   SendMessageA(g_tooltip, TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
-  if (TabControl())
-    SendMessageA(TabControl(), TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(g_tooltip), 0);
+  if (g_tabs) SendMessageA(g_tabs, TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(g_tooltip), 0);
   return true;
 }
 
@@ -137,6 +136,7 @@ void DestroyTooltips() {
   g_hook = nullptr;
   g_tooltip = nullptr;
   g_owner = nullptr;
+  g_tabs = nullptr;
 }
 
 void RegisterTools(HWND parent) {

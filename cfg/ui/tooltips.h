@@ -7,8 +7,9 @@
 
 // Creates the tooltip window, registers the main window's controls, installs
 // the hook that relays the mouse and attaches the tooltips to the tab
-// control; false leaves the program without tooltips. Tooltips start enabled.
-bool CreateTooltips(HWND mainWindow);
+// control (tabs), whose tips are the page table's; false leaves the program
+// without tooltips. Tooltips start enabled.
+bool CreateTooltips(HWND mainWindow, HWND tabs);
 void DestroyTooltips();
 // Registers every non-static child of parent as a tool (a page's controls as
 // the page is built); the texts come by control id from tooltip_texts.

@@ -1,8 +1,8 @@
 // How fast Configure Multiple writes the record into many program files, and
 // whether its memory stays flat: COUNT copies of 56420BMP.EXE are written
-// through the real dialog (Configure pressed, every file in turn, the dialog
-// painting between files), then the same files by `qlccfg configure` as the
-// peer, in the same run.
+// through the real dialog (Configure pressed, every file in turn, the
+// progress line drawn as the dialog draws it), then the same files by
+// `qlccfg configure` as the peer, in the same run.
 //
 //   configure_multiple_bench [COUNT]   prints files per second of both, the
 //                                      ratio, and the dialog's memory: private
@@ -150,7 +150,7 @@ int main(int argc, char** argv) {
     PostClick(dialog, IDC_MULTIPLE_CONFIGURE);
   });
   UINT_PTR sampler = SetTimer(nullptr, 0, 10, SampleMemory);
-  CommandDialogs.configureMultiple(MainWindow(), files);
+  CommandDialogs.configureMultiple(MainWindow(), configuration, files);
   QueryPerformanceCounter(&end);
   KillTimer(nullptr, sampler);
   double dialogSeconds = Seconds(start, end);

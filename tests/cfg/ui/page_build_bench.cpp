@@ -30,8 +30,8 @@ namespace {
 
 const int kEmptyPageTemplate = 900;  // page_build_bench.rc
 
-INT_PTR CALLBACK BareTemplateProc(HWND, UINT message, WPARAM, LPARAM) {
-  return message == WM_INITDIALOG;
+std::unique_ptr<DialogWindow> MakeBarePage(Configuration&) {
+  return std::unique_ptr<DialogWindow>(new DialogWindow);
 }
 
 void Pump() {
@@ -50,13 +50,14 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
 }
 
 // One build of the page with its first paint; the page is destroyed after.
-double TimeBuild(const PageEntry& entry) {
+double TimeBuild(const PageEntry& entry, Configuration& config) {
   LARGE_INTEGER start, end;
   QueryPerformanceCounter(&start);
-  HWND page = CreatePageWindow(entry);
-  UpdateWindow(page);
+  std::unique_ptr<DialogWindow> page = CreatePageWindow(entry, config, TabControl());
+  UpdateWindow(page->Handle());
   QueryPerformanceCounter(&end);
-  DestroyWindow(page);
+  DestroyWindow(page->Handle());
+  page.reset();
   Pump();
   return Milliseconds(start, end);
 }
@@ -84,12 +85,13 @@ int main(int argc, char** argv) {
   // Each page, then each bare template, then the empty page.
   std::vector<PageEntry> builds(kPages, kPages + kPageCount);
   for (int page = 0; page < kPageCount; ++page)
-    builds.push_back({kPages[page].tabText, kPages[page].dialogId, BareTemplateProc, ""});
-  builds.push_back({"empty page", kEmptyPageTemplate, BareTemplateProc, ""});
+    builds.push_back({kPages[page].tabText, kPages[page].dialogId, MakeBarePage, ""});
+  builds.push_back({"empty page", kEmptyPageTemplate, MakeBarePage, ""});
   std::vector<std::vector<double>> times(builds.size());
-  for (const PageEntry& build : builds) TimeBuild(build);  // warm-up
+  for (const PageEntry& build : builds) TimeBuild(build, configuration);  // warm-up
   for (int round = 0; round < rounds; ++round)
-    for (size_t i = 0; i < builds.size(); ++i) times[i].push_back(TimeBuild(builds[i]));
+    for (size_t i = 0; i < builds.size(); ++i)
+      times[i].push_back(TimeBuild(builds[i], configuration));
 
   double empty = Median(times.back());
   printf("%-12s %10s %10s %10s\n", "page", "ms/build", "template", "x empty");

@@ -26,10 +26,10 @@ static bool ScriptedChooser(HWND, const FileDialogRequest& request, std::string*
   return true;
 }
 
-static void RecordConfigureMultiple(HWND, const std::vector<std::string>& files) {
+static void RecordConfigureMultiple(HWND, Configuration&, const std::vector<std::string>& files) {
   g_test->configureMultipleCalls.push_back(files);
 }
-static void RecordExport(HWND) {
+static void RecordExport(HWND, Configuration&) {
   ++g_test->exportCalls;
 }
 

@@ -1,0 +1,31 @@
+// A page that shows the working record the same way whenever it is filled,
+// and hands its buttons' clicks to one handler.
+#ifndef QLC_CFG_UI_RECORD_PAGE_H
+#define QLC_CFG_UI_RECORD_PAGE_H
+
+#include "cfg/record/configuration.h"
+#include "cfg/ui/dialog_window.h"
+
+class RecordPage : public DialogWindow {
+ public:
+  explicit RecordPage(Configuration& config) : config_(config) {}
+
+ protected:
+  // Every control from the working record.
+  virtual void ShowRecord() = 0;
+  // A click on one of the page's buttons.
+  virtual void ButtonClicked(int id) { (void)id; }
+
+  BOOL OnInitialize() override {
+    ShowRecord();
+    return TRUE;
+  }
+  bool OnCommand(int id, int code, HWND) override {
+    if (code == BN_CLICKED) ButtonClicked(id);
+    return true;
+  }
+
+  Configuration& config_;
+};
+
+#endif
