@@ -220,8 +220,11 @@ void ConfiguratorWindow::OpenCommand() {
   if (ChooseFile(Handle(), OpenFileRequest(), &chosen)) OpenNamedFile(chosen);
 }
 
+// What the open page shows is saved: it takes its entries over first (and
+// stays open); a refusal saves nothing.
 void ConfiguratorWindow::SaveCommand() {
-  if (!currentFile_.empty()) SaveConfigFile(config_, currentFile_.c_str(), nullptr, false);
+  if (currentFile_.empty() || !ApplyPage()) return;
+  SaveConfigFile(config_, currentFile_.c_str(), nullptr, false);
 }
 
 void ConfiguratorWindow::SaveAsCommand() {
@@ -251,8 +254,10 @@ void ConfiguratorWindow::ExportCommand() {
   CommandDialogs.exportConfiguration(Handle(), config_);
 }
 
-// Exit and the close box.
+// Exit and the close box: the open page's entries reach the record as on
+// every command that leaves the page, then the window ends without asking.
 void ConfiguratorWindow::CloseCommand() {
+  ApplyPage();
   DestroyWindow(Handle());
 }
 

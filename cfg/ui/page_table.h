@@ -19,15 +19,16 @@
 //   logic in cfg/pages, cfg/panel and cfg/record, which writes the record. A
 //   page owns no rule, arithmetic or message text; what it needs goes into
 //   that logic.
-// - Close request: before a tab change, Save As, Configure Multiple, Export
-//   and a drop of files the main window applies the page (ApplyPage): it
-//   sends kMsgPageClose and reads the answer from the result. In OnClose the
-//   page takes its pending entries over into WorkingRecord and returns true.
-//   To refuse, it shows its message, moves the focus to the bad entry and
-//   returns false. Only a tab change honours a refusal; every other command
-//   rebuilds the page from the record, so a refused entry is then lost. The
-//   Clocks, Preference, Panel and Panel Power pages run
-//   ReportRecalculatedRegisters after a successful close.
+// - Close request: before a tab change, Save, Save As, Configure Multiple,
+//   Export, a drop of files and the end of the window, the main window
+//   applies the page (ApplyPage): it sends kMsgPageClose and reads the
+//   answer from the result. In OnClose the page takes its pending entries
+//   over into WorkingRecord and returns true. To refuse, it shows its
+//   message, moves the focus to the bad entry and returns false. A tab change
+//   and Save honour a refusal (Save then writes nothing); after Save the page
+//   stays as it is. Every other command rebuilds the page from the record, so
+//   a refused entry is then lost. The Clocks, Preference, Panel and Panel
+//   Power pages run ReportRecalculatedRegisters after a successful close.
 // - Destroying: the main window destroys the page when another tab is shown,
 //   when it rebuilds the page (after Open and every command that applies it)
 //   and at the end; OnDestroy releases what the page made (fonts, sub-

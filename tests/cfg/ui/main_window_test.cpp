@@ -224,7 +224,10 @@ TEST_F(MainWindowTest, ACancelledOrFailedOpenKeepsThePreviousFile) {
   EXPECT_EQ(FileRecord(path).PowerOffDelay, 500);
 }
 
-TEST_F(MainWindowTest, SaveWritesTheRecordAsItIsWithoutThePagesPendingEntries) {
+// Save writes what the open page shows: the page takes its entries over
+// first and stays open; a refused entry saves nothing. Closing the window
+// takes them over too.
+TEST_F(MainWindowTest, SaveTakesTheOpenPagesEntriesOverAndARefusalSavesNothing) {
   TempDir folder;
   std::string path = MakeProgramFile(config, folder, "demo.exe");
   chosenFiles.push_back(path);
@@ -232,17 +235,25 @@ TEST_F(MainWindowTest, SaveWritesTheRecordAsItIsWithoutThePagesPendingEntries) {
   std::string original = ReadFileBytes(path);
   ClickTab(kPanelPowerPage);
   EXPECT_EQ(Text(IDC_POWER_OFF_DELAY), "11");
-  EXPECT_EQ(Text(IDC_POWER_ON_DELAY), "22");
-  TypeInto(IDC_POWER_OFF_DELAY, "1234");
-  Menu(IDM_FILE_SAVE);
-  EXPECT_EQ(FileRecord(path).PowerOffDelay, 11);
-  ASSERT_TRUE(ClickTab(kClocksPage));
+  TypeInto(IDC_POWER_OFF_DELAY, "5151");
   Menu(IDM_FILE_SAVE);
   HAL_STRUCT saved = FileRecord(path);
-  EXPECT_EQ(saved.PowerOffDelay, 1234);
+  EXPECT_EQ(saved.PowerOffDelay, 5151);
   EXPECT_EQ(saved.PowerOnDelay, 22);
   EXPECT_EQ(memcmp(&saved, &WorkingRecord, sizeof saved), 0);
   ExpectTheWorkingRecordIn(config, ReadFileBytes(path), original, RecordOffset(original));
+  EXPECT_EQ(PageIndex(), kPanelPowerPage);
+
+  TypeInto(IDC_POWER_ON_DELAY, "99999");
+  Menu(IDM_FILE_SAVE);
+  EXPECT_EQ(Messages(), Texts{"ERROR: Panel Power Connect Time!"});
+  EXPECT_EQ(FocusId(), IDC_POWER_ON_DELAY);
+  EXPECT_EQ(FileRecord(path).PowerOnDelay, 22);
+
+  TypeInto(IDC_POWER_ON_DELAY, "33");
+  Menu(IDM_FILE_EXIT);
+  EXPECT_EQ(Main(), nullptr);
+  EXPECT_EQ(WorkingRecord.PowerOnDelay, 33);
 }
 
 TEST_F(MainWindowTest, SaveAsTakesThePageOverAndWritesACopyTheCurrentFileStays) {
