@@ -70,6 +70,17 @@ void SetCell(HWND list, int line, int column, const std::string& text) {
   SendMessageA(list, LVM_SETITEMTEXTA, line, reinterpret_cast<LPARAM>(&cell));
 }
 
+// Scrolls the list so that line top is the first one shown, from wherever
+// the list stands now (a refilled list may or may not keep its place).
+void ShowTopLine(HWND list, int top) {
+  int now = ListView_GetTopIndex(list);
+  RECT first = {};
+  first.left = LVIR_BOUNDS;
+  if (now == top || !SendMessageA(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first)))
+    return;
+  ListView_Scroll(list, 0, (top - now) * (first.bottom - first.top));
+}
+
 class RegistersPage : public DialogWindow {
  public:
   explicit RegistersPage(Configuration& config) : config_(config) {}
@@ -150,7 +161,7 @@ void RegistersPage::FillList(const std::vector<RegisterRow>& rows) {
 }
 
 // The dialog for the selected line (none: nothing happens). After OK the list
-// shows the record's values again, scrolled to the same rows as before.
+// shows the record's values again with the same lines in view as before.
 void RegistersPage::ModifySelectedRegister() {
   int line = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
   if (line < 0) return;
@@ -161,10 +172,7 @@ void RegistersPage::ModifySelectedRegister() {
   if (!RunModifyRegister(list_, config_, static_cast<unsigned>(item.lParam))) return;
   int top = ListView_GetTopIndex(list_);
   FillList(RegisterRows(config_.WorkingRecord));
-  RECT first = {};
-  first.left = LVIR_BOUNDS;
-  if (SendMessageA(list_, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first)))
-    ListView_Scroll(list_, 0, top * (first.bottom - first.top));
+  ShowTopLine(list_, top);
   ListView_SetItemState(list_, line, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 

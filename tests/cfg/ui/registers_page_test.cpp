@@ -248,6 +248,30 @@ TEST_F(RegistersPageTest, OkFarDownTheListKeepsTheSameLinesInView) {
   EXPECT_EQ(Cell(line, 2), "10100101b");
 }
 
+// OK and Cancel leave the same lines in view, wherever the list stood.
+TEST_F(RegistersPageTest, TheListKeepsItsTopLineAfterTheDialogWhereverItStood) {
+  const struct {
+    int top;
+    const char* index;
+    bool ok;
+  } kSteps[] = {{11, "0078h", true}, {30, "00A4h", true}, {11, "0078h", false}};
+  RECT first = {};
+  ListView_GetItemRect(List(), 0, &first, LVIR_BOUNDS);
+  for (const auto& step : kSteps) {
+    SCOPED_TRACE(step.index);
+    ListView_Scroll(List(), 0, (step.top - TopLine()) * (first.bottom - first.top));
+    ASSERT_EQ(TopLine(), step.top);
+    int line = LineOf(step.index);
+    ASSERT_LT(line - step.top, ListView_GetCountPerPage(List()));
+    ASSERT_TRUE(DoubleClickLine(line, [&step](HWND dialog) {
+      if (step.ok) Enter(dialog, IDC_MODIFY_HEXADECIMAL, "5a");
+      if (!step.ok) Click(dialog, IDCANCEL);
+    }));
+    EXPECT_EQ(TopLine(), step.top);
+    EXPECT_EQ(Cell(line, 0), step.index);
+  }
+}
+
 TEST_F(RegistersPageTest, HandSetRegistersRecalculatedByTheClocksPageAreReported) {
   // 04h is only opened and cancelled, 05h set; both count as set by hand.
   ASSERT_TRUE(DoubleClickLine(LineOf("0004h"), [](HWND dialog) { Click(dialog, IDCANCEL); }));
