@@ -66,6 +66,12 @@ INT_PTR DialogWindow::Route(UINT message, WPARAM wParam, LPARAM lParam) {
       SetWindowLongPtrA(window_, DWLP_MSGRESULT, answer);
       return TRUE;
     }
+    case kMsgPageShow:
+      OnShow();
+      return TRUE;
+    case kMsgPageLeave:
+      OnLeave();
+      return TRUE;
     case WM_DESTROY:
       OnDestroy();
       return FALSE;

@@ -18,6 +18,8 @@
 // The main window's requests to its pages (the page contract, page_table.h).
 enum : UINT {
   kMsgPageClose = WM_APP + 1,  // take the entries over, answer accept or refuse
+  kMsgPageShow,                // show the working record's values again
+  kMsgPageLeave,               // the page stops being shown: hidden or rebuilt
 };
 enum : LONG_PTR { kPageAccept = 0, kPageRefuse = 1 };
 
@@ -51,8 +53,10 @@ class DialogWindow {
   virtual bool OnNotify(NMHDR* header, LRESULT* result);
   // WM_VSCROLL from a control (an up-down); true when handled.
   virtual bool OnScroll(HWND control, int code);
-  // The page's close request: true accepts.
+  // The page requests: close answers true to accept.
   virtual bool OnClose() { return true; }
+  virtual void OnShow() {}
+  virtual void OnLeave() {}
   // WM_CTLCOLORSTATIC: a brush, or 0 for the system's colours.
   virtual INT_PTR OnColour(HDC dc, HWND control);
   // WM_DESTROY: releases what the window made.

@@ -108,7 +108,8 @@ class ConfiguratorWindow : public DialogWindow {
   HINSTANCE instance_;
   Configuration& config_;
   HWND tabs_ = nullptr;
-  // The open page; the others are made when their tabs are shown.
+  // Each page made the first time its tab is shown, kept (hidden while
+  // another tab shows) until the window ends.
   std::unique_ptr<DialogWindow> pages_[kPageCount];
   int pageIndex_ = kGeneralPage;
   std::string currentFile_;
@@ -155,6 +156,7 @@ BOOL ConfiguratorWindow::OnInitialize() {
 }
 
 void ConfiguratorWindow::OnDestroy() {
+  if (HWND page = OpenPageWindow()) SendMessageA(page, kMsgPageLeave, 0, 0);
   for (std::unique_ptr<DialogWindow>& page : pages_) {
     if (page && page->Handle()) DestroyWindow(page->Handle());
     page.reset();
@@ -167,20 +169,42 @@ void ConfiguratorWindow::OnDestroy() {
 
 // ---- Pages.
 
-// Replaces the open page with the page of tab index.
+// Shows the page of tab index in place of the open one.
 void ConfiguratorWindow::ShowPage(int index) {
-  if (DialogWindow* page = pages_[pageIndex_].get()) {
-    DestroyWindow(page->Handle());
-    pages_[pageIndex_].reset();
+  DialogWindow* leaving = pages_[pageIndex_].get();
+  if (index == pageIndex_ && leaving) {
+    RebuildPage();
+    return;
+  }
+  if (leaving) {
+    HWND page = leaving->Handle();
+    SendMessageA(page, kMsgPageLeave, 0, 0);
+    // The keyboard goes on from the tabs.
+    HWND focus = GetFocus();
+    if (focus == page || IsChild(page, focus)) SetFocus(tabs_);
+    ShowWindow(page, SW_HIDE);
   }
   pageIndex_ = index;
-  pages_[index] = CreatePageWindow(kPages[index], config_, tabs_);
-  // The focus was on the page just destroyed: the keyboard goes on from the tabs.
+  if (!pages_[index]) {
+    pages_[index] = CreatePageWindow(kPages[index], config_, tabs_);
+  } else {
+    // Brought up to date while hidden, then shown.
+    HWND page = pages_[index]->Handle();
+    SendMessageA(page, kMsgPageShow, 0, 0);
+    SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  }
   if (!IsWithin(GetFocus()) && IsWindowVisible(Handle())) SetFocus(tabs_);
 }
 
+// The open page shows what the record now holds.
 void ConfiguratorWindow::RebuildPage() {
-  ShowPage(pageIndex_);
+  DialogWindow* page = pages_[pageIndex_].get();
+  if (!page) {
+    pages_[pageIndex_] = CreatePageWindow(kPages[pageIndex_], config_, tabs_);
+    return;
+  }
+  SendMessageA(page->Handle(), kMsgPageLeave, 0, 0);
+  SendMessageA(page->Handle(), kMsgPageShow, 0, 0);
 }
 
 // The close request: true when the page accepts (or there is none).

@@ -67,6 +67,13 @@ const ListControl* ListOfControl(int id) {
   return nullptr;
 }
 
+// How much of the page ShowClocks brings up to date.
+enum ShowScope {
+  kNewPage,       // every control as the template made it
+  kChangedLists,  // a change: lists whose entries changed, new selections
+  kWholeRecord,   // the page shown again: everything that differs
+};
+
 class ClocksWindow : public DialogWindow {
  public:
   explicit ClocksWindow(Configuration& config) : config_(config) {}
@@ -74,8 +81,14 @@ class ClocksWindow : public DialogWindow {
  protected:
   BOOL OnInitialize() override {
     OpenClocksPage(config_, &clocks_);
-    ShowClocks(true);
+    ShowClocks(kNewPage);
     return TRUE;
+  }
+
+  void OnShow() override {
+    clocks_ = ClocksPage();
+    OpenClocksPage(config_, &clocks_);
+    ShowClocks(kWholeRecord);
   }
 
   bool OnCommand(int id, int code, HWND) override {
@@ -109,15 +122,17 @@ class ClocksWindow : public DialogWindow {
   }
 
  private:
-  // Shows what changed in clocks_ since it was last shown (all of it when
-  // everything is new): lists are refilled only when their entries changed,
-  // so that typing in an input list is not disturbed.
-  void ShowClocks(bool everything) {
+  // Shows what changed in clocks_. A change refills only lists whose entries
+  // changed since they were last shown, so that typing in an input list is
+  // not disturbed; a page shown again compares with what the controls hold.
+  void ShowClocks(ShowScope scope) {
     HWND page = Handle();
     for (const ListControl& control : kLists) {
       const ChoiceList& now = clocks_.*control.list;
       const ChoiceList& shown = shown_.*control.list;
-      if (everything || now.entries != shown.entries)
+      if (scope == kWholeRecord)
+        UpdateChoiceList(page, control.id, now);
+      else if (scope == kNewPage || now.entries != shown.entries)
         ShowChoiceList(page, control.id, now);
       else if (now.selected >= 0 && now.selected != shown.selected)
         SendDlgItemMessageA(page, control.id, CB_SETCURSEL, static_cast<WPARAM>(now.selected), 0);
@@ -125,12 +140,14 @@ class ClocksWindow : public DialogWindow {
     // A new page starts with empty read-outs and unchecked boxes.
     for (const TextControl& control : kReadouts) {
       const std::string& text = clocks_.*control.text;
-      if (everything ? !text.empty() : text != shown_.*control.text)
+      if (scope == kWholeRecord)
+        ShowText(page, control.id, text);
+      else if (scope == kNewPage ? !text.empty() : text != shown_.*control.text)
         SetControlText(page, control.id, text);
     }
-    if (everything)
+    if (scope != kChangedLists)
       for (const CheckControl& control : kChecks)
-        if (clocks_.*control.checked) SetChecked(page, control.id, true);
+        ShowChecked(page, control.id, clocks_.*control.checked);
     shown_ = clocks_;
   }
 
@@ -151,7 +168,7 @@ class ClocksWindow : public DialogWindow {
     if (!handled || !list) return;
     ReadClocks(notification == CBN_SELCHANGE ? id : 0);
     ChangeClocksPage(config_, &clocks_, list->field);
-    ShowClocks(false);
+    ShowClocks(kChangedLists);
   }
 
   // Ctrl+Shift and a right double-click on the page itself offer CLKI2 as
@@ -160,7 +177,7 @@ class ClocksWindow : public DialogWindow {
     if ((keys & (MK_CONTROL | MK_SHIFT)) != (MK_CONTROL | MK_SHIFT)) return;
     ReadClocks(0);
     EnableClki2BusClock(config_, &clocks_);
-    ShowClocks(false);
+    ShowClocks(kChangedLists);
   }
 
   Configuration& config_;

@@ -129,6 +129,7 @@ class PanelPage : public DialogWindow {
 
  protected:
   BOOL OnInitialize() override;
+  void OnShow() override;
   bool OnClose() override;
 
   bool OnCommand(int id, int code, HWND control) override {
@@ -176,6 +177,14 @@ BOOL PanelPage::OnInitialize() {
   SendDlgItemMessageA(Handle(), IDC_PANEL_PIXEL_CLOCK, CB_SETDROPPEDWIDTH, 120, 0);
   SendDlgItemMessageA(Handle(), IDC_PANEL_PREDEFINED, CB_SETDROPPEDWIDTH, 200, 0);
   return TRUE;
+}
+
+// Opened again on the controls as they are: the status line and the
+// predefined panel's selection start as on a new page.
+void PanelPage::OnShow() {
+  view_->BeginRefresh();
+  OpenPanelPage(config_, PredefinedPanels(), *view_);
+  view_->EndRefresh();
 }
 
 bool PanelPage::OnClose() {

@@ -70,6 +70,13 @@ void SetCell(HWND list, int line, int column, const std::string& text) {
   SendMessageA(list, LVM_SETITEMTEXTA, line, reinterpret_cast<LPARAM>(&cell));
 }
 
+bool SameRegisters(const std::vector<RegisterRow>& one, const std::vector<RegisterRow>& other) {
+  if (one.size() != other.size()) return false;
+  for (size_t i = 0; i < one.size(); ++i)
+    if (one[i].index != other[i].index) return false;
+  return true;
+}
+
 // Scrolls the list so that line top is the first one shown, from wherever
 // the list stands now (a refilled list may or may not keep its place).
 void ShowTopLine(HWND list, int top) {
@@ -87,6 +94,12 @@ class RegistersPage : public DialogWindow {
 
  protected:
   BOOL OnInitialize() override;
+  // Only the cells whose values changed are written; the list keeps its
+  // place and selection unless the registers themselves are others.
+  void OnShow() override {
+    if (list_) ShowRows(RegisterRows(config_.WorkingRecord));
+  }
+  void OnLeave() override { TakeRegisterSnapshot(config_); }
   INT_PTR OnColour(HDC dc, HWND control) override {
     return NoteColours(dc, control, {IDC_REGISTERS_HINT});
   }
@@ -96,11 +109,13 @@ class RegistersPage : public DialogWindow {
   static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                    DWORD_PTR page);
   void FillList(const std::vector<RegisterRow>& rows);
+  void ShowRows(const std::vector<RegisterRow>& rows);
   void ModifySelectedRegister();
 
   Configuration& config_;
   HWND list_ = nullptr;
   HFONT listFont_ = nullptr;
+  std::vector<RegisterRow> shownRows_;
 };
 
 BOOL RegistersPage::OnInitialize() {
@@ -129,7 +144,6 @@ BOOL RegistersPage::OnInitialize() {
 }
 
 void RegistersPage::OnDestroy() {
-  TakeRegisterSnapshot(config_);
   if (!list_) return;
   RemoveWindowSubclass(list_, ListProc, 0);
   // The list goes before its font does.
@@ -158,6 +172,27 @@ void RegistersPage::FillList(const std::vector<RegisterRow>& rows) {
   FitColumns(list_);
   SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list_, nullptr, TRUE);
+  shownRows_ = rows;
+}
+
+// Writes the cells that changed; other registers than those shown fill the
+// list anew, from its first line, as a new page shows them.
+void RegistersPage::ShowRows(const std::vector<RegisterRow>& rows) {
+  if (!SameRegisters(rows, shownRows_)) {
+    FillList(rows);
+    ShowTopLine(list_, 0);
+    return;
+  }
+  bool changed = false;
+  for (size_t line = 0; line < rows.size(); ++line) {
+    for (int column = 0; column < kRegisterColumnCount; ++column) {
+      if (rows[line].cells[column] == shownRows_[line].cells[column]) continue;
+      SetCell(list_, static_cast<int>(line), column, rows[line].cells[column]);
+      changed = true;
+    }
+  }
+  if (changed) FitColumns(list_);
+  shownRows_ = rows;
 }
 
 // The dialog for the selected line (none: nothing happens). After OK the list
@@ -171,7 +206,7 @@ void RegistersPage::ModifySelectedRegister() {
   if (!SendMessageA(list_, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return;
   if (!RunModifyRegister(list_, config_, static_cast<unsigned>(item.lParam))) return;
   int top = ListView_GetTopIndex(list_);
-  FillList(RegisterRows(config_.WorkingRecord));
+  ShowRows(RegisterRows(config_.WorkingRecord));
   ShowTopLine(list_, top);
   ListView_SetItemState(list_, line, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }

@@ -10,10 +10,19 @@
 //   (page_table.cpp) names the tab text, the dialog id, the factory and the
 //   tab's tooltip; the row order is the tab order. A page keeps its state in
 //   its object, none in its file.
-// - Building: the main window makes the page and creates its window as a
-//   child of the tab control. In OnInitialize the page fills every control
-//   from WorkingRecord (and the logic beneath it); it returns TRUE. Nothing
-//   else opens a page.
+// - Building: the first time its tab is shown the main window makes the page
+//   and creates its window as a child of the tab control. In OnInitialize
+//   the page fills every control from WorkingRecord (and the logic beneath
+//   it); it returns TRUE. The page then lives until the main window ends,
+//   hidden while another tab shows.
+// - Showing again: each later time its tab is shown, and when the main window
+//   rebuilds the open page (after Open and after every command that applies
+//   it but Save), the page gets kMsgPageShow (OnShow), a hidden page before
+//   it is made visible. It then shows what a page filled afresh would show
+//   for the record, changing only the controls that show something else:
+//   under Wine every change of a control costs a trip to the window server.
+// - Leaving: before its tab gives way to another, before a rebuild and when
+//   the main window ends, the open page gets kMsgPageLeave (OnLeave).
 // - Changes: the page handles its controls' notifications (OnCommand,
 //   OnNotify, OnScroll ...) by moving values between the controls and the
 //   logic in cfg/pages, cfg/panel and cfg/record, which writes the record. A
@@ -29,10 +38,9 @@
 //   stays as it is. Every other command rebuilds the page from the record, so
 //   a refused entry is then lost. The Clocks, Preference, Panel and Panel
 //   Power pages run ReportRecalculatedRegisters after a successful close.
-// - Destroying: the main window destroys the page when another tab is shown,
-//   when it rebuilds the page (after Open and every command that applies it)
-//   and at the end; OnDestroy releases what the page made (fonts, sub-
-//   classing). A page never destroys itself.
+// - Destroying: the main window destroys its pages when it ends; OnDestroy
+//   releases what the page made (fonts, sub-classing). A page never destroys
+//   itself.
 // - Tooltips: once the page is created, every non-static child of the page
 //   (and the windows inside it, such as a combo box's edit) becomes a tool of
 //   the one tooltip window; its text comes by control id from kTooltipTexts

@@ -49,17 +49,47 @@ static std::string WindowString(HWND window) {
   return text;
 }
 
+void PanelControls::BeginRefresh() {
+  refreshing_ = true;
+  wantedRed_ = false;
+  wantedStatus_.clear();
+  wantedPredefined_ = -1;
+}
+
+void PanelControls::EndRefresh() {
+  refreshing_ = false;
+  bool textChanged = ControlText(page_, IDC_PANEL_STATUS) != wantedStatus_;
+  if (textChanged) SetControlText(page_, IDC_PANEL_STATUS, wantedStatus_);
+  if (textChanged || wantedRed_ != statusRed_) {
+    statusRed_ = wantedRed_;
+    InvalidateRect(GetDlgItem(page_, IDC_PANEL_STATUS), nullptr, TRUE);
+  }
+  if (SendDlgItemMessageA(page_, IDC_PANEL_PREDEFINED, CB_GETCURSEL, 0, 0) != wantedPredefined_)
+    SelectPredefinedPanel(wantedPredefined_);
+}
+
 void PanelControls::SetStatusLine(bool red, const std::string& text) {
+  if (refreshing_) {
+    wantedRed_ = red;
+    wantedStatus_ = text;
+    return;
+  }
   statusRed_ = red;
   SetControlText(page_, IDC_PANEL_STATUS, text);
   InvalidateRect(GetDlgItem(page_, IDC_PANEL_STATUS), nullptr, TRUE);
 }
 
 void PanelControls::SetPredefinedPanelEntries(const std::vector<std::string>& entries) {
+  wantedPredefined_ = -1;
+  if (refreshing_ && ListHoldsEntries(GetDlgItem(page_, IDC_PANEL_PREDEFINED), entries)) return;
   ShowList(IDC_PANEL_PREDEFINED, entries, -1);
 }
 
 void PanelControls::SelectPredefinedPanel(int index) {
+  if (refreshing_) {
+    wantedPredefined_ = index;
+    return;
+  }
   SendDlgItemMessageA(page_, IDC_PANEL_PREDEFINED, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 

@@ -43,6 +43,12 @@ class PanelControls : public PanelPageView {
   // The status line's colour: dark red, else the notes' dark blue.
   bool StatusRed() const { return statusRed_; }
 
+  // The page shown again: from BeginRefresh to EndRefresh the status line
+  // and the predefined panel's selection start as on a new page and only
+  // their final state is shown.
+  void BeginRefresh();
+  void EndRefresh();
+
   void SetStatusLine(bool red, const std::string& text) override;
   void SetPredefinedPanelEntries(const std::vector<std::string>& entries) override;
   void SelectPredefinedPanel(int index) override;
@@ -70,6 +76,11 @@ class PanelControls : public PanelPageView {
   Configuration& config_;
   int filling_ = 0;
   bool statusRed_ = false;
+  bool refreshing_ = false;
+  // While refreshing: the status line and predefined selection to show.
+  bool wantedRed_ = false;
+  std::string wantedStatus_;
+  int wantedPredefined_ = -1;
 };
 
 #endif

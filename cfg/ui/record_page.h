@@ -1,5 +1,5 @@
-// A page that shows the working record the same way whenever it is filled,
-// and hands its buttons' clicks to one handler.
+// A page that shows the working record the same way when it is made and
+// each time it is shown again, and hands its buttons' clicks to one handler.
 #ifndef QLC_CFG_UI_RECORD_PAGE_H
 #define QLC_CFG_UI_RECORD_PAGE_H
 
@@ -11,7 +11,8 @@ class RecordPage : public DialogWindow {
   explicit RecordPage(Configuration& config) : config_(config) {}
 
  protected:
-  // Every control from the working record.
+  // Every control from the working record, as on a new page, changing only
+  // what shows something else.
   virtual void ShowRecord() = 0;
   // A click on one of the page's buttons.
   virtual void ButtonClicked(int id) { (void)id; }
@@ -20,6 +21,7 @@ class RecordPage : public DialogWindow {
     ShowRecord();
     return TRUE;
   }
+  void OnShow() override { ShowRecord(); }
   bool OnCommand(int id, int code, HWND) override {
     if (code == BN_CLICKED) ButtonClicked(id);
     return true;

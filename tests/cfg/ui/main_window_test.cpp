@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <algorithm>
+
 #include "cfg/panel/clocks.h"
 #include "cfg/panel/rules.h"
 #include "cfg/panel/timing.h"
@@ -13,8 +15,10 @@
 #include "cfg/record/record.h"
 #include "cfg/record/srecord.h"
 #include "cfg/ui/page_table.h"
+#include "cfg/ui/predefined_panels.h"
 #include "cfg/ui/resource.h"
 #include "tests/cfg/record/record_files.h"
+#include "tests/cfg/ui/modal_driver.h"
 #include "tests/cfg/ui/window_driver.h"
 #include "tests/support/temp_dir.h"
 
@@ -99,6 +103,68 @@ void ExpectTheWorkingRecordIn(const Configuration& config, const std::string& wr
   EXPECT_EQ(written.substr(offset, kRecordSize), RecordImage(config.WorkingRecord, false));
 }
 
+bool IsClass(HWND window, const char* name) {
+  char className[32] = "";
+  GetClassNameA(window, className, sizeof className);
+  return lstrcmpiA(className, name) == 0;
+}
+
+// A list view's cells, and how much of each column its client area shows.
+std::string ShownListView(HWND list) {
+  std::string shown;
+  RECT client;
+  GetClientRect(list, &client);
+  for (int column = 0, left = 0; column < 5; ++column) {
+    int width = ListView_GetColumnWidth(list, column);
+    shown += " " + std::to_string(std::min<int>(left + width, client.right) - left);
+    left += width;
+  }
+  for (int row = 0; row < ListView_GetItemCount(list); ++row)
+    for (int column = 0; column < 5; ++column) {
+      char cell[128] = "";
+      ListView_GetItemText(list, row, column, cell, sizeof cell);
+      shown += std::string(" |") + cell;
+    }
+  return shown;
+}
+
+// What a page shows, control by control: text, enabled state, a button's
+// check, a list's entries and selection, an up-down's range and position, a
+// list view's cells and columns, the colour a static is drawn in.
+BOOL CALLBACK AddShownControl(HWND control, LPARAM into) {
+  std::string line = std::to_string(GetDlgCtrlID(control)) + " '" + WindowText(control) + "' " +
+                     (IsWindowEnabled(control) ? "on" : "off");
+  if (IsClass(control, "Button"))
+    line += " check " + std::to_string(SendMessageA(control, BM_GETCHECK, 0, 0));
+  if (IsClass(control, "ComboBox")) {
+    for (const std::string& entry : ComboEntries(control)) line += " |" + entry;
+    line += " selected " + std::to_string(SendMessageA(control, CB_GETCURSEL, 0, 0));
+  }
+  if (IsClass(control, "msctls_updown32")) {
+    int lowest = 0, highest = 0;
+    SendMessageA(control, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lowest),
+                 reinterpret_cast<LPARAM>(&highest));
+    line += " " + std::to_string(lowest) + ".." + std::to_string(highest) + " at " +
+            std::to_string(SendMessageA(control, UDM_GETPOS32, 0, 0));
+  }
+  if (IsClass(control, WC_LISTVIEWA)) line += ShownListView(control);
+  if (IsClass(control, "Static")) {
+    HDC dc = GetDC(control);
+    SendMessageA(GetParent(control), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(control));
+    line += " colour " + std::to_string(GetTextColor(dc));
+    ReleaseDC(control, dc);
+  }
+  reinterpret_cast<Texts*>(into)->push_back(line);
+  return TRUE;
+}
+
+Texts ShownControls(HWND page) {
+  Texts shown;
+  EnumChildWindows(page, AddShownControl, reinterpret_cast<LPARAM>(&shown));
+  return shown;
+}
+
 }  // namespace
 
 TEST_F(MainWindowTest, StartsOnTheGeneralTabWithSaveGreyed) {
@@ -143,10 +209,65 @@ TEST_F(MainWindowTest, EachTabShowsItsOwnPageOneAtATime) {
     if (kControlOfPage[i]) {
       EXPECT_NE(GetDlgItem(Page(), kControlOfPage[i]), nullptr) << i;
     }
-    int pages = 0;
+    int shownPages = 0;
     for (HWND child = GetWindow(Tabs(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-      pages += child == Page() || GetWindowLongPtrA(child, GWL_STYLE) & DS_CONTROL ? 1 : 0;
-    EXPECT_EQ(pages, 1);
+      if (IsWindowVisible(child))
+        shownPages += child == Page() || GetWindowLongPtrA(child, GWL_STYLE) & DS_CONTROL ? 1 : 0;
+    EXPECT_EQ(shownPages, 1);
+  }
+}
+
+// A page is kept while other tabs show. Shown again after the record changed
+// meanwhile (as Open, Export Options or another page change it), it shows
+// what a page made afresh shows for the same record and working state.
+TEST_F(MainWindowTest, APageShownAgainShowsWhatANewPageShowsForTheChangedRecord) {
+  LoadPredefinedPanels();
+  const struct {
+    int page;
+    void (*change)(Configuration&);
+  } kChanges[] = {
+      {kGeneralPage,
+       [](Configuration& c) {
+         c.WorkingRecord.RegAddr = 0xF80000;
+         c.WorkingRecord.DispMemAddr = 0xF00000;
+       }},
+      {kPreferencePage,
+       [](Configuration& c) {
+         c.SetRegister(REG_SPECIAL_EFFECTS, c.GetRegister(REG_SPECIAL_EFFECTS) | 1);
+         c.SetRegister(REG_DISPLAY_MODE, 0x21);
+       }},
+      {kClocksPage,
+       [](Configuration& c) {
+         c.WorkingRecord.Flags |= fFIXED_CLKI;
+         c.WorkingRecord.ClkI = 12000;
+         c.WorkingRecord.BusClk = 6000;
+         c.SetRegister(REG_BUSCLK_MEMCLK_CONFIG, 0x10);
+         c.SetRegister(REG_PWM_CV_CLOCK_CONTROL, 0x18);
+         TakeClockWorkingValuesFromRecord(c);
+       }},
+      {kPanelPage,
+       [](Configuration& c) {
+         SetPanelType(c, 1);
+         SetPanelWidth(c, 640);
+         SetPanelHeight(c, 480);
+         SetFplineHigh(c, true);
+       }},
+      {kPanelPowerPage, [](Configuration& c) { c.WorkingRecord.PowerOffDelay = 77; }},
+      {kRegistersPage, [](Configuration& c) { c.SetRegister(REG_HORIZ_TOTAL, 0x40); }},
+  };
+  for (const auto& step : kChanges) {
+    SCOPED_TRACE(kPages[step.page].tabText);
+    ASSERT_TRUE(ClickTab(step.page));
+    HWND kept = Page();
+    ASSERT_TRUE(ClickTab(step.page == kGeneralPage ? kPanelPowerPage : kGeneralPage));
+    step.change(config);
+    Configuration before = config;
+    ASSERT_TRUE(ClickTab(step.page));
+    EXPECT_EQ(Page(), kept);
+    Texts shown = ShownControls(Page());
+    config = before;
+    StartAgain();
+    EXPECT_EQ(shown, ShownControls(Page()));
   }
 }
 

@@ -325,7 +325,7 @@ LRESULT CALLBACK WatchListDestroy(int code, WPARAM wParam, LPARAM lParam) {
 }
 }  // namespace
 
-TEST_F(RegistersPageTest, ListProcedureIsRestoredWhenThePageCloses) {
+TEST_F(RegistersPageTest, ListProcedureIsRestoredWhenThePageGoesWithTheWindow) {
   g_watchedList = List();
   ASSERT_NE(g_watchedList, nullptr);
   EXPECT_NE(GetWindowLongPtrA(g_watchedList, GWLP_WNDPROC),
@@ -333,6 +333,8 @@ TEST_F(RegistersPageTest, ListProcedureIsRestoredWhenThePageCloses) {
   g_destroyChecks = 0;
   HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchListDestroy, nullptr, GetCurrentThreadId());
   ASSERT_TRUE(ClickTab(kGeneralPage));
+  EXPECT_EQ(g_destroyChecks, 0);  // kept for the tab's return
+  DestroyWindow(Main());
   UnhookWindowsHookEx(hook);
   EXPECT_EQ(g_destroyChecks, 1);
   EXPECT_TRUE(g_ownProcedureAtDestroy);
