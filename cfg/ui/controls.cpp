@@ -5,8 +5,7 @@
 
 #include <algorithm>
 
-std::string ControlText(HWND dialog, int id) {
-  HWND control = GetDlgItem(dialog, id);
+std::string ControlText(HWND control) {
   int length = GetWindowTextLengthA(control);
   std::string text(static_cast<size_t>(length) + 1, '\0');
   int got = GetWindowTextA(control, &text[0], length + 1);
@@ -14,33 +13,59 @@ std::string ControlText(HWND dialog, int id) {
   return text;
 }
 
+std::string ControlText(HWND dialog, int id) {
+  return ControlText(GetDlgItem(dialog, id));
+}
+
 void SetControlText(HWND dialog, int id, const std::string& text) {
   SetDlgItemTextA(dialog, id, text.c_str());
 }
 
+bool IsChecked(HWND button) {
+  return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
 bool IsChecked(HWND dialog, int id) {
-  return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+  return IsChecked(GetDlgItem(dialog, id));
+}
+
+void SetChecked(HWND button, bool checked) {
+  SendMessageA(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void SetChecked(HWND dialog, int id, bool checked) {
-  CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+  SetChecked(GetDlgItem(dialog, id), checked);
+}
+
+void ShowText(HWND control, const std::string& text) {
+  if (ControlText(control) != text) SetWindowTextA(control, text.c_str());
 }
 
 void ShowText(HWND dialog, int id, const std::string& text) {
-  if (ControlText(dialog, id) != text) SetControlText(dialog, id, text);
+  ShowText(GetDlgItem(dialog, id), text);
+}
+
+void ShowChecked(HWND button, bool checked) {
+  if (IsChecked(button) != checked) SetChecked(button, checked);
 }
 
 void ShowChecked(HWND dialog, int id, bool checked) {
-  if (IsChecked(dialog, id) != checked) SetChecked(dialog, id, checked);
+  ShowChecked(GetDlgItem(dialog, id), checked);
 }
 
-void ShowEnabled(HWND dialog, int id, bool enabled) {
-  HWND control = GetDlgItem(dialog, id);
+void ShowEnabled(HWND control, bool enabled) {
   if ((IsWindowEnabled(control) != 0) != enabled) EnableWindow(control, enabled);
 }
 
+void ShowEnabled(HWND dialog, int id, bool enabled) {
+  ShowEnabled(GetDlgItem(dialog, id), enabled);
+}
+
 void ShowChoiceList(HWND dialog, int id, const ChoiceList& list) {
-  HWND box = GetDlgItem(dialog, id);
+  ShowChoiceList(GetDlgItem(dialog, id), list);
+}
+
+void ShowChoiceList(HWND box, const ChoiceList& list) {
   // A list refilled on a shown page is drawn once, when it is complete. A
   // page being built is not shown yet: holding back its drawing would only
   // cost window-system round trips.
@@ -88,21 +113,19 @@ bool ListHoldsEntries(HWND box, const std::vector<std::string>& entries) {
   return held == wanted;
 }
 
-void UpdateChoiceList(HWND dialog, int id, const ChoiceList& list) {
-  HWND box = GetDlgItem(dialog, id);
+void UpdateChoiceList(HWND box, const ChoiceList& list) {
   if (!ListHoldsEntries(box, list.entries)) {
-    ShowChoiceList(dialog, id, list);
+    ShowChoiceList(box, list);
     return;
   }
   bool editable = (GetWindowLongA(box, GWL_STYLE) & 3) == CBS_DROPDOWN;
   bool selectionAgrees = SendMessageA(box, CB_GETCURSEL, 0, 0) == list.selected;
-  if (selectionAgrees && (!editable || ControlText(dialog, id) == list.Text())) return;
+  if (selectionAgrees && (!editable || ControlText(box) == list.Text())) return;
   SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(list.selected), 0);
   if (list.selected < 0) SetWindowTextA(box, list.text.c_str());
 }
 
-void ReadChoiceList(HWND dialog, int id, ChoiceList* list, bool selectionChanging) {
-  HWND box = GetDlgItem(dialog, id);
+void ReadChoiceList(HWND box, ChoiceList* list, bool selectionChanging) {
   int selected = static_cast<int>(SendMessageA(box, CB_GETCURSEL, 0, 0));
   bool valid = selected >= 0 && selected < static_cast<int>(list->entries.size());
   list->selected = valid ? selected : -1;
@@ -110,7 +133,7 @@ void ReadChoiceList(HWND dialog, int id, ChoiceList* list, bool selectionChangin
     list->text = list->entries[static_cast<size_t>(selected)];
     return;
   }
-  list->text = ControlText(dialog, id);
+  list->text = ControlText(box);
   if (valid && list->text != list->entries[static_cast<size_t>(selected)]) list->selected = -1;
 }
 

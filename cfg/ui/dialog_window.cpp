@@ -24,6 +24,7 @@ INT_PTR CALLBACK DialogWindow::Procedure(HWND window, UINT message, WPARAM wPara
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(window, DWLP_USER, 0);
     self->window_ = nullptr;
+    self->controls_.clear();
   }
   return result;
 }
@@ -80,6 +81,14 @@ INT_PTR DialogWindow::Route(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnMessage(message, wParam, lParam, &result) ? result : FALSE;
     }
   }
+}
+
+HWND DialogWindow::Control(int id) const {
+  for (const std::pair<int, HWND>& known : controls_)
+    if (known.first == id) return known.second;
+  HWND control = GetDlgItem(window_, id);
+  if (control) controls_.emplace_back(id, control);
+  return control;
 }
 
 bool DialogWindow::OnCommand(int, int, HWND) {

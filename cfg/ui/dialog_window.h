@@ -11,6 +11,7 @@
 #include <stddef.h>
 #include <windows.h>
 
+#include <utility>
 #include <vector>
 
 #include "cfg/ui/controls.h"
@@ -32,6 +33,9 @@ class DialogWindow {
 
   // The window, null before it is made and once it is gone.
   HWND Handle() const { return window_; }
+  // A control of the window by its id, found once: under Wine each search
+  // among a window's children is a trip to the window server.
+  HWND Control(int id) const;
   // A modeless dialog from the program's template, child of (or owned by)
   // parent; null when it could not be made. The object must outlive it.
   HWND Create(HINSTANCE instance, int templateId, HWND parent);
@@ -84,6 +88,7 @@ class DialogWindow {
   INT_PTR Route(UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND window_ = nullptr;
+  mutable std::vector<std::pair<int, HWND>> controls_;  // found so far
   std::vector<int> fieldRequests_;
   const FieldControl* fieldControls_ = nullptr;
   size_t fieldControlCount_ = 0;

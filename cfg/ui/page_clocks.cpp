@@ -126,37 +126,36 @@ class ClocksWindow : public DialogWindow {
   // changed since they were last shown, so that typing in an input list is
   // not disturbed; a page shown again compares with what the controls hold.
   void ShowClocks(ShowScope scope) {
-    HWND page = Handle();
     for (const ListControl& control : kLists) {
       const ChoiceList& now = clocks_.*control.list;
       const ChoiceList& shown = shown_.*control.list;
       if (scope == kWholeRecord)
-        UpdateChoiceList(page, control.id, now);
+        UpdateChoiceList(Control(control.id), now);
       else if (scope == kNewPage || now.entries != shown.entries)
-        ShowChoiceList(page, control.id, now);
+        ShowChoiceList(Control(control.id), now);
       else if (now.selected >= 0 && now.selected != shown.selected)
-        SendDlgItemMessageA(page, control.id, CB_SETCURSEL, static_cast<WPARAM>(now.selected), 0);
+        SendMessageA(Control(control.id), CB_SETCURSEL, static_cast<WPARAM>(now.selected), 0);
     }
     // A new page starts with empty read-outs and unchecked boxes.
     for (const TextControl& control : kReadouts) {
       const std::string& text = clocks_.*control.text;
       if (scope == kWholeRecord)
-        ShowText(page, control.id, text);
+        ShowText(Control(control.id), text);
       else if (scope == kNewPage ? !text.empty() : text != shown_.*control.text)
-        SetControlText(page, control.id, text);
+        SetWindowTextA(Control(control.id), text.c_str());
     }
     if (scope != kChangedLists)
       for (const CheckControl& control : kChecks)
-        ShowChecked(page, control.id, clocks_.*control.checked);
+        ShowChecked(Control(control.id), clocks_.*control.checked);
     shown_ = clocks_;
   }
 
   // Takes every list's selection and text and the check boxes from the page.
   void ReadClocks(int changingList) {
     for (const ListControl& control : kLists)
-      ReadChoiceList(Handle(), control.id, &(clocks_.*control.list), control.id == changingList);
+      ReadChoiceList(Control(control.id), &(clocks_.*control.list), control.id == changingList);
     for (const CheckControl& control : kChecks)
-      clocks_.*control.checked = IsChecked(Handle(), control.id);
+      clocks_.*control.checked = IsChecked(Control(control.id));
     shown_ = clocks_;
   }
 

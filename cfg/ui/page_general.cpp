@@ -33,8 +33,8 @@ class GeneralPage : public RecordPage {
 
  protected:
   bool OnClose() override {
-    std::string registerText = ControlText(Handle(), IDC_GENERAL_REGISTER_ADDRESS);
-    std::string bufferText = ControlText(Handle(), IDC_GENERAL_DISPLAY_BUFFER_ADDRESS);
+    std::string registerText = ControlText(Control(IDC_GENERAL_REGISTER_ADDRESS));
+    std::string bufferText = ControlText(Control(IDC_GENERAL_DISPLAY_BUFFER_ADDRESS));
     AddressField bad = kNoAddressField;
     if (TakeAddressEntries(config_, CheckedPlatform(), registerText.c_str(), bufferText.c_str(),
                            &bad))
@@ -50,20 +50,20 @@ class GeneralPage : public RecordPage {
  private:
   int CheckedPlatform() const {
     for (int i = 0; i < kPlatformCount; ++i)
-      if (IsChecked(Handle(), kPlatformButtons[i])) return i;
+      if (IsChecked(Control(kPlatformButtons[i]))) return i;
     return kUserDefinedPlatform;
   }
 
   void EnableAddressFields(bool enable) {
-    for (int field : kAddressFields) ShowEnabled(Handle(), field, enable);
+    for (int field : kAddressFields) ShowEnabled(Control(field), enable);
   }
 
   // A platform's own addresses, shown in the disabled fields.
   void ShowPlatformAddresses(int platform) {
     EnableAddressFields(false);
     const Platform& row = kPlatforms[platform];
-    ShowText(Handle(), IDC_GENERAL_REGISTER_ADDRESS, PlatformAddressText(platform, row.regAddr));
-    ShowText(Handle(), IDC_GENERAL_DISPLAY_BUFFER_ADDRESS,
+    ShowText(Control(IDC_GENERAL_REGISTER_ADDRESS), PlatformAddressText(platform, row.regAddr));
+    ShowText(Control(IDC_GENERAL_DISPLAY_BUFFER_ADDRESS),
              PlatformAddressText(platform, row.dispMemAddr));
   }
 
@@ -72,20 +72,20 @@ class GeneralPage : public RecordPage {
   void ShowRecord() override {
     int platform = PlatformOfRecord(config_);
     for (int i = kUserDefinedPlatform; i < kPlatformCount; ++i)
-      if (i != platform) ShowChecked(Handle(), ButtonOfPlatform(i), false);
-    ShowChecked(Handle(), ButtonOfPlatform(platform), true);
+      if (i != platform) ShowChecked(Control(ButtonOfPlatform(i)), false);
+    ShowChecked(Control(ButtonOfPlatform(platform)), true);
     if (platform != kUserDefinedPlatform) {
       ShowPlatformAddresses(platform);
       return;
     }
     EnableAddressFields(true);
-    ShowText(Handle(), IDC_GENERAL_REGISTER_ADDRESS, AddressText(config_.WorkingRecord.RegAddr));
-    ShowText(Handle(), IDC_GENERAL_DISPLAY_BUFFER_ADDRESS,
+    ShowText(Control(IDC_GENERAL_REGISTER_ADDRESS), AddressText(config_.WorkingRecord.RegAddr));
+    ShowText(Control(IDC_GENERAL_DISPLAY_BUFFER_ADDRESS),
              AddressText(config_.WorkingRecord.DispMemAddr));
   }
 
   void ButtonClicked(int id) override {
-    if (!IsChecked(Handle(), id)) return;
+    if (!IsChecked(Control(id))) return;
     if (id == IDC_GENERAL_USER_DEFINED) {
       EnableAddressFields(true);
       return;

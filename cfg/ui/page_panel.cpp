@@ -167,7 +167,7 @@ class PanelPage : public DialogWindow {
 };
 
 BOOL PanelPage::OnInitialize() {
-  view_.reset(new PanelControls(Handle(), config_));
+  view_.reset(new PanelControls(*this, config_));
   UDACCEL steps[2];
   for (size_t i = 0; i < 2; ++i) steps[i] = {kHorizTotalSteps[i].seconds, kHorizTotalSteps[i].step};
   SendDlgItemMessageA(Handle(), IDC_PANEL_HORIZ_TOTAL_SPIN, UDM_SETACCEL, 2,
@@ -189,8 +189,8 @@ void PanelPage::OnShow() {
 
 bool PanelPage::OnClose() {
   PanelPageLeaveEntries entries = {
-      !IsChecked(Handle(), IDC_PANEL_FPLINE_LOW), !IsChecked(Handle(), IDC_PANEL_FPFRAME_LOW),
-      ControlText(Handle(), IDC_PANEL_HEIGHT), ControlText(Handle(), IDC_PANEL_WIDTH)};
+      !IsChecked(Control(IDC_PANEL_FPLINE_LOW)), !IsChecked(Control(IDC_PANEL_FPFRAME_LOW)),
+      ControlText(Control(IDC_PANEL_HEIGHT)), ControlText(Control(IDC_PANEL_WIDTH))};
   if (!LeavePanelPage(config_, entries)) {
     CarryOutFieldRequests();
     return false;
@@ -232,7 +232,7 @@ void PanelPage::WidthTaken(const EntryResult& result) {
 
 // Width or height committed in its box. No search runs here.
 void PanelPage::CommitDimension(int id, WORD commit) {
-  std::string text = ControlText(Handle(), id);
+  std::string text = ControlText(Control(id));
   bool taken;
   if (id == IDC_PANEL_WIDTH) {
     EntryResult result = ApplyWidthEntry(config_, text.c_str());
@@ -253,7 +253,7 @@ void PanelPage::CommitDimension(int id, WORD commit) {
 
 // An entry chosen in one of the lists.
 void PanelPage::ListChosen(int id) {
-  HWND list = GetDlgItem(Handle(), id);
+  HWND list = Control(id);
   int index = static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0));
   if (id == IDC_PANEL_PREDEFINED) {
     ApplyPredefinedPanel(config_, PredefinedPanels(), index, *view_);
@@ -297,7 +297,7 @@ void PanelPage::ListChosen(int id) {
 void PanelPage::TypeClicked(unsigned type) {
   uint32_t shownStart = 0;
   double fraction = 0;
-  ReadDialogNumber(ControlText(Handle(), IDC_PANEL_HORIZ_START).c_str(), &shownStart, &fraction);
+  ReadDialogNumber(ControlText(Control(IDC_PANEL_HORIZ_START)).c_str(), &shownStart, &fraction);
   SelectPanelType(config_, type, shownStart);
   view_->ShowSpin(IDC_PANEL_HORIZ_START_SPIN, HorizStartSpin(config_));
   bool fplineHigh = false, fpframeHigh = false;
@@ -319,7 +319,7 @@ void PanelPage::ButtonClicked(int id) {
     view_->ShowFormat2(ApplyFormat2Rule(config_));
     CheckVideoMemory(config_);
   } else if (id == IDC_PANEL_FORMAT2) {
-    SetFormat2(config_, IsChecked(Handle(), IDC_PANEL_FORMAT2));
+    SetFormat2(config_, IsChecked(Control(IDC_PANEL_FORMAT2)));
   } else if (id == IDC_PANEL_FPLINE_LOW || id == IDC_PANEL_FPLINE_HIGH) {
     SetFplineHigh(config_, id == IDC_PANEL_FPLINE_HIGH);
   } else if (id == IDC_PANEL_FPFRAME_LOW || id == IDC_PANEL_FPFRAME_HIGH) {
@@ -335,7 +335,7 @@ void PanelPage::SpinChanged(int spin) {
   std::string texts[8];
   SpinEntryTexts entries = {};
   for (size_t i = 0; i < 8; ++i) {
-    texts[i] = ControlText(Handle(), kSpins[i].field);
+    texts[i] = ControlText(Control(kSpins[i].field));
     entries.*kSpins[i].entry = texts[i].c_str();
   }
   uint32_t refusedTotal = 0;

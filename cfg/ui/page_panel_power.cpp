@@ -23,8 +23,8 @@ class PanelPowerPage : public RecordPage {
 
  protected:
   bool OnClose() override {
-    std::string off = ControlText(Handle(), IDC_POWER_OFF_DELAY);
-    std::string on = ControlText(Handle(), IDC_POWER_ON_DELAY);
+    std::string off = ControlText(Control(IDC_POWER_OFF_DELAY));
+    std::string on = ControlText(Control(IDC_POWER_ON_DELAY));
     if (TakePowerDelays(config_, off.c_str(), on.c_str())) {
       ReportRecalculatedRegisters(config_);
       return true;
@@ -35,8 +35,8 @@ class PanelPowerPage : public RecordPage {
 
  private:
   void ShowRecord() override {
-    ShowText(Handle(), IDC_POWER_OFF_DELAY, std::to_string(config_.WorkingRecord.PowerOffDelay));
-    ShowText(Handle(), IDC_POWER_ON_DELAY, std::to_string(config_.WorkingRecord.PowerOnDelay));
+    ShowText(Control(IDC_POWER_OFF_DELAY), std::to_string(config_.WorkingRecord.PowerOffDelay));
+    ShowText(Control(IDC_POWER_ON_DELAY), std::to_string(config_.WorkingRecord.PowerOnDelay));
   }
 };
 

@@ -38,20 +38,20 @@ class PreferencePage : public RecordPage {
   void ShowRecord() override {
     PreferenceChoices shown = ShownPreferenceChoices(config_);
     for (unsigned code = 0; code < kDepthCount; ++code)
-      ShowChecked(Handle(), kDepthButtons[code], code == shown.depthCode);
-    ShowChecked(Handle(), IDC_PREFERENCE_SOFTWARE_INVERT, shown.softwareInvert);
-    ShowChecked(Handle(), IDC_PREFERENCE_HARDWARE_INVERT, shown.hardwareInvert);
+      ShowChecked(Control(kDepthButtons[code]), code == shown.depthCode);
+    ShowChecked(Control(IDC_PREFERENCE_SOFTWARE_INVERT), shown.softwareInvert);
+    ShowChecked(Control(IDC_PREFERENCE_HARDWARE_INVERT), shown.hardwareInvert);
     for (unsigned code = 0; code < kRotationCount; ++code)
-      ShowChecked(Handle(), kRotationButtons[code], code == shown.rotation % kRotationCount);
+      ShowChecked(Control(kRotationButtons[code]), code == shown.rotation % kRotationCount);
   }
 
   void ButtonClicked(int id) override {
     for (unsigned code = 0; code < kRotationCount; ++code)
-      if (id == kRotationButtons[code] && IsChecked(Handle(), id)) SetRotation(config_, code);
+      if (id == kRotationButtons[code] && IsChecked(Control(id))) SetRotation(config_, code);
     for (unsigned code = 0; code < kDepthCount; ++code)
-      if (id == kDepthButtons[code] && IsChecked(Handle(), id)) SetColorDepth(config_, code);
-    if (id == IDC_PREFERENCE_SOFTWARE_INVERT) SetSoftwareInvert(config_, IsChecked(Handle(), id));
-    if (id == IDC_PREFERENCE_HARDWARE_INVERT) SetHardwareInvert(config_, IsChecked(Handle(), id));
+      if (id == kDepthButtons[code] && IsChecked(Control(id))) SetColorDepth(config_, code);
+    if (id == IDC_PREFERENCE_SOFTWARE_INVERT) SetSoftwareInvert(config_, IsChecked(Control(id)));
+    if (id == IDC_PREFERENCE_HARDWARE_INVERT) SetHardwareInvert(config_, IsChecked(Control(id)));
   }
 };
 

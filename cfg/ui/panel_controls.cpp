@@ -58,13 +58,13 @@ void PanelControls::BeginRefresh() {
 
 void PanelControls::EndRefresh() {
   refreshing_ = false;
-  bool textChanged = ControlText(page_, IDC_PANEL_STATUS) != wantedStatus_;
-  if (textChanged) SetControlText(page_, IDC_PANEL_STATUS, wantedStatus_);
+  bool textChanged = ControlText(page_.Control(IDC_PANEL_STATUS)) != wantedStatus_;
+  if (textChanged) SetWindowTextA(page_.Control(IDC_PANEL_STATUS), wantedStatus_.c_str());
   if (textChanged || wantedRed_ != statusRed_) {
     statusRed_ = wantedRed_;
-    InvalidateRect(GetDlgItem(page_, IDC_PANEL_STATUS), nullptr, TRUE);
+    InvalidateRect(page_.Control(IDC_PANEL_STATUS), nullptr, TRUE);
   }
-  if (SendDlgItemMessageA(page_, IDC_PANEL_PREDEFINED, CB_GETCURSEL, 0, 0) != wantedPredefined_)
+  if (SendMessageA(page_.Control(IDC_PANEL_PREDEFINED), CB_GETCURSEL, 0, 0) != wantedPredefined_)
     SelectPredefinedPanel(wantedPredefined_);
 }
 
@@ -75,13 +75,13 @@ void PanelControls::SetStatusLine(bool red, const std::string& text) {
     return;
   }
   statusRed_ = red;
-  SetControlText(page_, IDC_PANEL_STATUS, text);
-  InvalidateRect(GetDlgItem(page_, IDC_PANEL_STATUS), nullptr, TRUE);
+  SetWindowTextA(page_.Control(IDC_PANEL_STATUS), text.c_str());
+  InvalidateRect(page_.Control(IDC_PANEL_STATUS), nullptr, TRUE);
 }
 
 void PanelControls::SetPredefinedPanelEntries(const std::vector<std::string>& entries) {
   wantedPredefined_ = -1;
-  if (refreshing_ && ListHoldsEntries(GetDlgItem(page_, IDC_PANEL_PREDEFINED), entries)) return;
+  if (refreshing_ && ListHoldsEntries(page_.Control(IDC_PANEL_PREDEFINED), entries)) return;
   ShowList(IDC_PANEL_PREDEFINED, entries, -1);
 }
 
@@ -90,12 +90,12 @@ void PanelControls::SelectPredefinedPanel(int index) {
     wantedPredefined_ = index;
     return;
   }
-  SendDlgItemMessageA(page_, IDC_PANEL_PREDEFINED, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageA(page_.Control(IDC_PANEL_PREDEFINED), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 // The list sorts its entries itself, so the selection is found by its text.
 void PanelControls::ShowPixelClockList(const PixelClockList& list) {
-  HWND box = GetDlgItem(page_, IDC_PANEL_PIXEL_CLOCK);
+  HWND box = page_.Control(IDC_PANEL_PIXEL_CLOCK);
   if (!ListHoldsEntries(box, list.texts)) ShowList(IDC_PANEL_PIXEL_CLOCK, list.texts, -1);
   LRESULT index = -1;
   if (list.selected >= 0) {
@@ -119,19 +119,19 @@ void PanelControls::ShowPanelSettings(const PanelPageFill& fill) {
   ShowButton(IDC_PANEL_FORMAT2, fill.format2);
   CheckOneOf(kDataWidthButtons, 3, fill.dataWidthCode);
   for (const SpinControl& control : kSpins) ShowSpin(control.spin, fill.*control.setting);
-  UpdateChoiceList(page_, IDC_PANEL_WIDTH, PanelWidthList(fill.width));
-  UpdateChoiceList(page_, IDC_PANEL_HEIGHT, PanelHeightList(fill.height));
+  UpdateChoiceList(page_.Control(IDC_PANEL_WIDTH), PanelWidthList(fill.width));
+  UpdateChoiceList(page_.Control(IDC_PANEL_HEIGHT), PanelHeightList(fill.height));
   ShowTypeControls(fill.type, fill.fplineHigh, fill.fpframeHigh, fill.format2Enabled);
 }
 
 void PanelControls::ShowDataWidth(unsigned code, bool sixteenBitAllowed) {
   CheckOneOf(kDataWidthButtons, 3, code);
-  ShowEnabled(page_, IDC_PANEL_DATA_WIDTH_2, sixteenBitAllowed);
+  ShowEnabled(page_.Control(IDC_PANEL_DATA_WIDTH_2), sixteenBitAllowed);
 }
 
 void PanelControls::ShowSpin(int spin, const SpinSetting& setting) {
   FillingScope filling(*this);
-  HWND control = GetDlgItem(page_, spin);
+  HWND control = page_.Control(spin);
   int lowest = 0, highest = 0;
   SendMessageA(control, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lowest),
                reinterpret_cast<LPARAM>(&highest));
@@ -149,11 +149,11 @@ void PanelControls::ShowTypeControls(unsigned type, bool fplineHigh, bool fpfram
   FillingScope filling(*this);
   PanelTypeLabels labels = TypeLabels(type);
   for (unsigned code = 0; code < 3; ++code)
-    ShowText(page_, kDataWidthButtons[code], labels.dataWidth[code]);
-  ShowText(page_, IDC_PANEL_RESOLUTION_160, labels.smallResolution);
+    ShowText(page_.Control(kDataWidthButtons[code]), labels.dataWidth[code]);
+  ShowText(page_.Control(IDC_PANEL_RESOLUTION_160), labels.smallResolution);
   bool large = IsLargeActiveResolution(config_);
   for (int id : {IDC_PANEL_RESOLUTION_160, IDC_PANEL_RESOLUTION_320}) {
-    ShowEnabled(page_, id, labels.resolutionEnabled);
+    ShowEnabled(page_.Control(id), labels.resolutionEnabled);
     ShowButton(id, labels.resolutionEnabled && large == (id == IDC_PANEL_RESOLUTION_320));
   }
   ShowButton(IDC_PANEL_FPLINE_LOW, !fplineHigh);
@@ -164,24 +164,24 @@ void PanelControls::ShowTypeControls(unsigned type, bool fplineHigh, bool fpfram
 }
 
 void PanelControls::ShowFormat2(bool enabled) {
-  ShowEnabled(page_, IDC_PANEL_FORMAT2, enabled);
+  ShowEnabled(page_.Control(IDC_PANEL_FORMAT2), enabled);
   ShowButton(IDC_PANEL_FORMAT2, IsFormat2(config_));
 }
 
 void PanelControls::ShowOwnText(int id, const std::string& text) {
   FillingScope filling(*this);
-  SetControlText(page_, id, text);
+  SetWindowTextA(page_.Control(id), text.c_str());
 }
 
 // Checking a radio button also moves its group's tab stop to it: a radio
 // button whose stop disagrees is set as well.
 void PanelControls::ShowButton(int id, bool checked) {
-  HWND button = GetDlgItem(page_, id);
+  HWND button = page_.Control(id);
   LONG style = GetWindowLongA(button, GWL_STYLE);
   bool radio = (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
   bool stopAgrees = !radio || ((style & WS_TABSTOP) != 0) == checked;
-  if (stopAgrees && IsChecked(page_, id) == checked) return;
-  SetChecked(page_, id, checked);
+  if (stopAgrees && IsChecked(button) == checked) return;
+  SetChecked(button, checked);
 }
 
 void PanelControls::CheckOneOf(const int* buttons, unsigned count, unsigned checked) {
@@ -193,5 +193,5 @@ void PanelControls::ShowList(int id, const std::vector<std::string>& texts, int 
   ChoiceList list;
   list.entries = texts;
   list.selected = selected;
-  UpdateChoiceList(page_, id, list);
+  UpdateChoiceList(page_.Control(id), list);
 }

@@ -14,6 +14,7 @@
 #include "cfg/pages/panel/panel_view.h"
 #include "cfg/panel/rules.h"
 #include "cfg/record/configuration.h"
+#include "cfg/ui/dialog_window.h"
 
 // The commits of the width and height boxes, reported by their edit boxes
 // as notifications of their lists.
@@ -35,7 +36,7 @@ extern const SpinControl kSpins[8];
 
 class PanelControls : public PanelPageView {
  public:
-  PanelControls(HWND page, Configuration& config) : page_(page), config_(config) {}
+  PanelControls(const DialogWindow& page, Configuration& config) : page_(page), config_(config) {}
 
   // True while the page changes its own controls: their notifications are
   // then not the user's.
@@ -72,7 +73,7 @@ class PanelControls : public PanelPageView {
   void CheckOneOf(const int* buttons, unsigned count, unsigned checked);
   void ShowList(int id, const std::vector<std::string>& texts, int selected);
 
-  HWND page_;
+  const DialogWindow& page_;
   Configuration& config_;
   int filling_ = 0;
   bool statusRed_ = false;
