@@ -1,16 +1,24 @@
-// How long building each page of the configurator takes, under Wine or on
-// Windows, beside building an empty page of the same kind in the same run.
-// A build is what a tab change does for the new page: the dialog created from
-// its template and filled from the record, its tools registered, placed in the
-// tab control and painted once. Each page is also built from its template
-// alone, with a procedure that fills nothing: the difference is what the
-// page's own code costs, the rest is the window system making the controls.
-// The builds take turns round after round, the empty page among them, so that
-// a busy machine slows all of them alike; the median of the rounds counts.
+// How long showing each page of the configurator takes, under Wine or on
+// Windows: the first visit of its tab and a return to it, beside building
+// the page's bare template and an empty page in the same run.
+// - First visit: what a tab shown the first time does for its page: the page
+//   made, its dialog created from the template and filled from the record,
+//   its tools registered, placed in the tab control and painted once.
+// - Return: a click on the tab in the running main window after the tab
+//   before it, every page visited before: the page left takes its entries
+//   over and is hidden, this page is brought up to date with the record and
+//   shown, and the window is painted.
+// - Template: the page built from its template alone by a page that fills
+//   nothing: the difference to the first visit is what the page's own code
+//   costs, the rest is the window system making the controls.
+// The measurements take turns round after round, the empty page among them,
+// so that a busy machine slows all of them alike; the median of the rounds
+// counts.
 //
-//   page_build_bench [ROUNDS]   one line per page: median milliseconds per
-//                               build, the same for its bare template, and
-//                               the build's ratio to the empty page
+//   page_build_bench [ROUNDS]   one line per page: median milliseconds of a
+//                               first visit, of a return and of the return's
+//                               painting, of its bare template, and the first
+//                               visit's ratio to the empty page
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>  // needs windows.h first
@@ -49,8 +57,8 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
   return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / frequency.QuadPart;
 }
 
-// One build of the page with its first paint; the page is destroyed after.
-double TimeBuild(const PageEntry& entry, Configuration& config) {
+// One first visit of the page with its first paint; the page goes after.
+double TimeFirstVisit(const PageEntry& entry, Configuration& config) {
   LARGE_INTEGER start, end;
   QueryPerformanceCounter(&start);
   std::unique_ptr<DialogWindow> page = CreatePageWindow(entry, config, TabControl());
@@ -60,6 +68,32 @@ double TimeBuild(const PageEntry& entry, Configuration& config) {
   page.reset();
   Pump();
   return Milliseconds(start, end);
+}
+
+// A click on the tab as the tab control reports it, then the window
+// painted: milliseconds of both, and of the painting alone.
+struct ReturnTime {
+  double total;
+  double painting;
+};
+
+ReturnTime TimeReturn(int index) {
+  HWND tabs = TabControl();
+  NMHDR header = {tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)),
+                  static_cast<UINT>(TCN_SELCHANGING)};
+  LARGE_INTEGER start, shown, end;
+  QueryPerformanceCounter(&start);
+  if (!SendMessageA(MainWindow(), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header))) {
+    TabCtrl_SetCurSel(tabs, index);
+    header.code = static_cast<UINT>(TCN_SELCHANGE);
+    SendMessageA(MainWindow(), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+  }
+  QueryPerformanceCounter(&shown);
+  UpdateWindow(MainWindow());
+  QueryPerformanceCounter(&end);
+  Pump();
+  if (OpenPageIndex() != index) fprintf(stderr, "tab %d was not shown\n", index);
+  return {Milliseconds(start, end), Milliseconds(shown, end)};
 }
 
 double Median(std::vector<double> values) {
@@ -80,27 +114,40 @@ int main(int argc, char** argv) {
     return 1;
   }
   Pump();
-  ShowWindow(OpenPage(), SW_HIDE);  // the pages measured take its place
 
   // Each page, then each bare template, then the empty page.
   std::vector<PageEntry> builds(kPages, kPages + kPageCount);
   for (int page = 0; page < kPageCount; ++page)
     builds.push_back({kPages[page].tabText, kPages[page].dialogId, MakeBarePage, ""});
   builds.push_back({"empty page", kEmptyPageTemplate, MakeBarePage, ""});
-  std::vector<std::vector<double>> times(builds.size());
-  for (const PageEntry& build : builds) TimeBuild(build, configuration);  // warm-up
-  for (int round = 0; round < rounds; ++round)
+  std::vector<std::vector<double>> times(builds.size()), returns(kPageCount), painting(kPageCount);
+  // Warm-up, and every tab visited once.
+  for (const PageEntry& build : builds) TimeFirstVisit(build, configuration);
+  for (int tab = 1; tab <= kPageCount; ++tab) TimeReturn(tab % kPageCount);
+  for (int round = 0; round < rounds; ++round) {
+    // The pages built take the open page's place.
+    ShowWindow(OpenPage(), SW_HIDE);
     for (size_t i = 0; i < builds.size(); ++i)
-      times[i].push_back(TimeBuild(builds[i], configuration));
+      times[i].push_back(TimeFirstVisit(builds[i], configuration));
+    ShowWindow(OpenPage(), SW_SHOW);
+    Pump();
+    for (int tab = 1; tab <= kPageCount; ++tab) {
+      ReturnTime time = TimeReturn(tab % kPageCount);
+      returns[tab % kPageCount].push_back(time.total);
+      painting[tab % kPageCount].push_back(time.painting);
+    }
+  }
 
   double empty = Median(times.back());
-  printf("%-12s %10s %10s %10s\n", "page", "ms/build", "template", "x empty");
+  printf("%-12s %10s %10s %10s %10s %10s\n", "page", "first ms", "return ms", "painting",
+         "template", "x empty");
   for (int page = 0; page < kPageCount; ++page) {
     double ms = Median(times[page]);
-    printf("%-12s %10.3f %10.3f %10.2f\n", kPages[page].tabText, ms,
-           Median(times[kPageCount + page]), ms / empty);
+    printf("%-12s %10.3f %10.3f %10.3f %10.3f %10.2f\n", kPages[page].tabText, ms,
+           Median(returns[page]), Median(painting[page]), Median(times[kPageCount + page]),
+           ms / empty);
   }
-  printf("%-12s %10.3f %10s %10.2f\n", "empty page", empty, "", 1.0);
+  printf("%-12s %10.3f %10s %10s %10s %10.2f\n", "empty page", empty, "", "", "", 1.0);
   DestroyWindow(MainWindow());
   Pump();
   return 0;
