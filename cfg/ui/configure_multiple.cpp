@@ -8,6 +8,7 @@
 #include "cfg/record/multiple_files.h"
 #include "cfg/ui/controls.h"
 #include "cfg/ui/dialog_window.h"
+#include "cfg/ui/message_box.h"
 #include "cfg/ui/resource.h"
 
 namespace {
@@ -26,6 +27,9 @@ const int kInputControls[] = {IDC_MULTIPLE_FOLDER_LIST,
                               IDC_MULTIPLE_PRESERVE_ADDRESSES,
                               IDC_MULTIPLE_CONFIGURE,
                               IDCANCEL};
+
+// The progress line is drawn at most this often while files are written.
+const DWORD kProgressIntervalMs = 50;
 
 HFONT ListFont() {
   return static_cast<HFONT>(GetStockObject(SYSTEM_FIXED_FONT));
@@ -93,7 +97,7 @@ void DrawListEntry(const DRAWITEMSTRUCT& item) {
 class ConfigureMultipleDialog : public DialogWindow {
  public:
   ConfigureMultipleDialog(Configuration& config, const std::vector<std::string>& files)
-      : config_(config), files_(files) {}
+      : config_(config), files_(files), pacer_(kProgressIntervalMs) {}
 
  protected:
   BOOL OnInitialize() override;
@@ -113,10 +117,13 @@ class ConfigureMultipleDialog : public DialogWindow {
   void EnableInput(bool enable);
   void ConfigureClicked();
   static void ShowProgress(void* dialog, size_t number, size_t count, const std::string& file);
+  static void ShowLatestProgress(void* dialog);
 
   Configuration& config_;
   const std::vector<std::string>& files_;  // collected before the dialog opened
   bool writing_ = false;
+  ProgressPacer pacer_;
+  std::string progress_;  // the line of the file being written
 };
 
 BOOL ConfigureMultipleDialog::OnInitialize() {
@@ -258,11 +265,21 @@ void ConfigureMultipleDialog::EnableInput(bool enable) {
   for (int id : kInputControls) EnableWindow(GetDlgItem(Handle(), id), enable);
 }
 
+// Drawing the line and letting the dialog paint cost more than writing a
+// file under Wine: the line follows the files at the pacer's rate.
 void ConfigureMultipleDialog::ShowProgress(void* dialog, size_t number, size_t count,
                                            const std::string& file) {
   ConfigureMultipleDialog* self = static_cast<ConfigureMultipleDialog*>(dialog);
-  SetControlText(self->Handle(), IDC_MULTIPLE_PROGRESS, ConfigureProgressText(number, count, file));
+  self->progress_ = ConfigureProgressText(number, count, file);
+  if (!self->pacer_.Due(GetTickCount(), number == count)) return;
+  SetControlText(self->Handle(), IDC_MULTIPLE_PROGRESS, self->progress_);
   PumpWhileWriting();
+}
+
+// A box about a file comes up beside that file's line.
+void ConfigureMultipleDialog::ShowLatestProgress(void* dialog) {
+  ConfigureMultipleDialog* self = static_cast<ConfigureMultipleDialog*>(dialog);
+  ShowText(self->Handle(), IDC_MULTIPLE_PROGRESS, self->progress_);
 }
 
 void ConfigureMultipleDialog::ConfigureClicked() {
@@ -277,13 +294,24 @@ void ConfigureMultipleDialog::ConfigureClicked() {
   bool preserve = IsChecked(Handle(), IDC_MULTIPLE_PRESERVE_ADDRESSES);
   EnableInput(false);
   writing_ = true;
-  ConfigureFiles(config_, files, preserve, ShowProgress, this);
+  pacer_ = ProgressPacer(kProgressIntervalMs);
+  {
+    BeforeMessageScope showLine(ShowLatestProgress, this);
+    ConfigureFiles(config_, files, preserve, ShowProgress, this);
+  }
   writing_ = false;
   EnableInput(true);
   EndDialog(Handle(), IDOK);
 }
 
 }  // namespace
+
+bool ProgressPacer::Due(DWORD now, bool last) {
+  if (started_ && !last && now - lastShown_ < interval_) return false;
+  started_ = true;
+  lastShown_ = now;
+  return true;
+}
 
 void RunConfigureMultiple(HWND owner, Configuration& config,
                           const std::vector<std::string>& files) {

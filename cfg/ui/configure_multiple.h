@@ -15,4 +15,17 @@
 // from the menu).
 void RunConfigureMultiple(HWND owner, Configuration& config, const std::vector<std::string>& files);
 
+// When the progress line is drawn while the files are written: for the
+// first file, then at most once per interval, and always for the last one.
+class ProgressPacer {
+ public:
+  explicit ProgressPacer(DWORD intervalMs) : interval_(intervalMs) {}
+  bool Due(DWORD now, bool last);
+
+ private:
+  DWORD interval_;
+  bool started_ = false;
+  DWORD lastShown_ = 0;
+};
+
 #endif

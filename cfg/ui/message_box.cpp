@@ -7,8 +7,11 @@ MessagePresenter g_presenter = ShowMessageBox;
 HWND g_owner = nullptr;
 std::vector<int>* g_fieldRequests = nullptr;
 bool g_fieldMessageShowing = false;
+BeforeMessageScope::Action g_beforeMessage = nullptr;
+void* g_beforeMessageContext = nullptr;
 
 int ShowOwnedMessage(unsigned style, int field, const char* text) {
+  if (g_beforeMessage) g_beforeMessage(g_beforeMessageContext);
   if (field == kNoField) return g_presenter(g_owner, style, text);
   bool wasShowing = g_fieldMessageShowing;
   g_fieldMessageShowing = true;
@@ -39,6 +42,17 @@ MessageOwnerScope::MessageOwnerScope(HWND owner, std::vector<int>* fieldRequests
 MessageOwnerScope::~MessageOwnerScope() {
   g_owner = previousOwner_;
   g_fieldRequests = previousRequests_;
+}
+
+BeforeMessageScope::BeforeMessageScope(Action action, void* context)
+    : previousAction_(g_beforeMessage), previousContext_(g_beforeMessageContext) {
+  g_beforeMessage = action;
+  g_beforeMessageContext = context;
+}
+
+BeforeMessageScope::~BeforeMessageScope() {
+  g_beforeMessage = previousAction_;
+  g_beforeMessageContext = previousContext_;
 }
 
 HWND CurrentMessageOwner() {

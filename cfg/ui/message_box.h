@@ -32,6 +32,21 @@ class MessageOwnerScope {
   std::vector<int>* previousRequests_;
 };
 
+// While a scope lives, its action runs before each box is shown (a window
+// brings what it shows up to date, so that the box is seen beside it).
+class BeforeMessageScope {
+ public:
+  typedef void (*Action)(void* context);
+  BeforeMessageScope(Action action, void* context);
+  ~BeforeMessageScope();
+  BeforeMessageScope(const BeforeMessageScope&) = delete;
+  BeforeMessageScope& operator=(const BeforeMessageScope&) = delete;
+
+ private:
+  Action previousAction_;
+  void* previousContext_;
+};
+
 HWND CurrentMessageOwner();
 // True while a box about a field is up: the field's edit box then keeps its
 // state when the box takes the focus.

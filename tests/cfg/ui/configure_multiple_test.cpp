@@ -5,6 +5,8 @@
 #include <shlobj.h>  // needs windows.h first
 // clang-format on
 
+#include "cfg/ui/configure_multiple.h"
+
 #include <algorithm>
 
 #include "cfg/record/folder_listing.h"
@@ -283,4 +285,40 @@ TEST_F(ConfigureMultipleTest, ManyFilesShowTheirProgressAndOneSummary) {
     ASSERT_TRUE(RecordOfFile(file, &written)) << file;
     EXPECT_EQ(written.PowerOnDelay, 99) << file;
   }
+}
+
+// While the files are written the line is drawn for the first file, then at
+// most every 50 ms, and for the last file always.
+TEST(ProgressPacer, DrawsTheFirstAndLastFileAndOtherwiseAtMostEveryInterval) {
+  const struct {
+    DWORD now;
+    bool last;
+    bool due;
+  } kFiles[] = {{1000, false, true}, {1010, false, false}, {1049, false, false},
+                {1050, false, true}, {1060, true, true},   {1070, false, false}};
+  ProgressPacer pacer(50);
+  for (const auto& file : kFiles) EXPECT_EQ(pacer.Due(file.now, file.last), file.due) << file.now;
+}
+
+// A box about a file comes up beside that file's line, wherever the pacing
+// of the line stands.
+TEST_F(ConfigureMultipleTest, ABoxAboutAFileComesUpBesideItsLine) {
+  Texts files = {InFolder("A.EXE"), InFolder("C.s9"), InFolder("D.elf")};  // no records
+  for (const char* name : {"c", "e"})
+    for (int i = 0; i < 8; ++i)
+      files.push_back(ProgramCopy(InFolder(name + std::to_string(i) + ".exe")));
+  std::sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) {
+    return lstrcmpiA(a.c_str(), b.c_str()) < 0;
+  });
+  ModalScript script;
+  script.Then(kTitle, [&](HWND dialog) { PostClick(dialog, IDC_MULTIPLE_CONFIGURE); });
+  DropFiles(Main(), files);
+  PumpMessages();
+  ASSERT_EQ(observations.size(), 6u);  // A.EXE and D.elf two each, C.s9 one, the summary
+  for (size_t i = 0; i + 1 < observations.size(); ++i) {
+    const Observation& seen = observations[i];
+    std::string file = seen.progress.substr(seen.progress.find(": ") + 2);
+    EXPECT_NE(seen.message.find(file), std::string::npos) << seen.message;
+  }
+  EXPECT_EQ(observations.back().progress, "Configuring file 19 of 19: " + files.back());
 }
