@@ -57,7 +57,8 @@ class DialogWindow {
   virtual bool OnNotify(NMHDR* header, LRESULT* result);
   // WM_VSCROLL from a control (an up-down); true when handled.
   virtual bool OnScroll(HWND control, int code);
-  // The page requests: close answers true to accept.
+  // The main window's requests to a page: take the entries over (true
+  // accepts), show the record again, stop being shown.
   virtual bool OnClose() { return true; }
   virtual void OnShow() {}
   virtual void OnLeave() {}
