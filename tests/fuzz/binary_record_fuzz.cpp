@@ -7,10 +7,15 @@
 // successful one loads the record found (in little-endian order) into both; a
 // save changes at most the 488 bytes at the record's offset, and writes there
 // the working record in the file's byte order, which the save itself leaves
-// unchanged.
+// unchanged; a file that ends before the length it was opened with (cut
+// while it is read) gives the record only where the whole file does, and
+// otherwise says how much it read.
 #include <string.h>
 
+#include <algorithm>
+
 #include "cfg/record/binary_record.h"
+#include "cfg/record/byte_window.h"
 #include "cfg/record/config_file.h"
 #include "cfg/record/record.h"
 #include "tests/fuzz/fuzz_support.h"
@@ -133,6 +138,28 @@ void CheckSave(const std::string& path, const uint8_t* data, size_t size, const 
 
 }  // namespace
 
+void CheckCutShort(const uint8_t* data, size_t size, const Expected& expected, uint64_t seed) {
+  if (size == 0) return;
+  const size_t held = static_cast<size_t>(seed % size);
+  size_t delivered = 0;
+  ReadBytes read = [&](uint8_t* into, size_t count) {
+    size_t length = std::min(count, held - delivered);
+    memcpy(into, data + delivered, length);
+    delivered += length;
+    return length;
+  };
+  QuietMessages();
+  // Small blocks, so that the cut falls anywhere among them.
+  ByteWindow window(read, size, 64 + static_cast<size_t>(seed >> 8) % 1024);
+  RecordLocation location{0, false, nullptr};
+  if (FindBinaryRecordIn(&window, &location)) {
+    FUZZ_CHECK(expected.found && location.offset == expected.offset);
+    FUZZ_CHECK(location.offset + kHalStructSize <= held);
+  } else if (expected.found) {
+    FUZZ_CHECK(MessageShownStartingWith("ERROR: read "));
+  }
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const std::string path = ScratchPath("program.exe");
   const Expected expected = SearchEveryOffset(data, size);
@@ -141,5 +168,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const uint64_t seed = InputHash(data, size);
   CheckOpen(path, data, expected, seed);
   CheckSave(path, data, size, expected, seed);
+  CheckCutShort(data, size, expected, seed);
   return 0;
 }
