@@ -3,8 +3,6 @@
 #include <stdio.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,7 +20,7 @@
 #include "cfg/panel/paneldef.h"
 #include "cfg/panel/rules.h"
 #include "cfg/panel/timing.h"
-#include "cfg/panel/timing_source.h"
+#include "cfg/panel/timing_source_file.h"
 #include "cfg/record/appcfg_import.h"
 #include "cfg/record/file_messages.h"
 #include "cfg/record/record.h"
@@ -269,39 +267,9 @@ int RunTiming(Configuration& config, const Command& command) {
       WriteStandardOutput(command.json ? FormatTimingJson(config) : FormatTimingText(config)));
 }
 
-// A timing source is a small text; a larger file is no source.
-const std::streamoff kLargestTimingSource = 4 << 20;
-
-bool ReadSourceText(const std::string& path, std::string* text) {
-  std::ifstream file(path, std::ios::binary);
-  file.seekg(0, std::ios::end);
-  std::streamoff size = file.tellg();
-  if (!file || size < 0) {  // a folder opens but has no size
-    ShowMessage(kMsgOk | kMsgIconError, MSG_OPEN_FAILED, path.c_str());
-    return false;
-  }
-  if (size > kLargestTimingSource) {
-    ShowMessage(kMsgOk | kMsgIconError,
-                "ERROR: %s: the file is larger than 4 MB, too large for a timing source",
-                path.c_str());
-    return false;
-  }
-  file.seekg(0);
-  std::ostringstream contents;
-  contents << file.rdbuf();
-  *text = contents.str();
-  return true;
-}
-
 int RunImportTiming(Configuration& config, const Command& command) {
-  std::string text, error;
-  if (!ReadSourceText(command.timingSource, &text)) return kExitFailure;
   TimingSource source;
-  if (!ReadTimingSource(text, &source, &error)) {
-    ShowMessage(kMsgOk | kMsgIconError, "ERROR: %s: %s", command.timingSource.c_str(),
-                error.c_str());
-    return kExitFailure;
-  }
+  if (!ReadTimingSourceFile(command.timingSource, &source)) return kExitFailure;
   if (!OpenRecordFile(config, command.file, command.format)) return kExitFailure;
   unsigned type =
       command.panelType >= 0 ? static_cast<unsigned>(command.panelType) : GetPanelType(config);

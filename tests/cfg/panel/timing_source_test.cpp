@@ -4,6 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#include "cfg/panel/timing_source_file.h"
+#include "tests/support/message_recorder.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -126,6 +131,33 @@ TEST(TimingSourceTest, BrokenSourcesGiveOneClearReason) {
     std::string error;
     EXPECT_FALSE(ReadTimingSource(c.text, &source, &error)) << c.text;
     EXPECT_EQ(error, c.error) << c.text;
+  }
+}
+
+TEST(TimingSourceFileTest, ReadsASmallTextAndSaysWhyOtherFilesAreNoSource) {
+  TempDir folder;
+  const std::string big = folder.File("big.dts"), empty = folder.File("empty.dts");
+  ASSERT_TRUE(WriteFileBytes(folder.File("vga.dts"), "panel-timing {" + Vga() + "};"));
+  ASSERT_TRUE(WriteFileBytes(big, std::string((4 << 20) + 1, ' ')));
+  ASSERT_TRUE(WriteFileBytes(empty, ""));
+  struct Case {
+    std::string path, message;
+  } const cases[] = {
+      {folder.File("vga.dts"), ""},
+      {folder.File("none.dts"), "ERROR: open failed on input file " + folder.File("none.dts")},
+      {folder.Path(), "ERROR: open failed on input file " + folder.Path()},
+      {big, "ERROR: " + big + ": the file is larger than 4 MB, too large for a timing source"},
+      {empty, "ERROR: " + empty + ": the file is empty"},
+  };
+  for (const Case& c : cases) {
+    MessageRecorder messages;
+    TimingSource source;
+    EXPECT_EQ(ReadTimingSourceFile(c.path, &source), c.message.empty()) << c.path;
+    EXPECT_EQ(messages.Texts(),
+              c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+    if (c.message.empty()) {
+      EXPECT_EQ(source.terms.horizontal.syncLength, 96);
+    }
   }
 }
 
