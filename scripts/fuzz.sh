@@ -34,6 +34,7 @@ declare -A readers=(
   [bmp]="bmp/bmp_image.cpp bmp/bmp_pixels.cpp bmp/bmp_draw.cpp"
   [text_read]="common/text_read.cpp"
   [assignment]="cli/assignment.cpp"
+  [timing_source]="cfg/panel/timing_source.cpp cfg/panel/dts_lexer.cpp cfg/panel/dts_source.cpp cfg/panel/modeline_source.cpp"
 )
 
 build="$root/build/fuzz"

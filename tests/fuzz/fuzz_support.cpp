@@ -17,15 +17,15 @@ namespace {
 
 int g_messages = 0;
 std::vector<std::string> g_texts;
+std::string g_latest;
 
 int CountMessage(unsigned style, int, const char* text) {
   ++g_messages;
-  // The first 63 texts and always the latest: a closing message after many
-  // candidate messages must still be seen.
-  if (g_texts.size() < 64)
+  // The first 64 texts, every error after them (a read error may be followed
+  // by many candidate messages) up to twice as many, and always the latest.
+  if (g_texts.size() < 64 || (strncmp(text, "ERROR:", 6) == 0 && g_texts.size() < 128))
     g_texts.emplace_back(text);
-  else
-    g_texts.back() = text;
+  g_latest = text;
   return DefaultAnswer(style);
 }
 
@@ -35,6 +35,7 @@ void QuietMessages() {
   SetMessageSink(CountMessage);
   g_messages = 0;
   g_texts.clear();
+  g_latest.clear();
 }
 
 int MessagesShown() {
@@ -44,7 +45,7 @@ int MessagesShown() {
 bool MessageShownStartingWith(const char* prefix) {
   for (const std::string& text : g_texts)
     if (text.compare(0, strlen(prefix), prefix) == 0) return true;
-  return false;
+  return g_latest.compare(0, strlen(prefix), prefix) == 0;
 }
 
 std::string ScratchPath(const char* name) {

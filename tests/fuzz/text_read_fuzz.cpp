@@ -9,7 +9,8 @@
 // exactly when, after leading blanks, only hexadecimal digits follow and
 // their value fits 32 bits, and gives that value. A failed read leaves its
 // results untouched. A name ends in an extension exactly when its last
-// characters are the extension's, in either case.
+// characters are the extension's, in either case; the same folding decides
+// whether names are equal or one starts with another, and upper-cases them.
 #include <ctype.h>
 #include <math.h>
 #include <stdlib.h>
@@ -87,16 +88,29 @@ void CheckHex(const std::string& entry) {
   FUZZ_CHECK(value == (ok ? expected : 0xA5A5A5A5));
 }
 
-// The file-name test that picks a file's form, on the text as a name.
-void CheckExtensions(const std::string& name) {
-  for (const char* extension : {".S9", ".IDP", ".LVB", ".exe", ".ELF"}) {
-    const size_t length = strlen(extension);
-    bool ends = name.size() >= length;
-    for (size_t i = 0; ends && i < length; ++i)
-      ends = tolower(static_cast<unsigned char>(name[name.size() - length + i])) ==
-             tolower(static_cast<unsigned char>(extension[i]));
-    FUZZ_CHECK(EndsWithNoCase(name.c_str(), extension) == ends);
+// ASCII letters folded, every other byte as it is.
+std::string Folded(const std::string& text, int (*fold)(int)) {
+  std::string out;
+  for (char c : text) {
+    unsigned char byte = static_cast<unsigned char>(c);
+    out += byte < 128 ? static_cast<char>(fold(byte)) : c;
   }
+  return out;
+}
+
+// The file-name test that picks a file's form, and the comparisons of names
+// (settings, fields, definition files), on the text as a name.
+void CheckNames(const std::string& name) {
+  const std::string lower = Folded(name, tolower);
+  for (const char* known : {".S9", ".IDP", ".LVB", ".exe", ".ELF", "Width", "DEBUG.DEF"}) {
+    const std::string other = Folded(known, tolower);
+    bool ends = lower.size() >= other.size() &&
+                lower.compare(lower.size() - other.size(), other.size(), other) == 0;
+    FUZZ_CHECK(EndsWithNoCase(name.c_str(), known) == ends);
+    FUZZ_CHECK(EqualsNoCase(name, known) == (lower == other));
+    FUZZ_CHECK(StartsWithNoCase(name, known) == (lower.compare(0, other.size(), other) == 0));
+  }
+  FUZZ_CHECK(UpperCaseAscii(name) == Folded(name, toupper));
 }
 
 }  // namespace
@@ -108,7 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string entry = text.substr(0, kMaxEntryText);
   CheckNumber(entry);
   CheckHex(entry);
-  CheckExtensions(text);
+  CheckNames(text);
   if (text.size() > entry.size()) {
     uint32_t integer = 0, fromEntry = 0;
     double fraction = 0, fractionFromEntry = 0;
