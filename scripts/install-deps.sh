@@ -8,7 +8,7 @@ packages=(
   gcc-m68k-linux-gnu binutils-m68k-linux-gnu libc6-dev-m68k-cross
   clang libclang-rt-14-dev llvm-14
   nsis dpkg-dev
-  device-tree-compiler
+  device-tree-compiler librsvg2-bin
 )
 missing=()
 for p in "${packages[@]}"; do
