@@ -6,13 +6,23 @@
 # (panel-tft.png, panel-kvrx.png, panel-match.png), then of the dialogs:
 # modify-register.png, export.png, export-as.png (the save dialog with its
 # Preview and Options), export-options.png, configure-multiple.png (files
-# listed), tooltip.png and about.png. Everything is reached by the keyboard,
-# as a user would (tabs by Ctrl+PageDown), except the double-click that opens
-# the Modify Register dialog and the mouse resting on a control for the tooltip.
-# Usage: scripts/screenshots.sh FOLDER
+# listed), tooltip.png and about.png; and of the View menu's windows:
+# timing-diagram.png and preview.png for the default record (the test card),
+# preview-tft-r90.png after choosing a TFT panel and Rotation 90. Everything
+# is reached by the keyboard, as a user would (tabs by Ctrl+PageDown), except
+# the double-click that opens the Modify Register dialog and the mouse resting
+# on a control for the tooltip.
+# With --docs the pictures the README shows are written into docs/ as well:
+# cfg-*.png, the opening picture cfg-panel-tft.png among them, made smaller.
+# Usage: scripts/screenshots.sh FOLDER | --docs
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-folder=${1:?usage: scripts/screenshots.sh FOLDER}
+folder=${1:?usage: scripts/screenshots.sh FOLDER | --docs}
+docs=""
+if [ "$folder" = --docs ]; then
+  docs="$root/docs"
+  folder=$(mktemp -d)
+fi
 mkdir -p "$folder"
 folder=$(cd "$folder" && pwd)
 build="$root/build/windows"
@@ -24,20 +34,26 @@ export WINEDEBUG=-all
 
 # The rest runs on its own display.
 if [ "${QLC_SCREENSHOT_DISPLAY:-}" != yes ]; then
-  QLC_SCREENSHOT_DISPLAY=yes DISPLAY= exec "$root/scripts/with-display.sh" "$0" "$folder"
+  QLC_SCREENSHOT_DISPLAY=yes QLC_SCREENSHOT_DOCS="$docs" DISPLAY= \
+    exec "$root/scripts/with-display.sh" "$0" "$folder"
 fi
+docs=${QLC_SCREENSHOT_DOCS:-}
 [ -d "$WINEPREFIX" ] || wineboot -i >/dev/null 2>&1 || true
 # Without a window manager Wine draws the caption and frame itself.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
 
 work=$(mktemp -d)
-trap 'kill $program 2>/dev/null || true; wait $program 2>/dev/null || true; rm -rf "$work"' EXIT
+# The program folder is drive P: of the Wine prefix, so that every picture's
+# caption names the same file whatever the temporary folder is called.
+drive="$WINEPREFIX/dosdevices/p:"
+ln -sfn "$work" "$drive"
+trap 'kill $program 2>/dev/null || true; wait $program 2>/dev/null || true; rm -f "$drive"; rm -rf "$work"' EXIT
 cp "$bin/56420BMP.exe" "$work/56420BMP.EXE"
 # A folder for Configure Multiple to list: program files, other files, folders.
 for name in DEMO.EXE PANEL-320x240.EXE BOARD.S9 NOTES.TXT; do cp "$bin/56420BMP.exe" "$work/$name"; done
 mkdir -p "$work/images" "$work/release"
-(cd "$work" && exec wine "$bin/56420CFG.EXE" "$(winepath -w "$work/56420BMP.EXE")") >/dev/null 2>&1 &
+(cd "$work" && exec wine "$bin/56420CFG.EXE" 'P:\56420BMP.EXE') >/dev/null 2>&1 &
 program=$!
 
 source "$root/scripts/window-keys.sh"
@@ -67,6 +83,25 @@ shot() {
 keys() {
   xdotool windowfocus --sync "$window" key --clearmodifiers "$@"
 }
+shoot() {
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$folder/$2.png"
+  echo "$folder/$2.png"
+}
+# A View menu window opened by its mnemonic, pictured and closed by Escape.
+view() {
+  keys alt+v "$1"
+  local opened
+  opened=$(wait_for_window "^$2$")
+  shoot "$opened" "$3"
+  xdotool windowfocus --sync "$opened" key Escape
+  sleep 1
+}
+
+# The default record's timing diagram and test card.
+view t "Timing Diagram" timing-diagram
+view p "Panel Preview" preview
 for tab in general preference clocks panel panel-power registers; do
   shot "$tab"
   if [ "$tab" = panel ]; then
@@ -108,12 +143,6 @@ echo "$folder/modify-register.png"
 xdotool windowfocus --sync "$dialog" key Escape
 sleep 1
 
-shoot() {
-  sleep 1
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$folder/$2.png"
-  echo "$folder/$2.png"
-}
 
 # Export: the dialog, the save dialog of the WinCE mode header (its Options
 # are available), Export Options; all cancelled.
@@ -164,3 +193,28 @@ press_keys "$window" alt+h a
 about=$(wait_for_window "^About 56420CFG$")
 shoot "$about" about
 press_keys "$about" Return
+sleep 1
+
+# A TFT panel turned by 90 degrees: the Panel page (three tabs on from the
+# General tab) and the Preference page (two back).
+keys ctrl+Next ctrl+Next ctrl+Next
+sleep 1
+keys alt+d t
+sleep 1
+keys ctrl+Prior ctrl+Prior
+sleep 1
+keys alt+9
+sleep 1
+view p "Panel Preview" preview-tft-r90
+
+# The README's pictures: the configurator with a panel chosen first, then
+# the tabs, the Export dialog and the View menu's windows, without metadata
+# and at the smallest lossless size.
+if [ -n "$docs" ]; then
+  for name in panel-tft general preference clocks panel-power registers export \
+    timing-diagram preview preview-tft-r90; do
+    convert "$folder/$name.png" -strip -define png:compression-level=9 "$docs/cfg-$name.png"
+    echo "$docs/cfg-$name.png"
+  done
+fi
+[ -z "$docs" ] || rm -rf "$folder"

@@ -40,7 +40,10 @@ INT_PTR DialogWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   // A field left unfocused by the message that named it is not carried over
   // to later messages.
-  if (depth_ == 0) fieldRequests_.clear();
+  if (depth_ == 0) {
+    fieldRequests_.clear();
+    if (observer_) observer_->MessageHandled();
+  }
   return result;
 }
 

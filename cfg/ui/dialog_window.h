@@ -24,6 +24,16 @@ enum : UINT {
 };
 enum : LONG_PTR { kPageAccept = 0, kPageRefuse = 1 };
 
+// Told after a window has handled a message (one it handled outside any
+// other of its messages): whatever the handler changed is complete then.
+class MessageObserver {
+ public:
+  virtual void MessageHandled() = 0;
+
+ protected:
+  ~MessageObserver() = default;
+};
+
 class DialogWindow {
  public:
   DialogWindow() = default;
@@ -42,6 +52,8 @@ class DialogWindow {
   // A modal dialog owned by owner: what EndDialog was given, -1 when the
   // dialog could not be made.
   INT_PTR RunModal(HINSTANCE instance, int templateId, HWND owner);
+  // The observer told after each message; null for none.
+  void SetObserver(MessageObserver* observer) { observer_ = observer; }
 
   // The procedure of every such window. A window made by others (the hook
   // dialog of a common dialog) passes its object as WM_INITDIALOG's parameter.
@@ -93,6 +105,7 @@ class DialogWindow {
   std::vector<int> fieldRequests_;
   const FieldControl* fieldControls_ = nullptr;
   size_t fieldControlCount_ = 0;
+  MessageObserver* observer_ = nullptr;
   bool ownsMessages_ = true;
   int depth_ = 0;  // messages being handled, nested ones included
 };

@@ -103,7 +103,8 @@ void ExportAs(HWND owner, Configuration& config, ExportKind kind) {
   dialog.lpstrFile = name;
   dialog.nMaxFile = sizeof name;
   dialog.lpstrTitle = kExportSaveTitle;
-  dialog.lpstrDefExt = kExportDefaultExtension;
+  std::string defaultExtension = ExportDefaultExtension(kind);
+  dialog.lpstrDefExt = defaultExtension.c_str();
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLEHOOK | OFN_ENABLETEMPLATE;
   dialog.lpfnHook = ExportAsExtension::Hook;
   dialog.lpTemplateName = MAKEINTRESOURCEA(IDD_EXPORT_AS_TEMPLATE);
@@ -111,15 +112,52 @@ void ExportAs(HWND owner, Configuration& config, ExportKind kind) {
   if (GetSaveFileNameA(&dialog)) WriteExport(config, kind, name);
 }
 
-// The list of kinds; ends with the chosen kind, -1 for Cancel.
+// An entry's description and its "[file name]", apart at the first tab.
+struct EntryParts {
+  std::string description, fileName;
+};
+EntryParts SplitEntry(const std::string& entry) {
+  size_t tab = entry.find('\t');
+  if (tab == std::string::npos) return {entry, ""};
+  size_t name = entry.find_first_not_of(" \t", tab);
+  size_t end = entry.find_last_not_of(" \t", tab);
+  return {entry.substr(0, end == std::string::npos ? 0 : end + 1),
+          name == std::string::npos ? "" : entry.substr(name)};
+}
+
+// The list of kinds; ends with the chosen kind, -1 for Cancel. The entries'
+// file names stand in one column after the longest description, however
+// many tabs an entry holds.
 class ExportKindDialog : public DialogWindow {
  protected:
   BOOL OnInitialize() override {
-    for (const ExportKindInfo& kind : kExportKinds)
-      SendDlgItemMessageA(Handle(), IDC_EXPORT_KINDS, LB_ADDSTRING, 0,
-                          reinterpret_cast<LPARAM>(kind.listEntry));
-    SendDlgItemMessageA(Handle(), IDC_EXPORT_KINDS, LB_SETCURSEL, 0, 0);
+    HWND list = Control(IDC_EXPORT_KINDS);
+    HDC dc = GetDC(list);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    for (const ExportKindInfo& kind : kExportKinds) {
+      SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kind.listEntry));
+      std::string description = SplitEntry(kind.listEntry).description;
+      SIZE size = {};
+      GetTextExtentPoint32A(dc, description.c_str(), static_cast<int>(description.size()), &size);
+      if (size.cx > column_) column_ = size.cx;
+    }
+    SelectObject(dc, old);
+    ReleaseDC(list, dc);
+    column_ += 2 * kTextMargin + metrics.tmAveCharWidth * 2;
+    SendMessageA(list, LB_SETITEMHEIGHT, 0, metrics.tmHeight);
+    SendMessageA(list, LB_SETCURSEL, 0, 0);
     return TRUE;
+  }
+
+  bool OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR* result) override {
+    if (message != WM_DRAWITEM) return false;
+    const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    if (item->CtlID != IDC_EXPORT_KINDS) return false;
+    DrawEntry(*item);
+    *result = TRUE;
+    return true;
   }
 
   bool OnCommand(int id, int code, HWND) override {
@@ -139,10 +177,35 @@ class ExportKindDialog : public DialogWindow {
   }
 
  private:
+  static const int kTextMargin = 2;  // pixels before each text
+
+  void DrawEntry(const DRAWITEMSTRUCT& item) const {
+    bool selected = (item.itemState & ODS_SELECTED) != 0;
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    if (item.itemID != static_cast<UINT>(-1)) {
+      char text[256] = "";
+      if (SendMessageA(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0) < LRESULT{sizeof text})
+        SendMessageA(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text));
+      EntryParts parts = SplitEntry(text);
+      SetBkMode(item.hDC, TRANSPARENT);
+      SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+      RECT area = item.rcItem;
+      area.left += kTextMargin;
+      DrawTextA(item.hDC, parts.description.c_str(), -1, &area,
+                DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+      area.left = item.rcItem.left + column_;
+      DrawTextA(item.hDC, parts.fileName.c_str(), -1, &area,
+                DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    }
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+  }
+
   void ChooseKind() {
     LRESULT selected = SendDlgItemMessageA(Handle(), IDC_EXPORT_KINDS, LB_GETCURSEL, 0, 0);
     if (selected >= 0 && selected < kExportKindCount) EndDialog(Handle(), selected);
   }
+
+  int column_ = 0;  // where the file names start, in pixels from the entry's left
 };
 
 }  // namespace

@@ -16,18 +16,45 @@ static const char* const kOpenFilters[][2] = {
     {"All Files (*.*)", "*.*"},
 };
 
-FileDialogRequest OpenFileRequest() {
+// File > Import Timing: device-tree source and modeline text.
+static const char* const kTimingFilters[][2] = {
+    {"Device Tree Source (*.dts;*.dtsi)", "*.dts;*.dtsi"},
+    {"Modeline Text (*.txt)", "*.txt"},
+    {"All Files (*.*)", "*.*"},
+};
+
+// The Panel Preview's picture.
+static const char* const kPictureFilters[][2] = {
+    {"Bitmap Files (*.bmp)", "*.bmp"},
+    {"All Files (*.*)", "*.*"},
+};
+
+template <size_t N>
+static FileDialogRequest OpenRequest(const char* title, const char* const (&filters)[N][2],
+                                     const char* defaultExtension) {
   FileDialogRequest request;
   request.save = false;
-  request.title = "Open File";
-  for (const auto& filter : kOpenFilters) {
+  request.title = title;
+  for (const auto& filter : filters) {
     request.filter += filter[0];
     request.filter += '\0';
     request.filter += filter[1];
     request.filter += '\0';
   }
-  request.defaultExtension = "exe";
+  request.defaultExtension = defaultExtension;
   return request;
+}
+
+FileDialogRequest OpenFileRequest() {
+  return OpenRequest("Open File", kOpenFilters, "exe");
+}
+
+FileDialogRequest ImportTimingRequest() {
+  return OpenRequest("Import Timing", kTimingFilters, "dts");
+}
+
+FileDialogRequest PictureRequest() {
+  return OpenRequest("Picture", kPictureFilters, "bmp");
 }
 
 FileDialogRequest SaveAsRequest(const std::string& currentFile) {

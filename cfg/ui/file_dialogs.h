@@ -24,8 +24,11 @@ typedef bool (*FileChooser)(HWND owner, const FileDialogRequest& request, std::s
 FileChooser SetFileChooser(FileChooser chooser);
 bool ChooseFile(HWND owner, const FileDialogRequest& request, std::string* chosen);
 
-// The requests of File > Open and File > Save As.
+// The requests of File > Open, File > Save As, File > Import Timing and the
+// Panel Preview's "Picture...".
 FileDialogRequest OpenFileRequest();
 FileDialogRequest SaveAsRequest(const std::string& currentFile);
+FileDialogRequest ImportTimingRequest();
+FileDialogRequest PictureRequest();
 
 #endif

@@ -5,16 +5,21 @@
 
 #include <vector>
 
+#include "cfg/pages/panel/timing_import.h"
 #include "cfg/panel/clocks.h"
 #include "cfg/panel/rules.h"
+#include "cfg/panel/timing.h"
+#include "cfg/panel/timing_source_file.h"
 #include "cfg/record/config_file.h"
 #include "cfg/record/file_commands.h"
 #include "cfg/record/wide_names.h"
 #include "cfg/ui/about_box.h"
 #include "cfg/ui/dialog_window.h"
 #include "cfg/ui/file_dialogs.h"
+#include "cfg/ui/panel_preview_window.h"
 #include "cfg/ui/resource.h"
 #include "cfg/ui/shell_dialogs.h"
+#include "cfg/ui/timing_diagram_window.h"
 #include "cfg/ui/tooltips.h"
 
 namespace {
@@ -56,10 +61,10 @@ bool RegisterWindowClass(HINSTANCE instance) {
   return RegisterClassExA(&windowClass) != 0;
 }
 
-class ConfiguratorWindow : public DialogWindow {
+class ConfiguratorWindow : public DialogWindow, private MessageObserver {
  public:
   ConfiguratorWindow(HINSTANCE instance, Configuration& config)
-      : instance_(instance), config_(config) {}
+      : instance_(instance), config_(config), diagram_(config), preview_(config) {}
 
   // The window made, shown, with the General page and the file opened.
   bool Start(int show, const char* fileToOpen);
@@ -72,6 +77,8 @@ class ConfiguratorWindow : public DialogWindow {
   }
   int PageIndex() const { return pageIndex_; }
   const std::string& CurrentFile() const { return currentFile_; }
+  const TimingDiagramWindow& Diagram() const { return diagram_; }
+  const PanelPreviewWindow& Preview() const { return preview_; }
 
  protected:
   BOOL OnInitialize() override;
@@ -92,9 +99,14 @@ class ConfiguratorWindow : public DialogWindow {
   void MoveToTab(int index);
   bool TabSwitchKey(const MSG& message);
 
+  // The views follow the record after every message the window or a page
+  // has handled.
+  void MessageHandled() override;
+
   bool OpenNamedFile(const std::string& path);
   void MenuCommand(int id);
   void OpenCommand();
+  void ImportTimingCommand();
   void SaveCommand();
   void SaveAsCommand();
   void ConfigureMultipleCommand();
@@ -114,6 +126,10 @@ class ConfiguratorWindow : public DialogWindow {
   int pageIndex_ = kGeneralPage;
   std::string currentFile_;
   AboutLogo logo_;
+  // The View menu's windows, made when first chosen.
+  TimingDiagramWindow diagram_;
+  PanelPreviewWindow preview_;
+  ViewWindow* const views_[2] = {&diagram_, &preview_};
 };
 
 // The program's one main window: the object outlives its window until the
@@ -122,6 +138,7 @@ std::unique_ptr<ConfiguratorWindow> g_window;
 
 bool ConfiguratorWindow::Start(int show, const char* fileToOpen) {
   if (!RegisterWindowClass(instance_)) return false;
+  SetObserver(this);
   if (!Create(instance_, IDD_MAIN, nullptr)) return false;
   if (!tabs_ || !InsertTabs()) {
     DestroyWindow(Handle());
@@ -156,6 +173,8 @@ BOOL ConfiguratorWindow::OnInitialize() {
 }
 
 void ConfiguratorWindow::OnDestroy() {
+  for (ViewWindow* view : views_)
+    if (view->Handle()) DestroyWindow(view->Handle());
   if (HWND page = OpenPageWindow()) SendMessageA(page, kMsgPageLeave, 0, 0);
   for (std::unique_ptr<DialogWindow>& page : pages_) {
     if (page && page->Handle()) DestroyWindow(page->Handle());
@@ -187,6 +206,7 @@ void ConfiguratorWindow::ShowPage(int index) {
   pageIndex_ = index;
   if (!pages_[index]) {
     pages_[index] = CreatePageWindow(kPages[index], config_, tabs_);
+    if (pages_[index]) pages_[index]->SetObserver(this);
   } else {
     // Brought up to date while hidden, then shown.
     HWND page = pages_[index]->Handle();
@@ -201,6 +221,7 @@ void ConfiguratorWindow::RebuildPage() {
   DialogWindow* page = pages_[pageIndex_].get();
   if (!page) {
     pages_[pageIndex_] = CreatePageWindow(kPages[pageIndex_], config_, tabs_);
+    if (pages_[pageIndex_]) pages_[pageIndex_]->SetObserver(this);
     return;
   }
   SendMessageA(page->Handle(), kMsgPageLeave, 0, 0);
@@ -242,6 +263,20 @@ bool ConfiguratorWindow::OpenNamedFile(const std::string& path) {
 void ConfiguratorWindow::OpenCommand() {
   std::string chosen;
   if (ChooseFile(Handle(), OpenFileRequest(), &chosen)) OpenNamedFile(chosen);
+}
+
+// A panel timing from a device-tree source or a modeline, for the record's
+// panel type, through the Panel page's steps. The open page's entries are
+// taken over first (a refusal imports nothing) and the page then shows the
+// imported values; a refused timing changes nothing.
+void ConfiguratorWindow::ImportTimingCommand() {
+  if (!ApplyPage()) return;
+  std::string chosen;
+  TimingSource source;
+  if (!ChooseFile(Handle(), ImportTimingRequest(), &chosen) ||
+      !ReadTimingSourceFile(chosen, &source))
+    return;
+  if (ImportTimingTerms(config_, source.terms, GetPanelType(config_))) RebuildPage();
 }
 
 // What the open page shows is saved: it takes its entries over first (and
@@ -296,6 +331,15 @@ void ConfiguratorWindow::MenuCommand(int id) {
   switch (id) {
     case IDM_FILE_OPEN:
       OpenCommand();
+      break;
+    case IDM_FILE_IMPORT_TIMING:
+      ImportTimingCommand();
+      break;
+    case IDM_VIEW_TIMING_DIAGRAM:
+      diagram_.Open(instance_, IDD_TIMING_DIAGRAM, Handle());
+      break;
+    case IDM_VIEW_PANEL_PREVIEW:
+      preview_.Open(instance_, IDD_PANEL_PREVIEW, Handle());
       break;
     case IDM_FILE_SAVE:
       SaveCommand();
@@ -404,8 +448,19 @@ bool ConfiguratorWindow::TabSwitchKey(const MSG& message) {
   return true;
 }
 
+void ConfiguratorWindow::MessageHandled() {
+  for (ViewWindow* view : views_)
+    if (view->Handle()) view->Refresh();
+}
+
 bool ConfiguratorWindow::PreTranslate(MSG* message) {
   if (!tabs_) return false;
+  // A view's keys: Escape, Tab, its buttons' mnemonics.
+  for (ViewWindow* view : views_) {
+    HWND window = view->Handle();
+    if (window && (message->hwnd == window || IsChild(window, message->hwnd)))
+      return IsDialogMessageA(window, message) != 0;
+  }
   if (TabSwitchKey(*message)) return true;
   HWND page = OpenPageWindow();
   if (page && IsDialogMessageA(page, message)) return true;
@@ -470,4 +525,10 @@ int OpenPageIndex() {
 const std::string& CurrentFileName() {
   static const std::string kNone;
   return g_window ? g_window->CurrentFile() : kNone;
+}
+const TimingDiagramWindow* TimingDiagramView() {
+  return g_window ? &g_window->Diagram() : nullptr;
+}
+const PanelPreviewWindow* PanelPreviewView() {
+  return g_window ? &g_window->Preview() : nullptr;
 }

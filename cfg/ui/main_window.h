@@ -49,4 +49,10 @@ int OpenPageIndex();
 // successful Open.
 const std::string& CurrentFileName();
 
+// The View menu's windows; their Handle() is null while they are closed.
+class TimingDiagramWindow;
+class PanelPreviewWindow;
+const TimingDiagramWindow* TimingDiagramView();
+const PanelPreviewWindow* PanelPreviewView();
+
 #endif

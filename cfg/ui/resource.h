@@ -18,6 +18,8 @@
 #define IDD_PREFERENCE 125
 #define IDD_EXPORT 126
 #define IDD_EXPORT_AS_TEMPLATE 127
+#define IDD_TIMING_DIAGRAM 128
+#define IDD_PANEL_PREVIEW 129
 #define IDR_MAIN_MENU 125
 #define IDI_PROGRAM 118
 #define IDB_LOGO 110
@@ -28,7 +30,10 @@
 #define IDM_FILE_SAVE_AS 40010
 #define IDM_FILE_CONFIGURE_MULTIPLE 40003
 #define IDM_FILE_EXPORT 40004
+#define IDM_FILE_IMPORT_TIMING 40012
 #define IDM_FILE_EXIT 40005
+#define IDM_VIEW_TIMING_DIAGRAM 40013
+#define IDM_VIEW_PANEL_PREVIEW 40014
 #define IDM_HELP_TOOLTIPS 40011
 #define IDM_HELP_WEB 40007
 #define IDM_HELP_ABOUT 40006
@@ -177,6 +182,15 @@
 /* Save dialog extension of the export (127). */
 #define IDC_EXPORT_AS_PREVIEW 1504
 #define IDC_EXPORT_AS_OPTIONS 1502
+
+/* Timing Diagram (128): the area the diagram is drawn in. */
+#define IDC_DIAGRAM_AREA 1600
+
+/* Panel Preview (129). */
+#define IDC_PREVIEW_PICTURE 1610
+#define IDC_PREVIEW_NOTES 1611
+#define IDC_PREVIEW_CHOOSE 1612
+#define IDC_PREVIEW_TEST_CARD 1613
 
 /* Static texts without an id of their own. */
 #define IDC_STATIC_TEXT (-1)

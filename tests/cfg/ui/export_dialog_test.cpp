@@ -85,13 +85,17 @@ const Texts kCsvTypes = {"Comma-Separated-Value Files (*.csv)", "All Files (*.*)
 
 }  // namespace
 
-TEST_F(ExportDialogTest, TheDialogListsTheFiveKindsAndCancelWritesNothing) {
+TEST_F(ExportDialogTest, TheDialogListsEveryKindWithoutScrollingAndCancelWritesNothing) {
   ModalScript script;
   Texts entries;
-  int selected = -2;
+  int selected = -2, rowsShown = 0;
   std::string exportAs, cancel;
   script.Then("Export", [&](HWND dialog) {
-    entries = ListEntries(GetDlgItem(dialog, IDC_EXPORT_KINDS));
+    HWND list = GetDlgItem(dialog, IDC_EXPORT_KINDS);
+    entries = ListEntries(list);
+    RECT client;
+    GetClientRect(list, &client);
+    rowsShown = client.bottom / static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
     selected = static_cast<int>(SendDlgItemMessageA(dialog, IDC_EXPORT_KINDS, LB_GETCURSEL, 0, 0));
     exportAs = WindowText(GetDlgItem(dialog, IDOK));
     cancel = WindowText(GetDlgItem(dialog, IDCANCEL));
@@ -107,6 +111,7 @@ TEST_F(ExportDialogTest, TheDialogListsTheFiveKindsAndCancelWritesNothing) {
                    "Device Tree Panel Timing Node for Linux\t\t[panel-timing.dtsi]",
                    "X Modeline of the Panel Timing\t\t\t[modeline.txt]",
                    "Panel Definition to Append to PANELS.DEF\t\t[panel.def]"}));
+  EXPECT_GE(rowsShown, 8);
   EXPECT_EQ(selected, 0);
   EXPECT_EQ(exportAs, "&Export As...");
   EXPECT_EQ(cancel, "Cancel");
@@ -146,19 +151,36 @@ TEST_F(ExportDialogTest, EveryKindWrittenThroughTheDialogsHasTheWritersBytes) {
   EXPECT_EQ(Messages(), Texts{});
 }
 
-TEST_F(ExportDialogTest, TheDefaultExtensionIsHForTheCsvListingToo) {
-  ModalScript script;
-  PickKind(script, kExportCsv);
-  script.Then("Export As", [&](HWND dialog) {
-    HWND types = GetDlgItem(dialog, cmb1);
-    SendMessageA(types, CB_SETCURSEL, 1, 0);  // "All Files (*.*)"
-    for (WORD code : {CBN_SELCHANGE, CBN_SELENDOK})
-      SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, code), reinterpret_cast<LPARAM>(types));
-    SetWindowTextA(SaveDialogFileName(dialog), folder.File("listing").c_str());
-    PostClick(dialog, IDOK);
-  });
-  RunScript(script);
-  EXPECT_EQ(ReadFileBytes(folder.File("listing.h")), Written(config, kExportCsv));
+// A name typed without an extension gets the kind's own: "h" for the five
+// headers and the CSV listing, the default file name's for the others.
+TEST_F(ExportDialogTest, TheDefaultExtensionIsHForTheCsvListingTooAndTheTimingKindsOwn) {
+  struct Case {
+    ExportKind kind;
+    const char* proposed;
+    const char* written;
+  } const cases[] = {
+      {kExportCsv, "56420regs.csv", "listing.h"},
+      {kExportDts, "panel-timing.dtsi", "listing.dtsi"},
+      {kExportModeline, "modeline.txt", "listing.txt"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.proposed);
+    ModalScript script;
+    std::string proposed;
+    PickKind(script, c.kind);
+    script.Then("Export As", [&](HWND dialog) {
+      proposed = WindowText(SaveDialogFileName(dialog));
+      HWND types = GetDlgItem(dialog, cmb1);
+      SendMessageA(types, CB_SETCURSEL, 1, 0);  // "All Files (*.*)"
+      for (WORD code : {CBN_SELCHANGE, CBN_SELENDOK})
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, code), reinterpret_cast<LPARAM>(types));
+      SetWindowTextA(SaveDialogFileName(dialog), folder.File("listing").c_str());
+      PostClick(dialog, IDOK);
+    });
+    RunScript(script);
+    EXPECT_EQ(proposed, c.proposed);
+    EXPECT_EQ(ReadFileBytes(folder.File(c.written)), Written(config, c.kind));
+  }
 }
 
 TEST_F(ExportDialogTest, OptionsChangeTheModeNumberTheProposedNameAndBothFlags) {

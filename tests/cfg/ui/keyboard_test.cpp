@@ -1,5 +1,8 @@
 // Every control of the pages is reachable from the keyboard: by Tab, and by
 // Alt and the letter its label underlines.
+#include <ctype.h>
+#include <string.h>
+
 #include <set>
 
 #include "cfg/ui/page_table.h"
@@ -61,7 +64,7 @@ TEST_F(KeyboardTest, GeneralPage) {
                    {'3', IDC_GENERAL_IDP68032},
                    {'t', IDC_GENERAL_SH3_LCEVB},
                    {'r', IDC_GENERAL_DSP56654},
-                   {'v', IDC_GENERAL_EVALUATION_BOARD}});
+                   {'q', IDC_GENERAL_EVALUATION_BOARD}});
   EXPECT_TRUE(Checked(IDC_GENERAL_EVALUATION_BOARD));
   EXPECT_EQ(TabbedControls(), TabStops());
   ClickButton(IDC_GENERAL_USER_DEFINED);
@@ -104,7 +107,6 @@ TEST_F(KeyboardTest, ClocksPage) {
                    {'u', IDC_CLOCKS_DUTY_CYCLE},
                    {'a', IDC_CLOCKS_CV_ENABLE},
                    {'c', IDC_CLOCKS_CV_FORCE_HIGH},
-                   {'v', IDC_CLOCKS_CV_DIVIDE},
                    {'b', IDC_CLOCKS_BURST_LENGTH}});
   EXPECT_EQ(TabbedControls(), TabStops());
 }
@@ -129,4 +131,20 @@ TEST_F(KeyboardTest, PanelPage) {
                    {'k', IDC_PANEL_KVRX},
                    {'t', IDC_PANEL_TFT},
                    {'s', IDC_PANEL_STN}});
+}
+
+// The menu bar's letters (Alt+F, Alt+V, Alt+H) belong to the menus on every
+// page: no control of a page underlines one of them.
+TEST_F(KeyboardTest, NoPageTakesTheMenuBarsLetters) {
+  for (int page = 0; page < kPageCount; ++page) {
+    ClickTab(page);
+    for (HWND child = GetWindow(Page(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      char text[256] = "";
+      GetWindowTextA(child, text, sizeof text);
+      const char* mark = strchr(text, '&');
+      char letter = mark ? static_cast<char>(tolower(static_cast<unsigned char>(mark[1]))) : 0;
+      EXPECT_TRUE(letter != 'f' && letter != 'v' && letter != 'h')
+          << kPages[page].tabText << " " << text;
+    }
+  }
 }

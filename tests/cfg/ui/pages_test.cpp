@@ -64,7 +64,7 @@ const int kPlatformIds[] = {IDC_GENERAL_EVALUATION_BOARD, IDC_GENERAL_IDP68000,
 // ---- General
 
 TEST_F(PagesTest, GeneralOnTheDefaultRecordShowsTheEvaluationBoardWithEmptyDisabledFields) {
-  EXPECT_EQ(Text(IDC_GENERAL_EVALUATION_BOARD), "&Vantor QEB56420A/B");
+  EXPECT_EQ(Text(IDC_GENERAL_EVALUATION_BOARD), "Vantor &QEB56420A/B");
   EXPECT_EQ(Text(IDC_GENERAL_DSP56654), "Motorola DSP56654 (\"&RedCap\")");
   EXPECT_TRUE(Checked(IDC_GENERAL_EVALUATION_BOARD));
   for (int id : kPlatformIds) {

@@ -55,17 +55,20 @@ std::string VersionString(const std::vector<char>& block, const char* name) {
 
 }  // namespace
 
-TEST_F(MainWindowTest, TheMenuHoldsTheFileAndHelpCommands) {
+TEST_F(MainWindowTest, TheMenuHoldsTheFileViewAndHelpCommands) {
   HMENU bar = GetMenu(Main());
-  ASSERT_EQ(GetMenuItemCount(bar), 2);
+  ASSERT_EQ(GetMenuItemCount(bar), 3);
   char title[32] = "";
   GetMenuStringA(bar, 0, title, sizeof title, MF_BYPOSITION);
   EXPECT_STREQ(title, "&File");
   GetMenuStringA(bar, 1, title, sizeof title, MF_BYPOSITION);
+  EXPECT_STREQ(title, "&View");
+  GetMenuStringA(bar, 2, title, sizeof title, MF_BYPOSITION);
   EXPECT_STREQ(title, "&Help");
   EXPECT_EQ(ItemsOf(GetSubMenu(bar, 0)),
             (std::vector<MenuItem>{
                 {IDM_FILE_OPEN, "&Open..."},
+                {IDM_FILE_IMPORT_TIMING, "Import &Timing..."},
                 {IDM_FILE_SAVE, "&Save"},
                 {IDM_FILE_SAVE_AS, "Save &As..."},
                 {0, ""},
@@ -74,8 +77,12 @@ TEST_F(MainWindowTest, TheMenuHoldsTheFileAndHelpCommands) {
                 {0, ""},
                 {IDM_FILE_EXIT, "E&xit"},
             }));
-  // No web address to open: the web item is left out with its separator.
   EXPECT_EQ(ItemsOf(GetSubMenu(bar, 1)), (std::vector<MenuItem>{
+                                             {IDM_VIEW_TIMING_DIAGRAM, "&Timing Diagram"},
+                                             {IDM_VIEW_PANEL_PREVIEW, "Panel &Preview"},
+                                         }));
+  // No web address to open: the web item is left out with its separator.
+  EXPECT_EQ(ItemsOf(GetSubMenu(bar, 2)), (std::vector<MenuItem>{
                                              {IDM_HELP_TOOLTIPS, "Enable &ToolTips"},
                                              {0, ""},
                                              {IDM_HELP_ABOUT, "&About 56420CFG"},

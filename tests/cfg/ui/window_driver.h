@@ -57,6 +57,9 @@ class MainWindowTest : public ConfigurationTest {
   // through the message loop's handling.
   void PressKey(WPARAM key, bool ctrl = false, bool shift = false);
   void PressAltKey(char letter);
+  // A menu item chosen by the keyboard: Alt and the menu's letter, then the
+  // item's letter, taken by the menu's own loop.
+  void ChooseMenuByKeys(char menu, char item);
   void PumpMessages();
 
   MessageRecorder messages;
