@@ -13,7 +13,8 @@
 # earlier runs), and the share of lines and branches reached is printed for
 # each source file of a reader, beside the aim. Coverage below the aim does
 # not fail the run; a finding does.
-# Usage: scripts/fuzz.sh [--coverage] [SECONDS]   (default 60)
+# With TARGET names after SECONDS only those targets run.
+# Usage: scripts/fuzz.sh [--coverage] [SECONDS [TARGET...]]   (SECONDS default 60)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 coverage=false
@@ -22,6 +23,10 @@ if [ "${1:-}" = --coverage ]; then
   shift
 fi
 seconds=${1:-60}
+shift || true
+only=" $* "
+# Whether the target is among those asked for (all when none is named).
+wanted() { [ "$only" = "  " ] || [[ "$only" == *" $1 "* ]]; }
 # The share of each reader's lines the seeds and the fuzzer together reach.
 aim=90
 
@@ -73,6 +78,7 @@ failed=0
 printf '%-15s %12s %8s %8s  %s\n' target executions coverage features result
 for source in "$root"/tests/fuzz/*_fuzz.cpp; do
   name=$(basename "$source" _fuzz.cpp)
+  wanted "$name" || continue
   work="$build/corpus/$name"
   findings="$build/findings/$name"
   log="$build/logs/$name.log"
@@ -123,6 +129,7 @@ if $coverage; then
   echo
   printf '%-15s %-32s %8s %10s   (aim: %s%% of the lines)\n' target reader lines branches "$aim"
   for name in $(printf '%s\n' "${!readers[@]}" | sort); do
+    wanted "$name" || continue
     rm -f "$build/profiles/$name.profdata"
     if [ -s "$build/profiles/$name.profraw" ]; then
       "$profdata" merge -sparse "$build/profiles/$name.profraw" -o "$build/profiles/$name.profdata"

@@ -309,5 +309,10 @@ printf '# 640x480 59.38 Hz (CVT 0.31M3) hsync: 29.69 kHz; pclk: 23.75 MHz\nModel
   >"$corpus/timing_source/cvt.txt"
 printf '\n  # 800x600 @ 60.00 Hz (GTF) hsync: 37.32 kHz; pclk: 38.22 MHz\n  Modeline "800x600_60.00"  38.22  800 832 912 1024  600 601 604 622  -HSync +Vsync\n\n' \
   >"$corpus/timing_source/gtf.txt"
+# The flags X passes over, and one a panel cannot take.
+printf 'Modeline "320x240" 6.25 320 330 338 352 240 250 251 251 +hsync -vsync hskew 2 vscan 1 +csync bcast\n' \
+  >"$corpus/timing_source/flags.txt"
+printf 'Modeline "320x240d" 6.25 320 330 338 352 240 250 251 251 doublescan\n' \
+  >"$corpus/timing_source/doublescan.txt"
 
 du -sh "$corpus"

@@ -11,7 +11,9 @@
 // last character it changed; the patched text reads back as the values
 // written (the ID, marker, Size and Reserved keep the file's own); patching
 // with the values just read changes nothing but the letter case; saving the
-// file gives it the patched text, or leaves it as it was when the patch fails.
+// file gives it the patched text, or leaves it as it was when the patch fails;
+// the text read through a window of small blocks gives what the whole text
+// gives.
 #include <ctype.h>
 #include <string.h>
 
@@ -19,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "cfg/record/byte_window.h"
 #include "cfg/record/config_file.h"
 #include "cfg/record/record.h"
 #include "cfg/record/srecord.h"
@@ -220,6 +223,23 @@ void CheckSave(const uint8_t* data, size_t size, const std::vector<uint8_t>* pat
   FUZZ_CHECK(after.size() == size && (size == 0 || memcmp(after.data(), expected, size) == 0));
 }
 
+// The text delivered a few bytes at a time, as a large file is read.
+void CheckInBlocks(const uint8_t* data, size_t size, bool readOk, const HAL_STRUCT& read,
+                   uint64_t seed) {
+  size_t delivered = 0;
+  ReadBytes bytes = [&](uint8_t* into, size_t count) {
+    size_t length = std::min(count, size - delivered);
+    memcpy(into, data + delivered, length);
+    delivered += length;
+    return length;
+  };
+  ByteWindow window(bytes, size, 1 + static_cast<size_t>(seed >> 8) % 700);
+  HAL_STRUCT inBlocks = RecordFromSeed(seed);
+  const HAL_STRUCT untouched = inBlocks;
+  FUZZ_CHECK(ReadSRecordHalIn(&window, &inBlocks) == readOk);
+  FUZZ_CHECK(memcmp(&inBlocks, readOk ? &read : &untouched, sizeof read) == 0);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -232,6 +252,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(memcmp(&read, &untouched, sizeof read) == 0);
   else
     CheckRead(data, size, read);
+  CheckInBlocks(data, size, readOk, read, seed);
   // Going through a file costs more than all the rest; one input in eight
   // (chosen by its content) is opened as a file too.
   if (seed % 8 == 0) CheckOpen(data, size, readOk, read, seed);
