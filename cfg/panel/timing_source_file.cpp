@@ -23,7 +23,8 @@ bool ReadSourceText(const std::string& path, std::string* text) {
   size_t got = length ? ReadFromFile(file, &(*text)[0], text->size()) : 0;
   CloseFileHandle(file);
   if (got != text->size()) {
-    ShowMessage(kErrorBox, MSG_SHORT_READ, static_cast<int>(got), static_cast<int>(text->size()));
+    ShowMessage(kErrorBox, MSG_SHORT_READ, static_cast<long long>(got),
+                static_cast<long long>(text->size()));
     return false;
   }
   return true;

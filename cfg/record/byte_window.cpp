@@ -42,8 +42,8 @@ bool ByteWindow::Advance(size_t keepFrom) {
   size_ = keep + got;
   if (got < want) {
     failed_ = true;
-    ShowMessage(kMsgOk | kMsgIconError, MSG_SHORT_READ, static_cast<int>(start_ + size_),
-                static_cast<int>(length_));
+    ShowMessage(kMsgOk | kMsgIconError, MSG_SHORT_READ, static_cast<long long>(start_ + size_),
+                static_cast<long long>(length_));
   }
   return got > 0;
 }

@@ -45,8 +45,8 @@ class ByteWindow {
 
   // Drops the bytes before keepFrom (at most kWindowMaxCarry bytes stay) and
   // reads the next block behind the rest. False when nothing more came: at
-  // the end, or after a failure. A short read is reported as "ERROR: read %d
-  // bytes of %d" (bytes read in all, the length).
+  // the end, or after a failure. A short read is reported as "ERROR: read %lld
+  // bytes of %lld" (bytes read in all, the length).
   bool Advance(size_t keepFrom);
 
  private:

@@ -134,8 +134,8 @@ bool WriteIntoTarget(const char* target, const std::vector<FilePatch>& patches) 
     written = 0;  // the system gave no assurance that any byte reached the disk
   }
   if (!ok) {
-    ShowMessage(kMsgOk | kMsgIconError, MSG_SHORT_WRITE, static_cast<int>(written),
-                static_cast<int>(total));
+    ShowMessage(kMsgOk | kMsgIconError, MSG_SHORT_WRITE, static_cast<long long>(written),
+                static_cast<long long>(total));
   }
   CloseFileHandle(file);
   return ok;

@@ -39,8 +39,8 @@ bool ReadWholeFile(const char* path, FileBuffer* buffer) {
   size_t got = ReadFromFile(file, data.get(), size);
   CloseFileHandle(file);
   if (got != size) {
-    ShowMessage(kMsgOk | kMsgIconError, MSG_SHORT_READ, static_cast<int>(got),
-                static_cast<int>(size));
+    ShowMessage(kMsgOk | kMsgIconError, MSG_SHORT_READ, static_cast<long long>(got),
+                static_cast<long long>(size));
     return false;
   }
   buffer->data = std::move(data);

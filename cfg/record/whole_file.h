@@ -23,7 +23,7 @@ struct FileBuffer {
 };
 
 // Reads the file at path into buffer (replacing what it held). Failures are
-// shown as by OpenFileToRead and "ERROR: read %d bytes of %d"; running out of
+// shown as by OpenFileToRead and "ERROR: read %lld bytes of %lld"; running out of
 // memory fails silently. The buffer is a copy: the file may change or shrink
 // afterwards without harm. The buffer is empty after a failure.
 bool ReadWholeFile(const char* path, FileBuffer* buffer);

@@ -141,16 +141,9 @@ void CheckSave(const std::string& path, const uint8_t* data, size_t size, const 
 void CheckCutShort(const uint8_t* data, size_t size, const Expected& expected, uint64_t seed) {
   if (size == 0) return;
   const size_t held = static_cast<size_t>(seed % size);
-  size_t delivered = 0;
-  ReadBytes read = [&](uint8_t* into, size_t count) {
-    size_t length = std::min(count, held - delivered);
-    memcpy(into, data + delivered, length);
-    delivered += length;
-    return length;
-  };
   QuietMessages();
   // Small blocks, so that the cut falls anywhere among them.
-  ByteWindow window(read, size, 64 + static_cast<size_t>(seed >> 8) % 1024);
+  ByteWindow window(ReadFromMemory(data, held), size, 64 + static_cast<size_t>(seed >> 8) % 1024);
   RecordLocation location{0, false, nullptr};
   if (FindBinaryRecordIn(&window, &location)) {
     FUZZ_CHECK(expected.found && location.offset == expected.offset);

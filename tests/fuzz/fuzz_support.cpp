@@ -4,6 +4,9 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <algorithm>
+#include <memory>
+
 #include "common/message.h"
 #include "tests/support/temp_dir.h"
 
@@ -88,4 +91,14 @@ bool SavedFieldsEqual(const HAL_STRUCT& a, const HAL_STRUCT& b) {
          a.ClkI2 == b.ClkI2 && a.BusClk == b.BusClk && a.RegAddr == b.RegAddr &&
          a.DispMemAddr == b.DispMemAddr && a.FrameRate == b.FrameRate &&
          a.PowerOffDelay == b.PowerOffDelay && a.PowerOnDelay == b.PowerOnDelay;
+}
+
+std::function<size_t(uint8_t*, size_t)> ReadFromMemory(const uint8_t* data, size_t held) {
+  auto delivered = std::make_shared<size_t>(0);
+  return [=](uint8_t* into, size_t count) {
+    size_t length = std::min(count, held - *delivered);
+    if (length) memcpy(into, data + *delivered, length);
+    *delivered += length;
+    return length;
+  };
 }

@@ -11,6 +11,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include <functional>
 #include <string>
 
 #include "common/hal_struct.h"
@@ -35,6 +36,10 @@ bool MessageShownStartingWith(const char* prefix);
 // A file named name in this process's own scratch folder (removed at exit).
 std::string ScratchPath(const char* name);
 bool WriteScratchFile(const std::string& path, const uint8_t* data, size_t size);
+
+// Reads data front to back as a file is read, the first held bytes only, as
+// when the file is cut short while it is read.
+std::function<size_t(uint8_t* into, size_t count)> ReadFromMemory(const uint8_t* data, size_t held);
 
 // FNV-1a over the input: a seed for values that must follow from the input.
 uint64_t InputHash(const uint8_t* data, size_t size);

@@ -226,14 +226,7 @@ void CheckSave(const uint8_t* data, size_t size, const std::vector<uint8_t>* pat
 // The text delivered a few bytes at a time, as a large file is read.
 void CheckInBlocks(const uint8_t* data, size_t size, bool readOk, const HAL_STRUCT& read,
                    uint64_t seed) {
-  size_t delivered = 0;
-  ReadBytes bytes = [&](uint8_t* into, size_t count) {
-    size_t length = std::min(count, size - delivered);
-    memcpy(into, data + delivered, length);
-    delivered += length;
-    return length;
-  };
-  ByteWindow window(bytes, size, 1 + static_cast<size_t>(seed >> 8) % 700);
+  ByteWindow window(ReadFromMemory(data, size), size, 1 + static_cast<size_t>(seed >> 8) % 700);
   HAL_STRUCT inBlocks = RecordFromSeed(seed);
   const HAL_STRUCT untouched = inBlocks;
   FUZZ_CHECK(ReadSRecordHalIn(&window, &inBlocks) == readOk);

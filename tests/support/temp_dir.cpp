@@ -60,7 +60,9 @@ bool FileExists(const std::string& path) {
 
 #ifdef _WIN32
 // Under load Wine's command interpreter now and then fails to find a program
-// file that was just written: status 9009, "not recognized", and nothing ran.
+// file that was just written: status 9009, "not recognized", and nothing ran;
+// or the pipe to the interpreter cannot be opened or waited on (-1, and no
+// output came).
 const int kCommandNotFound = 9009;
 const int kRetriesWhenNotFound = 3;
 #endif
@@ -83,7 +85,9 @@ std::string CommandOutput(const std::string& command, int* status) {
   int result = -1;
   std::string output = CommandOutputOnce(command, &result);
 #ifdef _WIN32
-  for (int retry = 0; retry < kRetriesWhenNotFound && result == kCommandNotFound; ++retry)
+  for (int retry = 0; retry < kRetriesWhenNotFound &&
+                      (result == kCommandNotFound || (result == -1 && output.empty()));
+       ++retry)
     output = CommandOutputOnce(command, &result);
 #endif
   if (status) *status = result;

@@ -66,6 +66,13 @@ TEST_F(ByteWindowTest, ShortReadIsReportedWithTheBytesReadAndTheLength) {
   ByteWindow nothing(TextSource(text, 0), text.size());
   EXPECT_TRUE(nothing.Failed());
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{"ERROR: read 0 bytes of 5000"});
+
+  // Lengths beyond what an int holds are told as they are.
+  messages.Clear();
+  ByteWindow large(TextSource(text, 5000), 5000000000u, 1000);
+  while (large.Advance(large.Size())) {
+  }
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{"ERROR: read 5000 bytes of 5000000000"});
 }
 
 TEST_F(ByteWindowTest, FileShortenedWhileReadEndsInAShortRead) {

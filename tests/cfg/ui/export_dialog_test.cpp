@@ -161,7 +161,6 @@ TEST_F(ExportDialogTest, TheDefaultExtensionIsHForTheCsvListingTooAndTheTimingKi
   } const cases[] = {
       {kExportCsv, "56420regs.csv", "listing.h"},
       {kExportDts, "panel-timing.dtsi", "listing.dtsi"},
-      {kExportModeline, "modeline.txt", "listing.txt"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.proposed);

@@ -77,10 +77,6 @@ TEST_F(MainWindowTest, TheMenuHoldsTheFileViewAndHelpCommands) {
                 {0, ""},
                 {IDM_FILE_EXIT, "E&xit"},
             }));
-  EXPECT_EQ(ItemsOf(GetSubMenu(bar, 1)), (std::vector<MenuItem>{
-                                             {IDM_VIEW_TIMING_DIAGRAM, "&Timing Diagram"},
-                                             {IDM_VIEW_PANEL_PREVIEW, "Panel &Preview"},
-                                         }));
   // No web address to open: the web item is left out with its separator.
   EXPECT_EQ(ItemsOf(GetSubMenu(bar, 2)), (std::vector<MenuItem>{
                                              {IDM_HELP_TOOLTIPS, "Enable &ToolTips"},

@@ -101,14 +101,6 @@ TEST_F(ViewWindowsTest, EachViewOpensByItsKeysFollowsThePagesAndClosesWithEscape
     PressKey(VK_ESCAPE);
     EXPECT_EQ(c.window(), nullptr);
   }
-  // The views end with the main window.
-  Menu(IDM_VIEW_TIMING_DIAGRAM);
-  Menu(IDM_VIEW_PANEL_PREVIEW);
-  HWND diagram = TimingDiagramView()->Handle(), preview = PanelPreviewView()->Handle();
-  DestroyWindow(Main());
-  PumpMessages();
-  EXPECT_FALSE(IsWindow(diagram));
-  EXPECT_FALSE(IsWindow(preview));
 }
 
 TEST_F(ViewWindowsTest, ThePreviewSaysWhyTheChipCannotShowARecordAndShowsAChosenPicture) {
@@ -118,7 +110,6 @@ TEST_F(ViewWindowsTest, ThePreviewSaysWhyTheChipCannotShowARecordAndShowsAChosen
   HAL_STRUCT record = config.WorkingRecord;
   EXPECT_FALSE(PanelPreviewView()->Shown().shown);
   EXPECT_EQ(PanelPreviewView()->Shown().reason, BuildPanelPreview(record).reason);
-  EXPECT_TRUE(RecordIs(record));
 
   ClickButton(IDC_PREFERENCE_8BPP);
   std::string picture = folder.File("picture.bmp");
