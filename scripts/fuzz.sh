@@ -73,43 +73,59 @@ if [ -d /dev/shm ] && [ -w /dev/shm ]; then
 fi
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-passed=0
-failed=0
-printf '%-15s %12s %8s %8s  %s\n' target executions coverage features result
-for source in "$root"/tests/fuzz/*_fuzz.cpp; do
-  name=$(basename "$source" _fuzz.cpp)
-  wanted "$name" || continue
-  work="$build/corpus/$name"
-  findings="$build/findings/$name"
-  log="$build/logs/$name.log"
+# One target from its inputs; its exit status goes into its .status file.
+fuzz_target() {
+  local name=$1
+  local work="$build/corpus/$name" findings="$build/findings/$name" log="$build/logs/$name.log"
   if $coverage; then
     rm -rf "$work" "$build/profiles/$name.profraw"
     mkdir -p "$build/profiles"
     export LLVM_PROFILE_FILE="$build/profiles/$name.profraw"
   fi
   mkdir -p "$work" "$findings" "$(dirname "$log")"
-  inputs=("$work" "$root/tests/fuzz/corpus/$name")
+  local inputs=("$work" "$root/tests/fuzz/corpus/$name") options=() status=0
   [ -d "$root/tests/fuzz/regressions/$name" ] && inputs+=("$root/tests/fuzz/regressions/$name")
-  options=()
   [ -f "$root/tests/fuzz/$name.dict" ] && options+=(-dict="$root/tests/fuzz/$name.dict")
-  status=0
   # The malloc limit is kFuzzMallocLimitMb of tests/fuzz/fuzz_support.h.
   "$build/bin/fuzz_$name" -max_total_time="$seconds" -timeout=10 -malloc_limit_mb=256 \
     -print_final_stats=1 -artifact_prefix="$findings/" "${options[@]}" "${inputs[@]}" \
     >"$log" 2>&1 || status=$?
+  echo "$status" >"$build/logs/$name.status"
+}
+
+# Each target is one process on one core: as many run at once as there are
+# cores (QLC_FUZZ_JOBS sets another number).
+jobs=${QLC_FUZZ_JOBS:-$(nproc)}
+names=()
+for source in "$root"/tests/fuzz/*_fuzz.cpp; do
+  name=$(basename "$source" _fuzz.cpp)
+  wanted "$name" || continue
+  names+=("$name")
+  rm -f "$build/logs/$name.status"
+  while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do wait -n || true; done
+  fuzz_target "$name" &
+done
+wait
+
+passed=0
+failed=0
+printf '%-15s %12s %8s %8s  %s\n' target executions coverage features result
+for name in "${names[@]}"; do
+  log="$build/logs/$name.log"
+  status=$(cat "$build/logs/$name.status" 2>/dev/null || echo "?")
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   edges=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
   features=$(grep -o 'ft: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
-  if [ "$status" -eq 0 ]; then
+  if [ "$status" = 0 ]; then
     result=ok
     passed=$((passed + 1))
   else
-    result="FINDING (exit $status): $findings"
+    result="FINDING (exit $status): $build/findings/$name"
     failed=$((failed + 1))
   fi
   printf '%-15s %12s %8s %8s  %s\n' "$name" "${executions:-?}" "${edges:-?}" \
     "${features:-?}" "$result"
-  if [ "$status" -ne 0 ]; then
+  if [ "$status" != 0 ]; then
     grep -E 'ERROR|property broken|SUMMARY|Test unit written' "$log" | head -20 | sed 's/^/    /'
   fi
 done
