@@ -1,6 +1,5 @@
 #include "cfg/panel/timing_source_file.h"
 
-#include "cfg/record/file_messages.h"
 #include "cfg/record/whole_file.h"
 #include "common/message.h"
 
@@ -19,14 +18,9 @@ bool ReadSourceText(const std::string& path, std::string* text) {
                 path.c_str());
     return false;
   }
-  text->assign(static_cast<size_t>(length), '\0');
-  size_t got = length ? ReadFromFile(file, &(*text)[0], text->size()) : 0;
-  CloseFileHandle(file);
-  if (got != text->size()) {
-    ShowMessage(kErrorBox, MSG_SHORT_READ, static_cast<long long>(got),
-                static_cast<long long>(text->size()));
-    return false;
-  }
+  FileBuffer buffer;
+  if (!ReadOpenedFile(file, length, &buffer)) return false;
+  text->assign(reinterpret_cast<const char*>(buffer.data.get()), buffer.length);
   return true;
 }
 

@@ -25,6 +25,12 @@ bool ReadWholeFile(const char* path, FileBuffer* buffer) {
   FileHandle file;
   uint64_t length = 0;
   if (!OpenFileToRead(path, &file, &length)) return false;
+  return ReadOpenedFile(file, length, buffer);
+}
+
+bool ReadOpenedFile(FileHandle file, uint64_t length, FileBuffer* buffer) {
+  buffer->data.reset();
+  buffer->length = 0;
   if (length > SIZE_MAX - 1) {
     CloseFileHandle(file);
     return false;

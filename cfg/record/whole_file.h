@@ -27,5 +27,7 @@ struct FileBuffer {
 // memory fails silently. The buffer is a copy: the file may change or shrink
 // afterwards without harm. The buffer is empty after a failure.
 bool ReadWholeFile(const char* path, FileBuffer* buffer);
+// The same for a file OpenFileToRead opened with length, which it closes.
+bool ReadOpenedFile(FileHandle file, uint64_t length, FileBuffer* buffer);
 
 #endif

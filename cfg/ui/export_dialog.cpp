@@ -13,6 +13,7 @@
 #include "cfg/export/export_options.h"
 #include "cfg/ui/dialog_window.h"
 #include "cfg/ui/export_options_dialog.h"
+#include "cfg/ui/file_dialogs.h"
 #include "cfg/ui/resource.h"
 
 namespace {
@@ -83,13 +84,7 @@ class ExportAsExtension : public DialogWindow {
 // The save dialog for the kind; writes the file when the user confirms.
 void ExportAs(HWND owner, Configuration& config, ExportKind kind) {
   const ExportKindInfo& info = kExportKinds[kind];
-  std::string filter;
-  for (int i = 0; i < kFileFilterCount; ++i) {
-    filter += info.filter[i].description;
-    filter += '\0';
-    filter += info.filter[i].pattern;
-    filter += '\0';
-  }
+  std::string filter = FilterList(info.filter, kFileFilterCount);
   filter += '\0';
   char name[MAX_PATH] = "";
   DefaultExportFileName(config, kind).copy(name, sizeof name - 1);

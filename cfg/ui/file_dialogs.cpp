@@ -5,7 +5,7 @@
 #include "cfg/record/file_commands.h"
 
 // Description and pattern of each filter of the Open dialog, in order.
-static const char* const kOpenFilters[][2] = {
+static const FileFilter kOpenFilters[] = {
     {"All Configurable Executable Files", "*.exe;*.s9;*.idp;*.elf;*.lvb"},
     {"EXE Files", "*.exe"},
     {"ELF Files", "*.ELF"},
@@ -17,30 +17,36 @@ static const char* const kOpenFilters[][2] = {
 };
 
 // File > Import Timing: device-tree source and modeline text.
-static const char* const kTimingFilters[][2] = {
+static const FileFilter kTimingFilters[] = {
     {"Device Tree Source (*.dts;*.dtsi)", "*.dts;*.dtsi"},
     {"Modeline Text (*.txt)", "*.txt"},
     {"All Files (*.*)", "*.*"},
 };
 
 // The Panel Preview's picture.
-static const char* const kPictureFilters[][2] = {
+static const FileFilter kPictureFilters[] = {
     {"Bitmap Files (*.bmp)", "*.bmp"},
     {"All Files (*.*)", "*.*"},
 };
 
+std::string FilterList(const FileFilter* filters, size_t count) {
+  std::string list;
+  for (size_t i = 0; i < count; ++i) {
+    list += filters[i].description;
+    list += '\0';
+    list += filters[i].pattern;
+    list += '\0';
+  }
+  return list;
+}
+
 template <size_t N>
-static FileDialogRequest OpenRequest(const char* title, const char* const (&filters)[N][2],
+static FileDialogRequest OpenRequest(const char* title, const FileFilter (&filters)[N],
                                      const char* defaultExtension) {
   FileDialogRequest request;
   request.save = false;
   request.title = title;
-  for (const auto& filter : filters) {
-    request.filter += filter[0];
-    request.filter += '\0';
-    request.filter += filter[1];
-    request.filter += '\0';
-  }
+  request.filter = FilterList(filters, N);
   request.defaultExtension = defaultExtension;
   return request;
 }

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "cfg/export/export_kinds.h"
+
 struct FileDialogRequest {
   bool save;                     // Save As, else Open
   const char* title;             // "Open File" or "Save As"
@@ -14,6 +16,10 @@ struct FileDialogRequest {
   std::string defaultExtension;  // without the dot; may be empty
   std::string initialName;
 };
+
+// The filters as the system's dialogs take them: description and pattern of
+// each, NUL-separated (without the empty pair that ends the list).
+std::string FilterList(const FileFilter* filters, size_t count);
 
 // Shows the request's dialog; true with the chosen full path, false when the
 // user cancels.
